@@ -1,0 +1,165 @@
+#include "Filmeria.h"
+
+#include "HelpForm.h"
+#include "maker.h"
+#include "maker_links.h"
+#include "picture_buttons.h"
+#include "screen_set.h"
+#include "screen_style.h"
+#include "services.h"
+
+#include "Info.h"
+#include "Splash.h"
+#include "customers/Clienti.h"
+#include "films/Films.h"
+#include "rentals/Noleggi.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMovie>
+
+namespace filmeria {
+namespace {
+
+QLabel* picture(QWidget* parent, const char* name, const QString& resource, QRect geometry,
+                const QString& hint = {}) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    if (!resource.isEmpty())
+        label->setPixmap(QPixmap(resource));
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignCenter);
+    if (!hint.isEmpty())
+        label->setToolTip(hint);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+QFrame* shape(QWidget* parent, const char* name, const QColor& colour, QRect geometry) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    style::setBackground(frame, colour);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+} // namespace
+
+TfrmFilmeria::TfrmFilmeria(Services& services, ScreenSet& screens)
+    : WorkWindow(QStringLiteral(" Filmeria Pro"), QStringLiteral(":/pictures/tile72.png"), QSize(779, 536))
+    , services_(services)
+    , screens_(screens) {
+    setObjectName("frmFilmeria");
+    setFont(style::tahoma(8));
+    QWidget* c = grpContainer;
+
+    imgLogo = picture(c, "imgLogo", ":/pictures/logo.png", {8, 8, 687, 309});
+    imgLogo->unsetCursor();
+    shpOmbra = shape(c, "shpOmbra", style::kSilver, {711, 12, 60, 305});
+    shpControlli = shape(c, "shpControlli", style::kWhite, {707, 8, 60, 305});
+    shpControlli->setFrameShape(QFrame::Box);
+    imgGuida = picture(c, "imgGuida", ":/pictures/icon_guida.png", {721, 24, 32, 32}, " Guida ");
+    imgInfo = picture(c, "imgInfo", ":/pictures/icon_info.png", {721, 80, 32, 32}, " Informazioni su... ");
+    imgCopyright =
+        picture(c, "imgCopyright", ":/pictures/icon_copyright.png", {721, 136, 32, 32}, " Copyright ");
+    imgShortFilm01 = picture(c, "imgShortFilm01", {}, {726, 194, 21, 23}, "Invia e-mail all'autore ");
+    imgEsci = picture(c, "imgEsci", ":/pictures/icon_esci.png", {721, 252, 32, 32}, " Esci ");
+
+    const int columnWidth = 187;
+    const struct {
+        const char* image;
+        const char* title;
+        const char* picture;
+        const char* titlePicture;
+    } big[] = {{"imgFilm", "titFilm", ":/pictures/button_film.png", ":/pictures/title_film.png"},
+               {"imgClienti", "titClienti", ":/pictures/button_clienti.png", ":/pictures/title_clienti.png"},
+               {"imgNoleggi", "titNoleggi", ":/pictures/button_noleggi.png", ":/pictures/title_noleggi.png"},
+               {"imgEsporta", "imgExcel", ":/pictures/button_esporta.png", ":/pictures/title_esporta.png"}};
+    QLabel* images[4];
+    QLabel* titles[4];
+    for (int i = 0; i < 4; ++i) {
+        const int x = 16 + i * (columnWidth + 4);
+        images[i] = picture(c, big[i].image, QLatin1String(big[i].picture), {x, 332, columnWidth, 100});
+        titles[i] = picture(c, big[i].title, QLatin1String(big[i].titlePicture), {x, 436, columnWidth, 30});
+    }
+    imgFilm = images[0];
+    titFilm = titles[0];
+    imgClienti = images[1];
+    titClienti = titles[1];
+    imgNoleggi = images[2];
+    titNoleggi = titles[2];
+    imgEsporta = images[3];
+    imgExcel = titles[3];
+
+    const QString siteHint = QStringLiteral(" Visita il sito Internet dell'autore ");
+    imgLongFilm01 = picture(c, "imgLongFilm01", {}, {8, 486, 494, 11}, siteHint);
+    imgLongFilm02 = picture(c, "imgLongFilm02", {}, {8, 504, 494, 11}, siteHint);
+    imgShortFilm02 = picture(c, "imgShortFilm02", {}, {516, 495, 15, 15}, siteHint);
+    lblCopyright = new QLabel(maker::kCopyright, c);
+    lblCopyright->setObjectName("lblCopyright");
+    lblCopyright->setFont(style::verdana(8));
+    style::setTextColour(lblCopyright, style::kGrey);
+    lblCopyright->setToolTip(siteHint);
+    lblCopyright->setCursor(Qt::PointingHandCursor);
+    lblCopyright->setGeometry(538, 494, 236, 18);
+
+    // The main window has no status panel and no hover colours: every picture is image-only.
+    buttons_ = new PictureButtons(this, services_.dialogs, nullptr, style::kBlack);
+    const auto bind = [this](std::initializer_list<QWidget*> parts, const std::function<void()>& action) {
+        for (QWidget* part : parts)
+            buttons_->add(part, nullptr, {}, action);
+    };
+    bind({imgFilm, titFilm}, [this] { openWorkScreen(screens_.films()); });
+    bind({imgClienti, titClienti}, [this] { openWorkScreen(screens_.clienti()); });
+    bind({imgNoleggi, titNoleggi}, [this] {
+        screens_.noleggi().prepareYearChoice();
+        openWorkScreen(screens_.noleggi());
+    });
+    // imgEsporta and imgExcel open the film archive export, wired with that screen.
+    bind({imgGuida}, [this] { screens_.helpForm().showTopic(HelpTopicId::MainWindow); });
+    bind({imgInfo}, [this] { services_.dialogs.exec(screens_.info()); });
+    bind({imgCopyright}, [this] { services_.dialogs.exec(screens_.splash()); });
+    bind({imgShortFilm01}, [this] { writeToMaker(services_, this); });
+    bind({imgLongFilm01, imgLongFilm02, imgShortFilm02, lblCopyright}, [this] { visitMakerSite(services_); });
+    bind({imgEsci}, [this] { services_.quit(); });
+}
+
+void TfrmFilmeria::showMain() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void TfrmFilmeria::openWorkScreen(QWidget& screen) {
+    screen.show();
+    hide();
+}
+
+void TfrmFilmeria::reloadAnimations() {
+    const std::pair<QLabel*, const char*> animations[] = {{imgLongFilm01, ":/animations/RESNAME1.gif"},
+                                                          {imgLongFilm02, ":/animations/RESNAME2.gif"},
+                                                          {imgShortFilm01, ":/animations/RESNAME3.gif"},
+                                                          {imgShortFilm02, ":/animations/RESNAME4.gif"}};
+    for (const auto& [label, resource] : animations) {
+        QMovie* old = label->movie();
+        label->clear();
+        delete old;
+        auto* movie = new QMovie(QLatin1String(resource), "gif", label);
+        label->setMovie(movie);
+        movie->start();
+    }
+}
+
+void TfrmFilmeria::showEvent(QShowEvent* event) {
+    WorkWindow::showEvent(event);
+    reloadAnimations();
+}
+
+void TfrmFilmeria::closeEvent(QCloseEvent* event) {
+    event->accept();
+    services_.quit();
+}
+
+} // namespace filmeria

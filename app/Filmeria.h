@@ -1,0 +1,57 @@
+#pragma once
+// TfrmFilmeria: the main window, the way into the three work environments.
+#include "work_window.h"
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QMovie;
+
+namespace filmeria {
+
+class PictureButtons;
+class ScreenSet;
+struct Services;
+
+class TfrmFilmeria final : public WorkWindow {
+public:
+    TfrmFilmeria(Services& services, ScreenSet& screens);
+
+    // Makes the window visible and brings it to the front.
+    void showMain();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void reloadAnimations();
+    void openWorkScreen(QWidget& screen);
+
+    Services& services_;
+    ScreenSet& screens_;
+    PictureButtons* buttons_;
+    QLabel* imgLogo;
+    QFrame* shpOmbra;
+    QFrame* shpControlli;
+    QLabel* imgGuida;
+    QLabel* imgInfo;
+    QLabel* imgCopyright;
+    QLabel* imgShortFilm01;
+    QLabel* imgEsci;
+    QLabel* imgFilm;
+    QLabel* titFilm;
+    QLabel* imgClienti;
+    QLabel* titClienti;
+    QLabel* imgNoleggi;
+    QLabel* titNoleggi;
+    QLabel* imgEsporta;
+    QLabel* imgExcel;
+    QLabel* imgLongFilm01;
+    QLabel* imgLongFilm02;
+    QLabel* imgShortFilm02;
+    QLabel* lblCopyright;
+};
+
+} // namespace filmeria

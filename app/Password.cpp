@@ -1,0 +1,144 @@
+#include "Password.h"
+
+#include "CambiaPassword.h"
+#include "Filmeria.h"
+#include "action_guard.h"
+#include "enter_keys.h"
+#include "field_highlight.h"
+#include "password_cipher.h"
+#include "profile_strings.h"
+#include "qt_text.h"
+#include "screen_set.h"
+#include "screen_style.h"
+#include "services.h"
+#include "text_rules.h"
+#include "window_placement.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace filmeria {
+
+std::string readStoredPassword(const Services& services) {
+    const std::string path = (services.folder + QString::fromLatin1(kPasswordFile)).toStdString();
+    return trimmed(decipherPassword(readProfileString(path, kPasswordSection, kPasswordKey)));
+}
+
+std::string normalisedPassword(const QString& typed) {
+    return trimmed(asciiUpper(toCp1252(typed)));
+}
+
+TfrmPassword::TfrmPassword(Services& services, ScreenSet& screens)
+    : services_(services)
+    , screens_(screens)
+    , grpPassword(new QGroupBox(this))
+    , imgLogo01(new QLabel(grpPassword))
+    , imgLogo02(new QLabel(grpPassword))
+    , lblInfo(new QLabel(QStringLiteral("Immettere la password e premere OK."), grpPassword))
+    , txtPassword(new QLineEdit(grpPassword))
+    , cmdOK(new QPushButton(QStringLiteral("OK"), grpPassword))
+    , btnCambiaPassword(new QPushButton(QStringLiteral("Cambia password"), this))
+    , cmdEsci(new QPushButton(QStringLiteral("Esci"), this)) {
+    setObjectName("frmPassword");
+    setWindowTitle(QString::fromUtf8(" Filmeria Pro © - Autenticazione"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(400, 236);
+    style::setBackground(this, style::kSilver);
+
+    grpPassword->setObjectName("grpPassword");
+    grpPassword->setGeometry(8, 4, 384, 186);
+    imgLogo01->setObjectName("imgLogo01");
+    imgLogo01->setPixmap(QPixmap(QStringLiteral(":/pictures/login_logo.png")));
+    imgLogo01->setGeometry(12, 16, 360, 64);
+    imgLogo02->setObjectName("imgLogo02");
+    imgLogo02->setPixmap(QPixmap(QStringLiteral(":/pictures/login_key.png")));
+    imgLogo02->setGeometry(12, 96, 64, 64);
+    lblInfo->setObjectName("lblInfo");
+    lblInfo->setFont(style::verdana(8));
+    lblInfo->setGeometry(88, 90, 280, 18);
+    txtPassword->setObjectName("txtPassword");
+    txtPassword->setEchoMode(QLineEdit::Password);
+    txtPassword->setMaxLength(230);
+    txtPassword->setFont(style::verdana(14, true));
+    txtPassword->setGeometry(88, 114, 200, 30);
+    acceptOnlyCp1252(txtPassword);
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setFont(style::verdana(12));
+    cmdOK->setGeometry(296, 114, 76, 30);
+    cmdOK->setEnabled(false);
+    cmdOK->setAutoDefault(false);
+
+    btnCambiaPassword->setObjectName("btnCambiaPassword");
+    btnCambiaPassword->setFont(style::verdana(8));
+    btnCambiaPassword->setCursor(Qt::PointingHandCursor);
+    btnCambiaPassword->setGeometry(8, 198, 150, 28);
+    btnCambiaPassword->setAutoDefault(false);
+    cmdEsci->setObjectName("cmdEsci");
+    cmdEsci->setFont(style::verdana(8));
+    cmdEsci->setCursor(Qt::PointingHandCursor);
+    cmdEsci->setGeometry(312, 198, 80, 28);
+    cmdEsci->setAutoDefault(false);
+
+    highlightOnFocus(txtPassword, style::kWhite);
+    connect(txtPassword, &QLineEdit::textChanged, this, [this] { txtPasswordChange(); });
+    onEnter(txtPassword, services_.dialogs, [this] {
+        if (!trimmed(toCp1252(txtPassword->text())).empty())
+            cmdOK->click();
+    });
+    connect(cmdOK, &QPushButton::clicked, this,
+            [this] { runGuarded(services_.dialogs, this, [this] { cmdOKClick(); }); });
+    connect(btnCambiaPassword, &QPushButton::clicked, this,
+            [this] { runGuarded(services_.dialogs, this, [this] { btnCambiaPasswordClick(); }); });
+    connect(cmdEsci, &QPushButton::clicked, this, [this] { close(); });
+    centreOnDesktop(this);
+}
+
+void TfrmPassword::txtPasswordChange() {
+    cmdOK->setEnabled(!trimmed(toCp1252(txtPassword->text())).empty());
+}
+
+void TfrmPassword::cmdOKClick() {
+    std::string stored;
+    std::string typed;
+    try {
+        stored = readStoredPassword(services_);
+        typed = normalisedPassword(txtPassword->text());
+    } catch (const std::exception&) {
+        services_.dialogs.information(
+            this, QString::fromUtf8("Attenzione: si è verificato un errore durante la procedura di lettura "
+                                    "della password. Si consiglia di reinstallare il software."));
+        return;
+    }
+    if (typed == stored) {
+        screens_.filmeria().showMain();
+        hide();
+        return;
+    }
+    services_.dialogs.information(this, QStringLiteral("Attenzione: password errata."));
+    txtPassword->clear();
+    txtPassword->setFocus();
+}
+
+void TfrmPassword::btnCambiaPasswordClick() {
+    screens_.cambiaPassword().show();
+    hide();
+}
+
+void TfrmPassword::returnFromChange() {
+    txtPassword->clear();
+    show();
+    activateWindow();
+    txtPassword->setFocus();
+}
+
+void TfrmPassword::closeEvent(QCloseEvent* event) {
+    // The login window is the application's main window: closing it ends the program.
+    event->accept();
+    services_.quit();
+}
+
+} // namespace filmeria

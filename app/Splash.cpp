@@ -1,0 +1,35 @@
+#include "Splash.h"
+
+#include "maker.h"
+#include "maker_links.h"
+#include "screen_style.h"
+#include "window_placement.h"
+
+#include <QLabel>
+
+namespace filmeria {
+
+TfrmSplash::TfrmSplash(Services& services, ScreenSet&)
+    : services_(services)
+    , BackImage(new QLabel(this)) {
+    setObjectName("frmSplash");
+    setWindowTitle(maker::kSplashCaption);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(600, 368);
+    style::setBackground(this, style::kBlack);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(QStringLiteral("  Visita il sito Internet dell'autore "));
+    BackImage->setObjectName("BackImage");
+    BackImage->setPixmap(QPixmap(QStringLiteral(":/pictures/splash.png")));
+    BackImage->setGeometry(1, 3, 597, 362);
+    BackImage->setAttribute(Qt::WA_TransparentForMouseEvents);
+    centreOnDesktop(this);
+}
+
+void TfrmSplash::mouseReleaseEvent(QMouseEvent*) {
+    visitMakerSite(services_);
+    close();
+}
+
+} // namespace filmeria

@@ -1,0 +1,28 @@
+#pragma once
+// Every handler runs inside one guard: an exception it does not handle ends the action
+// and reaches the default error report; it never crosses the event loop.
+#include <QString>
+
+#include <exception>
+#include <functional>
+
+class QWidget;
+
+namespace filmeria {
+
+class Dialogs;
+
+// Raised to end an action without any report.
+class SilentAbort : public std::exception {
+public:
+    const char* what() const noexcept override { return "silent abort"; }
+};
+
+// The text the default error report shows for a message: '.' added when its last
+// character sorts after '.'.
+QString reportText(const QString& message);
+
+void reportException(Dialogs& dialogs, QWidget* parent, const std::exception_ptr& error);
+void runGuarded(Dialogs& dialogs, QWidget* parent, const std::function<void()>& action);
+
+} // namespace filmeria

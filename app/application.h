@@ -1,0 +1,27 @@
+#pragma once
+// The application object: title, style, resources, and the last-resort guard that turns an
+// exception escaping an event handler into the default error report.
+#include <QApplication>
+
+namespace filmeria {
+
+class Dialogs;
+
+class Application final : public QApplication {
+public:
+    Application(int& argc, char** argv);
+
+    void useDialogs(Dialogs& dialogs) { dialogs_ = &dialogs; }
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // The executable's folder with its trailing separator: every archive lives there.
+    static QString programFolder();
+
+private:
+    Dialogs* dialogs_ = nullptr;
+};
+
+// Application title, style and embedded resources; shared by the program and the tests.
+void setUpApplication();
+
+} // namespace filmeria

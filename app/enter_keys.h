@@ -1,0 +1,21 @@
+#pragma once
+// The Enter key in a screen's data fields: by default it moves the focus along the
+// screen's chain of fields; a field may have its own Enter action instead. Multi-line
+// fields take part too and never receive the line break.
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace filmeria {
+
+class Dialogs;
+
+// Enter in fields[i] moves the focus to fields[i + 1]; the last field of the list moves
+// nowhere unless the screen gives it an action of its own.
+void chainOnEnter(const std::vector<QWidget*>& fields);
+
+// Enter in `field` runs `action` (inside the screen's error guard) and is swallowed.
+void onEnter(QWidget* field, Dialogs& dialogs, std::function<void()> action);
+
+} // namespace filmeria

@@ -1,0 +1,18 @@
+#pragma once
+// The edit field with the focus is painted yellow; it returns to its resting colour
+// when it loses the focus.
+#include <QColor>
+
+#include <initializer_list>
+
+class QWidget;
+
+namespace filmeria {
+
+void highlightOnFocus(QWidget* field, const QColor& resting);
+void highlightOnFocus(std::initializer_list<QWidget*> fields, const QColor& resting);
+
+// The background colour a field is painted with now.
+QColor fieldColour(const QWidget* field);
+
+} // namespace filmeria

@@ -1,0 +1,18 @@
+// Filmeria Pro: entry point.
+#include "Password.h"
+#include "application.h"
+#include "qt_services.h"
+#include "screen_set.h"
+
+int main(int argc, char* argv[]) {
+    filmeria::Application app(argc, argv);
+    filmeria::QtDialogs dialogs;
+    filmeria::DesktopShell shell;
+    filmeria::SystemClock clock;
+    filmeria::Services services{dialogs, shell, clock, filmeria::Application::programFolder(),
+                                [] { filmeria::Application::quit(); }};
+    app.useDialogs(dialogs);
+    filmeria::ScreenSet screens(services);
+    screens.password().show();
+    return app.exec();
+}

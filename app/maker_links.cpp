@@ -1,0 +1,30 @@
+#include "maker_links.h"
+
+#include "busy_cursor.h"
+#include "maker.h"
+#include "services.h"
+
+namespace filmeria {
+
+QString makerMailAddress() {
+    return QStringLiteral("mailto:") + maker::kEmail + QStringLiteral("?subject=") +
+           QStringLiteral("Software Filmeria Pro") + QStringLiteral("&body=") +
+           QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:");
+}
+
+void writeToMaker(Services& services, QWidget* parent) {
+    QString address;
+    {
+        BusyCursor busy;
+        address = makerMailAddress();
+    }
+    if (!services.shell.open(address, ShellVerb::Open))
+        services.dialogs.information(parent, QStringLiteral("Invio e-mail non riuscito."));
+}
+
+void visitMakerSite(Services& services) {
+    BusyCursor busy;
+    services.shell.open(maker::kWebSite, ShellVerb::Open);
+}
+
+} // namespace filmeria

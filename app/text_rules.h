@@ -1,0 +1,28 @@
+#pragma once
+// Small text rules shared by every archive and screen. All work on Windows-1252 bytes.
+#include <string>
+#include <string_view>
+
+namespace filmeria {
+
+// Removes leading and trailing characters with codes 0 to 32 (blanks and controls).
+std::string_view trimmedView(std::string_view text);
+std::string trimmed(std::string_view text);
+
+// Case folding of the letters A-Z and a-z only; accented letters stay as they are.
+std::string asciiUpper(std::string_view text);
+std::string asciiLower(std::string_view text);
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+// Turns each of CR LF, LF CR, LF and CR into one LF, so that messages written with
+// Windows line-break sequences (even the odd LF CR LF CR) show as clean breaks.
+std::string normalisedLineBreaks(std::string_view text);
+
+// The default error report's text: a full stop is added when the last character
+// sorts after '.', so a text already ending in '.', '!' or ')' is left alone.
+std::string withReportFullStop(std::string_view text);
+
+// The folder of an executable, with its trailing separator; every archive lives there.
+std::string folderOfExecutable(std::string_view executablePath);
+
+} // namespace filmeria

@@ -1,0 +1,29 @@
+// Start-up probe: the program's own start-up (application, services, all 25 screens, the
+// login window shown) that quits as soon as the login window has been exposed. Time it
+// from outside, e.g. with hyperfine, to measure process start to login window.
+#include "Password.h"
+#include "application.h"
+#include "qt_services.h"
+#include "screen_set.h"
+
+#include <QTimer>
+#include <QWindow>
+
+int main(int argc, char* argv[]) {
+    filmeria::Application app(argc, argv);
+    filmeria::QtDialogs dialogs;
+    filmeria::DesktopShell shell;
+    filmeria::SystemClock clock;
+    filmeria::Services services{dialogs, shell, clock, filmeria::Application::programFolder(), [] {}};
+    filmeria::ScreenSet screens(services);
+    auto& login = screens.password();
+    login.show();
+    // Quit on the first turn of the event loop after the window is exposed.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (login.windowHandle() && login.windowHandle()->isExposed())
+            QCoreApplication::quit();
+    });
+    poll.start(0);
+    return app.exec();
+}

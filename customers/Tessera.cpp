@@ -1,0 +1,17 @@
+#include "Tessera.h"
+
+#include "window_placement.h"
+
+namespace filmeria {
+
+TfrmTessera::TfrmTessera(Services& services, ScreenSet& screens)
+    : services_(services)
+    , screens_(screens) {
+    setObjectName("frmTessera");
+    setWindowTitle(QString::fromUtf8(" Tessera cliente"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    resize(600, 420);
+    centreOnDesktop(this);
+}
+
+} // namespace filmeria

@@ -1,0 +1,24 @@
+#pragma once
+// TfrmFilms: a work environment of the program.
+#include "work_screen.h"
+
+class QLabel;
+
+namespace filmeria {
+
+class PictureButtons;
+struct Services;
+
+class TfrmFilms final : public WorkScreen {
+public:
+    TfrmFilms(Services& services, ScreenSet& screens);
+
+private:
+    Services& services_;
+    PictureButtons* buttons_;
+    QLabel* panInfo;
+    QLabel* imgEsci;
+    QLabel* lblEsci;
+};
+
+} // namespace filmeria

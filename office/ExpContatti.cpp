@@ -1,0 +1,17 @@
+#include "ExpContatti.h"
+
+#include "window_placement.h"
+
+namespace filmeria {
+
+TfrmExpContatti::TfrmExpContatti(Services& services, ScreenSet& screens)
+    : services_(services)
+    , screens_(screens) {
+    setObjectName("frmExpContatti");
+    setWindowTitle(QString::fromUtf8(" Esportazione archivio film"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    resize(600, 420);
+    centreOnDesktop(this);
+}
+
+} // namespace filmeria

@@ -1,0 +1,17 @@
+#include "ExpNoleggi.h"
+
+#include "window_placement.h"
+
+namespace filmeria {
+
+TfrmExpNoleggi::TfrmExpNoleggi(Services& services, ScreenSet& screens)
+    : services_(services)
+    , screens_(screens) {
+    setObjectName("frmExpNoleggi");
+    setWindowTitle(QString::fromUtf8(" Esportazione archivio noleggi"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    resize(600, 420);
+    centreOnDesktop(this);
+}
+
+} // namespace filmeria

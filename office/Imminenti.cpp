@@ -1,0 +1,17 @@
+#include "Imminenti.h"
+
+#include "window_placement.h"
+
+namespace filmeria {
+
+TfrmImminenti::TfrmImminenti(Services& services, ScreenSet& screens)
+    : services_(services)
+    , screens_(screens) {
+    setObjectName("frmImminenti");
+    setWindowTitle(QString::fromUtf8(" Esportazione archivio clienti"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    resize(600, 420);
+    centreOnDesktop(this);
+}
+
+} // namespace filmeria

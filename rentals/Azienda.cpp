@@ -1,0 +1,17 @@
+#include "Azienda.h"
+
+#include "window_placement.h"
+
+namespace filmeria {
+
+TfrmAzienda::TfrmAzienda(Services& services, ScreenSet& screens)
+    : services_(services)
+    , screens_(screens) {
+    setObjectName("frmAzienda");
+    setWindowTitle(QString::fromUtf8(" Dati azienda"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    resize(600, 420);
+    centreOnDesktop(this);
+}
+
+} // namespace filmeria

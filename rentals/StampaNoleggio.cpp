@@ -1,0 +1,17 @@
+#include "StampaNoleggio.h"
+
+#include "window_placement.h"
+
+namespace filmeria {
+
+TfrmStampaNoleggio::TfrmStampaNoleggio(Services& services, ScreenSet& screens)
+    : services_(services)
+    , screens_(screens) {
+    setObjectName("frmStampaNoleggio");
+    setWindowTitle(QString::fromUtf8(" Stampa scheda noleggio"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    resize(600, 420);
+    centreOnDesktop(this);
+}
+
+} // namespace filmeria

@@ -1,0 +1,192 @@
+#include "screen_fixture.h"
+
+#include "Filmeria.h"
+#include "HelpForm.h"
+#include "Password.h"
+#include "customers/Clienti.h"
+#include "films/Films.h"
+#include "maker.h"
+#include "maker_links.h"
+#include "rentals/Noleggi.h"
+
+#include <QGroupBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QMovie>
+#include <QPointer>
+
+namespace filmeria::testing {
+namespace {
+
+class MainWindow : public ScreenTest {
+protected:
+    TfrmFilmeria& main() {
+        auto& window = screens().filmeria();
+        window.showMain();
+        return window;
+    }
+    QLabel* picture(const char* name) { return child<QLabel>(screens().filmeria(), name); }
+};
+
+TEST_F(MainWindow, TwentyFiveScreensAreCreatedInTheirOrderWithTheirCaptions) {
+    const QStringList order = {
+        "frmPassword",      "frmFilmeria",       "frmHelpForm",    "frmInfo",           "frmSplash",
+        "frmFilms",         "frmZoom",           "frmRicercaFilm", "frmClienti",        "frmCodFisc",
+        "frmIva",           "frmTessera",        "frmNoleggi",     "frmAvanzate",       "frmImminenti",
+        "frmCalendario",    "frmImportaCliente", "frmImportaFilm", "frmAzienda",        "frmExpNoleggi",
+        "frmCercaNoleggio", "frmCercaStorico",   "frmExpContatti", "frmStampaNoleggio", "frmCambiaPassword"};
+    EXPECT_EQ(screens().creationOrder(), order);
+    const std::pair<QWidget*, const char*> captions[] = {
+        {&screens().filmeria(), " Filmeria Pro"},
+        {&screens().helpForm(), " Guida in linea"},
+        {&screens().films(), " Filmeria Pro - Archivio film"},
+        {&screens().clienti(), " Filmeria Pro - Archivio clienti"},
+        {&screens().noleggi(), " Filmeria Pro - Gestione noleggi"},
+    };
+    for (const auto& [window, caption] : captions)
+        EXPECT_EQ(window->windowTitle(), QString::fromUtf8(caption));
+    EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Filmeria Pro"));
+}
+
+TEST_F(MainWindow, AnimationsPlayAsTheirPicturesPrescribe) {
+    const struct {
+        const char* resource;
+        QSize size;
+        int frames;
+        int delay;
+        int loops;
+    } expected[] = {{":/animations/RESNAME1.gif", {494, 11}, 3, 100, -1},
+                    {":/animations/RESNAME2.gif", {494, 11}, 3, 100, -1},
+                    {":/animations/RESNAME3.gif", {21, 23}, 40, 80, -1},
+                    {":/animations/RESNAME4.gif", {15, 15}, 7, 350, 400}};
+    for (const auto& e : expected) {
+        QImageReader reader(QLatin1String(e.resource));
+        EXPECT_EQ(reader.size(), e.size) << e.resource;
+        EXPECT_EQ(reader.imageCount(), e.frames) << e.resource;
+        EXPECT_EQ(reader.loopCount(), e.loops) << e.resource;
+        for (int i = 0; i < e.frames; ++i) {
+            reader.jumpToImage(i);
+            reader.read();
+            EXPECT_EQ(reader.nextImageDelay(), e.delay) << e.resource << " frame " << i;
+        }
+    }
+}
+
+TEST_F(MainWindow, EveryShowingReloadsAndRestartsTheFourAnimations) {
+    main();
+    const char* names[] = {"imgLongFilm01", "imgLongFilm02", "imgShortFilm01", "imgShortFilm02"};
+    QPointer<QMovie> first[4];
+    for (int i = 0; i < 4; ++i) {
+        first[i] = picture(names[i])->movie();
+        ASSERT_NE(first[i], nullptr) << names[i];
+        EXPECT_EQ(first[i]->state(), QMovie::Running);
+    }
+    releaseOn(picture("imgFilm"));
+    screens().films().close();
+    for (int i = 0; i < 4; ++i) {
+        QMovie* again = picture(names[i])->movie();
+        EXPECT_TRUE(first[i].isNull()) << names[i] << ": the old picture was not replaced";
+        EXPECT_EQ(again->state(), QMovie::Running);
+        EXPECT_EQ(again->currentFrameNumber(), 0);
+    }
+}
+
+TEST_F(MainWindow, WorkScreensOpenHideTheMainWindowAndBringItBack) {
+    auto& window = main();
+    const std::pair<const char*, QWidget*> routes[] = {
+        {"imgFilm", &screens().films()},      {"titFilm", &screens().films()},
+        {"imgClienti", &screens().clienti()}, {"titClienti", &screens().clienti()},
+        {"imgNoleggi", &screens().noleggi()}, {"titNoleggi", &screens().noleggi()},
+    };
+    for (const auto& [name, screen] : routes) {
+        releaseOn(picture(name), Qt::RightButton);
+        EXPECT_TRUE(screen->isVisible()) << name;
+        EXPECT_FALSE(window.isVisible()) << name;
+        releaseOn(child<QLabel>(*screen, "imgEsci"));
+        EXPECT_FALSE(screen->isVisible()) << name;
+        EXPECT_TRUE(window.isVisible()) << name;
+    }
+}
+
+TEST_F(MainWindow, RentalScreenAlwaysOpensOnItsYearPanel) {
+    main();
+    auto& rentals = screens().noleggi();
+    child<QGroupBox>(rentals, "grpAnno")->hide();
+    child<QGroupBox>(rentals, "grpRicevuta")->show();
+    rentals.setWindowTitle(QStringLiteral(" Filmeria Pro - Gestione noleggi anno 2009"));
+    releaseOn(picture("imgNoleggi"));
+    EXPECT_TRUE(child<QGroupBox>(rentals, "grpAnno")->isVisible());
+    EXPECT_FALSE(child<QGroupBox>(rentals, "grpRicevuta")->isVisible());
+    EXPECT_EQ(rentals.windowTitle(), QStringLiteral(" Filmeria Pro - Gestione noleggi"));
+    rentals.close(); // the close box brings the main window back too
+    EXPECT_TRUE(screens().filmeria().isVisible());
+}
+
+TEST_F(MainWindow, MailToTheMakerAndItsFailureMessage) {
+    main();
+    releaseOn(picture("imgShortFilm01"));
+    EXPECT_EQ(fakes.shell.opened.value(0),
+              QStringLiteral("mailto:") + maker::kEmail +
+                  QStringLiteral("?subject=Software Filmeria Pro&body=Salve, desidererei avere le seguenti "
+                                 "informazioni sul software in oggetto:"));
+    EXPECT_EQ(fakes.shell.verbs.back(), ShellVerb::Open);
+    EXPECT_TRUE(fakes.dialogs.shown.empty());
+    fakes.shell.succeeds = false;
+    releaseOn(picture("imgShortFilm01"));
+    EXPECT_EQ(fakes.dialogs.texts(), QStringList{QStringLiteral("Invio e-mail non riuscito.")});
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainWindow, WebSitePicturesOpenTheMakersSiteAndIgnoreFailure) {
+    main();
+    fakes.shell.succeeds = false;
+    for (const char* name : {"imgLongFilm01", "imgLongFilm02", "imgShortFilm02", "lblCopyright"})
+        releaseOn(picture(name));
+    EXPECT_EQ(fakes.shell.opened, QStringList(4, maker::kWebSite));
+    EXPECT_TRUE(fakes.dialogs.shown.empty());
+    EXPECT_EQ(picture("imgLongFilm01")->toolTip(), QStringLiteral(" Visita il sito Internet dell'autore "));
+}
+
+TEST_F(MainWindow, HelpInformationAndSplashOpenModally) {
+    main();
+    QString title;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        if (auto* t = d.findChild<QLabel*>("panTitle"))
+            title = t->text();
+    };
+    releaseOn(picture("imgGuida"));
+    releaseOn(picture("imgInfo"));
+    releaseOn(picture("imgCopyright"));
+    EXPECT_EQ(fakes.dialogs.modals, (QStringList{"frmHelpForm", "frmInfo", "frmSplash"}));
+    EXPECT_EQ(title, QString::fromUtf8("Uno sguardo a Filmeria Pro ©"));
+}
+
+TEST_F(MainWindow, ExitPictureAndCloseBoxEndTheProgram) {
+    auto& window = main();
+    releaseOn(picture("imgEsci"));
+    EXPECT_EQ(fakes.quitRequests, 1);
+    window.close();
+    EXPECT_EQ(fakes.quitRequests, 2);
+}
+
+TEST_F(MainWindow, ContainerStaysCentredAndTheWindowKeepsItsMinimumSize) {
+    auto& window = main();
+    window.setWindowState(Qt::WindowNoState);
+    window.resize(1024, 768);
+    QApplication::processEvents();
+    auto* container = child<QGroupBox>(window, "grpContainer");
+    EXPECT_EQ(container->size(), QSize(779, 536));
+    // The formula takes the outer size, frame included.
+    const QSize frame = window.frameGeometry().size() - window.size();
+    EXPECT_EQ(container->pos(),
+              QPoint((1024 + frame.width()) / 2 - 389 - 4, (768 + frame.height()) / 2 - 268 - 18));
+    EXPECT_EQ(window.minimumSize(), QSize(800, 582));
+    window.resize(300, 200);
+    QApplication::processEvents();
+    EXPECT_EQ(window.size(), QSize(800, 582));
+    EXPECT_EQ(container->pos(),
+              QPoint((800 + frame.width()) / 2 - 389 - 4, (582 + frame.height()) / 2 - 268 - 18));
+}
+
+} // namespace
+} // namespace filmeria::testing

@@ -1,0 +1,95 @@
+#pragma once
+// Test doubles of the platform services: they record what the screens asked and answer
+// from a script.
+#include "services.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace filmeria::testing {
+
+struct ShownMessage {
+    enum Kind { Information, Confirmation, Refusal, ErrorReport } kind;
+    QString caption;
+    QString text;
+};
+
+class FakeDialogs final : public Dialogs {
+public:
+    void information(QWidget*, const QString& text) override {
+        shown.push_back({ShownMessage::Information, {}, text});
+    }
+    bool confirm(QWidget*, const QString& caption, const QString& question) override {
+        shown.push_back({ShownMessage::Confirmation, caption, question});
+        if (answers.empty())
+            return true;
+        const bool yes = answers.front();
+        answers.pop_front();
+        return yes;
+    }
+    void refusal(QWidget*, const QString& text) override {
+        shown.push_back({ShownMessage::Refusal, QStringLiteral("Operazione annullata"), text});
+    }
+    void errorReport(QWidget*, const QString& text) override {
+        shown.push_back({ShownMessage::ErrorReport, {}, text});
+    }
+    // The dialog is shown modelessly while `onModal` acts on it, then closed.
+    int exec(QDialog& dialog) override {
+        modals << dialog.objectName();
+        dialog.setResult(QDialog::Rejected);
+        dialog.show();
+        if (onModal)
+            onModal(dialog);
+        const int result = dialog.result();
+        dialog.hide();
+        return result;
+    }
+
+    QStringList texts() const {
+        QStringList out;
+        for (const auto& m : shown)
+            out << m.text;
+        return out;
+    }
+    QString lastText() const { return shown.empty() ? QString() : shown.back().text; }
+
+    std::vector<ShownMessage> shown;
+    std::deque<bool> answers;
+    QStringList modals;
+    std::function<void(QDialog&)> onModal;
+};
+
+class FakeShell final : public Shell {
+public:
+    bool open(const QString& target, ShellVerb verb) override {
+        opened << target;
+        verbs.push_back(verb);
+        return succeeds;
+    }
+    QStringList opened;
+    std::vector<ShellVerb> verbs;
+    bool succeeds = true;
+};
+
+class FakeClock final : public Clock {
+public:
+    QDate today() const override { return date; }
+    QDate date{2009, 2, 28};
+};
+
+// A complete set of services over a folder of the test's own.
+struct FakeServices {
+    explicit FakeServices(const QString& folder)
+        : services{dialogs, shell, clock, folder, [this] { ++quitRequests; }} {}
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FakeClock clock;
+    int quitRequests = 0;
+    Services services;
+};
+
+} // namespace filmeria::testing

@@ -1,0 +1,93 @@
+#pragma once
+// Screen tests: the program's screens over a temporary program folder, with fake services.
+#include "fake_services.h"
+#include "screen_set.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace filmeria::testing {
+
+inline QString folderOf(const QTemporaryDir& dir) {
+    return dir.path() + QLatin1Char('/');
+}
+
+class ScreenTest : public ::testing::Test {
+protected:
+    ScreenTest()
+        : fakes(folderOf(dir)) {}
+
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    void TearDown() override {
+        screens_.reset();
+        QApplication::processEvents();
+    }
+
+    ScreenSet& screens() {
+        if (!screens_)
+            screens_ = std::make_unique<ScreenSet>(fakes.services);
+        return *screens_;
+    }
+
+    QString path(const QString& name) const { return folderOf(dir) + name; }
+
+    template <typename T> static T* child(const QWidget& window, const char* name) {
+        T* found = window.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << "no control " << name << " on " << window.objectName().toStdString();
+        return found;
+    }
+
+    QTemporaryDir dir;
+    FakeServices fakes;
+
+private:
+    std::unique_ptr<ScreenSet> screens_;
+};
+
+// Shows a window and makes it the active one, so focus changes reach its fields.
+inline void showActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+inline void releaseOn(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseRelease(widget, button, Qt::NoModifier, widget->rect().center());
+}
+
+inline void hoverOver(QWidget* widget) {
+    const QPointF local = widget->rect().center();
+    QEnterEvent enter(local, widget->mapTo(widget->window(), local), widget->mapToGlobal(local));
+    QCoreApplication::sendEvent(widget, &enter);
+}
+
+inline void moveOver(QWidget* area, QPoint local) {
+    QMouseEvent move(QEvent::MouseMove, local, area->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(area, &move);
+}
+
+// Types text as key presses carrying the characters, so any letter can be typed.
+inline void typeText(QWidget* field, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(field, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(field, &release);
+    }
+}
+
+inline void pressEnter(QWidget* field) {
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+} // namespace filmeria::testing

@@ -1,0 +1,341 @@
+#!/usr/bin/env python3
+"""Draws the program's pictures and animations into resources/.
+
+Run with Debian's python3 and python3-pil:  /usr/bin/python3 tools/make_assets.py
+Every picture is drawn here from shapes and the DejaVu fonts, so the set stays coherent:
+deep navy and film black, warm amber highlights, white text.
+"""
+import math
+import os
+from PIL import Image, ImageDraw, ImageFont
+
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources")
+PIC = os.path.join(ROOT, "pictures")
+ANIM = os.path.join(ROOT, "animations")
+FONTS = "/usr/share/fonts/truetype/dejavu/"
+
+NAVY = (20, 33, 75)
+NAVY_LIGHT = (44, 66, 130)
+AMBER = (240, 165, 0)
+AMBER_LIGHT = (255, 205, 90)
+FILM = (28, 28, 30)
+WHITE = (255, 255, 255)
+GREY = (200, 204, 214)
+RED = (190, 30, 45)
+GREEN = (33, 140, 70)
+
+
+def font(size, bold=True, serif=False):
+    name = ("DejaVuSerif" if serif else "DejaVuSans") + ("-Bold" if bold else "") + ".ttf"
+    return ImageFont.truetype(FONTS + name, size)
+
+
+def save(img, name):
+    img.save(os.path.join(PIC, name), optimize=True)
+
+
+def vertical_gradient(size, top, bottom):
+    w, h = size
+    img = Image.new("RGB", size)
+    d = ImageDraw.Draw(img)
+    for y in range(h):
+        t = y / max(1, h - 1)
+        d.line([(0, y), (w, y)], fill=tuple(int(a + (b - a) * t) for a, b in zip(top, bottom)))
+    return img
+
+
+def film_strip(d, x0, y0, w, h, offset=0, hole=AMBER_LIGHT):
+    """A horizontal strip of film with sprocket holes, shifted by `offset` pixels."""
+    d.rectangle([x0, y0, x0 + w - 1, y0 + h - 1], fill=FILM)
+    step = max(6, h)
+    hole_w = max(2, step // 2 - 1)
+    hole_h = max(2, h // 4)
+    for x in range(x0 - step + offset % step, x0 + w, step):
+        for yy in (y0 + 1, y0 + h - 1 - hole_h):
+            d.rectangle([max(x0, x), yy, min(x0 + w - 1, x + hole_w - 1), yy + hole_h - 1], fill=hole)
+
+
+def reel(d, cx, cy, r, colour=WHITE, back=NAVY):
+    d.ellipse([cx - r, cy - r, cx + r, cy + r], fill=colour)
+    for k in range(5):
+        a = k * 2 * math.pi / 5 - math.pi / 2
+        hx, hy = cx + math.cos(a) * r * 0.55, cy + math.sin(a) * r * 0.55
+        hr = r * 0.2
+        d.ellipse([hx - hr, hy - hr, hx + hr, hy + hr], fill=back)
+    d.ellipse([cx - r * 0.1, cy - r * 0.1, cx + r * 0.1, cy + r * 0.1], fill=back)
+
+
+def clapper(d, x, y, w, h):
+    top = h // 4
+    d.rectangle([x, y + top, x + w, y + h], fill=FILM)
+    d.polygon([(x, y + top), (x + w, y), (x + w, y + top - 2), (x, y + top + top - 2)], fill=WHITE)
+    for k in range(5):
+        sx = x + k * w // 5
+        d.polygon([(sx + 4, y + top + 3 - k * top // 5), (sx + w // 10 + 4, y + top + 1 - k * top // 5 - 3),
+                   (sx + w // 5, y + top - k * top // 5 - 4), (sx + w // 10, y + top + 3 - k * top // 5)], fill=FILM)
+    for k in range(3):
+        d.rectangle([x + 6, y + top + 10 + k * (h - top) // 3, x + w - 6,
+                     y + top + 14 + k * (h - top) // 3], fill=GREY)
+
+
+def person(d, cx, cy, s, colour):
+    d.ellipse([cx - s * 0.35, cy - s, cx + s * 0.35, cy - s * 0.3], fill=colour)
+    d.pieslice([cx - s * 0.7, cy - s * 0.2, cx + s * 0.7, cy + s * 1.1], 180, 360, fill=colour)
+
+
+def rounded_tile(size, colour):
+    img = Image.new("RGBA", size, (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    d.rounded_rectangle([2, 2, size[0] - 3, size[1] - 3], radius=size[0] // 6, fill=colour)
+    return img, d
+
+
+def logo():
+    w, h = 687, 309
+    img = vertical_gradient((w, h), NAVY, (8, 12, 32))
+    d = ImageDraw.Draw(img)
+    for k in range(18):  # spotlight rays
+        a = -math.pi / 2 + (k - 9) * 0.09
+        d.line([(520, 330), (520 + math.cos(a) * 600, 330 + math.sin(a) * 600)], fill=(30, 46, 96), width=9)
+    film_strip(d, 0, 14, w, 26)
+    film_strip(d, 0, h - 40, w, 26)
+    reel(d, 560, 160, 74, WHITE, (12, 20, 48))
+    reel(d, 470, 122, 40, GREY, (12, 20, 48))
+    d.text((34, 86), "Filmeria", font=font(74, serif=True), fill=WHITE)
+    d.text((38, 172), "PRO", font=font(44), fill=AMBER)
+    d.text((150, 182), "gestione videoteca", font=font(24, bold=False), fill=GREY)
+    d.line([(38, 226), (420, 226)], fill=AMBER, width=3)
+    d.text((38, 234), "film  \u00b7  clienti  \u00b7  noleggi", font=font(18, bold=False), fill=GREY)
+    save(img, "logo.png")
+
+
+def tiles():
+    img = Image.new("RGB", (72, 72), (236, 240, 248))
+    d = ImageDraw.Draw(img)
+    d.rectangle([0, 30, 71, 41], fill=(224, 229, 240))
+    for x in range(2, 72, 12):
+        d.rectangle([x, 32, x + 5, 35], fill=(244, 246, 251))
+    d.line([(0, 0), (71, 0)], fill=(228, 233, 244))
+    save(img, "tile72.png")
+    img = Image.new("RGB", (86, 45), (234, 241, 236))
+    d = ImageDraw.Draw(img)
+    d.ellipse([30, 9, 56, 35], outline=(220, 230, 223), width=2)
+    d.ellipse([39, 18, 47, 26], fill=(220, 230, 223))
+    save(img, "tile86x45.png")
+
+
+def small_icons():
+    specs = {
+        "icon_guida.png": (NAVY_LIGHT, "?"),
+        "icon_info.png": (GREEN, "i"),
+        "icon_copyright.png": (AMBER, "\u00a9"),
+    }
+    for name, (colour, glyph) in specs.items():
+        img = Image.new("RGBA", (32, 32), (0, 0, 0, 0))
+        d = ImageDraw.Draw(img)
+        d.ellipse([1, 1, 30, 30], fill=colour, outline=(255, 255, 255), width=2)
+        f = font(20)
+        box = d.textbbox((0, 0), glyph, font=f)
+        d.text(((32 - (box[2] - box[0])) / 2 - box[0], (32 - (box[3] - box[1])) / 2 - box[1]), glyph, font=f,
+               fill=WHITE)
+        save(img, name)
+    img = Image.new("RGBA", (32, 32), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    d.ellipse([1, 1, 30, 30], fill=RED, outline=WHITE, width=2)
+    d.arc([8, 8, 23, 23], 300, 240, fill=WHITE, width=3)
+    d.line([(16, 5), (16, 15)], fill=WHITE, width=3)
+    save(img, "icon_esci.png")
+    img = Image.new("RGBA", (16, 16), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    d.polygon([(2, 0), (10, 0), (14, 4), (14, 15), (2, 15)], fill=WHITE, outline=(120, 0, 0))
+    d.rectangle([0, 8, 11, 13], fill=RED)
+    d.text((1, 7), "PDF", font=font(5), fill=WHITE)
+    save(img, "pdf.png")
+    img = Image.new("RGBA", (16, 16), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    d.rectangle([1, 3, 14, 12], fill=WHITE, outline=NAVY)
+    d.line([(1, 3), (8, 9), (14, 3)], fill=NAVY)
+    save(img, "icon_mail16.png")
+    img = Image.new("RGBA", (16, 16), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    d.ellipse([1, 1, 14, 14], fill=(70, 130, 200), outline=NAVY)
+    d.line([(1, 8), (14, 8)], fill=WHITE)
+    d.ellipse([5, 1, 10, 14], outline=WHITE)
+    save(img, "icon_web16.png")
+
+
+def big_buttons():
+    size = (96, 96)
+    img, d = rounded_tile(size, NAVY)
+    clapper(d, 16, 18, 64, 60)
+    save(img, "button_film.png")
+    img, d = rounded_tile(size, (36, 100, 70))
+    person(d, 36, 46, 18, GREY)
+    person(d, 60, 42, 22, WHITE)
+    save(img, "button_clienti.png")
+    img, d = rounded_tile(size, (150, 70, 20))
+    d.polygon([(26, 14), (70, 14), (70, 82), (64, 76), (58, 82), (52, 76), (46, 82), (40, 76), (34, 82),
+               (26, 76)], fill=WHITE)
+    for k in range(5):
+        d.rectangle([32, 24 + k * 10, 64 - (k % 2) * 10, 27 + k * 10], fill=(160, 160, 170))
+    d.text((50, 62), "\u20ac", font=font(14), fill=(150, 70, 20))
+    save(img, "button_noleggi.png")
+    img, d = rounded_tile(size, GREEN)
+    d.rectangle([18, 18, 78, 78], fill=WHITE)
+    for k in range(1, 4):
+        d.line([(18, 18 + k * 15), (78, 18 + k * 15)], fill=(120, 170, 130), width=2)
+        d.line([(18 + k * 15, 18), (18 + k * 15, 78)], fill=(120, 170, 130), width=2)
+    d.rectangle([18, 18, 78, 33], fill=(180, 215, 190))
+    d.polygon([(56, 60), (84, 60), (84, 52), (94, 66), (84, 80), (84, 72), (56, 72)], fill=AMBER)
+    save(img, "button_esporta.png")
+
+
+def titles():
+    for name, text in [("title_film.png", "Archivio film"), ("title_clienti.png", "Archivio clienti"),
+                       ("title_noleggi.png", "Gestione noleggi"), ("title_esporta.png", "Esporta in Excel")]:
+        img = Image.new("RGBA", (187, 30), (0, 0, 0, 0))
+        d = ImageDraw.Draw(img)
+        f = font(15)
+        box = d.textbbox((0, 0), text, font=f)
+        x = (187 - (box[2] - box[0])) / 2 - box[0]
+        d.text((x, 4), text, font=f, fill=NAVY)
+        d.line([(x, 25), (x + box[2] - box[0], 25)], fill=AMBER, width=2)
+        save(img, name)
+
+
+def banners():
+    img = vertical_gradient((543, 42), NAVY_LIGHT, NAVY)
+    d = ImageDraw.Draw(img)
+    film_strip(d, 0, 0, 543, 8)
+    film_strip(d, 0, 34, 543, 8)
+    d.text((12, 11), "Filmeria", font=font(17, serif=True), fill=WHITE)
+    d.text((104, 13), "PRO", font=font(14), fill=AMBER)
+    d.text((150, 14), "guida in linea", font=font(13, bold=False), fill=GREY)
+    reel(d, 520, 21, 11, WHITE, NAVY)
+    save(img, "help_banner.png")
+    img = vertical_gradient((360, 64), NAVY_LIGHT, NAVY)
+    d = ImageDraw.Draw(img)
+    film_strip(d, 0, 0, 360, 10)
+    film_strip(d, 0, 54, 360, 10)
+    d.text((14, 16), "Filmeria", font=font(26, serif=True), fill=WHITE)
+    d.text((150, 21), "PRO", font=font(20), fill=AMBER)
+    reel(d, 326, 32, 18, WHITE, NAVY)
+    save(img, "login_logo.png")
+    img = Image.new("RGBA", (64, 64), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    d.rounded_rectangle([14, 28, 50, 60], radius=5, fill=AMBER)
+    d.arc([20, 6, 44, 40], 180, 360, fill=NAVY, width=6)
+    d.line([(20, 23), (20, 30)], fill=NAVY, width=6)
+    d.line([(44, 23), (44, 30)], fill=NAVY, width=6)
+    d.ellipse([28, 38, 36, 46], fill=NAVY)
+    d.rectangle([31, 44, 33, 52], fill=NAVY)
+    save(img, "login_key.png")
+
+
+def info_pictures():
+    img = vertical_gradient((40, 262), NAVY_LIGHT, NAVY)
+    d = ImageDraw.Draw(img)
+    film_strip(d, 0, 0, 40, 6)
+    txt = Image.new("RGBA", (240, 40), (0, 0, 0, 0))
+    ImageDraw.Draw(txt).text((6, 6), "Filmeria Pro", font=font(22, serif=True), fill=WHITE)
+    img.paste(txt.rotate(90, expand=True), (0, 14), txt.rotate(90, expand=True))
+    save(img, "info_logo.png")
+    img = vertical_gradient((102, 102), (60, 90, 160), NAVY)
+    d = ImageDraw.Draw(img)
+    reel(d, 51, 51, 36, WHITE, NAVY)
+    save(img, "info_autore.png")
+    img = Image.new("RGB", (370, 259), WHITE)
+    d = ImageDraw.Draw(img)
+    d.text((14, 12), "Filmeria Pro", font=font(24, serif=True), fill=NAVY)
+    d.line([(14, 46), (356, 46)], fill=AMBER, width=2)
+    lines = ["Gestione di videoteche e collezioni", "private di film.", "",
+             "Archivio film con locandine, archivio", "clienti con controllo di codice fiscale",
+             "e partita IVA, schede di noleggio con", "calcolo automatico di giorni e importi.", "",
+             "Studio Lanterna Software"]
+    for k, line in enumerate(lines):
+        d.text((14, 58 + k * 20), line, font=font(13, bold=k == len(lines) - 1), fill=FILM)
+    save(img, "info_text.png")
+
+
+def splash():
+    w, h = 597, 362
+    img = vertical_gradient((w, h), (10, 14, 36), NAVY)
+    d = ImageDraw.Draw(img)
+    for k in range(60):
+        x, y = (k * 97) % w, (k * 53) % (h - 80) + 40
+        d.point((x, y), fill=GREY)
+    film_strip(d, 0, 0, w, 24)
+    film_strip(d, 0, h - 24, w, 24)
+    d.text((150, 130), "Filmeria", font=font(64, serif=True), fill=WHITE)
+    d.text((410, 150), "PRO", font=font(34), fill=AMBER)
+    d.text((180, 214), "\u00a9 2026 Studio Lanterna Software", font=font(15, bold=False), fill=GREY)
+    save(img, "splash.png")
+    img = Image.new("RGB", (108, 60), (255, 0, 255))
+    d = ImageDraw.Draw(img)
+    reel(d, 30, 30, 26, WHITE, (255, 0, 255))
+    reel(d, 80, 30, 22, AMBER, (255, 0, 255))
+    img.save(os.path.join(PIC, "sprite.bmp"))
+
+
+def animations():
+    def save_gif(frames, name, delay_ms, loop):
+        pal = [f.convert("P", palette=Image.ADAPTIVE, colors=32) for f in frames]
+        pal[0].save(os.path.join(ANIM, name), save_all=True, append_images=pal[1:], duration=delay_ms,
+                    loop=loop, disposal=1, optimize=False)
+
+    for name, phase in (("RESNAME1.gif", 0), ("RESNAME2.gif", 4)):
+        frames = []
+        for f in range(3):
+            img = Image.new("RGB", (494, 11), FILM)
+            film_strip(ImageDraw.Draw(img), 0, 0, 494, 11, offset=phase + f * 4)
+            frames.append(img)
+        save_gif(frames, name, 100, 0)
+
+    frames = []
+    for f in range(40):  # an envelope that bobs and flaps
+        img = Image.new("RGB", (21, 23), WHITE)
+        d = ImageDraw.Draw(img)
+        dy = round(2 * math.sin(f * 2 * math.pi / 40))
+        d.rectangle([1, 7 + dy, 19, 19 + dy], fill=AMBER_LIGHT, outline=NAVY)
+        flap = round(6 * math.cos(f * 2 * math.pi / 20))
+        d.polygon([(1, 7 + dy), (10, 13 + dy + flap // 2), (19, 7 + dy)], fill=AMBER, outline=NAVY)
+        if f % 10 < 5:
+            d.ellipse([15, 1 + dy, 20, 6 + dy], fill=RED)
+        d.point((f // 2, 22), fill=AMBER if f % 2 else NAVY)  # a spark running along the bottom edge
+        frames.append(img)
+    save_gif(frames, "RESNAME3.gif", 80, 0)
+
+    frames = []
+    for f in range(7):  # a turning globe
+        img = Image.new("RGB", (15, 15), WHITE)
+        d = ImageDraw.Draw(img)
+        d.ellipse([0, 0, 14, 14], fill=(70, 130, 200), outline=NAVY)
+        x = 2 + (f * 2) % 12
+        d.arc([x - 4, 0, x + 4, 14], 0, 360, fill=WHITE)
+        d.line([(0, 7), (14, 7)], fill=WHITE)
+        frames.append(img)
+    save_gif(frames, "RESNAME4.gif", 350, 400)
+
+
+def app_icon():
+    img = Image.new("RGBA", (64, 64), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    d.rounded_rectangle([2, 2, 61, 61], radius=12, fill=NAVY)
+    reel(d, 32, 32, 22, WHITE, NAVY)
+    d.rectangle([2, 50, 61, 58], fill=AMBER)
+    save(img, "app_icon.png")
+
+
+if __name__ == "__main__":
+    os.makedirs(PIC, exist_ok=True)
+    os.makedirs(ANIM, exist_ok=True)
+    logo()
+    tiles()
+    small_icons()
+    big_buttons()
+    titles()
+    banners()
+    info_pictures()
+    splash()
+    animations()
+    app_icon()
