@@ -3,6 +3,8 @@
 #include "screen_style.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPushButton>
 #include <QResizeEvent>
 
@@ -34,6 +36,11 @@ WorkWindow::WorkWindow(const QString& caption, const QString& tileResource, QSiz
 }
 
 void WorkWindow::showEvent(QShowEvent* event) {
+    // Fill the desktop even where no window manager honours the maximized state.
+    if (isMaximized()) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && size() != screen->availableSize())
+            setGeometry(screen->availableGeometry());
+    }
     // The background brush is set anew on every showing, from the tile of btnSfondo.
     QPalette palette = this->palette();
     const QSize tileSize = btnSfondo->iconSize();
