@@ -171,9 +171,11 @@ TEST_F(MainWindow, ExitPictureAndCloseBoxEndTheProgram) {
 
 TEST_F(MainWindow, ContainerStaysCentredAndTheWindowKeepsItsMinimumSize) {
     auto& window = main();
-    window.setWindowState(Qt::WindowNoState);
+    window.showNormal();
+    QApplication::processEvents();
     window.resize(1024, 768);
     QApplication::processEvents();
+    ASSERT_EQ(window.size(), QSize(1024, 768));
     auto* container = child<QGroupBox>(window, "grpContainer");
     EXPECT_EQ(container->size(), QSize(779, 536));
     // The formula takes the outer size, frame included.
