@@ -1,0 +1,65 @@
+#pragma once
+// A file of fixed-size records, open for one operation. Positions are 1-based.
+#include <cstddef>
+#include <functional>
+#include <span>
+#include <stdexcept>
+#include <string>
+
+namespace filmeria {
+
+// Any failure to open, create, read, write or replace an archive file. The screens turn it
+// into the archive access message.
+class ArchiveError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class RecordFile {
+public:
+    enum class IfMissing { Create, Fail };
+
+    // Opens for reading and writing. An existing file is never truncated: a failure to open
+    // it is an error, never a reason to create it anew.
+    RecordFile(const std::string& path, std::size_t recordSize, IfMissing ifMissing);
+    ~RecordFile();
+    RecordFile(RecordFile&& other) noexcept;
+    RecordFile& operator=(RecordFile&&) = delete;
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    // Whole records only; a shorter fragment at the end is never counted or read.
+    std::size_t count() const;
+    std::string read(std::size_t position) const;
+    // Overwrites the record at a position inside the file.
+    void rewrite(std::size_t position, std::span<const char> record);
+    // Writes behind the last whole record; returns the new record's position.
+    std::size_t append(std::span<const char> record);
+    // Hands every whole record to `visit` in file order, reading in large blocks.
+    // `visit` returns false to stop early.
+    void scan(const std::function<bool(std::span<const char> record, std::size_t position)>& visit) const;
+
+    const std::string& path() const { return path_; }
+    std::size_t recordSize() const { return recordSize_; }
+
+private:
+    void writeAt(std::size_t position, std::span<const char> record);
+
+    std::string path_;
+    std::size_t recordSize_;
+    int fd_;
+};
+
+// The steps of a deletion, so tests can make any of them fail.
+enum class DeletionStep { Open, CreateTemporary, Copy, Flush, Rename };
+using DeletionFault = std::function<bool(DeletionStep)>; // true: the step fails
+
+// Removes the record at `position` by writing the other whole records, in order, into
+// `tempPath` (in the archive's folder), flushing it to disk and renaming it over the
+// archive in one step. The archive is never missing or half-written; on any failure it
+// stays as it was, the temporary file is removed and ArchiveError is thrown. A missing
+// archive is an error. A position beyond the last record rewrites the file unchanged.
+void deleteRecord(const std::string& path, const std::string& tempPath, std::size_t recordSize,
+                  std::size_t position, const DeletionFault& fault = {});
+
+} // namespace filmeria

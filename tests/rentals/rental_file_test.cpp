@@ -1,0 +1,121 @@
+#include "rental_file.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace filmeria {
+namespace {
+
+using testing::TempFolder;
+
+void put(std::string& record, std::size_t offset, const std::string& text) {
+    record[offset] = static_cast<char>(text.size());
+    record.replace(offset + 1, text.size(), text);
+}
+
+RentalRecord slip(const std::string& number) {
+    RentalRecord r;
+    r[SlipField::NumScheda] = number;
+    r[SlipField::Saldato] = kNotPaid;
+    return r;
+}
+
+TEST(RentalRecordBytes, LayoutOffsetsOfEveryColumn) {
+    const auto& f = rentalLayout().fields();
+    ASSERT_EQ(f.size(), 76u);
+    const struct {
+        std::size_t index;
+        const char* name;
+        std::size_t offset;
+        std::size_t capacity;
+    } expected[] = {
+        {fieldIndex(SlipField::Saldato), "Saldato", 135, 2},
+        {fieldIndex(RowField::Codice, 1), "Codice01", 138, 20},
+        {fieldIndex(RowField::Titolo, 2), "Titolo02", 399, 50},
+        {fieldIndex(RowField::Prestito, 10), "Prestito10", 957, 10},
+        {fieldIndex(RowField::Riconsegna, 1), "Riconsegna01", 968, 10},
+        {fieldIndex(RowField::PrezzoDie, 1), "PrezzoDie01", 1078, 10},
+        {fieldIndex(RowField::TotGiorni, 3), "TotGiorni03", 1202, 6},
+        {fieldIndex(RowField::PrezzoTot, 10), "PrezzoTot10", 1357, 10},
+    };
+    for (const auto& e : expected) {
+        EXPECT_EQ(f[e.index].name, e.name);
+        EXPECT_EQ(f[e.index].offset, e.offset) << e.name;
+        EXPECT_EQ(f[e.index].capacity, e.capacity) << e.name;
+    }
+}
+
+TEST(RentalRecordBytes, StoreRuleIsExactToTheByte) {
+    RentalRecord r;
+    r[SlipField::NumScheda] = "  12 ";
+    r[SlipField::Cliente] = std::string(60, 'C');
+    r[SlipField::Data] = "28/02/2009";
+    r[SlipField::Saldato] = kPaid;
+    r.at(RowField::Titolo, 1) = "Citt\xE0 aperta \x80";
+    r.at(RowField::TotGiorni, 10) = "3";
+
+    std::string expected(1368, '\0');
+    put(expected, 0, "12");
+    put(expected, 11, std::string(50, 'C'));
+    put(expected, 113, "28/02/2009");
+    put(expected, 135, "si");
+    put(expected, 348, "Citt\xE0 aperta \x80");
+    put(expected, 1188 + 7 * 9, "3");
+    const std::string bytes = encodeRental(r);
+    EXPECT_EQ(bytes, expected);
+    EXPECT_EQ(bytes.substr(135, 3), "\x02si");
+    EXPECT_EQ(decodeRental(bytes)[SlipField::Cliente], std::string(50, 'C'));
+}
+
+TEST(YearFile, NewYearIsCreatedEmptyAndNumbersStartAtOne) {
+    TempFolder dir;
+    EXPECT_EQ(NextSlipNumber(dir.folder(), " 2009 "), "1");
+    EXPECT_TRUE(dir.exists("2009.nol"));
+    EXPECT_EQ(dir.read("2009.nol").size(), 0u);
+    EXPECT_FALSE(ReadSlip(dir.folder(), "2009", 1).has_value());
+}
+
+TEST(YearFile, SavingAgainRewritesOnlyItsRecord) {
+    TempFolder dir;
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(AppendSlip(dir.folder(), "2009", slip(std::to_string(i))), static_cast<std::size_t>(i));
+    const std::string before = dir.read("2009.nol");
+    RentalRecord changed = slip("3");
+    changed[SlipField::Saldato] = kPaid;
+    EXPECT_EQ(RewriteSlip(dir.folder(), "2009", 3, changed), 3u);
+    const std::string after = dir.read("2009.nol");
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_EQ(after.substr(0, 2 * 1368), before.substr(0, 2 * 1368));
+    EXPECT_EQ(after.substr(3 * 1368), before.substr(3 * 1368));
+    EXPECT_EQ(*ReadSlip(dir.folder(), "2009", 3), changed);
+    EXPECT_THROW(RewriteSlip(dir.folder(), "2009", 7, changed), ArchiveError);
+}
+
+TEST(YearFile, DeletionKeepsNumbersAndTheNextNumberFollowsTheCount) {
+    TempFolder dir;
+    for (const char* n : {"1", "2", "3"})
+        AppendSlip(dir.folder(), "2009", slip(n));
+    DeleteSlip(dir.folder(), "2009", 2);
+    std::vector<std::string> numbers;
+    ScanSlips(dir.folder(), "2009", [&](const RentalView& v, std::size_t) {
+        numbers.push_back(v.text(SlipField::NumScheda));
+        return true;
+    });
+    EXPECT_EQ(numbers, (std::vector<std::string>{"1", "3"}));
+    EXPECT_EQ(NextSlipNumber(dir.folder(), "2009"), "3");
+    DeleteSlip(dir.folder(), "2009", 1);
+    DeleteSlip(dir.folder(), "2009", 1);
+    EXPECT_EQ(dir.read("2009.nol").size(), 0u);
+}
+
+TEST(YearFile, TrailingFragmentIsIgnored) {
+    TempFolder dir;
+    dir.write("2009.nol", encodeRental(slip("1")) + encodeRental(slip("2")) + std::string(500, '\x07'));
+    EXPECT_EQ(NextSlipNumber(dir.folder(), "2009"), "3");
+    int seen = 0;
+    ScanSlips(dir.folder(), "2009", [&](const RentalView&, std::size_t) { return ++seen, true; });
+    EXPECT_EQ(seen, 2);
+}
+
+} // namespace
+} // namespace filmeria
