@@ -82,3 +82,27 @@ std::string folderOfExecutable(std::string_view executablePath) {
 }
 
 } // namespace filmeria
+
+namespace filmeria {
+
+bool containsIgnoringAsciiCase(std::string_view haystack, std::string_view needle) {
+    if (needle.empty())
+        return true;
+    if (needle.size() > haystack.size())
+        return false;
+    const auto fold = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; };
+    const char first = fold(needle[0]);
+    const std::size_t last = haystack.size() - needle.size();
+    for (std::size_t i = 0; i <= last; ++i) {
+        if (fold(haystack[i]) != first)
+            continue;
+        std::size_t k = 1;
+        while (k < needle.size() && fold(haystack[i + k]) == fold(needle[k]))
+            ++k;
+        if (k == needle.size())
+            return true;
+    }
+    return false;
+}
+
+} // namespace filmeria

@@ -26,3 +26,10 @@ std::string withReportFullStop(std::string_view text);
 std::string folderOfExecutable(std::string_view executablePath);
 
 } // namespace filmeria
+
+namespace filmeria {
+
+// Whether `needle` occurs in `haystack`, letters A-Z compared without case.
+bool containsIgnoringAsciiCase(std::string_view haystack, std::string_view needle);
+
+} // namespace filmeria

@@ -1,0 +1,75 @@
+#include "archive_report.h"
+#include "demo_data.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace filmeria {
+namespace {
+
+using testing::TempFolder;
+
+struct CheckRun {
+    int code;
+    std::string out;
+};
+
+CheckRun check(const std::string& path) {
+    std::ostringstream out, err;
+    const int code = checkArchive(path, out, err);
+    return {code, out.str() + err.str()};
+}
+
+TEST(ArchiveCompanion, CheckReportsEachKindOfDamage) {
+    TempFolder dir;
+    demo::writeSlips(dir.folder(), 2009, 3, 10);
+    EXPECT_EQ(check(dir.file("2009.nol")).code, 0);
+
+    std::string bytes = dir.read("2009.nol");
+    bytes[1368 + 11] = static_cast<char>(60);   // record 2: Cliente length 60 > 50
+    bytes.replace(2 * 1368 + 135, 3, "\x02SI"); // record 3: paid flag "SI"
+    dir.write("2009.nol", bytes + "xyz");       // and a trailing fragment
+    const CheckRun run = check(dir.file("2009.nol"));
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.out.find("3 records"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("trailing fragment of 3 bytes"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("record 2: field Cliente has length 60 beyond its capacity 50"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("record 3: paid flag \"SI\""), std::string::npos) << run.out;
+
+    EXPECT_EQ(check(dir.file("missing.pro")).code, 2);
+    EXPECT_EQ(check(dir.file("notes.txt")).code, 2);
+}
+
+TEST(ArchiveCompanion, ExportWritesUtf8CsvWithAHeaderOfFieldNames) {
+    TempFolder dir;
+    CustomerRecord r;
+    r[CustomerField::Nome] = "Citt\xE0, \"Il\" Bar";
+    r[CustomerField::Trama] = "uno\r\ndue";
+    r[CustomerField::Tessera] = "\x80"
+                                "1";
+    dir.write("Clienti.pro", encodeCustomer(r) + "frammento");
+    std::ostringstream out, err;
+    EXPECT_EQ(exportArchive(dir.file("Clienti.pro"), out, err), 0);
+    const std::string csv = out.str();
+    EXPECT_EQ(
+        csv.substr(0, csv.find("\r\n")),
+        "Nome,Indirizzo,Cap,Citta,Prov,DataNasc,LuogoNasc,CodFisc,Iva,Tessera,Iscrizione,Noleggio,TelCasa,"
+        "TelUff,TelCel,Fax,Email,Trama");
+    EXPECT_EQ(csv.substr(csv.find("\r\n") + 2),
+              "\"Citt\u00E0, \"\"Il\"\" Bar\",,,,,,,,,\u20AC1,,,,,,,,\"uno\r\ndue\"\r\n");
+}
+
+TEST(DemoData, FiscalCodesCarryTheirCheckCharacterAndOutputIsDeterministic) {
+    EXPECT_EQ(demo::fiscalCodeCheckCharacter("RSSMRA80A01H501"), 'U');
+    EXPECT_EQ(demo::makeCustomer(7, 12), demo::makeCustomer(7, 12));
+    EXPECT_EQ(demo::makeSlip(7, 3, 2009, 50), demo::makeSlip(7, 3, 2009, 50));
+    const std::string code = demo::makeCustomer(7, 12)[CustomerField::CodFisc];
+    ASSERT_EQ(code.size(), 16u);
+    EXPECT_EQ(code.back(), demo::fiscalCodeCheckCharacter(code.substr(0, 15)));
+}
+
+} // namespace
+} // namespace filmeria

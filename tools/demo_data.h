@@ -1,0 +1,24 @@
+#pragma once
+// Deterministic synthetic archives at any size: realistic Italian customers with correct
+// fiscal codes, and rental slips with dates and amounts. Used by the demo folder and the
+// benchmarks; the same seed always gives the same bytes.
+#include "customer_file.h"
+#include "rental_file.h"
+
+#include <cstdint>
+#include <string>
+
+namespace filmeria::demo {
+
+// The check character of the first 15 characters of a fiscal code.
+char fiscalCodeCheckCharacter(std::string_view first15);
+
+CustomerRecord makeCustomer(std::uint64_t seed, int index);
+// A slip of one of the customers 1 to `customers` of the same seed.
+RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers);
+
+// Writes Clienti.pro / the year file in `folder` anew with `count` records.
+void writeCustomers(const std::string& folder, int count, std::uint64_t seed = 1);
+void writeSlips(const std::string& folder, int year, int count, int customers, std::uint64_t seed = 1);
+
+} // namespace filmeria::demo
