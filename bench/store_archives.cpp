@@ -1,0 +1,28 @@
+#include "store_archives.h"
+
+#include "demo_data.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace filmeria::bench {
+
+const std::string& storeFolder() {
+    static const std::string folder = [] {
+        const char* kept = std::getenv("FILMERIA_BENCH_FOLDER");
+        const std::filesystem::path dir =
+            kept ? std::filesystem::path(kept)
+                 : std::filesystem::temp_directory_path() / ("filmeria-bench-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        const std::string path = dir.string() + "/";
+        if (!std::filesystem::exists(dir / "Clienti.pro"))
+            demo::writeCustomers(path, kStoreCustomers, 1);
+        if (!std::filesystem::exists(dir / (std::to_string(kStoreYear) + ".nol")))
+            demo::writeSlips(path, kStoreYear, kStoreSlips, kStoreCustomers, 1);
+        return path;
+    }();
+    return folder;
+}
+
+} // namespace filmeria::bench

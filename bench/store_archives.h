@@ -1,0 +1,14 @@
+#pragma once
+// Store-scale archives for the benchmarks, generated once per run into a temporary folder.
+#include <string>
+
+namespace filmeria::bench {
+
+inline constexpr int kStoreCustomers = 100000;
+inline constexpr int kStoreSlips = 100000;
+inline constexpr int kStoreYear = 2009;
+
+// The folder (with its trailing separator) holding Clienti.pro and 2009.nol at store scale.
+const std::string& storeFolder();
+
+} // namespace filmeria::bench
