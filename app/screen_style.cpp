@@ -13,9 +13,7 @@ QFont font(const char* family, int pointSize, bool bold, bool underline) {
 
 void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::WindowText, colour); // children's edit and button texts keep theirs
     widget->setPalette(palette);
 }
 

@@ -2,6 +2,8 @@
 
 #include "window_placement.h"
 
+#include <QLabel>
+
 namespace filmeria {
 
 TfrmImportaFilm::TfrmImportaFilm(Services& services, ScreenSet& screens)
@@ -11,7 +13,17 @@ TfrmImportaFilm::TfrmImportaFilm(Services& services, ScreenSet& screens)
     setWindowTitle(QString::fromUtf8(" Importa dati film"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     resize(600, 420);
+    lblMemory = new QLabel(this);
+    lblMemory->setObjectName("lblMemory");
+    lblMemory->hide();
     centreOnDesktop(this);
+}
+
+void TfrmImportaFilm::setMemory(const QString& tag) {
+    lblMemory->setText(tag);
+}
+QString TfrmImportaFilm::memory() const {
+    return lblMemory->text();
 }
 
 } // namespace filmeria

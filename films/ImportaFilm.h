@@ -2,6 +2,8 @@
 // TfrmImportaFilm: film picker for the rental slip.
 #include <QDialog>
 
+class QLabel;
+
 namespace filmeria {
 
 class ScreenSet;
@@ -11,7 +13,12 @@ class TfrmImportaFilm final : public QDialog {
 public:
     TfrmImportaFilm(Services& services, ScreenSet& screens);
 
+    // The rental slip row to fill, "film01" ... "film10".
+    void setMemory(const QString& tag);
+    QString memory() const;
+
 private:
+    QLabel* lblMemory;
     Services& services_;
     ScreenSet& screens_;
 };

@@ -1,17 +1,88 @@
 #include "Calendario.h"
 
+#include "CercaNoleggio.h"
+#include "CercaStorico.h"
+#include "Noleggi.h"
+#include "action_guard.h"
+#include "program_formats.h"
+#include "screen_set.h"
+#include "screen_style.h"
+#include "services.h"
 #include "window_placement.h"
+
+#include <QCalendarWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace filmeria {
 
 TfrmCalendario::TfrmCalendario(Services& services, ScreenSet& screens)
     : services_(services)
-    , screens_(screens) {
+    , screens_(screens)
+    , lblInfo(new QLabel(QStringLiteral("Selezionare una data e premere Importa."), this))
+    , Label1(new QLabel(QStringLiteral("In alternativa, fare doppio clic sulla data."), this))
+    , grpCalendario(new QGroupBox(this))
+    , MonthCalendar(new QCalendarWidget(grpCalendario))
+    , cmdAnnulla(new QPushButton(QStringLiteral("Importa"), this))
+    , lblMemory(new QLabel(this)) {
     setObjectName("frmCalendario");
-    setWindowTitle(QString::fromUtf8(" Importazione data"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    resize(600, 420);
+    setWindowTitle(QStringLiteral(" Importazione data"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(340, 330);
+    style::setBackground(this, style::kSilver);
+
+    lblInfo->setObjectName("lblInfo");
+    lblInfo->setFont(style::verdana(8));
+    lblInfo->setGeometry(12, 8, 316, 18);
+    Label1->setObjectName("Label1");
+    Label1->setFont(style::verdana(8));
+    Label1->setGeometry(12, 26, 316, 18);
+    grpCalendario->setObjectName("grpCalendario");
+    grpCalendario->setGeometry(12, 48, 316, 232);
+    MonthCalendar->setObjectName("MonthCalendar");
+    MonthCalendar->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    MonthCalendar->setFirstDayOfWeek(Qt::Monday);
+    MonthCalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    MonthCalendar->setGridVisible(true);
+    MonthCalendar->resize(296, 212);
+    MonthCalendar->setSelectedDate(services_.clock.today());
+    cmdAnnulla->setObjectName("cmdAnnulla");
+    cmdAnnulla->setGeometry(124, 290, 92, 30);
+    cmdAnnulla->setDefault(true);
+    lblMemory->setObjectName("lblMemory");
+    lblMemory->hide();
+
+    connect(cmdAnnulla, &QPushButton::clicked, this,
+            [this] { runGuarded(services_.dialogs, this, [this] { takeDate(); }); });
+    connect(MonthCalendar, &QCalendarWidget::activated, this,
+            [this] { runGuarded(services_.dialogs, this, [this] { takeDate(); }); });
     centreOnDesktop(this);
+}
+
+void TfrmCalendario::setMemory(const QString& tag) {
+    lblMemory->setText(tag);
+}
+
+void TfrmCalendario::showEvent(QShowEvent* event) {
+    // The calendar sits centred in its group.
+    MonthCalendar->move((grpCalendario->width() - MonthCalendar->width()) / 2,
+                        (grpCalendario->height() - MonthCalendar->height()) / 2);
+    QDialog::showEvent(event);
+}
+
+void TfrmCalendario::takeDate() {
+    const QString date = MonthCalendar->selectedDate().toString(kDateFormat);
+    const QString tag = lblMemory->text().trimmed();
+    if (QLineEdit* field = screens_.noleggi().dateFieldForTag(tag))
+        field->setText(date);
+    else if (tag == QLatin1String("CercaNoleggio"))
+        screens_.cercaNoleggio().setIssueDate(date);
+    else if (tag == QLatin1String("CercaStorico"))
+        screens_.cercaStorico().setIssueDate(date);
+    accept();
 }
 
 } // namespace filmeria

@@ -1,19 +1,12 @@
 #pragma once
-// TfrmCercaNoleggio: rental slip search.
-#include <QDialog>
+// TfrmCercaNoleggio: the rental search of the year open on the rental slip screen.
+#include "rental_search_screen.h"
 
 namespace filmeria {
 
-class ScreenSet;
-struct Services;
-
-class TfrmCercaNoleggio final : public QDialog {
+class TfrmCercaNoleggio final : public RentalSearchScreen {
 public:
     TfrmCercaNoleggio(Services& services, ScreenSet& screens);
-
-private:
-    Services& services_;
-    ScreenSet& screens_;
 };
 
 } // namespace filmeria

@@ -1,17 +1,10 @@
 #include "CercaStorico.h"
 
-#include "window_placement.h"
-
 namespace filmeria {
 
 TfrmCercaStorico::TfrmCercaStorico(Services& services, ScreenSet& screens)
-    : services_(services)
-    , screens_(screens) {
+    : RentalSearchScreen(services, screens, Kind::History) {
     setObjectName("frmCercaStorico");
-    setWindowTitle(QString::fromUtf8(" Ricerca schede noleggio in archivio"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    resize(600, 420);
-    centreOnDesktop(this);
 }
 
 } // namespace filmeria

@@ -1,19 +1,12 @@
 #pragma once
-// TfrmCercaStorico: rental history search of one customer.
-#include <QDialog>
+// TfrmCercaStorico: the rental history of one customer in the current year.
+#include "rental_search_screen.h"
 
 namespace filmeria {
 
-class ScreenSet;
-struct Services;
-
-class TfrmCercaStorico final : public QDialog {
+class TfrmCercaStorico final : public RentalSearchScreen {
 public:
     TfrmCercaStorico(Services& services, ScreenSet& screens);
-
-private:
-    Services& services_;
-    ScreenSet& screens_;
 };
 
 } // namespace filmeria

@@ -1,17 +1,126 @@
 #include "Noleggi.h"
 
+#include "Calendario.h"
+#include "CercaNoleggio.h"
+#include "HelpForm.h"
+#include "action_guard.h"
+#include "amount_fields.h"
+#include "amounts.h"
+#include "archive_message.h"
+#include "customers/ImportaCliente.h"
+#include "enter_keys.h"
+#include "field_highlight.h"
+#include "films/ImportaFilm.h"
+#include "office/ExpNoleggi.h"
 #include "picture_buttons.h"
 #include "program_formats.h"
+#include "qt_text.h"
+#include "rentals/Azienda.h"
+#include "rentals/StampaNoleggio.h"
+#include "screen_set.h"
 #include "screen_style.h"
 #include "services.h"
+#include "text_rules.h"
 
+#include <QCheckBox>
+#include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
 
 namespace filmeria {
 namespace {
 
 const QString kCaption = QStringLiteral(" Filmeria Pro - Gestione noleggi");
+const QString kYearDigitsOnly =
+    QStringLiteral("Attenzione: indicare un anno solare utilizzando solo caratteri numerici.");
+const QString kNoSlip = QStringLiteral("Non esiste nessuna scheda in archivio.");
+const QString kSavedChanges =
+    QStringLiteral("Le modifiche apportate alla scheda noleggio corrente sono state salvate in archivio.");
+const QString kSavedNew = QString::fromUtf8("La scheda noleggio corrente è stata salvata in archivio.");
+const QString kDeleteInvalid = QString::fromUtf8("Attenzione: operazione non valida.\r\n\r\nLa cancellazione "
+                                                 "può essere applicata soltanto ad una scheda già "
+                                                 "registrata in archivio.");
+const QString kDeleteQuestion = QStringLiteral("Si vuole proprio eliminare la scheda corrente?");
+const QString kDeleteCaption = QStringLiteral("Conferma cancellazione scheda noleggio");
+
+// The four required fields, in order, with the messages of Save and of Stampa.
+const char* const kSaveMessages[4] = {
+    "Attenzione: per salvare i dati in archivio è necessario indicare il numero progressivo della scheda "
+    "noleggio.\r\n\r\nPer usufruire della numerazione automatica, fare clic su Nuovo prima di inserire una "
+    "nuova "
+    "scheda.",
+    "Attenzione: per salvare i dati in archivio è necessario indicare il cliente intestatario della scheda "
+    "noleggio.",
+    "Attenzione: per salvare la scheda è necessario indicare il numero di tessera del cliente.",
+    "Attenzione: per salvare i dati in archivio è necessario indicare la data di emissione della scheda "
+    "noleggio."};
+const char* const kPrintMessages[4] = {
+    "Attenzione: per stampare i dati è necessario indicare il numero progressivo della scheda "
+    "noleggio.\r\n\r\n"
+    "Per usufruire della numerazione automatica, fare clic su Nuovo prima di inserire una nuova scheda.",
+    "Attenzione: per stampare i dati è necessario indicare il cliente intestatario della scheda noleggio.",
+    "Attenzione: per stampare la scheda è necessario indicare il numero di tessera del cliente.",
+    "Attenzione: per stampare i dati è necessario indicare la data di emissione della scheda noleggio."};
+
+const QColor kSlipBackground(28, 46, 92);
+
+QString two(int k) {
+    return QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text, QRect geometry, int points = 8,
+              bool bold = false) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setFont(style::verdana(points, bold));
+    style::setTextColour(l, style::kWhite);
+    l->setGeometry(geometry);
+    return l;
+}
+
+QLineEdit* edit(QWidget* parent, const QString& name, int maxLength, QRect geometry, const QColor& resting,
+                const QFont& font) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setMaxLength(maxLength);
+    e->setFont(font);
+    e->setGeometry(geometry);
+    acceptOnlyCp1252(e);
+    highlightOnFocus(e, resting);
+    return e;
+}
+
+QLabel* picture(QWidget* parent, const QString& name, const QString& resource, QRect geometry,
+                const QString& hint = {}) {
+    auto* p = new QLabel(parent);
+    p->setObjectName(name);
+    p->setPixmap(QPixmap(resource));
+    p->setAlignment(Qt::AlignCenter);
+    p->setGeometry(geometry);
+    if (!hint.isEmpty())
+        p->setToolTip(hint);
+    return p;
+}
+
+QPushButton* iconButton(QWidget* parent, const QString& name, const QString& resource, QRect geometry,
+                        const QString& hint) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(name);
+    b->setIcon(QIcon(resource));
+    b->setGeometry(geometry);
+    b->setToolTip(hint);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+std::size_t positionOf(const QLabel* box) {
+    return box->text().trimmed().toULongLong();
+}
 
 } // namespace
 
@@ -20,45 +129,616 @@ TfrmNoleggi::TfrmNoleggi(Services& services, ScreenSet& screens)
     , services_(services) {
     setObjectName("frmNoleggi");
     useProgramFormats();
-
-    grpAnno = new QGroupBox(grpContainer);
-    grpAnno->setObjectName("grpAnno");
-    grpAnno->setGeometry(240, 160, 300, 160);
-    imgEsci = new QLabel(grpAnno);
-    imgEsci->setObjectName("imgEsci");
-    imgEsci->setPixmap(QPixmap(QStringLiteral(":/pictures/icon_esci.png")));
-    imgEsci->setToolTip(QStringLiteral(" Esci "));
-    imgEsci->setGeometry(252, 112, 32, 32);
-
-    grpRicevuta = new QGroupBox(grpContainer);
-    grpRicevuta->setObjectName("grpRicevuta");
-    grpRicevuta->setGeometry(0, 0, 779, 536);
-    grpRicevuta02 = new QGroupBox(grpRicevuta);
-    grpRicevuta02->setObjectName("grpRicevuta02");
-    grpRicevuta02->setGeometry(8, 8, 690, 500);
-    grpRicevuta02->hide();
-    imgEsci02 = new QLabel(grpRicevuta);
-    imgEsci02->setObjectName("imgEsci02");
-    imgEsci02->setPixmap(QPixmap(QStringLiteral(":/pictures/icon_esci.png")));
-    imgEsci02->setGeometry(725, 460, 32, 32);
-    lblEsci = new QLabel(QStringLiteral("Esci"), grpRicevuta);
-    lblEsci->setObjectName("lblEsci");
-    lblEsci->setGeometry(725, 492, 40, 16);
+    style::setBackground(grpContainer, kSlipBackground);
 
     buttons_ = new PictureButtons(this, services_.dialogs, nullptr, style::kWhite);
-    buttons_->add(imgEsci, nullptr, {}, [this] { close(); });
-    buttons_->add(imgEsci02, lblEsci, {}, [this] { close(); });
-    buttons_->addResetArea(this);
-    buttons_->addResetArea(grpContainer);
-    buttons_->addResetArea(grpRicevuta);
+    buildYearPanel();
+
+    panScheda = new QWidget(grpContainer);
+    panScheda->setObjectName("panScheda");
+    panScheda->setGeometry(0, 0, 779, 536);
+    buildHeader(panScheda);
+    buildRows();
+    buildCommandColumn(panScheda);
+
+    lblFile = new QLabel(this);
+    lblFile->setObjectName("lblFile");
+    lblFile->hide();
+
+    for (QWidget* area : {static_cast<QWidget*>(this), static_cast<QWidget*>(grpContainer),
+                          static_cast<QWidget*>(panScheda), static_cast<QWidget*>(shpControlli),
+                          static_cast<QWidget*>(grpRicevuta), static_cast<QWidget*>(grpRicevuta02)})
+        buttons_->addResetArea(area);
 
     prepareYearChoice();
+}
+
+void TfrmNoleggi::buildYearPanel() {
+    grpAnno = new QGroupBox(grpContainer);
+    grpAnno->setObjectName("grpAnno");
+    grpAnno->setGeometry(170, 130, 440, 250);
+    style::setBackground(grpAnno, kSlipBackground);
+    lblSelezione =
+        label(grpAnno, "lblSelezione", QStringLiteral("Selezione anno solare."), {20, 16, 400, 34}, 18, true);
+    grpSelezione = new QGroupBox(
+        QStringLiteral(" Indicare un anno solare utilizzando 4 cifre e premere Apri: "), grpAnno);
+    grpSelezione->setObjectName("grpSelezione");
+    grpSelezione->setFont(style::verdana(8));
+    style::setTextColour(grpSelezione, style::kWhite);
+    grpSelezione->setGeometry(20, 64, 400, 96);
+    txtAnno =
+        edit(grpSelezione, "txtAnno", 4, {90, 32, 120, 44}, style::kMoneyGreen, style::verdana(22, true));
+    txtAnno->setAlignment(Qt::AlignCenter);
+    txtAnno->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), txtAnno));
+    txtAnno->installEventFilter(this);
+    cmdApri = new QPushButton(QStringLiteral("Apri"), grpSelezione);
+    cmdApri->setObjectName("cmdApri");
+    cmdApri->setGeometry(226, 36, 90, 36);
+    cmdApri->setEnabled(false);
+    cmdApri->setAutoDefault(false);
+    connect(txtAnno, &QLineEdit::textChanged, this,
+            [this] { cmdApri->setEnabled(txtAnno->text().size() > 3); });
+    connect(cmdApri, &QPushButton::clicked, this,
+            [this] { runGuarded(services_.dialogs, this, [this] { openYear(); }); });
+
+    imgGuida = picture(grpAnno, "imgGuida", ":/pictures/icon_guida.png", {340, 196, 32, 32}, " Guida ");
+    imgEsci = picture(grpAnno, "imgEsci", ":/pictures/icon_esci.png", {388, 196, 32, 32}, " Esci ");
+    buttons_->add(imgGuida, nullptr, {}, [this] { screens_.helpForm().showTopic(HelpTopicId::Noleggi); });
+    buttons_->add(imgEsci, nullptr, {}, [this] { close(); });
+}
+
+void TfrmNoleggi::buildHeader(QWidget* slip) {
+    const QFont bold = style::verdana(9, true);
+    lblNumScheda = label(slip, "lblNumScheda", QStringLiteral("Scheda noleggio n."), {12, 14, 128, 18});
+    txtNumScheda = edit(slip, "txtNumScheda", 10, {140, 10, 84, 24}, style::kMoneyGreen, bold);
+    lblCliente = label(slip, "lblCliente", QStringLiteral("del cliente"), {236, 14, 72, 18});
+    txtCliente = edit(slip, "txtCliente", 50, {310, 10, 300, 24}, style::kMoneyGreen, bold);
+    imgImportaCliente = picture(slip, "imgImportaCliente", ":/pictures/import_cliente.png", {618, 10, 24, 24},
+                                " Importa dati cliente ");
+    lblTessera = label(slip, "lblTessera", QStringLiteral("Tessera n."), {12, 46, 80, 18});
+    txtTessera = edit(slip, "txtTessera", 50, {140, 42, 200, 24}, style::kMoneyGreen, bold);
+    lblData = label(slip, "lblData", QStringLiteral("Data:"), {356, 46, 40, 18});
+    txtData = edit(slip, "txtData", 10, {398, 42, 100, 24}, style::kMoneyGreen, bold);
+    makeDateField(txtData);
+    txtData->installEventFilter(this);
+    cmdData =
+        iconButton(slip, "cmdData", ":/pictures/icon_calendario.png", {500, 42, 26, 24}, " Importa data ");
+    connect(cmdData, &QPushButton::clicked, this,
+            [this] { runGuarded(services_.dialogs, this, [this] { pickDate("Data"); }); });
+    buttons_->add(imgImportaCliente, nullptr, {},
+                  [this] { services_.dialogs.exec(screens_.importaCliente()); });
+
+    // Footer.
+    cmdAvanti = new QPushButton(QStringLiteral("Film 6-10  >>"), slip);
+    cmdAvanti->setObjectName("cmdAvanti");
+    cmdAvanti->setToolTip(QStringLiteral(" Avanti "));
+    cmdAvanti->setGeometry(12, 496, 110, 28);
+    cmdIndietro = new QPushButton(QStringLiteral("<<  Film 1-5"), slip);
+    cmdIndietro->setObjectName("cmdIndietro");
+    cmdIndietro->setToolTip(QStringLiteral(" Indietro "));
+    cmdIndietro->setGeometry(12, 496, 110, 28);
+    connect(cmdAvanti, &QPushButton::clicked, this, [this] { showPanel(2); });
+    connect(cmdIndietro, &QPushButton::clicked, this, [this] { showPanel(1); });
+    chkSaldato = new QCheckBox(QStringLiteral(" Saldato "), slip);
+    chkSaldato->setObjectName("chkSaldato");
+    chkSaldato->setFont(style::verdana(9, true));
+    style::setTextColour(chkSaldato, style::kWhite);
+    chkSaldato->setGeometry(220, 498, 100, 24);
+    cmdTotale = new QPushButton(QStringLiteral("Calcola totale"), slip);
+    cmdTotale->setObjectName("cmdTotale");
+    cmdTotale->setGeometry(352, 496, 120, 28);
+    connect(cmdTotale, &QPushButton::clicked, this,
+            [this] { runGuarded(services_.dialogs, this, [this] { calculateTotal(); }); });
+    auto* euro = label(slip, "lblValuta", QString::fromUtf8("Totale €"), {480, 501, 66, 18}, 9, true);
+    euro->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtTotale = edit(slip, "txtTotale", 10, {550, 496, 96, 28}, style::kMoneyGreen, style::verdana(11, true));
+    txtTotale->setAlignment(Qt::AlignRight);
+    txtTotale->setText(QStringLiteral("0,00"));
+    makeAmountField(txtTotale, AmountKind::TotalMoney, services_.dialogs, this);
+}
+
+TfrmNoleggi::FilmRow TfrmNoleggi::buildRow(QWidget* panel, int k, int top) {
+    const QString n = two(k);
+    const QFont bold = style::tahoma(8);
+    QFont rowFont = bold;
+    rowFont.setBold(true);
+    FilmRow r{};
+    r.shpFilm = new QFrame(panel);
+    r.shpFilm->setObjectName("shpFilm" + n);
+    r.shpFilm->setFrameShape(QFrame::Box);
+    r.shpFilm->setStyleSheet(QStringLiteral("QFrame { border: 1px solid rgb(120, 140, 190); }"));
+    r.shpFilm->setGeometry(6, top, 618, 80);
+    r.lblNum = label(panel, "lblNum" + n, QString::number(k) + ".", {10, top + 18, 26, 18}, 10, true);
+    label(panel, "lblCodice" + n, QStringLiteral("Codice"), {40, top + 3, 100, 14}, 7);
+    r.txtCodice = edit(panel, "txtCodice" + n, 20, {40, top + 17, 120, 22}, style::kWhite, rowFont);
+    label(panel, "lblTitolo" + n, QStringLiteral("Titolo film"), {166, top + 3, 200, 14}, 7);
+    r.txtTitolo = edit(panel, "txtTitolo" + n, 50, {166, top + 17, 414, 22}, style::kWhite, rowFont);
+    r.imgImporta = picture(panel, "imgImporta" + n, ":/pictures/import_film.png", {588, top + 16, 24, 24},
+                           " Importa dati film ");
+
+    const int y = top + 42;
+    label(panel, "lblPrestito" + n, QStringLiteral("Data noleggio"), {40, y, 110, 14}, 7);
+    r.txtPrestito = edit(panel, "txtPrestito" + n, 10, {40, y + 14, 84, 22}, style::kWhite, rowFont);
+    r.cmdPrestito = iconButton(panel, "cmdPrestito" + n, ":/pictures/icon_calendario.png",
+                               {125, y + 14, 22, 22}, " Importa data ");
+    label(panel, "lblRiconsegna" + n, QStringLiteral("Data riconsegna"), {156, y, 110, 14}, 7);
+    r.txtRiconsegna = edit(panel, "txtRiconsegna" + n, 10, {156, y + 14, 84, 22}, style::kWhite, rowFont);
+    r.cmdRiconsegna = iconButton(panel, "cmdRiconsegna" + n, ":/pictures/icon_calendario.png",
+                                 {241, y + 14, 22, 22}, " Importa data ");
+    label(panel, "lblPrezzoDie" + n, QStringLiteral("Prezzo al giorno:"), {274, y, 100, 14}, 7);
+    r.txtPrezzoDie = edit(panel, "txtPrezzoDie" + n, 10, {274, y + 14, 92, 22}, style::kWhite, rowFont);
+    label(panel, "lblTotGiorni" + n, QStringLiteral("Tot. giorni:"), {374, y, 70, 14}, 7);
+    r.txtTotGiorni = edit(panel, "txtTotGiorni" + n, 6, {374, y + 14, 62, 22}, style::kWhite, rowFont);
+    label(panel, "lblPrezzoTot" + n, QStringLiteral("Prezzo tot."), {444, y, 90, 14}, 7);
+    r.txtPrezzoTot = edit(panel, "txtPrezzoTot" + n, 10, {444, y + 14, 90, 22}, style::kWhite, rowFont);
+    r.cmdCalcola = iconButton(panel, "cmdCalcola" + n, ":/pictures/icon_calcola.png", {540, y + 13, 76, 24},
+                              " Calcola ");
+    r.cmdCalcola->setText(QStringLiteral("Calcola"));
+    for (QLineEdit* e : {r.txtPrezzoDie, r.txtPrezzoTot, r.txtTotGiorni})
+        e->setAlignment(Qt::AlignRight);
+    makeAmountField(r.txtPrezzoDie, AmountKind::RowMoney, services_.dialogs, this);
+    makeAmountField(r.txtTotGiorni, AmountKind::Days, services_.dialogs, this);
+    makeAmountField(r.txtPrezzoTot, AmountKind::RowMoney, services_.dialogs, this);
+    for (QLineEdit* e : {r.txtPrestito, r.txtRiconsegna}) {
+        makeDateField(e);
+        e->installEventFilter(this);
+    }
+    const QString prestito = "Prestito" + n;
+    const QString riconsegna = "Riconsegna" + n;
+    connect(r.cmdPrestito, &QPushButton::clicked, this,
+            [this, prestito] { runGuarded(services_.dialogs, this, [&] { pickDate(prestito); }); });
+    connect(r.cmdRiconsegna, &QPushButton::clicked, this,
+            [this, riconsegna] { runGuarded(services_.dialogs, this, [&] { pickDate(riconsegna); }); });
+    connect(r.cmdCalcola, &QPushButton::clicked, this,
+            [this, k] { runGuarded(services_.dialogs, this, [&] { calculateRow(k); }); });
+    buttons_->add(r.imgImporta, nullptr, {}, [this, k] { pickFilm(k); });
+    return r;
+}
+
+void TfrmNoleggi::buildRows() {
+    grpRicevuta = new QGroupBox(panScheda);
+    grpRicevuta->setObjectName("grpRicevuta");
+    grpRicevuta02 = new QGroupBox(panScheda);
+    grpRicevuta02->setObjectName("grpRicevuta02");
+    for (QGroupBox* panel : {grpRicevuta, grpRicevuta02}) {
+        panel->setGeometry(6, 72, 632, 420);
+        panel->setFlat(true);
+        style::setBackground(panel, kSlipBackground);
+    }
+    for (int k = 1; k <= kSlipRows; ++k) {
+        QWidget* panel = k <= 5 ? grpRicevuta : grpRicevuta02;
+        rows_[static_cast<std::size_t>(k - 1)] = buildRow(panel, k, 2 + ((k - 1) % 5) * 83);
+    }
+
+    // Tab and Enter run row by row: code, title, rental date, return date, price, days, amount.
+    std::vector<QWidget*> first{txtNumScheda, txtCliente, txtTessera};
+    std::vector<QWidget*> second;
+    for (int k = 1; k <= kSlipRows; ++k) {
+        const FilmRow& r = rows_[static_cast<std::size_t>(k - 1)];
+        auto& chain = k <= 5 ? first : second;
+        for (QWidget* w : {static_cast<QWidget*>(r.txtCodice), static_cast<QWidget*>(r.txtTitolo),
+                           static_cast<QWidget*>(r.txtPrestito), static_cast<QWidget*>(r.txtRiconsegna),
+                           static_cast<QWidget*>(r.txtPrezzoDie), static_cast<QWidget*>(r.txtTotGiorni),
+                           static_cast<QWidget*>(r.txtPrezzoTot)})
+            chain.push_back(w);
+    }
+    first.push_back(txtTotale);
+    second.push_back(txtTotale);
+    for (const auto* chain : {&first, &second}) {
+        for (std::size_t i = 0; i + 1 < chain->size(); ++i)
+            QWidget::setTabOrder((*chain)[i], (*chain)[i + 1]);
+        chainOnEnter(*chain);
+    }
+}
+
+void TfrmNoleggi::buildCommandColumn(QWidget* slip) {
+    shpControlli = new QFrame(slip);
+    shpControlli->setObjectName("shpControlli");
+    style::setBackground(shpControlli, style::kMoneyGreen);
+    shpControlli->setGeometry(650, 6, 122, 524);
+
+    const struct {
+        QLabel** image;
+        QLabel** label;
+        const char* imageName;
+        const char* labelName;
+        const char* caption;
+        const char* resource;
+        std::function<void()> action;
+    } commands[] = {
+        {&imgNuovo, &lblNuovo, "imgNuovo", "lblNuovo", "Nuovo", ":/pictures/cmd_nuovo.png",
+         [this] { newSlip(); }},
+        {&imgSalva, &lblSalva, "imgSalva", "lblSalva", "Salva", ":/pictures/cmd_salva.png",
+         [this] { save(); }},
+        {&imgTrova, &lblTrova, "imgTrova", "lblTrova", "Cerca", ":/pictures/cmd_trova.png",
+         [this] { search(); }},
+        {&imgStampa, &lblStampa, "imgStampa", "lblStampa", "Stampa", ":/pictures/cmd_stampa.png",
+         [this] { print(); }},
+        {&imgExcel, &lblExcel, "imgExcel", "lblExcel", "Esporta", ":/pictures/cmd_excel.png",
+         [this] { services_.dialogs.exec(screens_.expNoleggi()); }},
+        {&imgElimina, &lblElimina, "imgElimina", "lblElimina", "Elimina", ":/pictures/cmd_elimina.png",
+         [this] { deleteSlip(); }},
+        {&imgAzienda, &lblAzienda, "imgAzienda", "lblAzienda", "Azienda", ":/pictures/cmd_azienda.png",
+         [this] { services_.dialogs.exec(screens_.azienda()); }},
+        {&imgEsci02, &lblEsci, "imgEsci02", "lblEsci", "Esci", ":/pictures/icon_esci.png",
+         [this] { close(); }},
+    };
+    int y = 8;
+    for (const auto& c : commands) {
+        *c.image = picture(shpControlli, c.imageName, QLatin1String(c.resource), {45, y, 32, 32});
+        auto* l = new QLabel(QLatin1String(c.caption), shpControlli);
+        l->setObjectName(QLatin1String(c.labelName));
+        l->setAlignment(Qt::AlignCenter);
+        l->setGeometry(21, y + 34, 80, 16);
+        style::setBackground(l, style::kNavy); // white labels stay readable on the light strip
+        *c.label = l;
+        buttons_->add(*c.image, l, {}, c.action);
+        y += 56;
+    }
+
+    const struct {
+        QLabel** arrow;
+        const char* name;
+        const char* resource;
+        const char* hint;
+        void (TfrmNoleggi::*action)();
+    } arrows[] = {
+        {&imgPrimo, "imgPrimo", ":/pictures/arrow_primo.png", " Prima scheda ", &TfrmNoleggi::showFirst},
+        {&imgIndietro, "imgIndietro", ":/pictures/arrow_indietro.png", " Scheda precedente ",
+         &TfrmNoleggi::showPrevious},
+        {&imgAvanti, "imgAvanti", ":/pictures/arrow_avanti.png", " Scheda successiva ",
+         &TfrmNoleggi::showNext},
+        {&imgUltimo, "imgUltimo", ":/pictures/arrow_ultimo.png", " Ultima scheda ", &TfrmNoleggi::showLast}};
+    int x = 5;
+    for (const auto& a : arrows) {
+        *a.arrow =
+            picture(shpControlli, a.name, QLatin1String(a.resource), {x, 458, 26, 26}, QLatin1String(a.hint));
+        buttons_->add(*a.arrow, nullptr, {}, [this, f = a.action] { (this->*f)(); });
+        x += 28;
+    }
+    lblPosizione = new QLabel(shpControlli);
+    lblPosizione->setObjectName("lblPosizione");
+    lblPosizione->setFont(style::verdana(11, true));
+    lblPosizione->setAlignment(Qt::AlignCenter);
+    lblPosizione->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    style::setBackground(lblPosizione, style::kMoneyGreen);
+    lblPosizione->setGeometry(11, 490, 100, 28);
 }
 
 void TfrmNoleggi::prepareYearChoice() {
     grpAnno->setVisible(true);
     grpRicevuta->setVisible(false);
+    panScheda->setVisible(false);
     setWindowTitle(kCaption);
+}
+
+void TfrmNoleggi::showEvent(QShowEvent* event) {
+    WorkScreen::showEvent(event);
+    if (event->spontaneous())
+        return;
+    const QDate today = services_.clock.today();
+    txtData->setText(today.toString(kDateFormat));
+    txtAnno->setText(today.toString(QStringLiteral("yyyy")));
+}
+
+bool TfrmNoleggi::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return WorkScreen::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == txtAnno) {
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && txtAnno->text().size() == 4) {
+            runGuarded(services_.dialogs, this, [this] { openYear(); });
+            return true;
+        }
+        const QString text = key->text();
+        const bool character = enter || (!text.isEmpty() && text.at(0).unicode() >= 0x20);
+        if (!character || key->key() == Qt::Key_Backspace || (text.size() == 1 && text.at(0).isDigit()))
+            return false;
+        services_.dialogs.information(this, kYearDigitsOnly);
+        return true;
+    }
+    // F4 in a date field opens its picker, so dates can be chosen from the keyboard.
+    if (key->key() == Qt::Key_F4) {
+        const QString name = watched->objectName();
+        if (name.startsWith(QLatin1String("txt")))
+            runGuarded(services_.dialogs, this, [&] { pickDate(name.mid(3)); });
+        return true;
+    }
+    return WorkScreen::eventFilter(watched, event);
+}
+
+QString TfrmNoleggi::yearText() const {
+    return txtAnno->text().trimmed();
+}
+
+std::string TfrmNoleggi::folder() const {
+    return services_.folder.toStdString();
+}
+
+void TfrmNoleggi::archiveMessage() {
+    services_.dialogs.information(this, kArchiveAccessMessage);
+}
+
+void TfrmNoleggi::openYear() {
+    lblFile->setText(QString::fromStdString(yearFilePath(folder(), toCp1252(txtAnno->text()))));
+    setWindowTitle(QStringLiteral(" Filmeria Pro - Gestione noleggi anno ") + yearText());
+    panScheda->setVisible(true);
+    grpRicevuta->setVisible(true);
+    grpAnno->setVisible(false);
+    grpRicevuta02->setVisible(false);
+    cmdAvanti->setVisible(true);
+    cmdIndietro->setVisible(false);
+    rows_[0].txtCodice->setFocus();
+}
+
+void TfrmNoleggi::showPanel(int panel) {
+    grpRicevuta->setVisible(panel == 1);
+    grpRicevuta02->setVisible(panel == 2);
+    cmdAvanti->setVisible(panel == 1);
+    cmdIndietro->setVisible(panel == 2);
+    rows_[panel == 1 ? 0 : 5].txtCodice->setFocus();
+}
+
+void TfrmNoleggi::clearSlip() {
+    showPanel(1);
+    chkSaldato->setChecked(false);
+    txtNumScheda->clear();
+    txtCliente->clear();
+    txtTessera->clear();
+    txtData->setText(services_.clock.today().toString(kDateFormat));
+    txtTotale->setText(QStringLiteral("0,00"));
+    for (const FilmRow& r : rows_) {
+        for (QLineEdit* e : {r.txtCodice, r.txtTitolo, r.txtPrestito, r.txtRiconsegna, r.txtPrezzoDie,
+                             r.txtTotGiorni, r.txtPrezzoTot})
+            e->clear();
+    }
+    lblPosizione->clear();
+    rows_[0].txtCodice->setFocus();
+}
+
+void TfrmNoleggi::newSlip() {
+    clearSlip();
+    try {
+        txtNumScheda->setText(QString::fromStdString(NextSlipNumber(folder(), toCp1252(txtAnno->text()))));
+    } catch (const ArchiveError&) {
+        // Numbering is a convenience: without it the operator types the number.
+    }
+}
+
+bool TfrmNoleggi::requiredFieldsPresent(const char* const messages[4]) {
+    QLineEdit* required[4] = {txtNumScheda, txtCliente, txtTessera, txtData};
+    for (int i = 0; i < 4; ++i) {
+        if (trimmed(toCp1252(required[i]->text())).empty()) {
+            services_.dialogs.information(this, QString::fromUtf8(messages[i]));
+            required[i]->setFocus();
+            return false;
+        }
+    }
+    if (trimmed(toCp1252(txtTotale->text())).empty())
+        txtTotale->setText(QStringLiteral("0,00"));
+    return true;
+}
+
+RentalRecord TfrmNoleggi::recordFromScreen() const {
+    RentalRecord r;
+    r[SlipField::NumScheda] = toCp1252(txtNumScheda->text());
+    r[SlipField::Cliente] = toCp1252(txtCliente->text());
+    r[SlipField::Tessera] = toCp1252(txtTessera->text());
+    r[SlipField::Data] = toCp1252(txtData->text());
+    r[SlipField::Totale] = toCp1252(txtTotale->text());
+    r[SlipField::Saldato] = chkSaldato->isChecked() ? kPaid : kNotPaid;
+    for (int k = 1; k <= kSlipRows; ++k) {
+        const FilmRow& row = rows_[static_cast<std::size_t>(k - 1)];
+        r.at(RowField::Codice, k) = toCp1252(row.txtCodice->text());
+        r.at(RowField::Titolo, k) = toCp1252(row.txtTitolo->text());
+        r.at(RowField::Prestito, k) = toCp1252(row.txtPrestito->text());
+        r.at(RowField::Riconsegna, k) = toCp1252(row.txtRiconsegna->text());
+        r.at(RowField::PrezzoDie, k) = toCp1252(row.txtPrezzoDie->text());
+        r.at(RowField::TotGiorni, k) = toCp1252(row.txtTotGiorni->text());
+        r.at(RowField::PrezzoTot, k) = toCp1252(row.txtPrezzoTot->text());
+    }
+    return r;
+}
+
+void TfrmNoleggi::loadSlip(const RentalRecord& r, std::size_t position) {
+    txtNumScheda->setText(fromCp1252(r[SlipField::NumScheda]));
+    txtCliente->setText(fromCp1252(r[SlipField::Cliente]));
+    txtTessera->setText(fromCp1252(r[SlipField::Tessera]));
+    txtData->setText(fromCp1252(r[SlipField::Data]));
+    txtTotale->setText(fromCp1252(r[SlipField::Totale]));
+    if (r[SlipField::Saldato] == kPaid)
+        chkSaldato->setChecked(true);
+    else if (r[SlipField::Saldato] == kNotPaid)
+        chkSaldato->setChecked(false);
+    for (int k = 1; k <= kSlipRows; ++k) {
+        const FilmRow& row = rows_[static_cast<std::size_t>(k - 1)];
+        row.txtCodice->setText(fromCp1252(r.at(RowField::Codice, k)));
+        row.txtTitolo->setText(fromCp1252(r.at(RowField::Titolo, k)));
+        row.txtPrestito->setText(fromCp1252(r.at(RowField::Prestito, k)));
+        row.txtRiconsegna->setText(fromCp1252(r.at(RowField::Riconsegna, k)));
+        row.txtPrezzoDie->setText(fromCp1252(r.at(RowField::PrezzoDie, k)));
+        row.txtTotGiorni->setText(fromCp1252(r.at(RowField::TotGiorni, k)));
+        row.txtPrezzoTot->setText(fromCp1252(r.at(RowField::PrezzoTot, k)));
+    }
+    lblPosizione->setText(QString::number(position));
+}
+
+void TfrmNoleggi::save() {
+    if (!requiredFieldsPresent(kSaveMessages))
+        return;
+    try {
+        const RentalRecord record = recordFromScreen();
+        const std::string year = toCp1252(txtAnno->text());
+        const std::size_t position = positionOf(lblPosizione);
+        // A position beyond the end (another year opened without Nuovo) is saved as a new slip.
+        if (position >= 1 && position <= OpenYearFile(folder(), year).count()) {
+            RewriteSlip(folder(), year, position, record);
+            services_.dialogs.information(this, kSavedChanges);
+        } else {
+            lblPosizione->setText(QString::number(AppendSlip(folder(), year, record)));
+            services_.dialogs.information(this, kSavedNew);
+        }
+    } catch (const ArchiveError&) {
+        archiveMessage();
+    }
+}
+
+bool TfrmNoleggi::showRecordAt(std::size_t position) {
+    const auto record = ReadSlip(folder(), toCp1252(txtAnno->text()), position);
+    if (!record)
+        return false;
+    loadSlip(*record, position);
+    return true;
+}
+
+void TfrmNoleggi::showFirst() {
+    try {
+        if (!showRecordAt(1))
+            services_.dialogs.information(this, kNoSlip);
+    } catch (const ArchiveError&) {
+        archiveMessage();
+    }
+}
+
+void TfrmNoleggi::showLast() {
+    try {
+        const std::size_t count = OpenYearFile(folder(), toCp1252(txtAnno->text())).count();
+        if (count == 0)
+            services_.dialogs.information(this, kNoSlip);
+        else
+            showRecordAt(count);
+    } catch (const ArchiveError&) {
+        archiveMessage();
+    }
+}
+
+void TfrmNoleggi::showNext() {
+    try {
+        const std::size_t count = OpenYearFile(folder(), toCp1252(txtAnno->text())).count();
+        if (count == 0) {
+            lblPosizione->clear();
+            services_.dialogs.information(this, kNoSlip);
+            return;
+        }
+        if (lblPosizione->text().trimmed().isEmpty())
+            lblPosizione->setText(QStringLiteral("0"));
+        const std::size_t p = positionOf(lblPosizione);
+        if (p < count)
+            showRecordAt(p + 1);
+    } catch (const ArchiveError&) {
+        archiveMessage();
+    }
+}
+
+void TfrmNoleggi::showPrevious() {
+    const QString box = lblPosizione->text().trimmed();
+    if (box == QLatin1String("1"))
+        return;
+    try {
+        const std::size_t count = OpenYearFile(folder(), toCp1252(txtAnno->text())).count();
+        if (count == 0) {
+            services_.dialogs.information(this, kNoSlip);
+            return;
+        }
+        const std::size_t p = positionOf(lblPosizione);
+        // A box beyond this year's last slip (another year was opened) steps back to the last.
+        const std::size_t target = (box.isEmpty() || p <= 2) ? 1 : std::min(p - 1, count);
+        showRecordAt(target);
+    } catch (const ArchiveError&) {
+        archiveMessage();
+    }
+}
+
+void TfrmNoleggi::deleteSlip() {
+    if (lblPosizione->text().trimmed().isEmpty()) {
+        services_.dialogs.information(this, kDeleteInvalid);
+        return;
+    }
+    if (!services_.dialogs.confirm(this, kDeleteCaption, kDeleteQuestion))
+        return;
+    try {
+        DeleteSlip(folder(), toCp1252(txtAnno->text()), positionOf(lblPosizione));
+    } catch (const ArchiveError&) {
+        archiveMessage();
+        return;
+    }
+    clearSlip();
+}
+
+void TfrmNoleggi::search() {
+    screens_.cercaNoleggio().setTitle(QStringLiteral("Ricerca schede noleggio anno ") + yearText());
+    services_.dialogs.exec(screens_.cercaNoleggio());
+}
+
+void TfrmNoleggi::print() {
+    if (!requiredFieldsPresent(kPrintMessages))
+        return;
+    services_.dialogs.exec(screens_.stampaNoleggio());
+}
+
+void TfrmNoleggi::pickDate(const QString& tag) {
+    if (!dateFieldForTag(tag))
+        return;
+    TfrmCalendario picker(services_, screens_);
+    picker.setMemory(tag);
+    services_.dialogs.exec(picker);
+}
+
+void TfrmNoleggi::pickFilm(int row) {
+    screens_.importaFilm().setMemory(QStringLiteral("film") + two(row));
+    services_.dialogs.exec(screens_.importaFilm());
+}
+
+QLineEdit* TfrmNoleggi::dateFieldForTag(const QString& tag) const {
+    if (tag == QLatin1String("Data"))
+        return txtData;
+    for (int k = 1; k <= kSlipRows; ++k) {
+        const FilmRow& r = rows_[static_cast<std::size_t>(k - 1)];
+        if (tag == QStringLiteral("Prestito") + two(k))
+            return r.txtPrestito;
+        if (tag == QStringLiteral("Riconsegna") + two(k))
+            return r.txtRiconsegna;
+    }
+    return nullptr;
+}
+
+void TfrmNoleggi::setCustomer(const QString& name, const QString& card) {
+    txtCliente->setText(name);
+    txtTessera->setText(card);
+}
+
+void TfrmNoleggi::fillFilmRow(int row, const QString& code, const QString& title, const QString& price,
+                              const QString& date) {
+    const FilmRow& r = rows_[static_cast<std::size_t>(row - 1)];
+    r.txtTitolo->setText(title);
+    r.txtPrezzoDie->setText(price);
+    r.txtCodice->setText(code);
+    r.txtPrestito->setText(date);
+}
+
+void TfrmNoleggi::calculateRow(int k) {
+    const FilmRow& r = rows_[static_cast<std::size_t>(k - 1)];
+    const RowCalculation result = CalculateRow(
+        {toCp1252(r.txtPrestito->text()), toCp1252(r.txtRiconsegna->text()), toCp1252(r.txtPrezzoDie->text()),
+         toCp1252(r.txtTotGiorni->text()), toCp1252(r.txtPrezzoTot->text())});
+    if (result.problem != RowCalculation::None) {
+        services_.dialogs.information(this, QString::fromUtf8(result.message));
+        (result.problem == RowCalculation::MissingRentalDate ? r.txtPrestito : r.txtRiconsegna)->setFocus();
+        return;
+    }
+    r.txtTotGiorni->setText(fromCp1252(result.texts.totGiorni));
+    r.txtPrezzoDie->setText(fromCp1252(result.texts.prezzoDie));
+    r.txtPrezzoTot->setText(fromCp1252(result.texts.prezzoTot));
+}
+
+void TfrmNoleggi::calculateTotal() {
+    std::array<std::string, 10> amounts;
+    for (int k = 1; k <= kSlipRows; ++k)
+        amounts[static_cast<std::size_t>(k - 1)] =
+            toCp1252(rows_[static_cast<std::size_t>(k - 1)].txtPrezzoTot->text());
+    txtTotale->setText(fromCp1252(CalculateTotal(amounts)));
 }
 
 } // namespace filmeria

@@ -1,9 +1,16 @@
 #pragma once
-// TfrmNoleggi: the rental slip screen, with its year panel and the slip.
+// TfrmNoleggi: the rental slip screen, with its year panel and the slip of up to ten films.
+#include "rental_file.h"
 #include "work_screen.h"
 
+#include <array>
+
+class QCheckBox;
+class QFrame;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace filmeria {
 
@@ -17,15 +24,118 @@ public:
     // The screen always opens on its choice of year, whatever it showed last time.
     void prepareYearChoice();
 
+    // What other screens read and write.
+    QString yearText() const;                             // Trim(txtAnno)
+    QLineEdit* dateFieldForTag(const QString& tag) const; // "Prestito01", "Riconsegna10", "Data"
+    void setCustomer(const QString& name, const QString& card);
+    void fillFilmRow(int row, const QString& code, const QString& title, const QString& price,
+                     const QString& date);
+    // Fills every slip control from a record and puts its position in the position box.
+    void loadSlip(const RentalRecord& record, std::size_t position);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    struct FilmRow {
+        QFrame* shpFilm;
+        QLabel* lblNum;
+        QLineEdit* txtCodice;
+        QLineEdit* txtTitolo;
+        QLineEdit* txtPrestito;
+        QPushButton* cmdPrestito;
+        QLineEdit* txtRiconsegna;
+        QPushButton* cmdRiconsegna;
+        QLineEdit* txtPrezzoDie;
+        QLineEdit* txtTotGiorni;
+        QLineEdit* txtPrezzoTot;
+        QPushButton* cmdCalcola;
+        QLabel* imgImporta;
+    };
+
+    void buildYearPanel();
+    void buildHeader(QWidget* slip);
+    void buildRows();
+    void buildCommandColumn(QWidget* slip);
+    FilmRow buildRow(QWidget* panel, int row, int top);
+
+    void openYear();
+    void showPanel(int panel);
+    void newSlip();
+    void clearSlip();
+    bool requiredFieldsPresent(const char* const messages[4]);
+    void save();
+    void showFirst();
+    void showLast();
+    void showNext();
+    void showPrevious();
+    bool showRecordAt(std::size_t position);
+    void deleteSlip();
+    void search();
+    void print();
+    void pickDate(const QString& tag);
+    void pickFilm(int row);
+    void calculateRow(int row);
+    void calculateTotal();
+    RentalRecord recordFromScreen() const;
+    std::string folder() const;
+    void archiveMessage();
+
     Services& services_;
     PictureButtons* buttons_;
+
     QGroupBox* grpAnno;
+    QLabel* lblSelezione;
+    QGroupBox* grpSelezione;
+    QLineEdit* txtAnno;
+    QPushButton* cmdApri;
+    QLabel* imgGuida;
     QLabel* imgEsci;
+
+    QWidget* panScheda; // the slip: header, film rows, footer and command column
+    QLabel* lblNumScheda;
+    QLineEdit* txtNumScheda;
+    QLabel* lblCliente;
+    QLineEdit* txtCliente;
+    QLabel* lblTessera;
+    QLineEdit* txtTessera;
+    QLabel* imgImportaCliente;
+    QLabel* lblData;
+    QLineEdit* txtData;
+    QPushButton* cmdData;
     QGroupBox* grpRicevuta;
     QGroupBox* grpRicevuta02;
+    std::array<FilmRow, kSlipRows> rows_;
+    QPushButton* cmdAvanti;
+    QPushButton* cmdIndietro;
+    QPushButton* cmdTotale;
+    QLineEdit* txtTotale;
+    QCheckBox* chkSaldato;
+
+    QFrame* shpControlli;
+    QLabel* imgNuovo;
+    QLabel* lblNuovo;
+    QLabel* imgSalva;
+    QLabel* lblSalva;
+    QLabel* imgTrova;
+    QLabel* lblTrova;
+    QLabel* imgStampa;
+    QLabel* lblStampa;
+    QLabel* imgExcel;
+    QLabel* lblExcel;
+    QLabel* imgElimina;
+    QLabel* lblElimina;
+    QLabel* imgAzienda;
+    QLabel* lblAzienda;
     QLabel* imgEsci02;
     QLabel* lblEsci;
+    QLabel* imgPrimo;
+    QLabel* imgIndietro;
+    QLabel* imgAvanti;
+    QLabel* imgUltimo;
+    QLabel* lblPosizione;
+    QLabel* lblFile;
 };
 
 } // namespace filmeria

@@ -66,6 +66,9 @@ RentalRecord decodeRental(std::span<const char> bytes) {
 std::string_view RentalView::stored(SlipField f) const {
     return storedText(bytes_, spec(fieldIndex(f)));
 }
+std::string_view RentalView::stored(RowField f, int row) const {
+    return storedText(bytes_, spec(fieldIndex(f, row)));
+}
 std::string RentalView::text(SlipField f) const {
     return readText(bytes_, spec(fieldIndex(f)));
 }

@@ -43,6 +43,7 @@ public:
     explicit RentalView(std::span<const char> bytes)
         : bytes_(bytes) {}
     std::string_view stored(SlipField f) const;
+    std::string_view stored(RowField f, int row) const;
     std::string text(SlipField f) const;
     std::string text(RowField f, int row) const;
     RentalRecord record() const { return decodeRental(bytes_); }

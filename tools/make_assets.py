@@ -315,6 +315,97 @@ def animations():
     save_gif(frames, "RESNAME4.gif", 350, 400)
 
 
+def command_icons():
+    """32 x 32 pictures of the command columns, 16 x 16 field buttons, 24 x 24 arrows."""
+    def tile(colour):
+        img = Image.new("RGBA", (32, 32), (0, 0, 0, 0))
+        d = ImageDraw.Draw(img)
+        d.rounded_rectangle([1, 1, 30, 30], radius=6, fill=colour, outline=WHITE, width=1)
+        return img, d
+
+    img, d = tile(NAVY_LIGHT)  # new: a page with a plus
+    d.polygon([(9, 6), (19, 6), (24, 11), (24, 26), (9, 26)], fill=WHITE)
+    d.line([(16, 12), (16, 22)], fill=GREEN, width=3)
+    d.line([(11, 17), (21, 17)], fill=GREEN, width=3)
+    save(img, "cmd_nuovo.png")
+    img, d = tile(NAVY_LIGHT)  # save: a floppy disk
+    d.rectangle([7, 7, 25, 25], fill=(40, 40, 48))
+    d.rectangle([11, 7, 21, 13], fill=GREY)
+    d.rectangle([10, 17, 22, 25], fill=WHITE)
+    save(img, "cmd_salva.png")
+    img, d = tile(NAVY_LIGHT)  # search: a magnifier
+    d.ellipse([7, 6, 20, 19], outline=WHITE, width=3)
+    d.line([(18, 18), (25, 25)], fill=AMBER, width=4)
+    save(img, "cmd_trova.png")
+    img, d = tile(NAVY_LIGHT)  # print: a printer
+    d.rectangle([10, 5, 22, 12], fill=WHITE)
+    d.rounded_rectangle([5, 11, 27, 22], radius=2, fill=GREY)
+    d.rectangle([10, 18, 22, 27], fill=WHITE)
+    d.line([(12, 21), (20, 21)], fill=GREY)
+    d.line([(12, 24), (20, 24)], fill=GREY)
+    save(img, "cmd_stampa.png")
+    img, d = tile(GREEN)  # export: a sheet
+    d.rectangle([7, 7, 25, 25], fill=WHITE)
+    for k in (13, 19):
+        d.line([(7, k), (25, k)], fill=GREEN)
+        d.line([(k, 7), (k, 25)], fill=GREEN)
+    save(img, "cmd_excel.png")
+    img, d = tile(RED)  # delete: a bin
+    d.rectangle([9, 11, 23, 26], fill=WHITE)
+    d.rectangle([7, 8, 25, 10], fill=WHITE)
+    d.rectangle([13, 5, 19, 8], fill=WHITE)
+    for x in (13, 16, 19):
+        d.line([(x, 14), (x, 23)], fill=RED)
+    save(img, "cmd_elimina.png")
+    img, d = tile(NAVY_LIGHT)  # letterhead: a shop front
+    d.rectangle([6, 14, 26, 26], fill=WHITE)
+    d.polygon([(4, 14), (16, 5), (28, 14)], fill=AMBER)
+    d.rectangle([13, 18, 19, 26], fill=NAVY)
+    save(img, "cmd_azienda.png")
+
+    arrows = {"arrow_primo.png": "|<", "arrow_indietro.png": "<", "arrow_avanti.png": ">",
+              "arrow_ultimo.png": ">|"}
+    for name, shape in arrows.items():
+        img = Image.new("RGBA", (24, 24), (0, 0, 0, 0))
+        d = ImageDraw.Draw(img)
+        d.ellipse([1, 1, 22, 22], fill=NAVY, outline=WHITE)
+        left = "<" in shape
+        tip, base = (7, 16) if left else (16, 7)
+        d.polygon([(tip, 11.5), (base, 6), (base, 17)], fill=WHITE)
+        if "|" in shape:
+            bar = 6 if left else 17
+            d.rectangle([bar - 1, 6, bar, 17], fill=WHITE)
+        save(img, name)
+
+    img = Image.new("RGBA", (16, 16), (0, 0, 0, 0))  # calendar
+    d = ImageDraw.Draw(img)
+    d.rectangle([1, 2, 14, 14], fill=WHITE, outline=NAVY)
+    d.rectangle([1, 2, 14, 5], fill=RED)
+    for x in (4, 8, 12):
+        for y in (8, 11):
+            d.point((x, y), fill=NAVY)
+            d.point((x - 1, y), fill=NAVY)
+    save(img, "icon_calendario.png")
+    img = Image.new("RGBA", (16, 16), (0, 0, 0, 0))  # calculator
+    d = ImageDraw.Draw(img)
+    d.rounded_rectangle([2, 0, 13, 15], radius=2, fill=NAVY)
+    d.rectangle([4, 2, 11, 5], fill=(200, 230, 200))
+    for x in (4, 7, 10):
+        for y in (8, 11):
+            d.rectangle([x, y, x + 1, y + 1], fill=WHITE)
+    save(img, "icon_calcola.png")
+    img = Image.new("RGBA", (24, 24), (0, 0, 0, 0))  # import a customer
+    d = ImageDraw.Draw(img)
+    d.rounded_rectangle([0, 0, 23, 23], radius=4, fill=(36, 100, 70))
+    person(d, 12, 11, 8, WHITE)
+    save(img, "import_cliente.png")
+    img = Image.new("RGBA", (24, 24), (0, 0, 0, 0))  # import a film
+    d = ImageDraw.Draw(img)
+    d.rounded_rectangle([0, 0, 23, 23], radius=4, fill=NAVY)
+    reel(d, 12, 12, 8, WHITE, NAVY)
+    save(img, "import_film.png")
+
+
 def app_icon():
     img = Image.new("RGBA", (64, 64), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
@@ -336,4 +427,5 @@ if __name__ == "__main__":
     info_pictures()
     splash()
     animations()
+    command_icons()
     app_icon()

@@ -1,0 +1,92 @@
+#include "rental_search.h"
+
+#include "text_rules.h"
+
+#include <algorithm>
+
+namespace filmeria {
+namespace {
+
+bool equalsFolded(std::string_view a, std::string_view b) {
+    return equalsIgnoringAsciiCase(a, b);
+}
+
+std::string padded(std::string_view text, std::size_t width) {
+    std::string out(text.substr(0, std::min(text.size(), width)));
+    out.resize(width, ' ');
+    return out;
+}
+
+} // namespace
+
+int RentalCriteria::inUse() const {
+    int count = 0;
+    for (const std::string* text : {&number, &issueDate, &customer, &card, &firstCode, &firstTitle})
+        count += !trimmedView(*text).empty();
+    return count + (payment != PaymentCriterion::Any);
+}
+
+bool matches(const RentalCriteria& c, const RentalView& slip) {
+    // A criterion in use that fails rules the slip out; criteria not in use never count.
+    if (!trimmedView(c.number).empty() &&
+        !equalsFolded(trimmedView(c.number), trimmedView(slip.stored(SlipField::NumScheda))))
+        return false;
+    if (!trimmedView(c.issueDate).empty() && !equalsFolded(c.issueDate, slip.stored(SlipField::Data)))
+        return false;
+    if (c.payment != PaymentCriterion::Any &&
+        !equalsFolded(slip.stored(SlipField::Saldato),
+                      c.payment == PaymentCriterion::Paid ? kPaid : kNotPaid))
+        return false;
+    if (!trimmedView(c.customer).empty() &&
+        !containsIgnoringAsciiCase(slip.stored(SlipField::Cliente), c.customer))
+        return false;
+    if (!trimmedView(c.card).empty() && !containsIgnoringAsciiCase(slip.stored(SlipField::Tessera), c.card))
+        return false;
+    if (!trimmedView(c.firstCode).empty() && !equalsFolded(c.firstCode, slip.stored(RowField::Codice, 1)))
+        return false;
+    if (!trimmedView(c.firstTitle).empty() &&
+        !containsIgnoringAsciiCase(slip.stored(RowField::Titolo, 1), c.firstTitle))
+        return false;
+    return true;
+}
+
+std::string rentalListLine(const RentalView& slip) {
+    std::string line;
+    line.reserve(160);
+    line += "Scheda n. ";
+    line += padded(slip.text(SlipField::NumScheda), 10);
+    line += " del ";
+    line += padded(slip.text(SlipField::Data), 10);
+    line += "  Cliente: ";
+    line += padded(slip.text(SlipField::Cliente), 25);
+    line += "  Tessera n. ";
+    line += padded(slip.text(SlipField::Tessera), 20);
+    line += "  Totale \x80 ";
+    line += padded(slip.text(SlipField::Totale), 10);
+    line += "  Film: ";
+    line += slip.text(RowField::Titolo, 1);
+    return trimmed(line);
+}
+
+void sortListLines(std::vector<std::string>& lines) {
+    const auto fold = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; };
+    std::stable_sort(lines.begin(), lines.end(), [&](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) {
+            return fold(static_cast<unsigned char>(x)) < fold(static_cast<unsigned char>(y));
+        });
+    });
+}
+
+std::vector<std::string> searchSlips(const std::string& folder, const std::string& year,
+                                     const RentalCriteria& criteria) {
+    std::vector<std::string> lines;
+    ScanSlips(folder, year, [&](const RentalView& slip, std::size_t) {
+        if (matches(criteria, slip))
+            lines.push_back(rentalListLine(slip));
+        return true;
+    });
+    sortListLines(lines);
+    return lines;
+}
+
+} // namespace filmeria
