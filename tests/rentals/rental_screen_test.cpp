@@ -1,0 +1,386 @@
+#include "screen_fixture.h"
+
+#include "Calendario.h"
+#include "CercaNoleggio.h"
+#include "Noleggi.h"
+#include "archive_message.h"
+#include "field_highlight.h"
+#include "films/ImportaFilm.h"
+#include "rental_file.h"
+#include "screen_style.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <filesystem>
+#include <fstream>
+
+namespace filmeria::testing {
+namespace {
+
+const QString kSavedNew = QString::fromUtf8("La scheda noleggio corrente è stata salvata in archivio.");
+const QString kSavedChanges =
+    QStringLiteral("Le modifiche apportate alla scheda noleggio corrente sono state salvate in archivio.");
+const QString kNoSlip = QStringLiteral("Non esiste nessuna scheda in archivio.");
+
+RentalRecord slip(const std::string& number, const std::string& customer,
+                  const std::string& paid = kNotPaid) {
+    RentalRecord r;
+    r[SlipField::NumScheda] = number;
+    r[SlipField::Cliente] = customer;
+    r[SlipField::Tessera] = "T" + number;
+    r[SlipField::Data] = "01/03/2009";
+    r[SlipField::Totale] = "2,50";
+    r[SlipField::Saldato] = paid;
+    r.at(RowField::Titolo, 1) = "Notte di luna " + number;
+    return r;
+}
+
+class RentalScreen : public ScreenTest {
+protected:
+    TfrmNoleggi& rentals() { return screens().noleggi(); }
+    QLineEdit* field(const char* name) { return child<QLineEdit>(rentals(), name); }
+    QString box() { return child<QLabel>(rentals(), "lblPosizione")->text(); }
+    void release(const char* name) { releaseOn(child<QLabel>(rentals(), name)); }
+
+    // Shows the screen (the fake clock says 28/02/2009) and opens the year.
+    void openYear(const QString& year = QStringLiteral("2009")) {
+        auto& screen = rentals();
+        showActive(&screen);
+        field("txtAnno")->setText(year);
+        child<QPushButton>(screen, "cmdApri")->click();
+    }
+    void addSlips(std::initializer_list<RentalRecord> slips, const std::string& year = "2009") {
+        for (const auto& s : slips)
+            AppendSlip(folderOf(dir).toStdString(), year, s);
+    }
+    std::string yearFile(const std::string& year = "2009") {
+        std::ifstream in(path(QString::fromStdString(year + ".nol")).toStdString(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    // Answers the next date picker with a date and its Importa button.
+    void pickWith(QDate date) {
+        fakes.dialogs.onModal = [date](QDialog& d) {
+            d.findChild<QCalendarWidget*>("MonthCalendar")->setSelectedDate(date);
+            d.findChild<QPushButton*>("cmdAnnulla")->click();
+        };
+    }
+};
+
+TEST_F(RentalScreen, YearPanelTakesOnlyDigitsAndOpensWithEnter) {
+    auto& screen = rentals();
+    showActive(&screen);
+    auto* year = field("txtAnno");
+    EXPECT_EQ(year->text(), QStringLiteral("2009"));
+    EXPECT_EQ(field("txtData")->text(), QStringLiteral("28/02/2009"));
+    year->setFocus();
+    year->setText(QStringLiteral("201"));
+    EXPECT_FALSE(child<QPushButton>(screen, "cmdApri")->isEnabled());
+    QTest::keyClick(year, Qt::Key_A);
+    pressEnter(year);
+    EXPECT_EQ(
+        fakes.dialogs.texts(),
+        QStringList(
+            2, QStringLiteral("Attenzione: indicare un anno solare utilizzando solo caratteri numerici.")));
+    QTest::keyClick(year, Qt::Key_0);
+    EXPECT_TRUE(child<QPushButton>(screen, "cmdApri")->isEnabled());
+    pressEnter(year);
+    EXPECT_EQ(screen.windowTitle(), QStringLiteral(" Filmeria Pro - Gestione noleggi anno 2010"));
+    EXPECT_TRUE(child<QGroupBox>(screen, "grpRicevuta")->isVisible());
+    EXPECT_FALSE(child<QGroupBox>(screen, "grpAnno")->isVisible());
+    EXPECT_TRUE(field("txtCodice01")->hasFocus());
+    EXPECT_FALSE(std::filesystem::exists(path("2010.nol").toStdString())); // opening touches no file
+}
+
+TEST_F(RentalScreen, FirstSlipOfANewYearThenSavedAgainInPlace) {
+    openYear();
+    release("imgNuovo");
+    EXPECT_EQ(field("txtNumScheda")->text(), QStringLiteral("1"));
+    EXPECT_EQ(field("txtTotale")->text(), QStringLiteral("0,00"));
+    field("txtCliente")->setText(QStringLiteral("Bar Sport"));
+    field("txtTessera")->setText(QStringLiteral("A15"));
+    field("txtTotale")->clear();
+    release("lblSalva");
+    EXPECT_EQ(fakes.dialogs.texts(), QStringList{kSavedNew});
+    EXPECT_EQ(box(), QStringLiteral("1"));
+    EXPECT_EQ(field("txtTotale")->text(), QStringLiteral("0,00"));
+
+    child<QCheckBox>(rentals(), "chkSaldato")->setChecked(true);
+    release("imgSalva");
+    EXPECT_EQ(fakes.dialogs.lastText(), kSavedChanges);
+    EXPECT_EQ(box(), QStringLiteral("1"));
+    const std::string bytes = yearFile();
+    ASSERT_EQ(bytes.size(), 1368u);
+    const RentalRecord saved = decodeRental(bytes);
+    EXPECT_EQ(saved[SlipField::Cliente], "Bar Sport");
+    EXPECT_EQ(saved[SlipField::Saldato], "si");
+    EXPECT_EQ(saved[SlipField::Data], "28/02/2009");
+}
+
+TEST_F(RentalScreen, SaveAndPrintValidateInOrderWithTheirFocus) {
+    const struct {
+        const char* emptied;
+        const char* save;
+        const char* print;
+    } cases[] = {
+        {"txtNumScheda",
+         "Attenzione: per salvare i dati in archivio è necessario indicare il numero progressivo della "
+         "scheda "
+         "noleggio.\r\n\r\nPer usufruire della numerazione automatica, fare clic su Nuovo prima di inserire "
+         "una "
+         "nuova scheda.",
+         "Attenzione: per stampare i dati è necessario indicare il numero progressivo della scheda "
+         "noleggio.\r\n\r\n"
+         "Per usufruire della numerazione automatica, fare clic su Nuovo prima di inserire una nuova "
+         "scheda."},
+        {"txtCliente",
+         "Attenzione: per salvare i dati in archivio è necessario indicare il cliente intestatario della "
+         "scheda "
+         "noleggio.",
+         "Attenzione: per stampare i dati è necessario indicare il cliente intestatario della scheda "
+         "noleggio."},
+        {"txtTessera",
+         "Attenzione: per salvare la scheda è necessario indicare il numero di tessera del cliente.",
+         "Attenzione: per stampare la scheda è necessario indicare il numero di tessera del cliente."},
+        {"txtData",
+         "Attenzione: per salvare i dati in archivio è necessario indicare la data di emissione della scheda "
+         "noleggio.",
+         "Attenzione: per stampare i dati è necessario indicare la data di emissione della scheda noleggio."},
+    };
+    openYear();
+    for (const auto& c : cases) {
+        field("txtNumScheda")->setText(QStringLiteral("4"));
+        field("txtCliente")->setText(QStringLiteral("Bar Sport"));
+        field("txtTessera")->setText(QStringLiteral("A15"));
+        field("txtData")->setText(QStringLiteral("28/02/2009"));
+        field(c.emptied)->setText(QStringLiteral("  "));
+        fakes.dialogs.shown.clear();
+        release("imgSalva");
+        EXPECT_EQ(fakes.dialogs.texts(), QStringList{QString::fromUtf8(c.save)}) << c.emptied;
+        EXPECT_TRUE(field(c.emptied)->hasFocus()) << c.emptied;
+        release("imgStampa");
+        EXPECT_EQ(fakes.dialogs.lastText(), QString::fromUtf8(c.print)) << c.emptied;
+    }
+    EXPECT_FALSE(std::filesystem::exists(path("2009.nol").toStdString()));
+    EXPECT_TRUE(fakes.dialogs.modals.isEmpty());
+    field("txtData")->setText(QStringLiteral("28/02/2009"));
+    field("txtTotale")->clear();
+    release("lblStampa"); // never saved: printing opens all the same
+    EXPECT_EQ(fakes.dialogs.modals, QStringList{"frmStampaNoleggio"});
+    EXPECT_EQ(field("txtTotale")->text(), QStringLiteral("0,00"));
+}
+
+TEST_F(RentalScreen, NavigationCornerCases) {
+    openYear();
+    for (const char* arrow : {"imgPrimo", "imgUltimo", "imgAvanti", "imgIndietro"}) {
+        fakes.dialogs.shown.clear();
+        release(arrow);
+        EXPECT_EQ(fakes.dialogs.texts(), QStringList{kNoSlip}) << arrow;
+    }
+    addSlips({slip("1", "Alfa"), slip("2", "Beta"), slip("3", "Gamma")});
+    fakes.dialogs.shown.clear();
+
+    release("imgIndietro"); // empty box: first slip
+    EXPECT_EQ(box(), QStringLiteral("1"));
+    EXPECT_EQ(field("txtCliente")->text(), QStringLiteral("Alfa"));
+    field("txtCliente")->setText(QStringLiteral("changed"));
+    release("imgIndietro"); // box "1": nothing at all
+    EXPECT_EQ(field("txtCliente")->text(), QStringLiteral("changed"));
+    release("imgUltimo");
+    EXPECT_EQ(box(), QStringLiteral("3"));
+    release("imgAvanti"); // at the last: nothing
+    EXPECT_EQ(box(), QStringLiteral("3"));
+    release("imgIndietro");
+    EXPECT_EQ(box(), QStringLiteral("2"));
+    EXPECT_EQ(field("txtTitolo01")->text(), QStringLiteral("Notte di luna 2"));
+    child<QLabel>(rentals(), "lblPosizione")->clear();
+    release("imgAvanti"); // empty box counts as 0
+    EXPECT_EQ(box(), QStringLiteral("1"));
+    EXPECT_TRUE(fakes.dialogs.shown.empty());
+
+    std::filesystem::resize_file(path("2009.nol").toStdString(), 0);
+    release("imgAvanti"); // empty file: the box is cleared too
+    EXPECT_TRUE(box().isEmpty());
+    EXPECT_EQ(fakes.dialogs.texts(), QStringList{kNoSlip});
+}
+
+TEST_F(RentalScreen, PaidFlagIsLoadedOnlyFromSiOrNo) {
+    RentalRecord odd = slip("2", "Beta");
+    odd[SlipField::Saldato] = "??";
+    addSlips({slip("1", "Alfa", kPaid), odd, slip("3", "Gamma", kNotPaid)});
+    openYear();
+    auto* paid = child<QCheckBox>(rentals(), "chkSaldato");
+    release("imgPrimo");
+    EXPECT_TRUE(paid->isChecked());
+    release("imgAvanti");
+    EXPECT_TRUE(paid->isChecked()); // neither si nor no: left as it was
+    release("imgAvanti");
+    EXPECT_FALSE(paid->isChecked());
+}
+
+TEST_F(RentalScreen, DeleteSlipTwoOfThreeThenLast) {
+    addSlips({slip("1", "Alfa"), slip("2", "Beta"), slip("3", "Gamma")});
+    openYear();
+    release("imgElimina");
+    EXPECT_EQ(
+        fakes.dialogs.lastText(),
+        QString::fromUtf8("Attenzione: operazione non valida.\r\n\r\nLa cancellazione può essere applicata "
+                          "soltanto ad una scheda già registrata in archivio."));
+    release("imgPrimo");
+    release("imgAvanti");
+    fakes.dialogs.answers = {false};
+    release("lblElimina");
+    EXPECT_EQ(fakes.dialogs.shown.back().caption, QStringLiteral("Conferma cancellazione scheda noleggio"));
+    EXPECT_EQ(fakes.dialogs.shown.back().text,
+              QStringLiteral("Si vuole proprio eliminare la scheda corrente?"));
+    EXPECT_EQ(yearFile().size(), 3u * 1368);
+    release("lblElimina");
+    EXPECT_EQ(yearFile().size(), 2u * 1368);
+    EXPECT_TRUE(box().isEmpty());
+    EXPECT_TRUE(field("txtNumScheda")->text().isEmpty());
+    EXPECT_EQ(field("txtData")->text(), QStringLiteral("28/02/2009"));
+    EXPECT_EQ(field("txtTotale")->text(), QStringLiteral("0,00"));
+    release("imgUltimo");
+    EXPECT_EQ(box(), QStringLiteral("2"));
+    EXPECT_EQ(field("txtCliente")->text(), QStringLiteral("Gamma"));
+}
+
+TEST_F(RentalScreen, ArchiveFailuresShowTheAccessMessageAndNumberingStaysSilent) {
+    std::filesystem::create_directory(path("2009.nol").toStdString());
+    openYear();
+    release("imgNuovo");
+    EXPECT_TRUE(field("txtNumScheda")->text().isEmpty());
+    EXPECT_TRUE(fakes.dialogs.shown.empty());
+    field("txtNumScheda")->setText(QStringLiteral("1"));
+    field("txtCliente")->setText(QStringLiteral("Bar"));
+    field("txtTessera")->setText(QStringLiteral("1"));
+    release("imgSalva");
+    release("imgPrimo");
+    EXPECT_EQ(fakes.dialogs.texts(), QStringList(2, kArchiveAccessMessage));
+}
+
+TEST_F(RentalScreen, SaveWithABoxBeyondThisYearsFileAppends) {
+    addSlips({slip("1", "Alfa"), slip("2", "Beta"), slip("3", "Gamma")}, "2008");
+    addSlips({slip("1", "Uno")}, "2009");
+    openYear(QStringLiteral("2008"));
+    release("imgUltimo");
+    EXPECT_EQ(box(), QStringLiteral("3"));
+    rentals().close();
+    openYear(QStringLiteral("2009")); // the slip of 2008 is still on screen, box "3"
+    EXPECT_EQ(box(), QStringLiteral("3"));
+    release("imgSalva");
+    EXPECT_EQ(fakes.dialogs.lastText(), kSavedNew);
+    EXPECT_EQ(box(), QStringLiteral("2"));
+    EXPECT_EQ(yearFile("2009").size(), 2u * 1368);
+}
+
+TEST_F(RentalScreen, RowFromTwoPickedDatesAndTheTotal) {
+    openYear();
+    pickWith(QDate(2009, 2, 28));
+    child<QPushButton>(rentals(), "cmdPrestito01")->click();
+    pickWith(QDate(2009, 3, 3));
+    child<QPushButton>(rentals(), "cmdRiconsegna01")->click();
+    EXPECT_EQ(field("txtPrestito01")->text(), QStringLiteral("28/02/2009"));
+    EXPECT_EQ(field("txtRiconsegna01")->text(), QStringLiteral("03/03/2009"));
+    field("txtPrezzoDie01")->setText(QStringLiteral("1,99"));
+    child<QPushButton>(rentals(), "cmdCalcola01")->click();
+    EXPECT_EQ(field("txtTotGiorni01")->text(), QStringLiteral("3"));
+    EXPECT_EQ(field("txtPrezzoTot01")->text(), QStringLiteral("5,97"));
+
+    field("txtPrezzoTot03")->setText(QStringLiteral("3,25"));
+    child<QPushButton>(rentals(), "cmdTotale")->click();
+    EXPECT_EQ(field("txtTotale")->text(), QStringLiteral("9,22"));
+
+    child<QPushButton>(rentals(), "cmdCalcola02")->click();
+    EXPECT_EQ(
+        fakes.dialogs.lastText(),
+        QString::fromUtf8("Attenzione: per effettuare il calcolo, è necessario indicare la data di noleggio "
+                          "utilizzando l'apposito pulsante a destra della relativa casella di testo."));
+    EXPECT_TRUE(field("txtPrestito02")->hasFocus());
+}
+
+TEST_F(RentalScreen, DatePickerWritesOnlyTheTaggedFieldAndDoubleClickTakesTheDate) {
+    openYear();
+    TfrmCalendario picker(fakes.services, screens());
+    picker.setMemory(QStringLiteral("Riconsegna07"));
+    picker.show();
+    auto* calendar = picker.findChild<QCalendarWidget*>("MonthCalendar");
+    EXPECT_EQ(calendar->selectedDate(), QDate(2009, 2, 28));
+    EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Monday);
+    calendar->setSelectedDate(QDate(2009, 3, 15));
+    emit calendar->activated(QDate(2009, 3, 15)); // what a double click sends
+    EXPECT_EQ(field("txtRiconsegna07")->text(), QStringLiteral("15/03/2009"));
+    EXPECT_TRUE(field("txtRiconsegna06")->text().isEmpty());
+    EXPECT_TRUE(field("txtPrestito07")->text().isEmpty());
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+
+    TfrmCalendario unknown(fakes.services, screens());
+    unknown.setMemory(QStringLiteral("Consegna01"));
+    unknown.show();
+    unknown.findChild<QPushButton*>("cmdAnnulla")->click();
+    EXPECT_FALSE(unknown.isVisible());
+}
+
+TEST_F(RentalScreen, DateFieldsAreReadOnlyAndBackspaceEmptiesThem) {
+    openYear();
+    auto* date = field("txtPrestito04");
+    date->setText(QStringLiteral("01/03/2009"));
+    date->setFocus();
+    QTest::keyClicks(date, "12");
+    EXPECT_EQ(date->text(), QStringLiteral("01/03/2009"));
+    QTest::keyClick(date, Qt::Key_Backspace);
+    EXPECT_TRUE(date->text().isEmpty());
+}
+
+TEST_F(RentalScreen, AmountFieldsRefuseKeysAndNormaliseOnLeaving) {
+    openYear();
+    auto* price = field("txtPrezzoDie01");
+    price->setFocus();
+    QTest::keyClicks(price, "1,2");
+    QTest::keyClick(price, Qt::Key_Comma);
+    QTest::keyClick(price, Qt::Key_Minus);
+    EXPECT_EQ(price->text(), QStringLiteral("1,2"));
+    ASSERT_EQ(fakes.dialogs.shown.size(), 2u);
+    EXPECT_EQ(fakes.dialogs.shown[0].kind, ShownMessage::Refusal);
+    EXPECT_EQ(fakes.dialogs.shown[0].caption, QStringLiteral("Operazione annullata"));
+    EXPECT_EQ(fakes.dialogs.shown[0].text, QStringLiteral("Attenzione: carattere non valido."));
+    field("txtTitolo01")->setFocus();
+    EXPECT_EQ(price->text(), QStringLiteral("1,20"));
+    EXPECT_EQ(fieldColour(price), style::kWhite);
+
+    auto* total = field("txtTotale");
+    total->setText(QStringLiteral("30000001"));
+    total->setFocus();
+    EXPECT_EQ(fieldColour(total), style::kYellow);
+    QTest::keyClick(total, Qt::Key_5);
+    EXPECT_EQ(fakes.dialogs.lastText(), QStringLiteral("Attenzione: valore non valido."));
+    EXPECT_EQ(total->text(), QStringLiteral("0,00"));
+    total->setText(QStringLiteral(","));
+    QTest::keyClick(total, Qt::Key_5); // not a number: no limit test, no error report
+    EXPECT_EQ(total->text(), QStringLiteral(",5"));
+    price->setFocus();
+    EXPECT_EQ(total->text(), QStringLiteral("0,50"));
+    EXPECT_EQ(fieldColour(total), style::kMoneyGreen);
+}
+
+TEST_F(RentalScreen, FilmPickerIsToldItsRowAndPanelsSwitch) {
+    openYear();
+    child<QPushButton>(rentals(), "cmdAvanti")->click();
+    EXPECT_TRUE(child<QGroupBox>(rentals(), "grpRicevuta02")->isVisible());
+    EXPECT_FALSE(child<QGroupBox>(rentals(), "grpRicevuta")->isVisible());
+    EXPECT_TRUE(field("txtCodice06")->hasFocus());
+    QString memory;
+    fakes.dialogs.onModal = [&](QDialog&) { memory = screens().importaFilm().memory(); };
+    release("imgImporta07");
+    EXPECT_EQ(memory, QStringLiteral("film07"));
+    child<QPushButton>(rentals(), "cmdIndietro")->click();
+    EXPECT_TRUE(field("txtCodice01")->hasFocus());
+}
+
+} // namespace
+} // namespace filmeria::testing

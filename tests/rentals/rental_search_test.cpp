@@ -1,0 +1,171 @@
+#include "screen_fixture.h"
+
+#include "CercaNoleggio.h"
+#include "CercaStorico.h"
+#include "Noleggi.h"
+#include "rental_file.h"
+#include "rental_search.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace filmeria::testing {
+namespace {
+
+RentalRecord slip(const std::string& number, const std::string& customer, const std::string& paid,
+                  const std::string& title = "Notte di luna", const std::string& code = "F1") {
+    RentalRecord r;
+    r[SlipField::NumScheda] = number;
+    r[SlipField::Cliente] = customer;
+    r[SlipField::Tessera] = "A15";
+    r[SlipField::Data] = "12/03/2009";
+    r[SlipField::Totale] = "7,50";
+    r[SlipField::Saldato] = paid;
+    r.at(RowField::Titolo, 1) = title;
+    r.at(RowField::Codice, 1) = code;
+    return r;
+}
+
+TEST(RentalListLine, IsPaddedCutAndTrimmedAsStated) {
+    const std::string bytes = encodeRental(slip("7", "Bar Sport", kPaid));
+    EXPECT_EQ(rentalListLine(RentalView(bytes)), "Scheda n. 7          del 12/03/2009  Cliente: Bar Sport    "
+                                                 "              Tessera n. A15                 "
+                                                 "  Totale \x80 7,50        Film: Notte di luna");
+    RentalRecord longer = slip("12345678901", std::string(30, 'C'), kPaid, "");
+    const std::string longBytes = encodeRental(longer);
+    const std::string line = rentalListLine(RentalView(longBytes));
+    EXPECT_NE(line.find("Scheda n. 1234567890 del"), std::string::npos);
+    EXPECT_NE(line.find("Cliente: " + std::string(25, 'C') + "  Tessera"), std::string::npos);
+    const std::string tail = "Totale \x80 7,50        Film:"; // no blank after an empty title
+    EXPECT_EQ(line.substr(line.size() - tail.size()), tail);
+}
+
+class RentalSearch : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        const std::string folder = folderOf(dir).toStdString();
+        for (const RentalRecord& r :
+             {slip("1", "Bar Sport", kNotPaid, "Notte di luna"),
+              slip("2", "BARBERIA DUE", kPaid, "Il sorpasso"),
+              slip("3", "Il Baretto", kNotPaid, "Luna rossa", "F3"),
+              slip("10", "Bar Sport", kPaid, "Amarcord"), slip("17", "Rossi Mario", kNotPaid, "La luna")})
+            AppendSlip(folder, "2009", r);
+        auto& rentals = screens().noleggi();
+        rentals.show();
+        child<QLineEdit>(rentals, "txtAnno")->setText(QStringLiteral("2009"));
+    }
+    TfrmCercaNoleggio& search() { return screens().cercaNoleggio(); }
+    QLineEdit* criterion(const char* name) { return child<QLineEdit>(search(), name); }
+    QStringList listed() {
+        QStringList out;
+        auto* list = child<QListWidget>(search(), "lstRecords");
+        for (int i = 0; i < list->count(); ++i)
+            out << list->item(i)->text().section(QStringLiteral("  Cliente: "), 0, 0);
+        return out;
+    }
+    void find() { child<QPushButton>(search(), "cmdTrova")->click(); }
+};
+
+TEST_F(RentalSearch, CustomerCriterionMatchesAnyCaseAndPaymentNarrowsIt) {
+    search().show();
+    criterion("txtCognome")->setText(QStringLiteral("bar"));
+    find();
+    EXPECT_EQ(listed(),
+              (QStringList{"Scheda n. 1          del 12/03/2009", "Scheda n. 10         del 12/03/2009",
+                           "Scheda n. 2          del 12/03/2009", "Scheda n. 3          del 12/03/2009"}));
+    EXPECT_TRUE(child<QGroupBox>(search(), "grpElenco")->isVisible());
+    EXPECT_FALSE(child<QPushButton>(search(), "cmdTrova")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>(search(), "cmdStampa")->isEnabled());
+    EXPECT_TRUE(criterion("txtTrova")->hasFocus() || !search().isActiveWindow());
+
+    child<QPushButton>(search(), "cmdIndietro")->click();
+    EXPECT_EQ(criterion("txtCognome")->text(), QStringLiteral("bar")); // criteria kept
+    criterion("txtCognome")->setText(QStringLiteral("bar sport"));
+    child<QComboBox>(search(), "cboGiorno")->setCurrentIndex(0); // "Non saldato"
+    find();
+    EXPECT_EQ(listed(), QStringList{"Scheda n. 1          del 12/03/2009"});
+    EXPECT_EQ(child<QLabel>(search(), "lblConta")->text(), QStringLiteral("2"));
+}
+
+TEST_F(RentalSearch, NumberIsEqualityAndNoCriterionListsEverySlipSortedAsText) {
+    search().show();
+    criterion("txtAzienda")->setText(QStringLiteral("7"));
+    find();
+    EXPECT_TRUE(listed().isEmpty()); // "17" is not "7"
+    child<QPushButton>(search(), "cmdIndietro")->click();
+    criterion("txtAzienda")->clear();
+    find();
+    EXPECT_EQ(listed().size(), 5);
+    EXPECT_TRUE(listed()[0].startsWith(QStringLiteral("Scheda n. 1 ")));
+    EXPECT_TRUE(listed()[1].startsWith(QStringLiteral("Scheda n. 10 ")));
+    EXPECT_TRUE(listed()[4].startsWith(QStringLiteral("Scheda n. 3 ")));
+}
+
+TEST_F(RentalSearch, FindInTheListWrapsAround) {
+    search().show();
+    find();
+    auto* list = child<QListWidget>(search(), "lstRecords");
+    auto* key = criterion("txtTrova");
+    key->setText(QStringLiteral("LUNA"));
+    child<QPushButton>(search(), "cmdTrova02")->click();
+    EXPECT_EQ(list->currentRow(), 0); // slip 1, Notte di luna
+    pressEnter(key);
+    EXPECT_EQ(list->currentRow(), 2); // slip 17, La luna
+    pressEnter(key);
+    EXPECT_EQ(list->currentRow(), 4); // slip 3, Luna rossa
+    pressEnter(key);
+    EXPECT_EQ(list->currentRow(), 0); // wrapped
+    key->setText(QStringLiteral("nessuno"));
+    pressEnter(key);
+    EXPECT_EQ(list->currentRow(), 0);
+
+    child<QPushButton>(search(), "cmdIndietro")->click();
+    criterion("txtAzienda")->setText(QStringLiteral("99"));
+    find();
+    child<QPushButton>(search(), "cmdTrova02")->click();
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+}
+
+TEST_F(RentalSearch, DoubleClickLoadsTheLaterOfTwoEqualLines) {
+    RentalRecord twin = slip("1", "Bar Sport", kNotPaid, "Notte di luna");
+    twin.at(RowField::Codice, 2) = "SECONDA";
+    AppendSlip(folderOf(dir).toStdString(), "2009", twin);
+    search().show();
+    criterion("txtAzienda")->setText(QStringLiteral("1"));
+    find();
+    auto* list = child<QListWidget>(search(), "lstRecords");
+    ASSERT_EQ(list->count(), 2);
+    list->setCurrentRow(1);
+    emit list->itemDoubleClicked(list->item(1));
+    EXPECT_FALSE(search().isVisible());
+    auto& rentals = screens().noleggi();
+    EXPECT_EQ(child<QLabel>(rentals, "lblPosizione")->text(), QStringLiteral("6"));
+    EXPECT_EQ(child<QLineEdit>(rentals, "txtCodice02")->text(), QStringLiteral("SECONDA"));
+    EXPECT_FALSE(child<QPushButton>(search(), "cmdStampa")->isEnabled());
+    // Closing emptied the criteria and brought the criteria panel back.
+    EXPECT_TRUE(criterion("txtAzienda")->text().isEmpty());
+    EXPECT_FALSE(child<QGroupBox>(search(), "grpElenco")->isVisibleTo(&search()));
+}
+
+TEST_F(RentalSearch, HistorySearchListsTheCurrentYearOfOneCustomerAndOnlyLists) {
+    auto& history = screens().cercaStorico();
+    EXPECT_EQ(child<QPushButton>(history, "cmdAnnulla")->text(), QStringLiteral("Chiudi"));
+    history.presetCustomer(QStringLiteral("Bar Sport"), QStringLiteral("A1"));
+    history.show();
+    child<QPushButton>(history, "cmdTrova")->click(); // the fake clock's year is 2009
+    auto* list = child<QListWidget>(history, "lstRecords");
+    ASSERT_EQ(list->count(), 2);
+    emit list->itemDoubleClicked(list->item(0));
+    EXPECT_TRUE(history.isVisible());
+    child<QPushButton>(history, "cmdAnnulla")->click();
+    EXPECT_TRUE(child<QLineEdit>(history, "txtCognome")->text().isEmpty());
+}
+
+} // namespace
+} // namespace filmeria::testing
