@@ -1,0 +1,74 @@
+// Searches as the operator runs them: from the press of Trova to the filled list, at store
+// scale, on the offscreen platform (no painting).
+#include "../tests/support/fake_services.h"
+#include "CercaNoleggio.h"
+#include "Noleggi.h"
+#include "application.h"
+#include "screen_set.h"
+#include "store_archives.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace filmeria::bench {
+namespace {
+
+struct Screens {
+    Screens()
+        : fakes(QString::fromStdString(storeFolder()))
+        , set(fakes.services) {
+        set.noleggi().findChild<QLineEdit*>("txtAnno")->setText(QString::number(kStoreYear));
+    }
+    testing::FakeServices fakes;
+    ScreenSet set;
+};
+
+Screens& screens() {
+    static Screens instance;
+    return instance;
+}
+
+void runRentalSearch(benchmark::State& state, const QString& customer) {
+    auto& search = screens().set.cercaNoleggio();
+    auto* trova = search.findChild<QPushButton*>("cmdTrova");
+    auto* indietro = search.findChild<QPushButton*>("cmdIndietro");
+    auto* list = search.findChild<QListWidget*>("lstRecords");
+    for (auto _ : state) {
+        state.PauseTiming();
+        indietro->click();
+        search.findChild<QLineEdit*>("txtCognome")->setText(customer);
+        state.ResumeTiming();
+        trova->click();
+        benchmark::DoNotOptimize(list->count());
+    }
+    state.counters["listed"] = list->count();
+}
+
+void BM_RentalSearchByCustomer(benchmark::State& state) {
+    runRentalSearch(state, QStringLiteral("rossi"));
+}
+BENCHMARK(BM_RentalSearchByCustomer)->Unit(benchmark::kMillisecond);
+
+void BM_RentalSearchEverySlip(benchmark::State& state) {
+    runRentalSearch(state, QString());
+}
+BENCHMARK(BM_RentalSearchEverySlip)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace filmeria::bench
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    filmeria::setUpApplication();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
