@@ -272,7 +272,7 @@ TfrmNoleggi::FilmRow TfrmNoleggi::buildRow(QWidget* panel, int k, int top) {
     r.txtTotGiorni = edit(panel, "txtTotGiorni" + n, 6, {374, y + 14, 62, 22}, style::kWhite, rowFont);
     label(panel, "lblPrezzoTot" + n, QStringLiteral("Prezzo tot."), {444, y, 90, 14}, 7);
     r.txtPrezzoTot = edit(panel, "txtPrezzoTot" + n, 10, {444, y + 14, 90, 22}, style::kWhite, rowFont);
-    r.cmdCalcola = iconButton(panel, "cmdCalcola" + n, ":/pictures/icon_calcola.png", {540, y + 13, 76, 24},
+    r.cmdCalcola = iconButton(panel, "cmdCalcola" + n, ":/pictures/icon_calcola.png", {538, y + 13, 80, 24},
                               " Calcola ");
     r.cmdCalcola->setText(QStringLiteral("Calcola"));
     for (QLineEdit* e : {r.txtPrezzoDie, r.txtPrezzoTot, r.txtTotGiorni})
