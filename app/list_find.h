@@ -10,6 +10,9 @@ namespace filmeria {
 
 inline constexpr const char* kListEmpty = "Ricerca non applicabile: la lista non contiene nessuna voce.";
 
+// Sorts list lines ascending as text, letters A-Z without case, as the lists show them.
+void sortListLines(std::vector<std::string>& lines);
+
 class ListFinder {
 public:
     // The line to select for `key` (Windows-1252), given the selected line (-1 for none).

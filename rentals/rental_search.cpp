@@ -1,5 +1,6 @@
 #include "rental_search.h"
 
+#include "list_find.h"
 #include "text_rules.h"
 
 #include <algorithm>
@@ -66,15 +67,6 @@ std::string rentalListLine(const RentalView& slip) {
     line += "  Film: ";
     line += slip.text(RowField::Titolo, 1);
     return trimmed(line);
-}
-
-void sortListLines(std::vector<std::string>& lines) {
-    const auto fold = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; };
-    std::stable_sort(lines.begin(), lines.end(), [&](const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) {
-            return fold(static_cast<unsigned char>(x)) < fold(static_cast<unsigned char>(y));
-        });
-    });
 }
 
 std::vector<std::string> searchSlips(const std::string& folder, const std::string& year,

@@ -30,9 +30,6 @@ bool matches(const RentalCriteria& criteria, const RentalView& slip);
 // padded or cut to 10/10/25/20/10, the whole line trimmed; Windows-1252 bytes.
 std::string rentalListLine(const RentalView& slip);
 
-// Sorts list lines ascending as text, letters A-Z without case.
-void sortListLines(std::vector<std::string>& lines);
-
 // The list lines of a year's slips meeting the criteria, sorted. Throws ArchiveError.
 std::vector<std::string> searchSlips(const std::string& folder, const std::string& year,
                                      const RentalCriteria& criteria);

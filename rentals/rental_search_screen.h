@@ -2,27 +2,16 @@
 // The two rental searches share one screen: the rental search of the year open on the
 // rental slip screen (a double click loads a slip there) and the history search of the
 // current year, opened from the customer card, which only lists.
-#include "list_find.h"
-
-#include <QDialog>
-
-#include <string>
-#include <vector>
+#include "search_screen.h"
 
 class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
 
 namespace filmeria {
 
 class ScreenSet;
 struct RentalCriteria;
-struct Services;
 
-class RentalSearchScreen : public QDialog {
+class RentalSearchScreen : public SearchScreen {
 public:
     enum class Kind { Rentals, History };
 
@@ -36,25 +25,19 @@ public:
     void done(int result) override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    std::vector<std::string> searchLines() override;
+    int criteriaInUse() const override;
+    void lineChosen(const std::string& line) override;
+    bool hasDoubleClick() const override { return kind_ == Kind::Rentals; }
+    QWidget* focusAfterBack() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void search();
-    void back();
-    void findInList();
-    void loadSelectedSlip();
-    void resetAfterClosing();
     std::string year() const;
     RentalCriteria criteria() const;
 
-    Services& services_;
     ScreenSet& screens_;
     Kind kind_;
-    ListFinder finder_;
-    std::vector<std::string> lines_; // the list's lines as Windows-1252, in list order
-
-    QGroupBox* grpCriteri;
     QLabel* lblTitolo;
     QLineEdit* txtAzienda;
     QLineEdit* txtAnno;
@@ -65,15 +48,6 @@ private:
     QLineEdit* txtNome;
     QLineEdit* txtDettagli;
     QLineEdit* cboMese;
-    QLabel* lblConta;
-    QGroupBox* grpElenco;
-    QLineEdit* txtTrova;
-    QPushButton* cmdTrova02;
-    QListWidget* lstRecords;
-    QPushButton* cmdIndietro;
-    QPushButton* cmdStampa;
-    QPushButton* cmdTrova;
-    QPushButton* cmdAnnulla;
 };
 
 } // namespace filmeria

@@ -1,0 +1,174 @@
+#include "search_screen.h"
+
+#include "action_guard.h"
+#include "archive_message.h"
+#include "enter_keys.h"
+#include "field_highlight.h"
+#include "qt_text.h"
+#include "record_file.h"
+#include "screen_style.h"
+#include "services.h"
+#include "window_placement.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace filmeria {
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+QLabel* searchLabel(QWidget* parent, const QString& caption, QRect geometry, bool bold) {
+    auto* l = new QLabel(caption, parent);
+    l->setFont(style::verdana(8, bold));
+    l->setGeometry(geometry);
+    return l;
+}
+
+QLineEdit* searchField(QWidget* parent, const char* name, int maxLength, QRect geometry) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setMaxLength(maxLength);
+    e->setGeometry(geometry);
+    acceptOnlyCp1252(e);
+    highlightOnFocus(e, style::kWhite);
+    return e;
+}
+
+SearchScreen::SearchScreen(Services& services, const Texts& texts)
+    : services_(services) {
+    setWindowTitle(texts.caption);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(660, 470);
+    style::setBackground(this, style::kSilver);
+
+    grpCriteri = new QGroupBox(this);
+    grpCriteri->setObjectName("grpCriteri");
+    grpCriteri->setGeometry(8, 4, 644, 416);
+    lblConta = new QLabel(QStringLiteral("0"), grpCriteri);
+    lblConta->setObjectName("lblConta");
+    lblConta->hide();
+
+    grpElenco = new QGroupBox(this);
+    grpElenco->setObjectName("grpElenco");
+    grpElenco->setGeometry(8, 4, 644, 416);
+    for (int i = 0; i < texts.listHelp.size(); ++i)
+        searchLabel(grpElenco, texts.listHelp[i], {12, 10 + i * 17, 620, 17})->setFont(style::verdana(7));
+    const int findTop = 14 + static_cast<int>(texts.listHelp.size()) * 17;
+    txtTrova = searchField(grpElenco, "txtTrova", 255, {12, findTop, 520, 24});
+    cmdTrova02 = button(grpElenco, "cmdTrova02", QStringLiteral("Trova"), {540, findTop - 1, 92, 26});
+    lstRecords = new QListWidget(grpElenco);
+    lstRecords->setObjectName("lstRecords");
+    lstRecords->setFont(style::font("Courier New", 9));
+    lstRecords->setUniformItemSizes(true);
+    const int hintHeight = texts.doubleClickHint.isEmpty() ? 0 : 20;
+    lstRecords->setGeometry(12, findTop + 32, 620, 416 - findTop - 42 - hintHeight);
+    if (hintHeight) {
+        QLabel* hint = searchLabel(grpElenco, texts.doubleClickHint, {12, 416 - 28, 620, 18});
+        style::setTextColour(hint, QColor(128, 0, 0));
+    }
+    grpElenco->hide();
+
+    cmdIndietro = button(this, "cmdIndietro", QStringLiteral("<< Indietro"), {8, 430, 110, 30});
+    cmdStampa = button(this, "cmdStampa", QStringLiteral("Stampa"), {126, 430, 100, 30});
+    cmdTrova = button(this, "cmdTrova", QStringLiteral("Trova"), {436, 430, 100, 30});
+    cmdAnnulla = button(this, "cmdAnnulla", texts.closeCaption, {544, 430, 108, 30});
+    cmdIndietro->setEnabled(false);
+    cmdStampa->setEnabled(false);
+
+    connect(cmdTrova, &QPushButton::clicked, this,
+            [this] { runGuarded(services_.dialogs, this, [this] { search(); }); });
+    connect(cmdIndietro, &QPushButton::clicked, this, [this] { back(); });
+    connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdTrova02, &QPushButton::clicked, this,
+            [this] { runGuarded(services_.dialogs, this, [this] { findInList(); }); });
+    onEnter(txtTrova, services_.dialogs, [this] { findInList(); });
+    connect(lstRecords, &QListWidget::itemDoubleClicked, this, [this] {
+        if (hasDoubleClick())
+            chooseSelectedLine();
+    });
+    centreOnDesktop(this);
+}
+
+void SearchScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    finder_.forget();
+    if (lstRecords->count() > 0)
+        lstRecords->setCurrentRow(0);
+    txtTrova->clear();
+}
+
+void SearchScreen::search() {
+    lblConta->setText(QString::number(criteriaInUse()));
+    try {
+        lines_ = searchLines();
+    } catch (const ArchiveError&) {
+        services_.dialogs.information(this, kArchiveAccessMessage);
+        return;
+    }
+    QStringList shown;
+    shown.reserve(static_cast<qsizetype>(lines_.size()));
+    for (const std::string& line : lines_)
+        shown << fromCp1252(line);
+    lstRecords->clear();
+    lstRecords->addItems(shown); // one batch, already in order
+    grpElenco->show();
+    grpCriteri->hide();
+    cmdTrova->setEnabled(false);
+    cmdIndietro->setEnabled(true);
+    cmdStampa->setEnabled(true);
+    txtTrova->clear();
+    txtTrova->setFocus();
+}
+
+void SearchScreen::clearResults() {
+    lstRecords->clear();
+    lines_.clear();
+    lblConta->setText(QStringLiteral("0"));
+}
+
+void SearchScreen::back() {
+    clearResults();
+    cmdIndietro->setEnabled(false);
+    cmdStampa->setEnabled(false);
+    cmdTrova->setEnabled(true);
+    grpCriteri->show();
+    grpElenco->hide();
+    focusAfterBack()->setFocus();
+}
+
+void SearchScreen::findInList() {
+    if (lines_.empty()) {
+        services_.dialogs.information(this, QString::fromUtf8(kListEmpty));
+        return;
+    }
+    if (lstRecords->currentRow() < 0)
+        lstRecords->setCurrentRow(0);
+    if (const auto found = finder_.find(lines_, lstRecords->currentRow(), toCp1252(txtTrova->text())))
+        lstRecords->setCurrentRow(*found);
+}
+
+void SearchScreen::chooseSelectedLine() {
+    const int selected = lstRecords->currentRow();
+    try {
+        if (selected >= 0 && selected < static_cast<int>(lines_.size()))
+            lineChosen(lines_[static_cast<std::size_t>(selected)]);
+    } catch (...) {
+        // A failure while loading closes the screen without a message.
+    }
+    accept();
+}
+
+} // namespace filmeria

@@ -1,0 +1,32 @@
+#pragma once
+// The customer search's rules: the score of a customer against eight criteria, and the
+// result line of a customer.
+#include "customer_file.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace filmeria {
+
+// The criteria as typed (Windows-1252), each compared with one field, in screen order:
+// Nome, Indirizzo, Citta, Prov, Noleggio, CodFisc, Iva, Tessera.
+struct CustomerCriteria {
+    std::array<std::string, 8> texts;
+
+    static const std::array<CustomerField, 8>& fields();
+    // Criteria whose trimmed text is not empty.
+    int inUse() const;
+};
+
+// The number of criteria whose text, untrimmed, occurs in its field (letters A-Z without
+// case); an empty criterion never scores.
+int score(const CustomerCriteria& criteria, const CustomerView& customer);
+
+// Nome/30, Indirizzo/30, Citta/20, Prov/2, "Tessera n. " Tessera/20, "Tel. casa " TelCasa.
+std::string customerListLine(const CustomerView& customer);
+
+// The result lines of the customers scoring at least the criteria in use, sorted.
+std::vector<std::string> searchCustomers(const std::string& folder, const CustomerCriteria& criteria);
+
+} // namespace filmeria
