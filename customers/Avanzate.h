@@ -1,19 +1,12 @@
 #pragma once
-// TfrmAvanzate: customer search.
-#include <QDialog>
+// TfrmAvanzate: the customer search of the customer card.
+#include "customer_search_screen.h"
 
 namespace filmeria {
 
-class ScreenSet;
-struct Services;
-
-class TfrmAvanzate final : public QDialog {
+class TfrmAvanzate final : public CustomerSearchScreen {
 public:
     TfrmAvanzate(Services& services, ScreenSet& screens);
-
-private:
-    Services& services_;
-    ScreenSet& screens_;
 };
 
 } // namespace filmeria

@@ -1,15 +1,96 @@
 #include "Clienti.h"
 
+#include "Avanzate.h"
+#include "CodFisc.h"
+#include "HelpForm.h"
+#include "PartitaIVA.h"
+#include "Tessera.h"
+#include "action_guard.h"
+#include "archive_message.h"
+#include "enter_keys.h"
+#include "field_highlight.h"
+#include "key_rules.h"
+#include "office/Imminenti.h"
 #include "picture_buttons.h"
 #include "program_formats.h"
+#include "province_list.h"
+#include "qt_text.h"
+#include "rentals/CercaStorico.h"
+#include "screen_set.h"
 #include "screen_style.h"
 #include "services.h"
 #include "status_panel.h"
+#include "text_rules.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace filmeria {
+namespace {
+
+const QString kNoCard = QStringLiteral("Non esiste nessuna scheda in archivio.");
+const QString kNameRequired = QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il "
+                                                "cognome e il nome o la ragione sociale del cliente.");
+const QString kCardRequired = QString::fromUtf8(
+    "Attenzione: per salvare la scheda è necessario indicare il numero di tessera del cliente.");
+const QString kSavedChanges =
+    QStringLiteral("Le modifiche apportate al cliente corrente sono state salvate in archivio.");
+const QString kSavedNew = QString::fromUtf8("Il cliente corrente è stato salvato in archivio.");
+const QString kDeleteInvalid = QString::fromUtf8("Attenzione: operazione non valida.\r\n\r\nLa cancellazione "
+                                                 "può essere applicata soltanto ad una scheda già "
+                                                 "registrata in archivio.");
+const QString kVatDigitsOnly = QStringLiteral(
+    "Attenzione: carattere non valido. Indicare il numero di partita IVA digitando solo valori numerici.");
+const QString kRentalsNeedName = QString::fromUtf8(
+    "Attenzione: per visualizzare l'elenco dei noleggi effettuati nell'anno corrente è necessario indicare "
+    "cognome, nome o ragione sociale del cliente.");
+const QString kRentalsNeedCard = QString::fromUtf8("Attenzione: per visualizzare l'elenco dei noleggi "
+                                                   "effettuati nell'anno corrente è necessario indicare il "
+                                                   "numero di tessera del cliente.");
+constexpr int kNotesCapacity = 255;
+
+QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width) {
+    auto* l = new QLabel(text, parent);
+    l->setFont(style::verdana(7));
+    style::setTextColour(l, style::kNavy);
+    l->setGeometry(x, y, width, 14);
+    return l;
+}
+
+QLineEdit* field(QWidget* parent, const char* name, int maxLength, QRect geometry) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setMaxLength(maxLength);
+    e->setFont(style::verdana(8, true));
+    e->setGeometry(geometry);
+    acceptOnlyCp1252(e);
+    highlightOnFocus(e, style::kMoneyGreen);
+    return e;
+}
+
+QPushButton* sideButton(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setAutoDefault(false);
+    return b;
+}
+
+std::size_t positionOf(const QLabel* box) {
+    return box->text().trimmed().toULongLong();
+}
+
+// The memo holds line feeds; the archive keeps Windows line breaks.
+std::string notesForArchive(const QString& memo) {
+    return toCp1252(QString(memo).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+}
+
+} // namespace
 
 TfrmClienti::TfrmClienti(Services& services, ScreenSet& screens)
     : WorkScreen(screens, QStringLiteral(" Filmeria Pro - Archivio clienti"),
@@ -19,20 +100,449 @@ TfrmClienti::TfrmClienti(Services& services, ScreenSet& screens)
     useProgramFormats();
     panInfo = makeStatusPanel(grpContainer, StatusPanelKind::Navy);
     panInfo->setGeometry(0, 514, 779, 22);
-
-    imgEsci = new QLabel(grpContainer);
-    imgEsci->setObjectName("imgEsci");
-    imgEsci->setPixmap(QPixmap(QStringLiteral(":/pictures/icon_esci.png")));
-    imgEsci->setGeometry(725, 460, 32, 32);
-    lblEsci = new QLabel(QStringLiteral("Esci"), grpContainer);
-    lblEsci->setObjectName("lblEsci");
-    lblEsci->setGeometry(725, 492, 40, 16);
-
     buttons_ = new PictureButtons(this, services_.dialogs, panInfo, style::kNavy);
-    buttons_->add(imgEsci, lblEsci, QStringLiteral(" Esce dalla schermata di lavoro corrente."),
-                  [this] { close(); });
-    buttons_->addResetArea(this);
-    buttons_->addResetArea(grpContainer);
+    buildFields();
+    buildCommands();
+    for (QWidget* area : {static_cast<QWidget*>(this), static_cast<QWidget*>(grpContainer),
+                          static_cast<QWidget*>(grpControlli), static_cast<QWidget*>(grpProdotto),
+                          static_cast<QWidget*>(grpPrezzo), static_cast<QWidget*>(grpNote)})
+        buttons_->addResetArea(area);
+}
+
+void TfrmClienti::buildFields() {
+    grpProdotto = new QGroupBox(grpContainer);
+    grpProdotto->setObjectName("grpProdotto");
+    grpProdotto->setGeometry(8, 4, 604, 262);
+    QWidget* g = grpProdotto;
+    caption(g, QStringLiteral("Cognome e nome o ragione sociale"), 10, 10, 300);
+    txtNome = field(g, "txtNome", 120, {10, 24, 584, 24});
+    QPalette maroon = txtNome->palette();
+    maroon.setColor(QPalette::Text, QColor(128, 0, 0));
+    txtNome->setPalette(maroon);
+
+    caption(g, QStringLiteral("Indirizzo"), 10, 54, 200);
+    txtIndirizzo = field(g, "txtIndirizzo", 250, {10, 68, 300, 24});
+    caption(g, QStringLiteral("CAP"), 318, 54, 60);
+    txtCap = field(g, "txtCap", 10, {318, 68, 70, 24});
+    caption(g, QString::fromUtf8("Città"), 396, 54, 120);
+    txtCitta = field(g, "txtCitta", 120, {396, 68, 130, 24});
+    caption(g, QStringLiteral("Prov."), 534, 54, 60);
+    txtProv = new QComboBox(g);
+    txtProv->setObjectName("txtProv");
+    txtProv->setEditable(true);
+    txtProv->setInsertPolicy(QComboBox::NoInsert);
+    for (const char* province : kProvinces)
+        txtProv->addItem(QLatin1String(province));
+    txtProv->setCurrentIndex(-1);
+    txtProv->lineEdit()->setMaxLength(2);
+    txtProv->setFont(style::verdana(8, true));
+    acceptOnlyCp1252(txtProv->lineEdit());
+    txtProv->setGeometry(534, 68, 60, 24);
+    highlightOnFocus(txtProv, style::kMoneyGreen);
+
+    caption(g, QStringLiteral("Data di nascita"), 10, 98, 110);
+    txtDataNasc = field(g, "txtDataNasc", 10, {10, 112, 100, 24});
+    caption(g, QStringLiteral("Luogo di nascita"), 118, 98, 160);
+    txtLuogoNasc = field(g, "txtLuogoNasc", 120, {118, 112, 200, 24});
+    caption(g, QStringLiteral("Codice fiscale"), 326, 98, 160);
+    txtCodFisc = field(g, "txtCodFisc", 16, {326, 112, 214, 24});
+    keepUpperCase(txtCodFisc);
+    cmdCodFisc = sideButton(g, "cmdCodFisc", QStringLiteral("OK"), {546, 112, 48, 24});
+
+    caption(g, QStringLiteral("Partita IVA"), 10, 142, 110);
+    txtIva = field(g, "txtIva", 11, {10, 156, 130, 24});
+    cmdIva = sideButton(g, "cmdIva", QStringLiteral("OK"), {146, 156, 48, 24});
+    caption(g, QStringLiteral("Tessera n."), 204, 142, 110);
+    txtTessera = field(g, "txtTessera", 50, {204, 156, 200, 24});
+    caption(g, QStringLiteral("Data iscrizione"), 412, 142, 110);
+    txtIscrizione = field(g, "txtIscrizione", 10, {412, 156, 100, 24});
+
+    caption(g, QStringLiteral("Genere cinematografico preferito"), 10, 186, 300);
+    txtNoleggio = field(g, "txtNoleggio", 200, {10, 200, 584, 24});
+    cmdTessera = sideButton(g, "cmdTessera", QStringLiteral("Stampa tessera"), {10, 230, 150, 26});
+    cmdNoleggio =
+        sideButton(g, "cmdNoleggio", QStringLiteral("Visualizza noleggi anno corrente"), {168, 230, 260, 26});
+
+    grpPrezzo = new QGroupBox(grpContainer);
+    grpPrezzo->setObjectName("grpPrezzo");
+    grpPrezzo->setGeometry(8, 270, 604, 108);
+    QWidget* p = grpPrezzo;
+    caption(p, QStringLiteral("Tel. casa"), 10, 10, 140);
+    txtTelCasa = field(p, "txtTelCasa", 50, {10, 24, 140, 24});
+    caption(p, QStringLiteral("Tel. ufficio"), 156, 10, 140);
+    txtTelUff = field(p, "txtTelUff", 50, {156, 24, 140, 24});
+    caption(p, QStringLiteral("Tel. cellulare"), 302, 10, 140);
+    txtTelCel = field(p, "txtTelCel", 50, {302, 24, 140, 24});
+    caption(p, QStringLiteral("Fax"), 448, 10, 140);
+    txtFax = field(p, "txtFax", 50, {448, 24, 146, 24});
+    caption(p, QStringLiteral("E-mail"), 10, 54, 140);
+    txtEmail = field(p, "txtEmail", 250, {10, 68, 500, 24});
+    cmdInvia = sideButton(p, "cmdInvia", QStringLiteral("Invia"), {518, 68, 76, 24});
+
+    grpNote = new QGroupBox(QStringLiteral(" Note: "), grpContainer);
+    grpNote->setObjectName("grpNote");
+    style::setTextColour(grpNote, style::kNavy);
+    grpNote->setGeometry(8, 382, 604, 126);
+    txtTrama = new QPlainTextEdit(grpNote);
+    txtTrama->setObjectName("txtTrama");
+    txtTrama->setFont(style::verdana(8, true));
+    txtTrama->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtTrama->setTabChangesFocus(true);
+    txtTrama->setGeometry(10, 20, 584, 98);
+    acceptOnlyCp1252(txtTrama);
+    highlightOnFocus(txtTrama, style::kMoneyGreen);
+    // The notes field holds 255 bytes in the archive, line breaks counting two.
+    connect(txtTrama, &QPlainTextEdit::textChanged, this, [this] {
+        const QString text = txtTrama->toPlainText();
+        if (notesForArchive(text).size() <= kNotesCapacity)
+            return;
+        QString kept = text;
+        while (notesForArchive(kept).size() > kNotesCapacity)
+            kept.chop(1);
+        txtTrama->setPlainText(kept);
+        txtTrama->moveCursor(QTextCursor::End);
+    });
+
+    chainOnEnter({txtNome, txtIndirizzo, txtCap, txtCitta, txtProv, txtDataNasc, txtLuogoNasc, txtCodFisc,
+                  txtIva, txtTessera, txtIscrizione, txtNoleggio, txtTelCasa, txtTelUff, txtTelCel, txtFax,
+                  txtEmail, txtTrama, txtNome});
+    acceptTypedDigitsOnly(txtIva, services_.dialogs, this, kVatDigitsOnly,
+                          [this] { txtTessera->setFocus(); });
+
+    const auto click = [this](QPushButton* b, void (TfrmClienti::*handler)()) {
+        connect(b, &QPushButton::clicked, this,
+                [this, handler] { runGuarded(services_.dialogs, this, [&] { (this->*handler)(); }); });
+    };
+    click(cmdCodFisc, &TfrmClienti::checkFiscalCode);
+    click(cmdIva, &TfrmClienti::checkVatNumber);
+    click(cmdInvia, &TfrmClienti::sendMail);
+    click(cmdTessera, &TfrmClienti::printMembershipCard);
+    click(cmdNoleggio, &TfrmClienti::showRentals);
+}
+
+void TfrmClienti::buildCommands() {
+    grpControlli = new QGroupBox(grpContainer);
+    grpControlli->setObjectName("grpControlli");
+    grpControlli->setGeometry(620, 4, 151, 396);
+    const struct {
+        const char* image;
+        const char* label;
+        const char* caption;
+        const char* picture;
+        const char* status;
+        std::function<void()> action;
+    } commands[] = {
+        {"imgNuovo", "lblNuovo", "Nuovo", ":/pictures/cmd_nuovo.png",
+         " Prepara la schermata ad accogliere una nuova scheda.", [this] { newCard(); }},
+        {"imgSalva", "lblSalva", "Salva", ":/pictures/cmd_salva.png",
+         " Salva in archivio i dati relativi alla scheda corrente oppure aggiorna la scheda esistente.",
+         [this] { save(); }},
+        {"imgTrova", "lblTrova", "Cerca", ":/pictures/cmd_trova.png", " Cerca una scheda in archivio.",
+         [this] { search(); }},
+        // The Word export of the card comes with the office exports.
+        {"imgEsporta",
+         "lblEsporta",
+         "Esporta scheda",
+         ":/pictures/cmd_word.png",
+         " Esporta la scheda corrente in un file di Microsoft Word.",
+         {}},
+        {"imgExcel", "lblExcel", "Esporta archivio", ":/pictures/cmd_excel.png",
+         " Esporta l'archivio corrente in un foglio di Microsoft Excel.",
+         [this] {
+             TfrmImminenti exportScreen(services_, screens_);
+             services_.dialogs.exec(exportScreen);
+         }},
+        {"imgElimina", "lblElimina", "Elimina", ":/pictures/cmd_elimina.png",
+         " Elimina dall'archivio la scheda corrente.", [this] { deleteCard(); }},
+        {"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png", " Visualizza la guida in linea.",
+         [this] { screens_.helpForm().showTopic(HelpTopicId::Clienti); }},
+        {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png",
+         " Esce dalla schermata di lavoro corrente.", [this] { close(); }},
+    };
+    int y = 12;
+    for (const auto& c : commands) {
+        auto* image = new QLabel(grpControlli);
+        image->setObjectName(QLatin1String(c.image));
+        image->setPixmap(QPixmap(QLatin1String(c.picture)));
+        image->setGeometry(10, y, 32, 32);
+        auto* label = new QLabel(QString::fromUtf8(c.caption), grpControlli);
+        label->setObjectName(QLatin1String(c.label));
+        label->setGeometry(48, y + 8, 100, 18);
+        buttons_->add(
+            image, label, QString::fromUtf8(c.status), c.action ? c.action : [] {});
+        y += 47;
+    }
+    buttons_->addStatusText(cmdCodFisc, QStringLiteral(" Controlla codice fiscale."));
+    buttons_->addStatusText(cmdIva, QStringLiteral(" Controlla partita IVA."));
+    buttons_->addStatusText(cmdInvia, QStringLiteral(" Invia messaggio e-mail."));
+
+    const struct {
+        QLabel** arrow;
+        const char* name;
+        const char* picture;
+        const char* hint;
+        void (TfrmClienti::*action)();
+    } arrows[] = {
+        {&imgPrimo, "imgPrimo", ":/pictures/arrow_primo.png", " Prima scheda ", &TfrmClienti::showFirst},
+        {&imgIndietro, "imgIndietro", ":/pictures/arrow_indietro.png", " Scheda precedente ",
+         &TfrmClienti::showPrevious},
+        {&imgAvanti, "imgAvanti", ":/pictures/arrow_avanti.png", " Scheda successiva ",
+         &TfrmClienti::showNext},
+        {&imgUltimo, "imgUltimo", ":/pictures/arrow_ultimo.png", " Ultima scheda ", &TfrmClienti::showLast}};
+    for (const auto& a : arrows) {
+        *a.arrow = new QLabel(grpContainer);
+        (*a.arrow)->setObjectName(QLatin1String(a.name));
+        (*a.arrow)->setPixmap(QPixmap(QLatin1String(a.picture)));
+        (*a.arrow)->setToolTip(QLatin1String(a.hint));
+        buttons_->add(*a.arrow, nullptr, {}, [this, f = a.action] { (this->*f)(); });
+    }
+    imgPrimo->setGeometry(624, 410, 24, 24);
+    imgIndietro->setGeometry(650, 410, 24, 24);
+    imgAvanti->setGeometry(720, 410, 24, 24);
+    imgUltimo->setGeometry(746, 410, 24, 24);
+    lblPosizione = new QLabel(grpContainer);
+    lblPosizione->setObjectName("lblPosizione");
+    lblPosizione->setFont(style::verdana(9, true));
+    lblPosizione->setAlignment(Qt::AlignCenter);
+    lblPosizione->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    style::setBackground(lblPosizione, style::kWhite);
+    lblPosizione->setGeometry(676, 410, 42, 24);
+}
+
+std::string TfrmClienti::folder() const {
+    return services_.folder.toStdString();
+}
+
+void TfrmClienti::archiveMessage() {
+    services_.dialogs.information(this, kArchiveAccessMessage);
+}
+
+CustomerRecord TfrmClienti::recordFromCard() const {
+    CustomerRecord r;
+    r[CustomerField::Nome] = toCp1252(txtNome->text());
+    r[CustomerField::Indirizzo] = toCp1252(txtIndirizzo->text());
+    r[CustomerField::Cap] = toCp1252(txtCap->text());
+    r[CustomerField::Citta] = toCp1252(txtCitta->text());
+    r[CustomerField::Prov] = toCp1252(txtProv->currentText());
+    r[CustomerField::DataNasc] = toCp1252(txtDataNasc->text());
+    r[CustomerField::LuogoNasc] = toCp1252(txtLuogoNasc->text());
+    r[CustomerField::CodFisc] = toCp1252(txtCodFisc->text());
+    r[CustomerField::Iva] = toCp1252(txtIva->text());
+    r[CustomerField::Tessera] = toCp1252(txtTessera->text());
+    r[CustomerField::Iscrizione] = toCp1252(txtIscrizione->text());
+    r[CustomerField::Noleggio] = toCp1252(txtNoleggio->text());
+    r[CustomerField::TelCasa] = toCp1252(txtTelCasa->text());
+    r[CustomerField::TelUff] = toCp1252(txtTelUff->text());
+    r[CustomerField::TelCel] = toCp1252(txtTelCel->text());
+    r[CustomerField::Fax] = toCp1252(txtFax->text());
+    r[CustomerField::Email] = toCp1252(txtEmail->text());
+    r[CustomerField::Trama] = notesForArchive(txtTrama->toPlainText());
+    return r;
+}
+
+void TfrmClienti::showCustomer(const CustomerRecord& r, std::size_t position) {
+    txtNome->setText(fromCp1252(r[CustomerField::Nome]));
+    txtIndirizzo->setText(fromCp1252(r[CustomerField::Indirizzo]));
+    txtCap->setText(fromCp1252(r[CustomerField::Cap]));
+    txtCitta->setText(fromCp1252(r[CustomerField::Citta]));
+    txtProv->setCurrentText(fromCp1252(r[CustomerField::Prov]));
+    txtDataNasc->setText(fromCp1252(r[CustomerField::DataNasc]));
+    txtLuogoNasc->setText(fromCp1252(r[CustomerField::LuogoNasc]));
+    txtCodFisc->setText(fromCp1252(r[CustomerField::CodFisc]));
+    txtIva->setText(fromCp1252(r[CustomerField::Iva]));
+    txtTessera->setText(fromCp1252(r[CustomerField::Tessera]));
+    txtIscrizione->setText(fromCp1252(r[CustomerField::Iscrizione]));
+    txtNoleggio->setText(fromCp1252(r[CustomerField::Noleggio]));
+    txtTelCasa->setText(fromCp1252(r[CustomerField::TelCasa]));
+    txtTelUff->setText(fromCp1252(r[CustomerField::TelUff]));
+    txtTelCel->setText(fromCp1252(r[CustomerField::TelCel]));
+    txtFax->setText(fromCp1252(r[CustomerField::Fax]));
+    txtEmail->setText(fromCp1252(r[CustomerField::Email]));
+    txtTrama->setPlainText(displayText(fromCp1252(r[CustomerField::Trama])));
+    lblPosizione->setText(QString::number(position));
+}
+
+void TfrmClienti::clearCard() {
+    for (QLineEdit* e :
+         {txtNome, txtIndirizzo, txtCap, txtCitta, txtDataNasc, txtLuogoNasc, txtCodFisc, txtIva, txtTessera,
+          txtIscrizione, txtNoleggio, txtTelCasa, txtTelUff, txtTelCel, txtFax, txtEmail})
+        e->clear();
+    txtProv->setCurrentIndex(-1);
+    txtProv->clearEditText();
+    txtTrama->clear();
+    lblPosizione->clear();
+}
+
+void TfrmClienti::newCard() {
+    clearCard();
+    txtNome->setFocus();
+}
+
+void TfrmClienti::save() {
+    if (trimmed(toCp1252(txtNome->text())).empty()) {
+        services_.dialogs.information(this, kNameRequired);
+        txtNome->setFocus();
+        return;
+    }
+    if (trimmed(toCp1252(txtTessera->text())).empty()) {
+        services_.dialogs.information(this, kCardRequired);
+        txtTessera->setFocus();
+        return;
+    }
+    try {
+        CustomerFile file = OpenCustomerFile(folder());
+        const CustomerRecord record = recordFromCard();
+        if (!lblPosizione->text().trimmed().isEmpty()) {
+            const std::size_t position = positionOf(lblPosizione);
+            WriteCustomerAt(file, position, record);
+            lblPosizione->setText(QString::number(position));
+            services_.dialogs.information(this, kSavedChanges);
+        } else {
+            lblPosizione->setText(QString::number(AppendCustomer(file, record)));
+            services_.dialogs.information(this, kSavedNew);
+        }
+    } catch (const ArchiveError&) {
+        archiveMessage();
+    }
+}
+
+void TfrmClienti::showFirst() {
+    try {
+        const CustomerFile file = OpenCustomerFile(folder());
+        if (CustomerCount(file) == 0)
+            services_.dialogs.information(this, kNoCard);
+        else
+            showCustomer(ReadCustomerAt(file, 1), 1);
+    } catch (const ArchiveError&) {
+        archiveMessage();
+    }
+}
+
+void TfrmClienti::showLast() {
+    try {
+        const CustomerFile file = OpenCustomerFile(folder());
+        const std::size_t count = CustomerCount(file);
+        if (count == 0)
+            services_.dialogs.information(this, kNoCard);
+        else
+            showCustomer(ReadCustomerAt(file, count), count);
+    } catch (const ArchiveError&) {
+        archiveMessage();
+    }
+}
+
+void TfrmClienti::showNext() {
+    try {
+        const CustomerFile file = OpenCustomerFile(folder());
+        if (lblPosizione->text().trimmed().isEmpty())
+            lblPosizione->setText(QStringLiteral("0"));
+        const std::size_t count = CustomerCount(file);
+        if (count == 0) {
+            lblPosizione->clear();
+            services_.dialogs.information(this, kNoCard);
+            return;
+        }
+        const std::size_t p = positionOf(lblPosizione);
+        if (p < count)
+            showCustomer(ReadCustomerAt(file, p + 1), p + 1);
+    } catch (const ArchiveError&) {
+        archiveMessage();
+    }
+}
+
+void TfrmClienti::showPrevious() {
+    try {
+        const CustomerFile file = OpenCustomerFile(folder());
+        const QString box = lblPosizione->text().trimmed();
+        if (box == QLatin1String("1"))
+            return;
+        const std::size_t count = CustomerCount(file);
+        if (count == 0) {
+            services_.dialogs.information(this, kNoCard);
+            return;
+        }
+        // A box beyond the last record (records deleted meanwhile) steps back to the last.
+        const std::size_t target = box.isEmpty() ? 1 : std::min(positionOf(lblPosizione) - 1, count);
+        showCustomer(ReadCustomerAt(file, target), target);
+    } catch (const ArchiveError&) {
+        archiveMessage();
+    }
+}
+
+void TfrmClienti::deleteCard() {
+    if (lblPosizione->text().trimmed().isEmpty()) {
+        services_.dialogs.information(this, kDeleteInvalid);
+        return;
+    }
+    if (!services_.dialogs.confirm(this, QStringLiteral("Conferma cancellazione scadenza"),
+                                   QStringLiteral("Si vuole proprio eliminare la scheda corrente?")))
+        return;
+    try {
+        DeleteCustomerAt(folder(), positionOf(lblPosizione));
+    } catch (const ArchiveError&) {
+        archiveMessage();
+        return;
+    }
+    clearCard();
+    txtNome->setFocus();
+}
+
+void TfrmClienti::search() {
+    TfrmAvanzate searchScreen(services_, screens_);
+    services_.dialogs.exec(searchScreen);
+}
+
+void TfrmClienti::checkFiscalCode() {
+    const QString code = fromCp1252(trimmed(toCp1252(txtCodFisc->text())));
+    const bool digitsOnly = !code.isEmpty() && std::all_of(code.begin(), code.end(),
+                                                           [](QChar c) { return c >= '0' && c <= '9'; });
+    if (digitsOnly) {
+        TfrmIva dialog(services_, screens_);
+        dialog.useNumericFiscalCodeWording();
+        dialog.setCode(code);
+        services_.dialogs.exec(dialog);
+        return;
+    }
+    TfrmCodFisc dialog(services_, screens_);
+    dialog.setCode(code);
+    services_.dialogs.exec(dialog);
+}
+
+void TfrmClienti::checkVatNumber() {
+    TfrmIva dialog(services_, screens_);
+    dialog.setCode(fromCp1252(trimmed(toCp1252(txtIva->text()))));
+    services_.dialogs.exec(dialog);
+}
+
+void TfrmClienti::sendMail() {
+    services_.shell.open(QStringLiteral("mailto:") + fromCp1252(trimmed(toCp1252(txtEmail->text()))),
+                         ShellVerb::Open);
+}
+
+void TfrmClienti::printMembershipCard() {
+    // The membership card's fields and printing come with the card printing.
+    TfrmTessera card(services_, screens_);
+    services_.dialogs.exec(card);
+}
+
+void TfrmClienti::showRentals() {
+    const std::string name = trimmed(toCp1252(txtNome->text()));
+    const std::string card = trimmed(toCp1252(txtTessera->text()));
+    if (name.empty()) {
+        services_.dialogs.information(this, kRentalsNeedName);
+        txtNome->setFocus();
+        return;
+    }
+    if (card.empty()) {
+        services_.dialogs.information(this, kRentalsNeedCard);
+        txtTessera->setFocus();
+        return;
+    }
+    auto& history = screens_.cercaStorico();
+    history.presetCustomer(fromCp1252(name), fromCp1252(card));
+    history.setTitle(QStringLiteral("Ricerca schede noleggio anno ") +
+                     services_.clock.today().toString(QStringLiteral("yyyy")));
+    services_.dialogs.exec(history);
 }
 
 } // namespace filmeria

@@ -1,8 +1,16 @@
 #pragma once
-// TfrmClienti: a work environment of the program.
+// TfrmClienti: the customer card, one customer of Clienti.pro at a time.
+#include "customer_file.h"
 #include "work_screen.h"
 
+#include <array>
+
+class QComboBox;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace filmeria {
 
@@ -13,12 +21,68 @@ class TfrmClienti final : public WorkScreen {
 public:
     TfrmClienti(Services& services, ScreenSet& screens);
 
+    // Puts a stored customer on the card, with its position.
+    void showCustomer(const CustomerRecord& record, std::size_t position);
+
 private:
+    void buildFields();
+    void buildCommands();
+    void clearCard();
+    CustomerRecord recordFromCard() const;
+    std::string folder() const;
+    void archiveMessage();
+
+    void newCard();
+    void save();
+    void showFirst();
+    void showLast();
+    void showNext();
+    void showPrevious();
+    void deleteCard();
+    void search();
+    void checkFiscalCode();
+    void checkVatNumber();
+    void sendMail();
+    void printMembershipCard();
+    void showRentals();
+
     Services& services_;
     PictureButtons* buttons_;
     QLabel* panInfo;
-    QLabel* imgEsci;
-    QLabel* lblEsci;
+
+    QGroupBox* grpProdotto;
+    QGroupBox* grpPrezzo;
+    QGroupBox* grpNote;
+    QLineEdit* txtNome;
+    QLineEdit* txtIndirizzo;
+    QLineEdit* txtCap;
+    QLineEdit* txtCitta;
+    QComboBox* txtProv;
+    QLineEdit* txtDataNasc;
+    QLineEdit* txtLuogoNasc;
+    QLineEdit* txtCodFisc;
+    QLineEdit* txtIva;
+    QLineEdit* txtTessera;
+    QLineEdit* txtIscrizione;
+    QLineEdit* txtNoleggio;
+    QLineEdit* txtTelCasa;
+    QLineEdit* txtTelUff;
+    QLineEdit* txtTelCel;
+    QLineEdit* txtFax;
+    QLineEdit* txtEmail;
+    QPlainTextEdit* txtTrama;
+    QPushButton* cmdCodFisc;
+    QPushButton* cmdIva;
+    QPushButton* cmdTessera;
+    QPushButton* cmdNoleggio;
+    QPushButton* cmdInvia;
+
+    QGroupBox* grpControlli;
+    QLabel* imgPrimo;
+    QLabel* imgIndietro;
+    QLabel* imgAvanti;
+    QLabel* imgUltimo;
+    QLabel* lblPosizione;
 };
 
 } // namespace filmeria

@@ -1,19 +1,18 @@
 #pragma once
-// TfrmCodFisc: fiscal code check.
-#include <QDialog>
+// TfrmCodFisc: checks a fiscal code by its check character.
+#include "code_check_dialog.h"
 
 namespace filmeria {
 
 class ScreenSet;
-struct Services;
 
-class TfrmCodFisc final : public QDialog {
+class TfrmCodFisc final : public CodeCheckDialog {
 public:
     TfrmCodFisc(Services& services, ScreenSet& screens);
 
-private:
-    Services& services_;
-    ScreenSet& screens_;
+protected:
+    void codeChanged() override;
+    void check() override;
 };
 
 } // namespace filmeria

@@ -1,17 +1,10 @@
 #include "ImportaCliente.h"
 
-#include "window_placement.h"
-
 namespace filmeria {
 
 TfrmImportaCliente::TfrmImportaCliente(Services& services, ScreenSet& screens)
-    : services_(services)
-    , screens_(screens) {
+    : CustomerSearchScreen(services, screens, Kind::Picker) {
     setObjectName("frmImportaCliente");
-    setWindowTitle(QString::fromUtf8(" Importa dati cliente"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    resize(600, 420);
-    centreOnDesktop(this);
 }
 
 } // namespace filmeria

@@ -1,19 +1,12 @@
 #pragma once
-// TfrmImportaCliente: customer picker for the rental slip.
-#include <QDialog>
+// TfrmImportaCliente: the customer picker of the rental slip screen.
+#include "customer_search_screen.h"
 
 namespace filmeria {
 
-class ScreenSet;
-struct Services;
-
-class TfrmImportaCliente final : public QDialog {
+class TfrmImportaCliente final : public CustomerSearchScreen {
 public:
     TfrmImportaCliente(Services& services, ScreenSet& screens);
-
-private:
-    Services& services_;
-    ScreenSet& screens_;
 };
 
 } // namespace filmeria

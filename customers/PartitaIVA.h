@@ -1,19 +1,22 @@
 #pragma once
-// TfrmIva: VAT number check.
-#include <QDialog>
+// TfrmIva: checks a VAT number (or a numeric fiscal code) by its check digit and names
+// the office that issued it.
+#include "code_check_dialog.h"
 
 namespace filmeria {
 
 class ScreenSet;
-struct Services;
 
-class TfrmIva final : public QDialog {
+class TfrmIva final : public CodeCheckDialog {
 public:
     TfrmIva(Services& services, ScreenSet& screens);
 
-private:
-    Services& services_;
-    ScreenSet& screens_;
+    // The customer card's wording for a numeric fiscal code.
+    void useNumericFiscalCodeWording();
+
+protected:
+    void codeChanged() override;
+    void check() override;
 };
 
 } // namespace filmeria

@@ -350,6 +350,11 @@ def command_icons():
         d.line([(7, k), (25, k)], fill=GREEN)
         d.line([(k, 7), (k, 25)], fill=GREEN)
     save(img, "cmd_excel.png")
+    img, d = tile((40, 90, 170))  # word-processor document
+    d.polygon([(9, 5), (19, 5), (24, 10), (24, 27), (9, 27)], fill=WHITE)
+    for k in range(4):
+        d.line([(12, 12 + k * 4), (21, 12 + k * 4)], fill=(40, 90, 170), width=2)
+    save(img, "cmd_word.png")
     img, d = tile(RED)  # delete: a bin
     d.rectangle([9, 11, 23, 26], fill=WHITE)
     d.rectangle([7, 8, 25, 10], fill=WHITE)
@@ -406,6 +411,20 @@ def command_icons():
     save(img, "import_film.png")
 
 
+def fiscal_banner():
+    """421 x 73: a fiscal-code card and the words "Controllo codice fiscale"."""
+    img = vertical_gradient((421, 73), NAVY_LIGHT, NAVY)
+    d = ImageDraw.Draw(img)
+    d.rounded_rectangle([12, 10, 112, 63], radius=6, fill=(214, 232, 214), outline=WHITE)
+    d.rectangle([18, 18, 44, 44], fill=(170, 190, 170))
+    person(d, 31, 36, 9, WHITE)
+    for k in range(4):
+        d.rectangle([52, 20 + k * 9, 104 - (k % 2) * 14, 23 + k * 9], fill=(90, 110, 90))
+    d.text((128, 14), "Controllo", font=font(16, bold=False), fill=GREY)
+    d.text((128, 34), "codice fiscale", font=font(24, serif=True), fill=WHITE)
+    save(img, "cf_banner.png")
+
+
 def app_icon():
     img = Image.new("RGBA", (64, 64), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
@@ -428,4 +447,5 @@ if __name__ == "__main__":
     splash()
     animations()
     command_icons()
+    fiscal_banner()
     app_icon()

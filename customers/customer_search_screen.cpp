@@ -1,0 +1,146 @@
+#include "customer_search_screen.h"
+
+#include "Clienti.h"
+#include "customer_search.h"
+#include "enter_keys.h"
+#include "field_highlight.h"
+#include "key_rules.h"
+#include "province_list.h"
+#include "qt_text.h"
+#include "rentals/Noleggi.h"
+#include "screen_set.h"
+#include "screen_style.h"
+#include "services.h"
+#include "text_rules.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace filmeria {
+namespace {
+
+const QString kVatDigitsOnly = QStringLiteral(
+    "Attenzione: carattere non valido. Indicare il numero di partita IVA digitando solo valori numerici.");
+
+SearchScreen::Texts textsOf(CustomerSearchScreen::Kind kind) {
+    return {
+        kind == CustomerSearchScreen::Kind::Search ? QStringLiteral(" Ricerca clienti in archivio")
+                                                   : QStringLiteral(" Importa dati cliente"),
+        {QString::fromUtf8(
+             "Inserire una o più parole consecutive presenti nel nominativo da cercare e premere "
+             "il pulsante Trova."),
+         QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
+                        "nuovo clic su Trova.")},
+        QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
+        QStringLiteral("Annulla")};
+}
+
+} // namespace
+
+CustomerSearchScreen::CustomerSearchScreen(Services& services, ScreenSet& screens, Kind kind)
+    : SearchScreen(services, textsOf(kind))
+    , screens_(screens)
+    , kind_(kind) {
+    lblTitolo = searchLabel(grpCriteri,
+                            kind == Kind::Search ? QStringLiteral("Ricerca clienti in archivio")
+                                                 : QStringLiteral("Importa dati cliente"),
+                            {0, 8, 644, 30});
+    lblTitolo->setObjectName("lblTitolo");
+    lblTitolo->setFont(style::verdana(13, true));
+    lblTitolo->setContentsMargins(16, 0, 0, 0);
+    style::setBackground(lblTitolo, style::kNavy);
+    style::setTextColour(lblTitolo, style::kWhite);
+    const char* instructions[] = {
+        "Immettere nei campi prescelti una o più parole consecutive presenti nella scheda",
+        "(o nelle schede) dei clienti da cercare e premere il pulsante Trova.",
+        "Lasciare in bianco gli altri campi.",
+        "Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."};
+    for (int i = 0; i < 4; ++i)
+        searchLabel(grpCriteri, QString::fromUtf8(instructions[i]), {16, 46 + i * 17, 610, 17});
+
+    const int fieldX = 250;
+    int y = 122;
+    const auto row = [&](const char* caption) {
+        searchLabel(grpCriteri, QString::fromUtf8(caption), {24, y + 3, 220, 18}, true);
+        const int top = y;
+        y += 34;
+        return top;
+    };
+    txtCognome =
+        searchField(grpCriteri, "txtCognome", 120, {fieldX, row("Cognome, nome o ragione sociale"), 370, 24});
+    cboMese = searchField(grpCriteri, "cboMese", 250, {fieldX, row("Indirizzo"), 370, 24});
+    txtNome = searchField(grpCriteri, "txtNome", 120, {fieldX, row("Città"), 260, 24});
+    cboGiorno = new QComboBox(grpCriteri);
+    cboGiorno->setObjectName("cboGiorno");
+    cboGiorno->setEditable(true);
+    cboGiorno->setInsertPolicy(QComboBox::NoInsert);
+    for (const char* province : kProvinces)
+        cboGiorno->addItem(QLatin1String(province));
+    cboGiorno->setCurrentIndex(-1);
+    cboGiorno->lineEdit()->setMaxLength(2);
+    acceptOnlyCp1252(cboGiorno->lineEdit());
+    cboGiorno->completer()->setCompletionMode(QCompleter::PopupCompletion); // drops down while typing
+    cboGiorno->setGeometry(fieldX, row("Prov."), 70, 24);
+    highlightOnFocus(cboGiorno, style::kWhite);
+    txtDettagli = searchField(grpCriteri, "txtDettagli", 200,
+                              {fieldX, row("Genere cinematografico preferito"), 370, 24});
+    txtAzienda = searchField(grpCriteri, "txtAzienda", 16, {fieldX, row("Codice fiscale"), 200, 24});
+    keepUpperCase(txtAzienda);
+    txtAnno = searchField(grpCriteri, "txtAnno", 11, {fieldX, row("Partita IVA"), 140, 24});
+    txtTipologia = searchField(grpCriteri, "txtTipologia", 50, {fieldX, row("Tessera n."), 260, 24});
+    acceptTypedDigitsOnly(txtAnno, services_.dialogs, this, kVatDigitsOnly,
+                          [this] { txtTipologia->setFocus(); });
+    chainOnEnter({txtCognome, cboMese, txtNome, cboGiorno, txtDettagli, txtAzienda, txtAnno});
+    chainOnEnter({txtTipologia, txtCognome});
+}
+
+void CustomerSearchScreen::showEvent(QShowEvent* event) {
+    SearchScreen::showEvent(event);
+    if (grpCriteri->isVisible())
+        txtCognome->setFocus();
+}
+
+QWidget* CustomerSearchScreen::focusAfterBack() const {
+    return txtTipologia;
+}
+
+CustomerCriteria CustomerSearchScreen::criteria() const {
+    CustomerCriteria c;
+    c.texts = {toCp1252(txtCognome->text()),  toCp1252(cboMese->text()),
+               toCp1252(txtNome->text()),     toCp1252(cboGiorno->currentText()),
+               toCp1252(txtDettagli->text()), toCp1252(txtAzienda->text()),
+               toCp1252(txtAnno->text()),     toCp1252(txtTipologia->text())};
+    return c;
+}
+
+int CustomerSearchScreen::criteriaInUse() const {
+    return criteria().inUse();
+}
+
+std::vector<std::string> CustomerSearchScreen::searchLines() {
+    return searchCustomers(services_.folder.toStdString(), criteria());
+}
+
+void CustomerSearchScreen::lineChosen(const std::string& line) {
+    const std::string wanted = trimmed(line);
+    std::optional<std::pair<CustomerRecord, std::size_t>> last;
+    const CustomerFile file = OpenCustomerFile(services_.folder.toStdString());
+    // Every equal line is taken in turn, so the last one in the file is the one that stays.
+    ScanCustomers(file, [&](const CustomerView& customer, std::size_t position) {
+        if (trimmed(customerListLine(customer)) == wanted)
+            last.emplace(customer.record(), position);
+        return true;
+    });
+    if (!last)
+        return;
+    if (kind_ == Kind::Search)
+        screens_.clienti().showCustomer(last->first, last->second);
+    else
+        screens_.noleggi().setCustomer(fromCp1252(last->first[CustomerField::Nome]),
+                                       fromCp1252(last->first[CustomerField::Tessera]));
+}
+
+} // namespace filmeria
