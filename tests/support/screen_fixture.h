@@ -14,6 +14,13 @@
 
 #include <memory>
 
+// Readable QString values in failure messages.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
 namespace filmeria::testing {
 
 inline QString folderOf(const QTemporaryDir& dir) {

@@ -1,0 +1,346 @@
+#include "screen_fixture.h"
+
+#include "Avanzate.h"
+#include "Clienti.h"
+#include "CodFisc.h"
+#include "ImportaCliente.h"
+#include "PartitaIVA.h"
+#include "customer_file.h"
+#include "rentals/CercaStorico.h"
+#include "rentals/Noleggi.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <fstream>
+
+namespace filmeria::testing {
+namespace {
+
+const QString kNoCard = QStringLiteral("Non esiste nessuna scheda in archivio.");
+
+CustomerRecord customer(const std::string& name, const std::string& card, const std::string& prov = "MI") {
+    CustomerRecord r;
+    r[CustomerField::Nome] = name;
+    r[CustomerField::Tessera] = card;
+    r[CustomerField::Prov] = prov;
+    r[CustomerField::Citta] = "Milano";
+    return r;
+}
+
+class CustomerScreens : public ScreenTest {
+protected:
+    TfrmClienti& card() {
+        auto& screen = screens().clienti();
+        if (!screen.isVisible())
+            showActive(&screen);
+        return screen;
+    }
+    QLineEdit* field(const char* name) { return child<QLineEdit>(card(), name); }
+    QString box() { return child<QLabel>(card(), "lblPosizione")->text(); }
+    void release(const char* name) { releaseOn(child<QLabel>(card(), name)); }
+    void store(std::initializer_list<CustomerRecord> records) {
+        CustomerFile file = OpenCustomerFile(folderOf(dir).toStdString());
+        for (const auto& r : records)
+            AppendCustomer(file, r);
+    }
+    std::string archive() {
+        std::ifstream in(path("Clienti.pro").toStdString(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+};
+
+TEST_F(CustomerScreens, SaveAppendsANewCardAndRewritesAStoredOneInPlace) {
+    store({customer("Alfa", "1"), customer("Beta", "2"), customer("Gamma", "3"), customer("Delta", "4")});
+    card();
+    release("imgNuovo");
+    field("txtNome")->setText(QString::fromUtf8("Città Nicolò"));
+    field("txtTessera")->setText(QStringLiteral("T5"));
+    child<QPlainTextEdit>(card(), "txtTrama")->setPlainText(QStringLiteral("riga uno\nriga due"));
+    release("lblSalva");
+    EXPECT_EQ(fakes.dialogs.texts(),
+              QStringList{QString::fromUtf8("Il cliente corrente è stato salvato in archivio.")});
+    EXPECT_EQ(box(), QStringLiteral("5"));
+    const std::string before = archive();
+    const CustomerRecord saved = decodeCustomer(std::string_view(before).substr(4 * 1642));
+    EXPECT_EQ(saved[CustomerField::Nome], "Citt\xE0 Nicol\xF2");
+    EXPECT_EQ(saved[CustomerField::Trama], "riga uno\r\nriga due");
+
+    release("imgPrimo");
+    release("imgAvanti");
+    EXPECT_EQ(field("txtNome")->text(), QStringLiteral("Beta"));
+    field("txtCap")->setText(QStringLiteral("20121"));
+    release("imgSalva");
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              QStringLiteral("Le modifiche apportate al cliente corrente sono state salvate in archivio."));
+    EXPECT_EQ(box(), QStringLiteral("2"));
+    const std::string after = archive();
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_EQ(after.substr(0, 1642), before.substr(0, 1642));
+    EXPECT_EQ(after.substr(2 * 1642), before.substr(2 * 1642));
+    EXPECT_EQ(decodeCustomer(std::string_view(after).substr(1642))[CustomerField::Cap], "20121");
+}
+
+TEST_F(CustomerScreens, SaveValidatesNameBeforeCardNumber) {
+    card();
+    field("txtNome")->setText(QStringLiteral("   "));
+    release("imgSalva");
+    EXPECT_EQ(
+        fakes.dialogs.texts(),
+        QStringList{QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il cognome e "
+                                      "il nome o la ragione sociale del cliente.")});
+    EXPECT_TRUE(field("txtNome")->hasFocus());
+    field("txtNome")->setText(QStringLiteral("Alfa"));
+    release("imgSalva");
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare "
+                                "il numero di tessera del cliente."));
+    EXPECT_TRUE(field("txtTessera")->hasFocus());
+    EXPECT_TRUE(archive().empty());
+}
+
+TEST_F(CustomerScreens, NavigationOnAnEmptyArchiveAndAtTheEnds) {
+    card();
+    for (const char* arrow : {"imgPrimo", "imgUltimo", "imgIndietro"}) {
+        fakes.dialogs.shown.clear();
+        release(arrow);
+        EXPECT_EQ(fakes.dialogs.texts(), QStringList{kNoCard}) << arrow;
+    }
+    child<QLabel>(card(), "lblPosizione")->setText(QStringLiteral("3"));
+    release("imgAvanti");
+    EXPECT_TRUE(box().isEmpty()); // Next also empties the box
+    store({customer("Alfa", "1"), customer("Beta", "2")});
+    fakes.dialogs.shown.clear();
+    release("imgAvanti"); // a new card stands before record 1
+    EXPECT_EQ(box(), QStringLiteral("1"));
+    release("imgIndietro");
+    EXPECT_EQ(box(), QStringLiteral("1"));
+    release("imgUltimo");
+    release("imgAvanti");
+    EXPECT_EQ(box(), QStringLiteral("2"));
+    EXPECT_EQ(field("txtNome")->text(), QStringLiteral("Beta"));
+    EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+TEST_F(CustomerScreens, DeleteOnANewCardAsksNothingAndAfterADeleteRecordsMoveUp) {
+    store({customer("Alfa", "1"), customer("Beta", "2"), customer("Gamma", "3")});
+    card();
+    release("imgElimina");
+    EXPECT_EQ(
+        fakes.dialogs.texts(),
+        QStringList{QString::fromUtf8("Attenzione: operazione non valida.\r\n\r\nLa cancellazione può essere "
+                                      "applicata soltanto ad una scheda già registrata in archivio.")});
+    release("imgPrimo");
+    release("lblElimina");
+    EXPECT_EQ(fakes.dialogs.shown.back().caption, QStringLiteral("Conferma cancellazione scadenza"));
+    EXPECT_TRUE(box().isEmpty());
+    EXPECT_TRUE(field("txtNome")->text().isEmpty());
+    release("imgPrimo");
+    EXPECT_EQ(field("txtNome")->text(), QStringLiteral("Beta"));
+    EXPECT_EQ(archive().size(), 2u * 1642);
+}
+
+TEST_F(CustomerScreens, FiscalCodeButtonChoosesTheDialogByTheCodesForm) {
+    card();
+    struct Seen {
+        QString name, caption, code;
+    };
+    std::vector<Seen> seen;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        seen.push_back({d.objectName(), d.windowTitle(), d.findChild<QLineEdit*>("txtCodice")->text()});
+    };
+    auto* button = child<QPushButton>(card(), "cmdCodFisc");
+    field("txtCodFisc")->clear();
+    button->click();
+    field("txtCodFisc")->setText(QStringLiteral(" 01234561205 "));
+    button->click();
+    field("txtCodFisc")->setText(QStringLiteral("rssmra80a01h501u"));
+    EXPECT_EQ(field("txtCodFisc")->text(), QStringLiteral("RSSMRA80A01H501U"));
+    button->click();
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].name, QStringLiteral("frmCodFisc"));
+    EXPECT_TRUE(seen[0].code.isEmpty());
+    EXPECT_EQ(seen[1].name, QStringLiteral("frmIva"));
+    EXPECT_EQ(seen[1].caption, QStringLiteral(" Controllo codice fiscale numerico / partita IVA"));
+    EXPECT_EQ(seen[1].code, QStringLiteral("01234561205"));
+    EXPECT_EQ(seen[2].name, QStringLiteral("frmCodFisc"));
+    EXPECT_EQ(seen[2].code, QStringLiteral("RSSMRA80A01H501U"));
+}
+
+TEST_F(CustomerScreens, VatFieldRefusesTypedLettersAndMailGoesThroughTheShell) {
+    card();
+    auto* vat = field("txtIva");
+    vat->setFocus();
+    QTest::keyClicks(vat, "12");
+    QTest::keyClick(vat, Qt::Key_X);
+    EXPECT_EQ(vat->text(), QStringLiteral("12"));
+    EXPECT_EQ(fakes.dialogs.texts(),
+              QStringList{QStringLiteral("Attenzione: carattere non valido. Indicare il numero "
+                                         "di partita IVA digitando solo valori numerici.")});
+    pressEnter(vat);
+    EXPECT_TRUE(field("txtTessera")->hasFocus());
+    field("txtEmail")->setText(QStringLiteral(" mario.rossi@esempio.it "));
+    child<QPushButton>(card(), "cmdInvia")->click();
+    EXPECT_EQ(fakes.shell.opened, QStringList{QStringLiteral("mailto:mario.rossi@esempio.it")});
+}
+
+TEST_F(CustomerScreens, EnterRunsThroughTheFieldsAndTheNotesGoBackToTheName) {
+    card();
+    field("txtNome")->setFocus();
+    pressEnter(field("txtNome"));
+    EXPECT_TRUE(field("txtIndirizzo")->hasFocus());
+    auto* notes = child<QPlainTextEdit>(card(), "txtTrama");
+    notes->setFocus();
+    pressEnter(notes);
+    EXPECT_TRUE(field("txtNome")->hasFocus());
+    EXPECT_TRUE(notes->toPlainText().isEmpty());
+}
+
+TEST_F(CustomerScreens, RentalsButtonValidatesThenPresetsTheHistorySearch) {
+    card();
+    auto* button = child<QPushButton>(card(), "cmdNoleggio");
+    button->click();
+    EXPECT_TRUE(field("txtNome")->hasFocus());
+    field("txtNome")->setText(QStringLiteral(" Bar Sport "));
+    button->click();
+    EXPECT_TRUE(field("txtTessera")->hasFocus());
+    EXPECT_EQ(fakes.dialogs.shown.size(), 2u);
+    field("txtTessera")->setText(QStringLiteral("A15"));
+    QString criterion, title;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        criterion = d.findChild<QLineEdit*>("txtCognome")->text();
+        title = d.findChild<QLabel*>("lblTitolo")->text();
+    };
+    button->click();
+    EXPECT_EQ(fakes.dialogs.modals, QStringList{"frmCercaStorico"});
+    EXPECT_EQ(criterion, QStringLiteral("Bar Sport"));
+    EXPECT_EQ(title, QStringLiteral("Ricerca schede noleggio anno 2009"));
+}
+
+class CustomerSearch : public CustomerScreens {
+protected:
+    void SetUp() override {
+        CustomerScreens::SetUp();
+        store({customer("Rossi Mario", "1", "MI"), customer("Ambrosi Anna", "2", "RM"),
+               customer("ROSSI LUCA", "3", "MB"), customer("Bianchi Mario", "4", "MI")});
+    }
+    QStringList run(TfrmAvanzate& s) {
+        child<QPushButton>(s, "cmdTrova")->click();
+        QStringList names;
+        auto* list = child<QListWidget>(s, "lstRecords");
+        for (int i = 0; i < list->count(); ++i)
+            names << list->item(i)->text().left(30).trimmed();
+        child<QPushButton>(s, "cmdIndietro")->click();
+        return names;
+    }
+};
+
+TEST_F(CustomerSearch, CriteriaCombineAndBlanksCount) {
+    TfrmAvanzate s(fakes.services, screens());
+    s.show();
+    EXPECT_EQ(run(s),
+              (QStringList{"Ambrosi Anna", "Bianchi Mario", "ROSSI LUCA", "Rossi Mario"})); // case ignored
+    child<QLineEdit>(s, "txtCognome")->setText(QStringLiteral("rossi"));
+    child<QComboBox>(s, "cboGiorno")->setCurrentText(QStringLiteral("mi"));
+    EXPECT_EQ(run(s), QStringList{"Rossi Mario"});
+    child<QComboBox>(s, "cboGiorno")->setCurrentText(QString());
+    child<QLineEdit>(s, "txtCognome")->setText(QStringLiteral("mario "));
+    EXPECT_TRUE(run(s).isEmpty()); // the name ends with the word
+    child<QLineEdit>(s, "txtCognome")->setText(QStringLiteral("ros"));
+    EXPECT_EQ(run(s), (QStringList{"Ambrosi Anna", "ROSSI LUCA", "Rossi Mario"}));
+}
+
+TEST_F(CustomerSearch, DoubleClickLoadsTheLaterEqualCustomerIntoTheCard) {
+    CustomerRecord twin = customer("Rossi Mario", "1", "MI");
+    twin[CustomerField::Email] = "secondo@esempio.it"; // not part of the line
+    store({twin});
+    TfrmAvanzate s(fakes.services, screens());
+    s.show();
+    child<QLineEdit>(s, "txtCognome")->setText(QStringLiteral("rossi mario"));
+    child<QPushButton>(s, "cmdTrova")->click();
+    auto* list = child<QListWidget>(s, "lstRecords");
+    ASSERT_EQ(list->count(), 2);
+    list->setCurrentRow(0);
+    emit list->itemDoubleClicked(list->item(0));
+    EXPECT_FALSE(s.isVisible());
+    EXPECT_EQ(box(), QStringLiteral("5"));
+    EXPECT_EQ(field("txtEmail")->text(), QStringLiteral("secondo@esempio.it"));
+}
+
+TEST_F(CustomerSearch, PickerFillsOnlyTheSlipsNameAndCardNumber) {
+    auto& rentals = screens().noleggi();
+    child<QLineEdit>(rentals, "txtNumScheda")->setText(QStringLiteral("9"));
+    TfrmImportaCliente picker(fakes.services, screens());
+    EXPECT_EQ(picker.windowTitle(), QStringLiteral(" Importa dati cliente"));
+    picker.show();
+    child<QLineEdit>(picker, "txtTipologia")->setText(QStringLiteral("3"));
+    child<QPushButton>(picker, "cmdTrova")->click();
+    auto* list = child<QListWidget>(picker, "lstRecords");
+    ASSERT_EQ(list->count(), 1);
+    list->setCurrentRow(0);
+    emit list->itemDoubleClicked(list->item(0));
+    EXPECT_EQ(child<QLineEdit>(rentals, "txtCliente")->text(), QStringLiteral("ROSSI LUCA"));
+    EXPECT_EQ(child<QLineEdit>(rentals, "txtTessera")->text(), QStringLiteral("3"));
+    EXPECT_EQ(child<QLineEdit>(rentals, "txtNumScheda")->text(), QStringLiteral("9"));
+    EXPECT_TRUE(child<QLabel>(rentals, "lblPosizione")->text().isEmpty());
+}
+
+TEST_F(CustomerScreens, FiscalCodeDialogUpperCasesEnablesAndJudges) {
+    TfrmCodFisc dialog(fakes.services, screens());
+    showActive(&dialog);
+    auto* code = child<QLineEdit>(dialog, "txtCodice");
+    auto* check = child<QPushButton>(dialog, "cmdCodFisc");
+    QTest::keyClicks(code, "rssmra80a01h501");
+    EXPECT_EQ(code->text(), QStringLiteral("RSSMRA80A01H501"));
+    EXPECT_FALSE(check->isEnabled());
+    pressEnter(code);
+    EXPECT_TRUE(fakes.dialogs.shown.empty());
+    QTest::keyClick(code, Qt::Key_U);
+    EXPECT_TRUE(check->isEnabled());
+    pressEnter(code);
+    EXPECT_EQ(fakes.dialogs.texts(), QStringList{QStringLiteral("Codice fiscale CORRETTO.")});
+    EXPECT_FALSE(dialog.isVisible());
+
+    TfrmCodFisc wrong(fakes.services, screens());
+    wrong.setCode(QStringLiteral("rssmra80a01h501v"));
+    EXPECT_TRUE(child<QPushButton>(wrong, "cmdCodFisc")->isEnabled());
+    child<QPushButton>(wrong, "cmdCodFisc")->click();
+    EXPECT_EQ(fakes.dialogs.lastText(), QStringLiteral("Attenzione: codice fiscale ERRATO."));
+}
+
+TEST_F(CustomerScreens, VatDialogMessagesAndALongerNumericCode) {
+    const auto verdict = [this](const QString& number) {
+        TfrmIva dialog(fakes.services, screens());
+        dialog.setCode(number);
+        child<QPushButton>(dialog, "cmdPartitaIva")->click();
+        return fakes.dialogs.lastText();
+    };
+    const QString correct = QString::fromUtf8(
+        "Il numero di Partita IVA è CORRETTO.\r\n\r\nE' stato rilasciato dall'Ufficio IVA del Comune di ");
+    EXPECT_EQ(verdict(QStringLiteral("01234561205")), correct + QStringLiteral("Bologna 2."));
+    EXPECT_EQ(verdict(QStringLiteral("01234561106")), correct + QStringLiteral("."));
+    EXPECT_EQ(verdict(QStringLiteral("00000000000")), correct + QStringLiteral("."));
+    EXPECT_EQ(verdict(QStringLiteral("0123456A205")),
+              QString::fromUtf8("Attenzione: il numero di partita IVA è ERRATO."));
+
+    TfrmIva longer(fakes.services, screens());
+    longer.setCode(QStringLiteral("0123456120512"));
+    EXPECT_EQ(child<QLineEdit>(longer, "txtCodice")->text(), QStringLiteral("0123456120512"));
+    EXPECT_TRUE(child<QPushButton>(longer, "cmdPartitaIva")->isEnabled());
+    child<QPushButton>(longer, "cmdPartitaIva")->click();
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."));
+
+    TfrmIva typed(fakes.services, screens());
+    showActive(&typed);
+    QTest::keyClick(child<QLineEdit>(typed, "txtCodice"), Qt::Key_A);
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              QStringLiteral("Attenzione: carattere non valido. Digitare solo valori numerici."));
+}
+
+} // namespace
+} // namespace filmeria::testing
