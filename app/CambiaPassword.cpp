@@ -44,8 +44,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(Services& services, ScreenSet& screens)
     , cmdOK(new QPushButton(QStringLiteral("OK"), this)) {
     setObjectName("frmCambiaPassword");
     setWindowTitle(QStringLiteral(" Cambia password"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    useDialogFrame(this);
     setFixedSize(400, 262);
     style::setBackground(this, style::kSilver);
 

@@ -5,6 +5,8 @@
 #include "screen_style.h"
 #include "services.h"
 
+#include "window_placement.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -24,8 +26,7 @@ TfrmHelpForm::TfrmHelpForm(Services& services, ScreenSet&)
     , cmdOK(new QPushButton(QStringLiteral("OK"), this)) {
     setObjectName("frmHelpForm");
     setWindowTitle(QStringLiteral(" Guida in linea"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    useDialogFrame(this);
     setFixedSize(561, 459);
     style::setBackground(this, style::kNavy);
 

@@ -40,8 +40,7 @@ TfrmInfo::TfrmInfo(Services& services, ScreenSet&)
     : services_(services) {
     setObjectName("frmInfo");
     setWindowTitle(QString::fromUtf8(" Informazioni su Filmeria Pro ©"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    useDialogFrame(this);
     setFixedSize(560, 346);
     style::setBackground(this, style::kSilver);
 

@@ -44,8 +44,7 @@ TfrmPassword::TfrmPassword(Services& services, ScreenSet& screens)
     , cmdEsci(new QPushButton(QStringLiteral("Esci"), this)) {
     setObjectName("frmPassword");
     setWindowTitle(QString::fromUtf8(" Filmeria Pro © - Autenticazione"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    useDialogFrame(this);
     setFixedSize(400, 236);
     style::setBackground(this, style::kSilver);
 

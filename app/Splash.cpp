@@ -14,8 +14,7 @@ TfrmSplash::TfrmSplash(Services& services, ScreenSet&)
     , BackImage(new QLabel(this)) {
     setObjectName("frmSplash");
     setWindowTitle(maker::kSplashCaption);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    useDialogFrame(this);
     setFixedSize(600, 368);
     style::setBackground(this, style::kBlack);
     setCursor(Qt::PointingHandCursor);

@@ -49,8 +49,7 @@ QLineEdit* searchField(QWidget* parent, const char* name, int maxLength, QRect g
 SearchScreen::SearchScreen(Services& services, const Texts& texts)
     : services_(services) {
     setWindowTitle(texts.caption);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    useDialogFrame(this);
     setFixedSize(660, 470);
     style::setBackground(this, style::kSilver);
 

@@ -14,4 +14,9 @@ void centreOnDesktop(QWidget* window) {
     window->move(desktop.center() - QPoint(window->width() / 2, window->height() / 2));
 }
 
+void useDialogFrame(QWidget* window) {
+    window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+}
+
 } // namespace filmeria

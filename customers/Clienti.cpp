@@ -317,56 +317,37 @@ void TfrmClienti::archiveMessage() {
     services_.dialogs.information(this, kArchiveAccessMessage);
 }
 
+std::vector<std::pair<CustomerField, QLineEdit*>> TfrmClienti::lineFields() const {
+    return {{CustomerField::Nome, txtNome},         {CustomerField::Indirizzo, txtIndirizzo},
+            {CustomerField::Cap, txtCap},           {CustomerField::Citta, txtCitta},
+            {CustomerField::DataNasc, txtDataNasc}, {CustomerField::LuogoNasc, txtLuogoNasc},
+            {CustomerField::CodFisc, txtCodFisc},   {CustomerField::Iva, txtIva},
+            {CustomerField::Tessera, txtTessera},   {CustomerField::Iscrizione, txtIscrizione},
+            {CustomerField::Noleggio, txtNoleggio}, {CustomerField::TelCasa, txtTelCasa},
+            {CustomerField::TelUff, txtTelUff},     {CustomerField::TelCel, txtTelCel},
+            {CustomerField::Fax, txtFax},           {CustomerField::Email, txtEmail}};
+}
+
 CustomerRecord TfrmClienti::recordFromCard() const {
     CustomerRecord r;
-    r[CustomerField::Nome] = toCp1252(txtNome->text());
-    r[CustomerField::Indirizzo] = toCp1252(txtIndirizzo->text());
-    r[CustomerField::Cap] = toCp1252(txtCap->text());
-    r[CustomerField::Citta] = toCp1252(txtCitta->text());
+    for (const auto& [f, edit] : lineFields())
+        r[f] = toCp1252(edit->text());
     r[CustomerField::Prov] = toCp1252(txtProv->currentText());
-    r[CustomerField::DataNasc] = toCp1252(txtDataNasc->text());
-    r[CustomerField::LuogoNasc] = toCp1252(txtLuogoNasc->text());
-    r[CustomerField::CodFisc] = toCp1252(txtCodFisc->text());
-    r[CustomerField::Iva] = toCp1252(txtIva->text());
-    r[CustomerField::Tessera] = toCp1252(txtTessera->text());
-    r[CustomerField::Iscrizione] = toCp1252(txtIscrizione->text());
-    r[CustomerField::Noleggio] = toCp1252(txtNoleggio->text());
-    r[CustomerField::TelCasa] = toCp1252(txtTelCasa->text());
-    r[CustomerField::TelUff] = toCp1252(txtTelUff->text());
-    r[CustomerField::TelCel] = toCp1252(txtTelCel->text());
-    r[CustomerField::Fax] = toCp1252(txtFax->text());
-    r[CustomerField::Email] = toCp1252(txtEmail->text());
     r[CustomerField::Trama] = notesForArchive(txtTrama->toPlainText());
     return r;
 }
 
 void TfrmClienti::showCustomer(const CustomerRecord& r, std::size_t position) {
-    txtNome->setText(fromCp1252(r[CustomerField::Nome]));
-    txtIndirizzo->setText(fromCp1252(r[CustomerField::Indirizzo]));
-    txtCap->setText(fromCp1252(r[CustomerField::Cap]));
-    txtCitta->setText(fromCp1252(r[CustomerField::Citta]));
+    for (const auto& [f, edit] : lineFields())
+        edit->setText(fromCp1252(r[f]));
     txtProv->setCurrentText(fromCp1252(r[CustomerField::Prov]));
-    txtDataNasc->setText(fromCp1252(r[CustomerField::DataNasc]));
-    txtLuogoNasc->setText(fromCp1252(r[CustomerField::LuogoNasc]));
-    txtCodFisc->setText(fromCp1252(r[CustomerField::CodFisc]));
-    txtIva->setText(fromCp1252(r[CustomerField::Iva]));
-    txtTessera->setText(fromCp1252(r[CustomerField::Tessera]));
-    txtIscrizione->setText(fromCp1252(r[CustomerField::Iscrizione]));
-    txtNoleggio->setText(fromCp1252(r[CustomerField::Noleggio]));
-    txtTelCasa->setText(fromCp1252(r[CustomerField::TelCasa]));
-    txtTelUff->setText(fromCp1252(r[CustomerField::TelUff]));
-    txtTelCel->setText(fromCp1252(r[CustomerField::TelCel]));
-    txtFax->setText(fromCp1252(r[CustomerField::Fax]));
-    txtEmail->setText(fromCp1252(r[CustomerField::Email]));
     txtTrama->setPlainText(displayText(fromCp1252(r[CustomerField::Trama])));
     lblPosizione->setText(QString::number(position));
 }
 
 void TfrmClienti::clearCard() {
-    for (QLineEdit* e :
-         {txtNome, txtIndirizzo, txtCap, txtCitta, txtDataNasc, txtLuogoNasc, txtCodFisc, txtIva, txtTessera,
-          txtIscrizione, txtNoleggio, txtTelCasa, txtTelUff, txtTelCel, txtFax, txtEmail})
-        e->clear();
+    for (const auto& [f, edit] : lineFields())
+        edit->clear();
     txtProv->setCurrentIndex(-1);
     txtProv->clearEditText();
     txtTrama->clear();

@@ -4,6 +4,8 @@
 #include "work_screen.h"
 
 #include <array>
+#include <utility>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -29,6 +31,8 @@ private:
     void buildCommands();
     void clearCard();
     CustomerRecord recordFromCard() const;
+    // The single-line fields of the card and the record fields they hold.
+    std::vector<std::pair<CustomerField, QLineEdit*>> lineFields() const;
     std::string folder() const;
     void archiveMessage();
 

@@ -9,7 +9,7 @@ TfrmTessera::TfrmTessera(Services& services, ScreenSet& screens)
     , screens_(screens) {
     setObjectName("frmTessera");
     setWindowTitle(QString::fromUtf8(" Tessera cliente"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    useDialogFrame(this);
     resize(600, 420);
     centreOnDesktop(this);
 }

@@ -11,7 +11,7 @@ TfrmImportaFilm::TfrmImportaFilm(Services& services, ScreenSet& screens)
     , screens_(screens) {
     setObjectName("frmImportaFilm");
     setWindowTitle(QString::fromUtf8(" Importa dati film"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    useDialogFrame(this);
     resize(600, 420);
     lblMemory = new QLabel(this);
     lblMemory->setObjectName("lblMemory");

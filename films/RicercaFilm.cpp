@@ -9,7 +9,7 @@ TfrmRicercaFilm::TfrmRicercaFilm(Services& services, ScreenSet& screens)
     , screens_(screens) {
     setObjectName("frmRicercaFilm");
     setWindowTitle(QString::fromUtf8(" Cerca scheda film in archivio"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    useDialogFrame(this);
     resize(600, 420);
     centreOnDesktop(this);
 }

@@ -9,7 +9,7 @@ TfrmExpContatti::TfrmExpContatti(Services& services, ScreenSet& screens)
     , screens_(screens) {
     setObjectName("frmExpContatti");
     setWindowTitle(QString::fromUtf8(" Esportazione archivio film"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    useDialogFrame(this);
     resize(600, 420);
     centreOnDesktop(this);
 }

@@ -9,7 +9,7 @@ TfrmExpNoleggi::TfrmExpNoleggi(Services& services, ScreenSet& screens)
     , screens_(screens) {
     setObjectName("frmExpNoleggi");
     setWindowTitle(QString::fromUtf8(" Esportazione archivio noleggi"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    useDialogFrame(this);
     resize(600, 420);
     centreOnDesktop(this);
 }

@@ -9,7 +9,7 @@ TfrmImminenti::TfrmImminenti(Services& services, ScreenSet& screens)
     , screens_(screens) {
     setObjectName("frmImminenti");
     setWindowTitle(QString::fromUtf8(" Esportazione archivio clienti"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    useDialogFrame(this);
     resize(600, 420);
     centreOnDesktop(this);
 }

@@ -9,7 +9,7 @@ TfrmAzienda::TfrmAzienda(Services& services, ScreenSet& screens)
     , screens_(screens) {
     setObjectName("frmAzienda");
     setWindowTitle(QString::fromUtf8(" Dati azienda"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    useDialogFrame(this);
     resize(600, 420);
     centreOnDesktop(this);
 }

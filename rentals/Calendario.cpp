@@ -29,8 +29,7 @@ TfrmCalendario::TfrmCalendario(Services& services, ScreenSet& screens)
     , lblMemory(new QLabel(this)) {
     setObjectName("frmCalendario");
     setWindowTitle(QStringLiteral(" Importazione data"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    useDialogFrame(this);
     setFixedSize(340, 330);
     style::setBackground(this, style::kSilver);
 

@@ -489,10 +489,9 @@ void TfrmNoleggi::clearSlip() {
     txtTessera->clear();
     txtData->setText(services_.clock.today().toString(kDateFormat));
     txtTotale->setText(QStringLiteral("0,00"));
-    for (const FilmRow& r : rows_) {
-        for (QLineEdit* e : {r.txtCodice, r.txtTitolo, r.txtPrestito, r.txtRiconsegna, r.txtPrezzoDie,
-                             r.txtTotGiorni, r.txtPrezzoTot})
-            e->clear();
+    for (const auto& [index, edit] : slipFields()) {
+        if (index >= fieldIndex(RowField::Codice, 1))
+            edit->clear();
     }
     lblPosizione->clear();
     rows_[0].txtCodice->setFocus();
@@ -521,47 +520,42 @@ bool TfrmNoleggi::requiredFieldsPresent(const char* const messages[4]) {
     return true;
 }
 
+std::vector<std::pair<std::size_t, QLineEdit*>> TfrmNoleggi::slipFields() const {
+    std::vector<std::pair<std::size_t, QLineEdit*>> fields = {
+        {fieldIndex(SlipField::NumScheda), txtNumScheda},
+        {fieldIndex(SlipField::Cliente), txtCliente},
+        {fieldIndex(SlipField::Tessera), txtTessera},
+        {fieldIndex(SlipField::Data), txtData},
+        {fieldIndex(SlipField::Totale), txtTotale}};
+    for (int k = 1; k <= kSlipRows; ++k) {
+        const FilmRow& r = rows_[static_cast<std::size_t>(k - 1)];
+        fields.insert(fields.end(), {{fieldIndex(RowField::Codice, k), r.txtCodice},
+                                     {fieldIndex(RowField::Titolo, k), r.txtTitolo},
+                                     {fieldIndex(RowField::Prestito, k), r.txtPrestito},
+                                     {fieldIndex(RowField::Riconsegna, k), r.txtRiconsegna},
+                                     {fieldIndex(RowField::PrezzoDie, k), r.txtPrezzoDie},
+                                     {fieldIndex(RowField::TotGiorni, k), r.txtTotGiorni},
+                                     {fieldIndex(RowField::PrezzoTot, k), r.txtPrezzoTot}});
+    }
+    return fields;
+}
+
 RentalRecord TfrmNoleggi::recordFromScreen() const {
     RentalRecord r;
-    r[SlipField::NumScheda] = toCp1252(txtNumScheda->text());
-    r[SlipField::Cliente] = toCp1252(txtCliente->text());
-    r[SlipField::Tessera] = toCp1252(txtTessera->text());
-    r[SlipField::Data] = toCp1252(txtData->text());
-    r[SlipField::Totale] = toCp1252(txtTotale->text());
+    for (const auto& [index, edit] : slipFields())
+        r.values[index] = toCp1252(edit->text());
     r[SlipField::Saldato] = chkSaldato->isChecked() ? kPaid : kNotPaid;
-    for (int k = 1; k <= kSlipRows; ++k) {
-        const FilmRow& row = rows_[static_cast<std::size_t>(k - 1)];
-        r.at(RowField::Codice, k) = toCp1252(row.txtCodice->text());
-        r.at(RowField::Titolo, k) = toCp1252(row.txtTitolo->text());
-        r.at(RowField::Prestito, k) = toCp1252(row.txtPrestito->text());
-        r.at(RowField::Riconsegna, k) = toCp1252(row.txtRiconsegna->text());
-        r.at(RowField::PrezzoDie, k) = toCp1252(row.txtPrezzoDie->text());
-        r.at(RowField::TotGiorni, k) = toCp1252(row.txtTotGiorni->text());
-        r.at(RowField::PrezzoTot, k) = toCp1252(row.txtPrezzoTot->text());
-    }
     return r;
 }
 
 void TfrmNoleggi::loadSlip(const RentalRecord& r, std::size_t position) {
-    txtNumScheda->setText(fromCp1252(r[SlipField::NumScheda]));
-    txtCliente->setText(fromCp1252(r[SlipField::Cliente]));
-    txtTessera->setText(fromCp1252(r[SlipField::Tessera]));
-    txtData->setText(fromCp1252(r[SlipField::Data]));
-    txtTotale->setText(fromCp1252(r[SlipField::Totale]));
+    for (const auto& [index, edit] : slipFields())
+        edit->setText(fromCp1252(r.values[index]));
+    // A flag that is neither "si" nor "no" leaves the box as it was.
     if (r[SlipField::Saldato] == kPaid)
         chkSaldato->setChecked(true);
     else if (r[SlipField::Saldato] == kNotPaid)
         chkSaldato->setChecked(false);
-    for (int k = 1; k <= kSlipRows; ++k) {
-        const FilmRow& row = rows_[static_cast<std::size_t>(k - 1)];
-        row.txtCodice->setText(fromCp1252(r.at(RowField::Codice, k)));
-        row.txtTitolo->setText(fromCp1252(r.at(RowField::Titolo, k)));
-        row.txtPrestito->setText(fromCp1252(r.at(RowField::Prestito, k)));
-        row.txtRiconsegna->setText(fromCp1252(r.at(RowField::Riconsegna, k)));
-        row.txtPrezzoDie->setText(fromCp1252(r.at(RowField::PrezzoDie, k)));
-        row.txtTotGiorni->setText(fromCp1252(r.at(RowField::TotGiorni, k)));
-        row.txtPrezzoTot->setText(fromCp1252(r.at(RowField::PrezzoTot, k)));
-    }
     lblPosizione->setText(QString::number(position));
 }
 

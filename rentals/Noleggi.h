@@ -4,6 +4,8 @@
 #include "work_screen.h"
 
 #include <array>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QFrame;
@@ -79,6 +81,8 @@ private:
     void calculateRow(int row);
     void calculateTotal();
     RentalRecord recordFromScreen() const;
+    // Every text control of the slip with the index of the record field it holds.
+    std::vector<std::pair<std::size_t, QLineEdit*>> slipFields() const;
     std::string folder() const;
     void archiveMessage();
 

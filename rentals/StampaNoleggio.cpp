@@ -9,7 +9,7 @@ TfrmStampaNoleggio::TfrmStampaNoleggio(Services& services, ScreenSet& screens)
     , screens_(screens) {
     setObjectName("frmStampaNoleggio");
     setWindowTitle(QString::fromUtf8(" Stampa scheda noleggio"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    useDialogFrame(this);
     resize(600, 420);
     centreOnDesktop(this);
 }

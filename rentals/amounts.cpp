@@ -138,6 +138,16 @@ double RoundAmount(double value, int places) {
     return static_cast<double>(std::trunc(scaled) / scale);
 }
 
+// Steps 5 to 7, shared by both rules: a lone, leading or trailing comma is completed.
+static void completeComma(std::string& s) {
+    if (trimmed(s) == ",")
+        s = "0,00";
+    if (!s.empty() && s.front() == ',')
+        s = "0" + trimmed(s);
+    if (!s.empty() && s.back() == ',')
+        s = trimmed(s) + "00";
+}
+
 std::string NormaliseMoneyText(std::string_view text, int places, std::string_view emptyText) {
     bool settled = false;
     std::string s = roundedText(text, places, emptyText, settled);
@@ -145,12 +155,7 @@ std::string NormaliseMoneyText(std::string_view text, int places, std::string_vi
         return s;
     if (s.find(',') == std::string::npos)
         s += ",00";
-    if (trimmed(s) == ",")
-        s = "0,00";
-    if (!s.empty() && s.front() == ',')
-        s = "0" + trimmed(s);
-    if (!s.empty() && s.back() == ',')
-        s = trimmed(s) + "00";
+    completeComma(s);
     if (endsWithCommaDigit(s))
         s = trimmed(s) + "0";
     return s;
@@ -159,14 +164,8 @@ std::string NormaliseMoneyText(std::string_view text, int places, std::string_vi
 std::string NormaliseDayText(std::string_view text) {
     bool settled = false;
     std::string s = roundedText(text, 4, "", settled);
-    if (settled)
-        return s;
-    if (trimmed(s) == ",")
-        s = "0,00";
-    if (!s.empty() && s.front() == ',')
-        s = "0" + trimmed(s);
-    if (!s.empty() && s.back() == ',')
-        s = trimmed(s) + "00";
+    if (!settled)
+        completeComma(s);
     return s;
 }
 

@@ -42,8 +42,13 @@ std::string csvField(std::string_view utf8) {
     return out + "\"";
 }
 
-// Reads the whole archive; nullopt (after reporting) when it cannot be read.
+// Reads the whole archive; nullopt (after reporting) when it cannot be read or is of
+// no known kind.
 std::optional<std::string> load(const std::string& path, std::ostream& err) {
+    if (!kindOf(path)) {
+        err << "unknown archive kind: '" << path << "' (expected .pro or .nol)\n";
+        return std::nullopt;
+    }
     try {
         auto bytes = readWholeFile(path);
         if (!bytes)
@@ -58,14 +63,10 @@ std::optional<std::string> load(const std::string& path, std::ostream& err) {
 } // namespace
 
 int exportArchive(const std::string& path, std::ostream& out, std::ostream& err) {
-    const auto kind = kindOf(path);
-    if (!kind) {
-        err << "unknown archive kind: '" << path << "' (expected .pro or .nol)\n";
-        return 2;
-    }
     const auto bytes = load(path, err);
     if (!bytes)
         return 2;
+    const auto kind = kindOf(path);
     const RecordLayout& layout = kind->layout;
     for (std::size_t i = 0; i < layout.fields().size(); ++i)
         out << (i ? "," : "") << layout.fields()[i].name;
@@ -81,14 +82,10 @@ int exportArchive(const std::string& path, std::ostream& out, std::ostream& err)
 }
 
 int checkArchive(const std::string& path, std::ostream& out, std::ostream& err) {
-    const auto kind = kindOf(path);
-    if (!kind) {
-        err << "unknown archive kind: '" << path << "' (expected .pro or .nol)\n";
-        return 2;
-    }
     const auto bytes = load(path, err);
     if (!bytes)
         return 2;
+    const auto kind = kindOf(path);
     const RecordLayout& layout = kind->layout;
     const std::size_t count = bytes->size() / layout.recordSize();
     const std::size_t fragment = bytes->size() % layout.recordSize();
