@@ -1,0 +1,143 @@
+#include "film_store.h"
+
+#include "file_io.h"
+#include "text_rules.h"
+
+namespace filmeria {
+namespace {
+
+constexpr std::array<const char*, kFilmTextFields> kColumns = {
+    "varTitolo",       "varNazione",     "varAnno",      "varGenere",      "varDurata", "varRegista",
+    "varDistributore", "varCast",        "varOriginale", "varSottotitoli", "varLingue", "varPrezzo",
+    "varSupporto",     "varDisponibile", "varTrama",     "varCodice",      "varWeb"};
+
+std::vector<SqlValue> trimmedTexts(const FilmRow& row) {
+    std::vector<SqlValue> values;
+    values.reserve(kFilmTextFields);
+    for (const std::string& text : row.texts)
+        values.emplace_back(SqlText{trimmed(text)});
+    return values;
+}
+
+} // namespace
+
+const std::array<const char*, kFilmTextFields>& filmColumns() {
+    return kColumns;
+}
+const char* filmColumn(FilmField field) {
+    return kColumns[static_cast<std::size_t>(field)];
+}
+
+std::string filmStorePath(const std::string& folder) {
+    return folder + "Film.db";
+}
+
+void OpenFilmStore(FilmStoreSlots& slots, const std::string& folder, const std::optional<FilmQuery>& query) {
+    slots.db.reset();
+    slots.db = std::make_unique<TSQLiteDatabase>(filmStorePath(folder));
+    if (!slots.db->HasTable("film")) {
+        slots.db->Execute(kFilmTableDefinition);
+        return;
+    }
+    if (query) {
+        slots.result.reset();
+        slots.result = slots.db->Query(query->sql, query->values);
+    }
+}
+
+FilmQuery FirstFilmQuery() {
+    return {"SELECT * FROM film LIMIT 1 OFFSET 0", {}};
+}
+
+FilmQuery PreviousFilmQuery(std::int64_t id) {
+    return {"SELECT * FROM film WHERE ID <= " + std::to_string(id) + " ORDER BY ID DESC LIMIT 1 OFFSET 1",
+            {}};
+}
+
+FilmQuery NextFilmQuery(std::int64_t id) {
+    return {"SELECT * FROM film WHERE ID > " + std::to_string(id) + " ORDER BY ID LIMIT 1", {}};
+}
+
+FilmQuery LastFilmQuery() {
+    return {"SELECT * FROM film WHERE ID = (SELECT MAX(ID) FROM film)", {}};
+}
+
+FilmQuery FilmByIdQuery(std::int64_t id) {
+    return {"SELECT * FROM film WHERE ID=" + std::to_string(id), {}};
+}
+
+FilmQuery AllFilmsQuery() {
+    return {"SELECT * FROM film", {}};
+}
+
+FilmQuery SearchFilmsQuery(FilmField column, const std::string& key) {
+    return {std::string("SELECT ") + kFilmListColumns + " FROM film WHERE " + filmColumn(column) + " LIKE ?",
+            {SqlText{"%" + trimmed(key) + "%"}}};
+}
+
+std::int64_t InsertFilm(TSQLiteDatabase& db, const FilmRow& row) {
+    db.StartTransaction();
+    std::string sql = "INSERT INTO film(ID";
+    for (const char* column : kColumns)
+        sql += std::string(",") + column;
+    sql += ",Ext) VALUES (NULL";
+    for (std::size_t i = 0; i < kFilmTextFields; ++i)
+        sql += ",?";
+    sql += ",'JPG');";
+    db.Execute(sql, trimmedTexts(row));
+    db.CommitTransaction();
+    return db.LastInsertId();
+}
+
+void UpdateFilm(TSQLiteDatabase& db, std::int64_t id, const FilmRow& row) {
+    db.StartTransaction();
+    std::string sql = "UPDATE film SET ";
+    for (std::size_t i = 0; i < kFilmTextFields; ++i)
+        sql += std::string(i ? "," : "") + kColumns[i] + "=?";
+    sql += " WHERE ID=" + std::to_string(id) + ";";
+    db.Execute(sql, trimmedTexts(row));
+    db.CommitTransaction();
+}
+
+void StorePoster(TSQLiteDatabase& db, std::int64_t id, const std::string& path) {
+    const auto bytes = readWholeFile(trimmed(path));
+    if (!bytes)
+        throw FileError("cannot open '" + trimmed(path) + "': no such file");
+    db.StoreBlob("UPDATE film SET picture = ? WHERE ID = " + std::to_string(id), *bytes);
+}
+
+void DeleteFilm(TSQLiteDatabase& db, std::int64_t id) {
+    db.Execute("DELETE FROM film WHERE ID=" + std::to_string(id));
+}
+
+void CompactFilmStore(TSQLiteDatabase& db) {
+    db.Execute("VACUUM;");
+}
+
+FilmRow ReadFilmRow(const TSQLiteTable& result) {
+    FilmRow row;
+    row.ID = result.IntegerAt(result.ColumnIndex("ID"));
+    for (std::size_t i = 0; i < kFilmTextFields; ++i)
+        row.texts[i] = result.BlobTextAt(result.ColumnIndex(kColumns[i]));
+    const int picture = result.ColumnIndex("picture");
+    if (!result.IsNullAt(picture))
+        row.picture = *result.BlobAt(picture);
+    return row;
+}
+
+std::string SanitizeFilmText(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c == ';' || c == '"')
+            c = ' ';
+    }
+    return out;
+}
+
+std::string FilmListLine(const TSQLiteTable& r) {
+    const auto text = [&](FilmField f) { return r.BlobTextAt(r.ColumnIndex(filmColumn(f))); };
+    return text(FilmField::varTitolo) + " - " + text(FilmField::varNazione) + " " + text(FilmField::varAnno) +
+           " - " + text(FilmField::varRegista);
+}
+
+} // namespace filmeria

@@ -1,0 +1,106 @@
+#pragma once
+// The access layer over the SQLite C library: one connection (TSQLiteDatabase) and one
+// query result read wholly into memory (TSQLiteTable). Every failure raises
+// ESQLiteException. Texts are Windows-1252 bytes, handed to SQLite unchanged.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <variant>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace filmeria {
+
+class ESQLiteException : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class FieldKind { Integer = 1, Numeric = 2, Text = 3, Blob = 4 };
+
+// A value bound to a "?" of a statement: SQL NULL, an integer, text bytes (TEXT storage
+// class) or blob bytes.
+struct SqlText {
+    std::string bytes;
+};
+struct SqlBlob {
+    std::string bytes;
+};
+using SqlValue = std::variant<std::monostate, std::int64_t, SqlText, SqlBlob>;
+
+class TSQLiteTable;
+
+class TSQLiteDatabase {
+public:
+    // Opens (creating when missing) and sets the PRAGMAs SYNCHRONOUS=NORMAL and temp_store = MEMORY.
+    explicit TSQLiteDatabase(const std::string& fileName);
+    ~TSQLiteDatabase(); // rolls back an open transaction, closes the connection
+    TSQLiteDatabase(const TSQLiteDatabase&) = delete;
+    TSQLiteDatabase& operator=(const TSQLiteDatabase&) = delete;
+
+    // Runs one statement that returns no rows; values bind to its "?" in order.
+    void Execute(const std::string& sql, const std::vector<SqlValue>& values = {});
+    std::unique_ptr<TSQLiteTable> Query(const std::string& sql, const std::vector<SqlValue>& values = {});
+    // Runs a statement with one "?" bound to the bytes as a blob; empty bytes are refused.
+    void StoreBlob(const std::string& sql, const std::string& bytes);
+    bool HasTable(const std::string& name);
+    std::int64_t LastInsertId() const;
+    void StartTransaction();
+    void CommitTransaction();
+    bool InTransaction() const { return inTransaction_; }
+
+    sqlite3* handle() const { return db_.get(); }
+
+private:
+    struct Close {
+        void operator()(sqlite3* db) const;
+    };
+    std::unique_ptr<sqlite3, Close> db_;
+    bool inTransaction_ = false;
+};
+
+class TSQLiteTable {
+public:
+    // Runs the query and reads every row.
+    TSQLiteTable(TSQLiteDatabase& db, const std::string& sql, const std::vector<SqlValue>& values = {});
+
+    std::uint32_t RowCount() const { return rowCount_; }
+    bool AtEnd() const { return current_ >= rowCount_; }
+    int ColumnIndex(const std::string& name) const;
+    int ColumnCount() const { return columnCount_; }
+    FieldKind KindAt(int column) const { return kinds_.at(static_cast<std::size_t>(column)); }
+
+    // The Blob cell of the current row; nullptr for an empty cell.
+    const std::string* BlobAt(int column) const;
+    std::string BlobTextAt(int column) const;
+    std::int64_t IntegerAt(int column) const;
+    bool IsNullAt(int column) const;
+    // Text of a Text-kind cell ("" when empty).
+    std::string TextAt(int column) const;
+
+    bool Next();
+    bool First();
+    bool Last();
+    bool Seek(std::uint32_t row);
+    std::uint32_t CurrentRow() const { return current_; }
+
+private:
+    struct Blob {
+        std::string bytes;
+    };
+    using Cell = std::variant<std::monostate, std::int64_t, double, std::string, Blob>;
+    const Cell& cell(int column) const;
+
+    std::vector<Cell> cells_;
+    std::vector<std::string> names_;
+    std::vector<FieldKind> kinds_;
+    int columnCount_ = 0;
+    std::uint32_t rowCount_ = 0;
+    std::uint32_t current_ = 0;
+};
+
+} // namespace filmeria

@@ -1,0 +1,197 @@
+#include "film_store.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace filmeria {
+namespace {
+
+using testing::TempFolder;
+
+template <typename F> std::string failureOf(F&& action) {
+    try {
+        action();
+    } catch (const ESQLiteException& e) {
+        return e.what();
+    }
+    return "<no failure>";
+}
+
+TEST(SQLiteAccess, EmptyResultAndColumnLookups) {
+    TempFolder dir;
+    TSQLiteDatabase db(dir.file("t.db"));
+    db.Execute("CREATE TABLE t (ID INTEGER PRIMARY KEY, Picture BLOB COLLATE NOCASE, n NUMERIC, s TEXT)");
+    auto empty = db.Query("SELECT * FROM t");
+    EXPECT_EQ(empty->RowCount(), 0u);
+    EXPECT_TRUE(empty->AtEnd());
+    EXPECT_FALSE(empty->First());
+    EXPECT_FALSE(empty->Last());
+    EXPECT_FALSE(empty->Seek(0));
+    EXPECT_EQ(failureOf([&] { empty->ColumnIndex("picture"); }), "Field picture Not found. Empty dataset");
+
+    db.Execute("INSERT INTO t VALUES (7, 'x', 2.75, 'testo')");
+    auto one = db.Query("SELECT * FROM t");
+    EXPECT_EQ(one->ColumnIndex("picture"), 1); // names without case
+    EXPECT_EQ(one->KindAt(1), FieldKind::Blob);
+    EXPECT_EQ(one->IntegerAt(2), 2); // a number truncated
+    EXPECT_EQ(failureOf([&] { one->ColumnIndex("Ext"); }), "Field not found in dataset: Ext");
+    EXPECT_EQ(failureOf([&] { one->IntegerAt(3); }), "Not an integer or numeric field");
+    EXPECT_EQ(failureOf([&] { one->BlobAt(3); }), "Not a Blob field");
+    EXPECT_TRUE(one->Next()); // on the last row: true, now at end
+    EXPECT_TRUE(one->AtEnd());
+    EXPECT_FALSE(one->Next());
+    EXPECT_EQ(failureOf([&] { one->IsNullAt(0); }), "Table is at End of File");
+}
+
+TEST(SQLiteAccess, BlobKindColumnsHoldingTexts) {
+    TempFolder dir;
+    TSQLiteDatabase db(dir.file("t.db"));
+    db.Execute("CREATE TABLE t (ID INTEGER PRIMARY KEY, v BLOB)");
+    db.Execute("INSERT INTO t VALUES (1, ?)", {SqlText{""}});
+    db.Execute("INSERT INTO t VALUES (2, ?)", {SqlText{"S\xEC"}});
+    auto r = db.Query("SELECT * FROM t ORDER BY ID");
+    EXPECT_TRUE(r->IsNullAt(1));
+    EXPECT_EQ(r->BlobAt(1), nullptr);
+    EXPECT_EQ(r->BlobTextAt(1), "");
+    r->Next();
+    EXPECT_EQ(r->BlobTextAt(1), "S\xEC");
+}
+
+TEST(SQLiteAccess, FailureMessages) {
+    TempFolder dir;
+    auto db = std::make_unique<TSQLiteDatabase>(dir.file("t.db"));
+    db->Execute("CREATE TABLE t (ID INTEGER PRIMARY KEY, v BLOB)");
+    db->Execute("INSERT INTO t VALUES (1, NULL)");
+    EXPECT_EQ(failureOf([&] { db->Execute("SELECT * FROM t"); }),
+              "Error executing SQL statement \"SELECT * FROM t\" : another row available");
+    EXPECT_EQ(failureOf([&] { db->Execute("SELEC x"); }),
+              "Error executing SQL \"SELEC x\" : near \"SELEC\": syntax error");
+    EXPECT_EQ(failureOf([&] { db->StoreBlob("UPDATE t SET v = ? WHERE ID = 1", ""); }),
+              "Error getting memory to save blob");
+    EXPECT_EQ(failureOf([&] {
+                  db->StoreBlob("UPDATE t SET v = 1", "x");
+              }).rfind("SQL must include a ? parameter", 0),
+              0u);
+    EXPECT_TRUE(db->Query("SELECT * FROM t")->IsNullAt(1)); // the empty blob changed nothing
+
+    db->StartTransaction();
+    EXPECT_EQ(failureOf([&] { db->StartTransaction(); }), "Transaction already open");
+    db->Execute("INSERT INTO t VALUES (2, NULL)");
+    db.reset(); // the destructor rolls back
+    TSQLiteDatabase again(dir.file("t.db"));
+    EXPECT_EQ(again.Query("SELECT * FROM t")->RowCount(), 1u);
+    EXPECT_TRUE(again.HasTable("T"));
+    EXPECT_FALSE(again.HasTable("film"));
+}
+
+class FilmStore : public ::testing::Test {
+protected:
+    FilmRow film(const std::string& title) {
+        FilmRow row;
+        row[FilmField::varTitolo] = title;
+        row[FilmField::varCodice] = "C-" + title;
+        row[FilmField::varDisponibile] = "S\xEC";
+        return row;
+    }
+    std::int64_t insert(const std::string& title) {
+        OpenFilmStore(slots, dir.folder());
+        return InsertFilm(*slots.db, film(title));
+    }
+    std::vector<std::string> titles(const FilmQuery& q) {
+        OpenFilmStore(slots, dir.folder(), q);
+        std::vector<std::string> out;
+        for (bool ok = slots.result->First(); ok && !slots.result->AtEnd(); slots.result->Next())
+            out.push_back(slots.result->BlobTextAt(slots.result->ColumnIndex("varTitolo")));
+        return out;
+    }
+    TempFolder dir;
+    FilmStoreSlots slots;
+};
+
+TEST_F(FilmStore, NumbersAndNavigationQueries) {
+    for (const char* t : {"uno", "due", "tre", "quattro", "cinque"})
+        insert(t);
+    OpenFilmStore(slots, dir.folder());
+    DeleteFilm(*slots.db, 4);
+    EXPECT_EQ(titles(PreviousFilmQuery(4)), std::vector<std::string>{"due"}); // one film skipped
+    EXPECT_EQ(titles(PreviousFilmQuery(1)), std::vector<std::string>{});
+    EXPECT_EQ(titles(NextFilmQuery(5)), std::vector<std::string>{});
+    EXPECT_EQ(titles(NextFilmQuery(3)), std::vector<std::string>{"cinque"});
+    EXPECT_EQ(titles(LastFilmQuery()), std::vector<std::string>{"cinque"});
+    OpenFilmStore(slots, dir.folder());
+    DeleteFilm(*slots.db, 5);
+    EXPECT_EQ(insert("sei"), 4); // the highest number is given again
+}
+
+TEST_F(FilmStore, ValuesAreStoredAsTypedTextsAndKeysAreBound) {
+    FilmRow row = film("  Titolo ");
+    row[FilmField::varTrama] = "\r\n riga uno\r\nriga due \r\n";
+    row[FilmField::varNazione] = "varTitolo"; // a value equal to a column name is stored as itself
+    row[FilmField::varCast] = SanitizeFilmText("Un \"cast\"; nuovo");
+    OpenFilmStore(slots, dir.folder());
+    const std::int64_t id = InsertFilm(*slots.db, row);
+    UpdateFilm(*slots.db, id, row);
+    OpenFilmStore(slots, dir.folder(), FilmByIdQuery(id));
+    const FilmRow back = ReadFilmRow(*slots.result);
+    EXPECT_EQ(back[FilmField::varTitolo], "Titolo");
+    EXPECT_EQ(back[FilmField::varTrama], "riga uno\r\nriga due");
+    EXPECT_EQ(back[FilmField::varNazione], "varTitolo");
+    EXPECT_EQ(back[FilmField::varCast], "Un  cast   nuovo");
+    EXPECT_EQ(back[FilmField::varDisponibile], "S\xEC");
+    EXPECT_FALSE(back.picture.has_value());
+
+    auto types = slots.db->Query("SELECT typeof(varTitolo), typeof(Picture), Ext FROM film");
+    EXPECT_EQ(types->TextAt(0), "text");
+    EXPECT_EQ(types->TextAt(1), "null");
+    EXPECT_EQ(types->TextAt(2), "JPG");
+
+    EXPECT_EQ(titles(SearchFilmsQuery(FilmField::varCast, "\"cast\"")), std::vector<std::string>{});
+    insert("Il \"grande\" freddo");
+    EXPECT_EQ(titles(SearchFilmsQuery(FilmField::varTitolo, "\"GRANDE\"")),
+              std::vector<std::string>{"Il \"grande\" freddo"}); // a quote in the key is searched for
+}
+
+TEST_F(FilmStore, LikeSearchAndTheAvailabilityFilter) {
+    for (const char* t : {"abc", "a-c", "ABC", "ac",
+                          "\xC0"
+                          "bc"})
+        insert(t);
+    EXPECT_EQ(titles(SearchFilmsQuery(FilmField::varTitolo, "a_c")),
+              (std::vector<std::string>{"abc", "a-c", "ABC"}));
+    EXPECT_EQ(titles(SearchFilmsQuery(FilmField::varTitolo, "\xE0"
+                                                            "b")),
+              std::vector<std::string>{});
+    EXPECT_EQ(titles(SearchFilmsQuery(FilmField::varTitolo, "  ")).size(), 5u); // an empty key: every film
+
+    OpenFilmStore(slots, dir.folder());
+    slots.db->Execute("UPDATE film SET varDisponibile = 'No' WHERE varTitolo = 'abc'");
+    slots.db->Execute("UPDATE film SET varDisponibile = '' WHERE varTitolo = 'ac'");
+    EXPECT_EQ(titles({"SELECT * FROM film WHERE varDisponibile <> \"No\" ", {}}).size(), 4u);
+}
+
+TEST_F(FilmStore, PostersAndTheFileSeenByTheSqliteShell) {
+    const std::int64_t id = insert("Locandina");
+    dir.write("poster.jpg", std::string("\xFF\xD8\xFF\xE0 jpeg bytes \0 with a zero", 28));
+    OpenFilmStore(slots, dir.folder());
+    StorePoster(*slots.db, id, " " + dir.file("poster.jpg") + " ");
+    EXPECT_THROW(StorePoster(*slots.db, id, dir.file("missing.jpg")), std::exception);
+    OpenFilmStore(slots, dir.folder(), FilmByIdQuery(id));
+    EXPECT_EQ(ReadFilmRow(*slots.result).picture, dir.read("poster.jpg"));
+    slots = {};
+
+    const std::string command =
+        "sqlite3 '" + dir.file("Film.db") + "' \".schema film\" \"SELECT hex(varCodice) FROM film\" 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    ASSERT_TRUE(pipe);
+    std::string output;
+    char buffer[512];
+    while (fgets(buffer, sizeof buffer, pipe.get()))
+        output += buffer;
+    EXPECT_EQ(output, std::string(kFilmTableDefinition) + ";\n" + "432D4C6F63616E64696E61\n");
+}
+
+} // namespace
+} // namespace filmeria
