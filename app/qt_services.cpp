@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
@@ -38,8 +40,10 @@ void QtDialogs::errorReport(QWidget* parent, const QString& text) {
     showBox(parent, QMessageBox::Critical, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
 }
 
-int QtDialogs::exec(QDialog& dialog) {
-    return dialog.exec();
+int QtDialogs::exec(QDialog& dialog) { return dialog.exec(); }
+
+QString QtDialogs::openFile(QWidget* parent, const QString& title, const QString& filters) {
+    return QFileDialog::getOpenFileName(parent, title, QString(), filters);
 }
 
 bool DesktopShell::open(const QString& target, ShellVerb) {

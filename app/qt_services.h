@@ -11,6 +11,7 @@ public:
     void refusal(QWidget* parent, const QString& text) override;
     void errorReport(QWidget* parent, const QString& text) override;
     int exec(QDialog& dialog) override;
+    QString openFile(QWidget* parent, const QString& title, const QString& filters) override;
 };
 
 class DesktopShell final : public Shell {

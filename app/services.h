@@ -24,6 +24,8 @@ public:
     virtual void errorReport(QWidget* parent, const QString& text) = 0;
     // Shows a dialog modally and returns its result.
     virtual int exec(QDialog& dialog) = 0;
+    // The file-open dialog; "" when the operator cancels. Filters in the toolkit's form.
+    virtual QString openFile(QWidget* parent, const QString& title, const QString& filters) = 0;
 };
 
 enum class ShellVerb { Default, Open };

@@ -1,38 +1,613 @@
 #include "Films.h"
 
+#include "HelpForm.h"
+#include "RicercaFilm.h"
+#include "Zoom.h"
+#include "action_guard.h"
+#include "amount_fields.h"
+#include "busy_cursor.h"
+#include "enter_keys.h"
+#include "field_highlight.h"
 #include "picture_buttons.h"
 #include "program_formats.h"
+#include "qt_text.h"
+#include "screen_set.h"
 #include "screen_style.h"
 #include "services.h"
 #include "status_panel.h"
+#include "text_rules.h"
+#include "web_address.h"
 
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
+#include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace filmeria {
+namespace {
+
+const QStringList kGenres = {
+    "Animazione", "Avventura",     "Azione",        "Colossal",     "Comico",           "Commedia",
+    "Didattico",  "Documentario",  "Drammatico",    "Erotico",      "Fantascienza",     "Fantastico",
+    "Favola per bambini", "Giallo", "Grottesco",    "Guerra",       "Hard",             "Hobby e sport",
+    "Horror",     "Musicale",      "Noir",          "Poliziesco",   "Pulp fiction",     "Sentimentale",
+    "Serial TV",  "Spionaggio",    "Storico",       "Thriller",     "Tragicommedia",    "Video amatoriale",
+    "Western"};
+const QStringList kMedia = {"DivX", "DVD", "Pellicola", "Super video CD", "Video CD", "Videocassetta"};
+const QString kPosterDialogTitle = QStringLiteral("Selezionare un'immagine in formato JPEG e premere Apri:");
+const QString kPosterFilters =
+    QStringLiteral("File JPEG (*.jpg *.jpeg);;JPG (*.jpg);;JPEG (*.jpeg)");
+
+QLabel* caption(QWidget* parent, const QString& text, QRect geometry) {
+    auto* l = new QLabel(text, parent);
+    l->setFont(style::verdana(7));
+    style::setTextColour(l, style::kNavy);
+    l->setGeometry(geometry);
+    return l;
+}
+
+QLineEdit* edit(QWidget* parent, const char* name, QRect geometry, int maxLength = 32767) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setFont(style::verdana(8, true));
+    e->setMaxLength(maxLength);
+    e->setGeometry(geometry);
+    acceptOnlyCp1252(e);
+    highlightOnFocus(e, style::kMoneyGreen);
+    return e;
+}
+
+QComboBox* combo(QWidget* parent, const char* name, QRect geometry, const QStringList& items, bool editable = true) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(QLatin1String(name));
+    c->setFont(style::verdana(8, true));
+    c->setEditable(editable);
+    c->addItems(items);
+    if (editable) {
+        c->setInsertPolicy(QComboBox::NoInsert);
+        acceptOnlyCp1252(c->lineEdit());
+    }
+    c->setGeometry(geometry);
+    highlightOnFocus(c, style::kMoneyGreen);
+    return c;
+}
+
+// The availability list is picked from, never typed into.
+class NoTyping final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        return !text.isEmpty() && text.at(0).unicode() >= 0x20;
+    }
+};
+
+} // namespace
 
 TfrmFilms::TfrmFilms(Services& services, ScreenSet& screens)
-    : WorkScreen(screens, QStringLiteral(" Filmeria Pro - Archivio film"),
-                 QStringLiteral(":/pictures/tile86x45.png"), QSize(779, 536))
+    : WorkScreen(screens, QStringLiteral(" Filmeria Pro - Archivio film"), QStringLiteral(":/pictures/tile86x45.png"),
+                 QSize(779, 536))
     , services_(services) {
     setObjectName("frmFilms");
     useProgramFormats();
     panInfo = makeStatusPanel(grpContainer, StatusPanelKind::Navy);
     panInfo->setGeometry(0, 514, 779, 22);
-
-    imgEsci = new QLabel(grpContainer);
-    imgEsci->setObjectName("imgEsci");
-    imgEsci->setPixmap(QPixmap(QStringLiteral(":/pictures/icon_esci.png")));
-    imgEsci->setGeometry(725, 460, 32, 32);
-    lblEsci = new QLabel(QStringLiteral("Esci"), grpContainer);
-    lblEsci->setObjectName("lblEsci");
-    lblEsci->setGeometry(725, 492, 40, 16);
-
     buttons_ = new PictureButtons(this, services_.dialogs, panInfo, style::kNavy);
-    buttons_->add(imgEsci, lblEsci, QStringLiteral(" Esce dalla schermata di lavoro corrente."),
-                  [this] { close(); });
-    buttons_->addResetArea(this);
-    buttons_->addResetArea(grpContainer);
+    buildFields();
+    buildPoster();
+    buildCommands();
+    for (QWidget* area : {static_cast<QWidget*>(this), static_cast<QWidget*>(grpContainer),
+                          static_cast<QWidget*>(grpControlli), static_cast<QWidget*>(grpFoto),
+                          static_cast<QWidget*>(grpPrezzo), static_cast<QWidget*>(grpProdotto)})
+        buttons_->addResetArea(area);
+}
+
+void TfrmFilms::buildFields() {
+    grpProdotto = new QGroupBox(grpContainer);
+    grpProdotto->setObjectName("grpProdotto");
+    grpProdotto->setGeometry(8, 4, 360, 504);
+    QWidget* g = grpProdotto;
+    const int left = 10;
+    const int right = 184;
+    const int half = 166;
+    const int full = 340;
+    const auto row = [](int k) { return 8 + k * 40; };
+    caption(g, QStringLiteral("Titolo film"), {left, row(0), full, 14});
+    txtTitolo = edit(g, "txtTitolo", {left, row(0) + 14, full, 22});
+    QPalette maroon = txtTitolo->palette();
+    maroon.setColor(QPalette::Text, QColor(128, 0, 0));
+    txtTitolo->setPalette(maroon);
+    caption(g, QStringLiteral("Nazione"), {left, row(1), half, 14});
+    txtNazione = edit(g, "txtNazione", {left, row(1) + 14, half, 22});
+    caption(g, QStringLiteral("Anno"), {right, row(1), half, 14});
+    txtAnno = edit(g, "txtAnno", {right, row(1) + 14, half, 22});
+    caption(g, QStringLiteral("Genere"), {left, row(2), half, 14});
+    txtGenere = combo(g, "txtGenere", {left, row(2) + 14, half, 22}, kGenres, true);
+    caption(g, QStringLiteral("Durata"), {right, row(2), half, 14});
+    txtDurata = edit(g, "txtDurata", {right, row(2) + 14, half, 22});
+    caption(g, QStringLiteral("Regista"), {left, row(3), half, 14});
+    txtRegista = edit(g, "txtRegista", {left, row(3) + 14, half, 22});
+    caption(g, QStringLiteral("Distributore"), {right, row(3), half, 14});
+    txtDistributore = edit(g, "txtDistributore", {right, row(3) + 14, half, 22});
+    caption(g, QStringLiteral("Cast"), {left, row(4), full, 14});
+    txtCast = edit(g, "txtCast", {left, row(4) + 14, full, 22});
+    caption(g, QStringLiteral("Titolo originale"), {left, row(5), full, 14});
+    txtOriginale = edit(g, "txtOriginale", {left, row(5) + 14, full, 22});
+    caption(g, QStringLiteral("Sottotitoli"), {left, row(6), half, 14});
+    txtSottotitoli = edit(g, "txtSottotitoli", {left, row(6) + 14, half, 22});
+    caption(g, QStringLiteral("Lingue audio"), {right, row(6), half, 14});
+    txtLingue = edit(g, "txtLingue", {right, row(6) + 14, half, 22});
+    caption(g, QStringLiteral("Prezzo"), {left, row(7), half, 14});
+    txtPrezzo = edit(g, "txtPrezzo", {left, row(7) + 14, half, 22}, 16);
+    txtPrezzo->setAlignment(Qt::AlignRight);
+    caption(g, QStringLiteral("Supporto"), {right, row(7), half, 14});
+    txtSupporto = combo(g, "txtSupporto", {right, row(7) + 14, half, 22}, kMedia, true);
+    caption(g, QStringLiteral("Disponibile"), {left, row(8), half, 14});
+    txtDisponibile = combo(g, "txtDisponibile", {left, row(8) + 14, half, 22}, {"No", QString::fromUtf8("Sì")}, true);
+    txtDisponibile->lineEdit()->setReadOnly(true);
+    txtDisponibile->installEventFilter(new NoTyping(txtDisponibile));
+    txtDisponibile->lineEdit()->installEventFilter(new NoTyping(txtDisponibile));
+    caption(g, QStringLiteral("Trama"), {left, row(9), full, 14});
+    txtTrama = new QPlainTextEdit(g);
+    txtTrama->setObjectName("txtTrama");
+    txtTrama->setFont(style::verdana(8, true));
+    txtTrama->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtTrama->setTabChangesFocus(true);
+    txtTrama->setGeometry(left, row(9) + 14, full, 480 - row(9) - 14 + 16);
+    acceptOnlyCp1252(txtTrama);
+    highlightOnFocus(txtTrama, style::kMoneyGreen);
+
+    grpPrezzo = new QGroupBox(grpContainer);
+    grpPrezzo->setObjectName("grpPrezzo");
+    grpPrezzo->setGeometry(376, 404, 261, 104);
+    caption(grpPrezzo, QStringLiteral("Codice:"), {10, 8, 240, 14});
+    txtCodice = edit(grpPrezzo, "txtCodice", {10, 22, 240, 22});
+    caption(grpPrezzo, QStringLiteral("Sito Web:"), {10, 52, 240, 14});
+    txtWeb = edit(grpPrezzo, "txtWeb", {10, 66, 190, 22});
+    cmdWeb = new QPushButton(QStringLiteral("Vai"), grpPrezzo);
+    cmdWeb->setObjectName("cmdWeb");
+    cmdWeb->setGeometry(204, 65, 46, 24);
+    cmdWeb->setFocusPolicy(Qt::NoFocus);
+    cmdWeb->setEnabled(false);
+
+    makeAmountField(txtPrezzo, AmountKind::RowMoney, services_.dialogs, this);
+    chainOnEnter({txtTitolo, txtNazione, txtAnno, txtGenere, txtDurata, txtRegista, txtDistributore, txtCast,
+                  txtOriginale, txtSottotitoli, txtLingue, txtPrezzo, txtSupporto, txtDisponibile});
+    onEnter(txtDisponibile, services_.dialogs, [] {}); // the chain stops here
+    chainOnEnter({txtTrama, txtCodice, txtWeb, txtTitolo});
+    const QWidget* order[] = {txtTitolo,     txtNazione,  txtAnno,    txtGenere,      txtDurata,   txtRegista,
+                              txtDistributore, txtCast,   txtOriginale, txtSottotitoli, txtLingue, txtPrezzo,
+                              txtSupporto,   txtDisponibile, txtTrama, txtCodice,     txtWeb};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+
+    connect(txtWeb, &QLineEdit::textChanged, this, [this](const QString& text) { cmdWeb->setEnabled(!text.isEmpty()); });
+    connect(txtWeb, &QLineEdit::editingFinished, this, [this] { normaliseWebAddress(); });
+    connect(cmdWeb, &QPushButton::clicked, this, [this] { runGuarded(services_.dialogs, this, [this] { openWebSite(); }); });
+    buttons_->addStatusText(cmdWeb, QStringLiteral(" Visita il sito Internet dedicato al film."));
+}
+
+void TfrmFilms::buildPoster() {
+    grpFoto = new QGroupBox(grpContainer);
+    grpFoto->setObjectName("grpFoto");
+    grpFoto->setGeometry(376, 4, 261, 396);
+    imgFoto = new QLabel(grpFoto);
+    imgFoto->setObjectName("imgFoto");
+    imgFoto->setGeometry(8, 10, 245, 328);
+    imgFoto->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    imgFoto->setFrameStyle(QFrame::Box);
+    imgTemp = new QLabel(grpFoto);
+    imgTemp->setObjectName("imgTemp");
+    imgTemp->setPixmap(QPixmap(QStringLiteral(":/pictures/poster_placeholder.png")));
+    imgTemp->hide();
+    imgZoom = new QLabel(grpFoto);
+    imgZoom->setObjectName("imgZoom");
+    imgZoom->setPixmap(QPixmap(QStringLiteral(":/pictures/icon_zoom.png")));
+    imgZoom->setToolTip(QStringLiteral(" Visualizza locandina nelle sue dimensioni reali "));
+    imgZoom->setGeometry(228, 313, 22, 22);
+    cmdFoto = new QPushButton(QStringLiteral("Importa foto locandina"), grpFoto);
+    cmdFoto->setObjectName("cmdFoto");
+    cmdFoto->setFocusPolicy(Qt::NoFocus);
+    cmdFoto->setGeometry(8, 348, 245, 36);
+    txtFoto = new QLineEdit(grpFoto);
+    txtFoto->setObjectName("txtFoto");
+    txtFoto->setReadOnly(true);
+    txtFoto->setMaxLength(255);
+    txtFoto->hide();
+    connect(cmdFoto, &QPushButton::clicked, this, [this] { runGuarded(services_.dialogs, this, [this] { choosePoster(); }); });
+    buttons_->add(imgZoom, nullptr, {}, [this] { zoom(); });
+}
+
+void TfrmFilms::buildCommands() {
+    grpControlli = new QGroupBox(grpContainer);
+    grpControlli->setObjectName("grpControlli");
+    grpControlli->setGeometry(645, 4, 126, 452);
+    const struct {
+        const char* image;
+        const char* label;
+        const char* caption;
+        const char* picture;
+        const char* status;
+        std::function<void()> action;
+    } commands[] = {
+        {"imgNuovo", "lblNuovo", "Nuovo", ":/pictures/cmd_nuovo.png",
+         " Prepara la schermata ad accogliere una nuova scheda.", [this] { ClearCard(); }},
+        {"imgSalva", "lblSalva", "Salva", ":/pictures/cmd_salva.png",
+         " Salva in archivio i dati relativi alla scheda corrente oppure aggiorna la scheda esistente.",
+         [this] { save(); }},
+        {"imgTrova", "lblTrova", "Cerca", ":/pictures/cmd_trova.png", " Cerca una scheda in archivio.",
+         [this] { search(); }},
+        // The Word export of the card comes with the office exports.
+        {"imgEsporta", "lblEsporta", "Esporta scheda", ":/pictures/cmd_word.png",
+         " Esporta la scheda corrente in un file di Microsoft Word.", [] {}},
+        {"imgRiepilogo", "lblRiepilogo", "Cerca sul Web", ":/pictures/icon_web16.png",
+         " Cerca sul Web, tramite Google, informazioni relative al film corrente.", [this] { searchWeb(); }},
+        {"imgElimina", "lblElimina", "Elimina", ":/pictures/cmd_elimina.png",
+         " Elimina dall'archivio la scheda corrente.", [this] { deleteFilm(); }},
+        {"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png", " Visualizza la guida in linea.",
+         [this] { screens_.helpForm().showTopic(HelpTopicId::Films); }},
+        {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png", " Esce dalla schermata di lavoro corrente.",
+         [this] { close(); }},
+    };
+    int y = 34;
+    for (const auto& c : commands) {
+        auto* image = new QLabel(grpControlli);
+        image->setObjectName(QLatin1String(c.image));
+        image->setPixmap(QPixmap(QLatin1String(c.picture)));
+        image->setAlignment(Qt::AlignCenter);
+        image->setGeometry(47, y, 32, 32);
+        auto* label = new QLabel(QString::fromUtf8(c.caption), grpControlli);
+        label->setObjectName(QLatin1String(c.label));
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(4, y + 33, 118, 16);
+        buttons_->add(image, label, QString::fromUtf8(c.status), c.action);
+        y += 52;
+    }
+    imgVacuum = new QLabel(grpControlli);
+    imgVacuum->setObjectName("imgVacuum");
+    imgVacuum->setPixmap(QPixmap(QStringLiteral(":/pictures/icon_vacuum.png")));
+    imgVacuum->setToolTip(QStringLiteral(" Ottimizza archivio "));
+    imgVacuum->setGeometry(96, 6, 24, 24);
+    buttons_->add(imgVacuum, nullptr, {}, [this] { compact(); });
+
+    const struct {
+        QLabel** arrow;
+        const char* name;
+        const char* picture;
+        const char* hint;
+        int x;
+        std::function<void()> action;
+    } arrows[] = {
+        {&imgPrimo, "imgPrimo", ":/pictures/arrow_primo.png", " Prima scheda ", 645, [this] { navigate(FirstFilmQuery()); }},
+        {&imgIndietro, "imgIndietro", ":/pictures/arrow_indietro.png", " Scheda precedente ", 671,
+         [this] {
+             const QString box = lblPosizione->text().trimmed();
+             navigate(box.isEmpty() ? FirstFilmQuery() : PreviousFilmQuery(box.toLongLong()));
+         }},
+        {&imgAvanti, "imgAvanti", ":/pictures/arrow_avanti.png", " Scheda successiva ", 721,
+         [this] {
+             const QString box = lblPosizione->text().trimmed();
+             navigate(box.isEmpty() ? FirstFilmQuery() : NextFilmQuery(box.toLongLong()));
+         }},
+        {&imgUltimo, "imgUltimo", ":/pictures/arrow_ultimo.png", " Ultima scheda ", 747, [this] { navigate(LastFilmQuery()); }},
+    };
+    for (const auto& a : arrows) {
+        *a.arrow = new QLabel(grpContainer);
+        (*a.arrow)->setObjectName(QLatin1String(a.name));
+        (*a.arrow)->setPixmap(QPixmap(QLatin1String(a.picture)));
+        (*a.arrow)->setToolTip(QLatin1String(a.hint));
+        (*a.arrow)->setGeometry(a.x, 466, 24, 24);
+        buttons_->add(*a.arrow, nullptr, {}, a.action);
+    }
+    lblPosizione = new QLabel(grpContainer);
+    lblPosizione->setObjectName("lblPosizione");
+    lblPosizione->setFont(style::verdana(9, true));
+    lblPosizione->setAlignment(Qt::AlignCenter);
+    lblPosizione->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    style::setBackground(lblPosizione, style::kWhite);
+    lblPosizione->setGeometry(696, 466, 24, 24);
+    lblPosizione->setMinimumWidth(24);
+}
+
+std::string TfrmFilms::folder() const { return services_.folder.toStdString(); }
+
+std::vector<std::pair<FilmField, QWidget*>> TfrmFilms::filmFields() const {
+    return {{FilmField::varTitolo, txtTitolo},         {FilmField::varNazione, txtNazione},
+            {FilmField::varAnno, txtAnno},             {FilmField::varGenere, txtGenere},
+            {FilmField::varDurata, txtDurata},         {FilmField::varRegista, txtRegista},
+            {FilmField::varDistributore, txtDistributore}, {FilmField::varCast, txtCast},
+            {FilmField::varOriginale, txtOriginale},   {FilmField::varSottotitoli, txtSottotitoli},
+            {FilmField::varLingue, txtLingue},         {FilmField::varPrezzo, txtPrezzo},
+            {FilmField::varSupporto, txtSupporto},     {FilmField::varDisponibile, txtDisponibile},
+            {FilmField::varTrama, txtTrama},           {FilmField::varCodice, txtCodice},
+            {FilmField::varWeb, txtWeb}};
+}
+
+QString TfrmFilms::fieldText(FilmField field) const {
+    for (const auto& [f, w] : filmFields()) {
+        if (f != field)
+            continue;
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            return e->text();
+        if (auto* c = qobject_cast<QComboBox*>(w))
+            return c->currentText();
+        // The plot keeps Windows line breaks in the archive.
+        return static_cast<QPlainTextEdit*>(w)->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    }
+    return {};
+}
+
+void TfrmFilms::setFieldText(FilmField field, const QString& text) {
+    for (const auto& [f, w] : filmFields()) {
+        if (f != field)
+            continue;
+        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            e->setText(text);
+        } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+            c->setEditText(text); // the lists take any text, listed or not
+        } else {
+            static_cast<QPlainTextEdit*>(w)->setPlainText(displayText(text));
+        }
+    }
+}
+
+FilmRow TfrmFilms::rowFromCard() const {
+    FilmRow row;
+    for (const auto& [f, w] : filmFields())
+        row[f] = toCp1252(fieldText(f));
+    return row;
+}
+
+void TfrmFilms::setPoster(const QPixmap& picture) {
+    poster_ = picture;
+    if (picture.isNull()) {
+        imgFoto->clear();
+        return;
+    }
+    // A larger picture is shrunk to fit keeping its proportions; a smaller one keeps its size.
+    const QSize area = imgFoto->size();
+    imgFoto->setPixmap(picture.width() > area.width() || picture.height() > area.height()
+                           ? picture.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                           : picture);
+}
+
+void TfrmFilms::showPlaceholderIfEmpty() {
+    if (poster_.isNull())
+        setPoster(imgTemp->pixmap());
+}
+
+void TfrmFilms::ShowFilmOnCard(const TSQLiteTable& result) {
+    setPoster({});
+    txtFoto->clear();
+    const FilmRow row = ReadFilmRow(result);
+    lblPosizione->setText(QString::number(row.ID));
+    for (const auto& [f, w] : filmFields())
+        setFieldText(f, fromCp1252(row[f]));
+    if (row.picture) {
+        QPixmap picture;
+        if (!picture.loadFromData(reinterpret_cast<const uchar*>(row.picture->data()),
+                                  static_cast<uint>(row.picture->size()), "JPEG"))
+            throw std::runtime_error("Impossibile visualizzare la locandina: l'immagine JPEG non è valida");
+        setPoster(picture);
+    }
+}
+
+void TfrmFilms::showFilmById(std::int64_t id) {
+    if (OpenFilmStore(slots_, folder(), FilmByIdQuery(id)) && slots_.result->First())
+        ShowFilmOnCard(*slots_.result);
+    showPlaceholderIfEmpty();
+}
+
+void TfrmFilms::ClearCard() {
+    setPoster(imgTemp->pixmap());
+    lblPosizione->clear();
+    txtFoto->clear();
+    for (const auto& [f, w] : filmFields())
+        setFieldText(f, QString());
+    txtDisponibile->setCurrentText(QString::fromUtf8("Sì"));
+    txtWeb->setText(QStringLiteral("http://"));
+    txtTitolo->setFocus();
+}
+
+void TfrmFilms::openFirst() {
+    if (OpenFilmStore(slots_, folder(), FirstFilmQuery()) && slots_.result->First())
+        ShowFilmOnCard(*slots_.result);
+    showPlaceholderIfEmpty();
+}
+
+void TfrmFilms::showEvent(QShowEvent* event) {
+    WorkScreen::showEvent(event);
+    if (event->spontaneous())
+        return;
+    runGuarded(services_.dialogs, this, [this] { openFirst(); });
+    ClearCard();
+}
+
+void TfrmFilms::closeEvent(QCloseEvent* event) {
+    try {
+        OpenFilmStore(slots_, folder(), FirstFilmQuery());
+    } catch (const std::exception&) {
+        // Closing goes on whatever the archive says.
+    }
+    WorkScreen::closeEvent(event);
+}
+
+void TfrmFilms::navigate(const FilmQuery& query) {
+    if (OpenFilmStore(slots_, folder(), query) && slots_.result->First())
+        ShowFilmOnCard(*slots_.result);
+    showPlaceholderIfEmpty();
+}
+
+void TfrmFilms::save() {
+    OpenFilmStore(slots_, folder());
+    BusyCursor busy;
+    for (const auto& [f, w] : filmFields())
+        setFieldText(f, fromCp1252(SanitizeFilmText(toCp1252(fieldText(f)))));
+    if (lblPosizione->text().trimmed().isEmpty())
+        saveNew();
+    else
+        saveChanges();
+    showPlaceholderIfEmpty();
+}
+
+void TfrmFilms::saveNew() {
+    if (trimmed(toCp1252(txtTitolo->text())).empty()) {
+        services_.dialogs.information(
+            this, QString::fromUtf8("Per poter salvare la scheda corrente è necessario indicare il titolo del film."));
+        txtTitolo->setFocus();
+        return;
+    }
+    if (trimmed(toCp1252(txtCodice->text())).empty()) {
+        services_.dialogs.information(this, QString::fromUtf8("Per poter salvare la scheda corrente è necessario "
+                                                              "indicare il codice identificativo del film."));
+        txtCodice->setFocus();
+        return;
+    }
+    try {
+        const std::int64_t id = InsertFilm(*slots_.db, rowFromCard());
+        if (!trimmed(toCp1252(txtFoto->text())).empty())
+            StorePoster(*slots_.db, id, toCp1252(txtFoto->text()));
+        slots_.result = slots_.db->Query(FilmByIdQuery(id).sql);
+        slots_.result->Last();
+        ShowFilmOnCard(*slots_.result);
+        services_.dialogs.information(this, QStringLiteral("La scheda n. ") + lblPosizione->text().trimmed() +
+                                                QString::fromUtf8(" è stata inserita in archivio."));
+    } catch (const std::exception&) {
+        ClearCard();
+    }
+}
+
+void TfrmFilms::saveChanges() {
+    if (trimmed(toCp1252(txtTitolo->text())).empty()) {
+        services_.dialogs.information(
+            this, QString::fromUtf8("Per poter aggiornare la scheda corrente è necessario indicare il titolo del film."));
+        txtTitolo->setFocus();
+        return;
+    }
+    if (trimmed(toCp1252(txtCodice->text())).empty()) {
+        services_.dialogs.information(this, QString::fromUtf8("Per poter aggiornare la scheda corrente è necessario "
+                                                              "indicare il codice identificativo del film."));
+        txtCodice->setFocus();
+        return;
+    }
+    try {
+        slots_.result = slots_.db->Query(FilmByIdQuery(lblPosizione->text().trimmed().toLongLong()).sql);
+        const std::int64_t id = slots_.result->IntegerAt(slots_.result->ColumnIndex("ID"));
+        UpdateFilm(*slots_.db, id, rowFromCard());
+        if (!trimmed(toCp1252(txtFoto->text())).empty())
+            StorePoster(*slots_.db, id, toCp1252(txtFoto->text()));
+        txtFoto->clear();
+        services_.dialogs.information(this, QStringLiteral("Le modifiche apportate alla scheda n. ") +
+                                                lblPosizione->text().trimmed() +
+                                                QStringLiteral(" sono state inserite in archivio."));
+    } catch (const std::exception&) {
+        ClearCard();
+    }
+}
+
+void TfrmFilms::deleteFilm() {
+    if (lblPosizione->text().trimmed().isEmpty()) {
+        services_.dialogs.information(this, QString::fromUtf8("L'operazione di cancellazione non è applicabile in "
+                                                              "quanto la scheda corrente non è ancora stata "
+                                                              "inserita in archivio."));
+        return;
+    }
+    try {
+        if (!services_.dialogs.confirm(this, QStringLiteral("Conferma cancellazione scheda"),
+                                       QStringLiteral("Si vuole proprio eliminare la scheda corrente?")))
+            return;
+        if (!slots_.db)
+            OpenFilmStore(slots_, folder());
+        DeleteFilm(*slots_.db, lblPosizione->text().trimmed().toLongLong());
+        slots_.result = slots_.db->Query(FirstFilmQuery().sql);
+        slots_.result->First();
+    } catch (const std::exception&) {
+        // The card is cleared all the same.
+    }
+    ClearCard();
+}
+
+void TfrmFilms::search() {
+    ClearCard();
+    try {
+        OpenFilmStore(slots_, folder(), FirstFilmQuery());
+        services_.dialogs.exec(screens_.ricercaFilm());
+    } catch (const std::exception&) {
+        // The search simply does not open.
+    }
+}
+
+void TfrmFilms::searchWeb() {
+    const std::string title = trimmed(toCp1252(txtTitolo->text()));
+    if (title.empty()) {
+        services_.dialogs.information(
+            this, QString::fromUtf8("Per poter effettuare una ricerca sul Web è necessario indicare il titolo del film."));
+        txtTitolo->setFocus();
+        return;
+    }
+    BusyCursor busy;
+    services_.shell.open(QString::fromStdString(webSearchAddress(title)), ShellVerb::Open);
+}
+
+void TfrmFilms::openWebSite() {
+    BusyCursor busy;
+    services_.shell.open(fromCp1252(trimmed(toCp1252(txtWeb->text()))), ShellVerb::Open);
+}
+
+void TfrmFilms::normaliseWebAddress() {
+    const QString normal = fromCp1252(normalisedWebAddress(toCp1252(txtWeb->text())));
+    if (normal != txtWeb->text())
+        txtWeb->setText(normal);
+}
+
+void TfrmFilms::choosePoster() {
+    const QString path = services_.dialogs.openFile(this, kPosterDialogTitle, kPosterFilters);
+    if (path.isEmpty())
+        return;
+    BusyCursor busy;
+    txtFoto->setText(path);
+    setPoster({});
+    QImageReader reader(path, "jpeg");
+    const QImage image = reader.read();
+    // A file that does not load shows the placeholder; Salva still stores its bytes.
+    setPoster(image.isNull() ? imgTemp->pixmap() : QPixmap::fromImage(image));
+}
+
+void TfrmFilms::zoom() {
+    if (poster_.isNull())
+        return;
+    try {
+        TfrmZoom window(services_, screens_);
+        window.setPicture(poster_);
+        services_.dialogs.exec(window);
+    } catch (const std::exception&) {
+        services_.dialogs.refusal(this, QStringLiteral("Attenzione: impossibile individuare la foto corrente."));
+    }
+}
+
+void TfrmFilms::compact() {
+    if (!services_.dialogs.confirm(
+            this, QStringLiteral("Conferma ottimizzazione archivio"),
+            QString::fromUtf8("Questa funzione provvederà a rimuovere lo spazio inutilizzato dall'archivio corrente "
+                              "per ottimizzare le sue dimensioni.\r\n\r\nSi consiglia di effettuare una copia di "
+                              "sicurezza dell'archivio prima di procedere.\r\n\r\nSi vuole ottimizzare l'archivio "
+                              "corrente?")))
+        return;
+    {
+        BusyCursor busy;
+        if (!slots_.db)
+            OpenFilmStore(slots_, folder());
+        CompactFilmStore(*slots_.db);
+    }
+    services_.dialogs.information(this, QString::fromUtf8("Ottimizzazione dell'archivio completata con successo."));
 }
 
 } // namespace filmeria

@@ -1,8 +1,16 @@
 #pragma once
-// TfrmFilms: a work environment of the program.
+// TfrmFilms: the film card, one film of Film.db at a time with its poster.
+#include "film_store.h"
 #include "work_screen.h"
 
+#include <QPixmap>
+
+class QComboBox;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace filmeria {
 
@@ -13,12 +21,82 @@ class TfrmFilms final : public WorkScreen {
 public:
     TfrmFilms(Services& services, ScreenSet& screens);
 
+    // Fills the card from the current row of a result holding whole film rows.
+    void ShowFilmOnCard(const TSQLiteTable& result);
+    // Shows the film with this number, read (poster included) on the card's own connection.
+    void showFilmById(std::int64_t id);
+    void ClearCard();
+    // An empty poster area gets the placeholder picture.
+    void showPlaceholderIfEmpty();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void buildFields();
+    void buildPoster();
+    void buildCommands();
+    std::vector<std::pair<FilmField, QWidget*>> filmFields() const;
+    QString fieldText(FilmField field) const;
+    void setFieldText(FilmField field, const QString& text);
+    FilmRow rowFromCard() const;
+    std::string folder() const;
+    void setPoster(const QPixmap& picture);
+    void openFirst();
+
+    void navigate(const FilmQuery& query);
+    void save();
+    void saveNew();
+    void saveChanges();
+    void deleteFilm();
+    void search();
+    void searchWeb();
+    void openWebSite();
+    void normaliseWebAddress();
+    void choosePoster();
+    void zoom();
+    void compact();
+
     Services& services_;
+    FilmStoreSlots slots_;
     PictureButtons* buttons_;
     QLabel* panInfo;
-    QLabel* imgEsci;
-    QLabel* lblEsci;
+    QPixmap poster_; // the picture shown, at its own size
+
+    QGroupBox* grpProdotto;
+    QGroupBox* grpPrezzo;
+    QGroupBox* grpFoto;
+    QGroupBox* grpControlli;
+    QLineEdit* txtTitolo;
+    QLineEdit* txtNazione;
+    QLineEdit* txtAnno;
+    QComboBox* txtGenere;
+    QLineEdit* txtDurata;
+    QLineEdit* txtRegista;
+    QLineEdit* txtDistributore;
+    QLineEdit* txtCast;
+    QLineEdit* txtOriginale;
+    QLineEdit* txtSottotitoli;
+    QLineEdit* txtLingue;
+    QLineEdit* txtPrezzo;
+    QComboBox* txtSupporto;
+    QComboBox* txtDisponibile;
+    QPlainTextEdit* txtTrama;
+    QLineEdit* txtCodice;
+    QLineEdit* txtWeb;
+    QPushButton* cmdWeb;
+    QLabel* imgFoto;
+    QLabel* imgTemp;
+    QLabel* imgZoom;
+    QPushButton* cmdFoto;
+    QLineEdit* txtFoto;
+    QLabel* imgVacuum;
+    QLabel* imgPrimo;
+    QLabel* imgIndietro;
+    QLabel* imgAvanti;
+    QLabel* imgUltimo;
+    QLabel* lblPosizione;
 };
 
 } // namespace filmeria

@@ -1,17 +1,10 @@
 #include "RicercaFilm.h"
 
-#include "window_placement.h"
-
 namespace filmeria {
 
 TfrmRicercaFilm::TfrmRicercaFilm(Services& services, ScreenSet& screens)
-    : services_(services)
-    , screens_(screens) {
+    : FilmSearchScreen(services, screens, Kind::Search) {
     setObjectName("frmRicercaFilm");
-    setWindowTitle(QString::fromUtf8(" Cerca scheda film in archivio"));
-    useDialogFrame(this);
-    resize(600, 420);
-    centreOnDesktop(this);
 }
 
 } // namespace filmeria

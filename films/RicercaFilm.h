@@ -1,19 +1,12 @@
 #pragma once
-// TfrmRicercaFilm: film search.
-#include <QDialog>
+// TfrmRicercaFilm: the film search of the film card.
+#include "film_search_screen.h"
 
 namespace filmeria {
 
-class ScreenSet;
-struct Services;
-
-class TfrmRicercaFilm final : public QDialog {
+class TfrmRicercaFilm final : public FilmSearchScreen {
 public:
     TfrmRicercaFilm(Services& services, ScreenSet& screens);
-
-private:
-    Services& services_;
-    ScreenSet& screens_;
 };
 
 } // namespace filmeria

@@ -1,16 +1,55 @@
 #include "Zoom.h"
 
-#include "window_placement.h"
+#include "screen_style.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
 
 namespace filmeria {
 
-TfrmZoom::TfrmZoom(Services& services, ScreenSet& screens)
-    : services_(services)
-    , screens_(screens) {
+QPoint centredPicturePosition(QSize screen, QSize picture) {
+    return {screen.width() / 2 - picture.width() / 2, screen.height() / 2 - picture.height() / 2};
+}
+
+TfrmZoom::TfrmZoom(Services&, ScreenSet&)
+    : imgZoom(new QLabel(this)) {
     setObjectName("frmZoom");
-    setWindowFlags(Qt::FramelessWindowHint);
-    resize(600, 420);
-    centreOnDesktop(this);
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setWindowState(Qt::WindowMaximized);
+    style::setBackground(this, style::kWhite);
+    imgZoom->setObjectName("imgZoom");
+    imgZoom->installEventFilter(this);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
+}
+
+void TfrmZoom::setPicture(const QPixmap& picture) {
+    imgZoom->setPixmap(picture);
+    imgZoom->resize(picture.size());
+    placePicture();
+}
+
+void TfrmZoom::placePicture() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    imgZoom->move(centredPicturePosition(screen ? screen->size() : size(), imgZoom->size()));
+}
+
+void TfrmZoom::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    placePicture();
+}
+
+void TfrmZoom::mouseReleaseEvent(QMouseEvent*) { accept(); }
+
+bool TfrmZoom::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == imgZoom && event->type() == QEvent::MouseButtonRelease) {
+        accept();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace filmeria

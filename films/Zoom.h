@@ -1,19 +1,32 @@
 #pragma once
-// TfrmZoom: poster zoom: the film's poster over the whole screen.
+// TfrmZoom: the poster over the whole screen at its own size; a click closes it.
 #include <QDialog>
+
+class QLabel;
 
 namespace filmeria {
 
 class ScreenSet;
 struct Services;
 
+// Where a picture of this size stands centred on a screen of this size.
+QPoint centredPicturePosition(QSize screen, QSize picture);
+
 class TfrmZoom final : public QDialog {
 public:
     TfrmZoom(Services& services, ScreenSet& screens);
 
+    void setPicture(const QPixmap& picture);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    Services& services_;
-    ScreenSet& screens_;
+    void placePicture();
+
+    QLabel* imgZoom;
 };
 
 } // namespace filmeria

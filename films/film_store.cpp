@@ -32,17 +32,18 @@ std::string filmStorePath(const std::string& folder) {
     return folder + "Film.db";
 }
 
-void OpenFilmStore(FilmStoreSlots& slots, const std::string& folder, const std::optional<FilmQuery>& query) {
+bool OpenFilmStore(FilmStoreSlots& slots, const std::string& folder, const std::optional<FilmQuery>& query) {
     slots.db.reset();
     slots.db = std::make_unique<TSQLiteDatabase>(filmStorePath(folder));
     if (!slots.db->HasTable("film")) {
         slots.db->Execute(kFilmTableDefinition);
-        return;
+        return false;
     }
-    if (query) {
-        slots.result.reset();
-        slots.result = slots.db->Query(query->sql, query->values);
-    }
+    if (!query)
+        return false;
+    slots.result.reset();
+    slots.result = slots.db->Query(query->sql, query->values);
+    return true;
 }
 
 FilmQuery FirstFilmQuery() {

@@ -425,6 +425,30 @@ def fiscal_banner():
     save(img, "cf_banner.png")
 
 
+def film_card_pictures():
+    img = vertical_gradient((245, 328), (226, 232, 242), (196, 206, 224))
+    d = ImageDraw.Draw(img)
+    film_strip(d, 0, 0, 245, 18)
+    film_strip(d, 0, 310, 245, 18)
+    reel(d, 122, 140, 58, WHITE, (196, 206, 224))
+    f = font(15)
+    for k, line in enumerate(("Nessuna", "locandina")):
+        box = d.textbbox((0, 0), line, font=f)
+        d.text(((245 - (box[2] - box[0])) / 2, 222 + k * 22), line, font=f, fill=NAVY)
+    save(img, "poster_placeholder.png")
+    img = Image.new("RGBA", (22, 22), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    d.ellipse([1, 1, 14, 14], fill=WHITE, outline=NAVY, width=2)
+    d.line([(12, 12), (20, 20)], fill=NAVY, width=3)
+    save(img, "icon_zoom.png")
+    img = Image.new("RGBA", (24, 24), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    d.rounded_rectangle([1, 1, 22, 22], radius=4, fill=GREEN)
+    d.polygon([(6, 9), (18, 9), (15, 19), (9, 19)], fill=WHITE)
+    d.rectangle([5, 6, 19, 8], fill=WHITE)
+    save(img, "icon_vacuum.png")
+
+
 def app_icon():
     img = Image.new("RGBA", (64, 64), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
@@ -448,4 +472,5 @@ if __name__ == "__main__":
     animations()
     command_icons()
     fiscal_banner()
+    film_card_pictures()
     app_icon()

@@ -49,6 +49,11 @@ public:
         return result;
     }
 
+    QString openFile(QWidget*, const QString& title, const QString& filters) override {
+        fileDialogs << title + QStringLiteral(" | ") + filters;
+        return nextFile;
+    }
+
     QStringList texts() const {
         QStringList out;
         for (const auto& m : shown)
@@ -61,6 +66,9 @@ public:
     std::deque<bool> answers;
     QStringList modals;
     std::function<void(QDialog&)> onModal;
+    QStringList fileDialogs;
+    QString nextFile; // what the next file dialog answers
+
 };
 
 class FakeShell final : public Shell {

@@ -1,0 +1,244 @@
+#include "film_search_screen.h"
+
+#include "Films.h"
+#include "action_guard.h"
+#include "enter_keys.h"
+#include "program_formats.h"
+#include "qt_text.h"
+#include "rentals/Noleggi.h"
+#include "screen_set.h"
+#include "screen_style.h"
+#include "services.h"
+#include "text_rules.h"
+#include "window_placement.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace filmeria {
+namespace {
+
+const QColor kLime(0, 255, 0);
+
+void limeOnBlack(QWidget* w) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, style::kBlack);
+    p.setColor(QPalette::Text, kLime);
+    w->setPalette(p);
+    w->setFont(style::verdana(8));
+}
+
+QLabel* text(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setFont(style::verdana(8));
+    l->setGeometry(geometry);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+const std::vector<std::pair<QString, FilmField>>& filmCriteria() {
+    static const std::vector<std::pair<QString, FilmField>> kCriteria = {
+        {QStringLiteral("Titolo film"), FilmField::varTitolo},
+        {QStringLiteral("Nazione di produzione"), FilmField::varNazione},
+        {QStringLiteral("Anno di produzione"), FilmField::varAnno},
+        {QStringLiteral("Genere"), FilmField::varGenere},
+        {QStringLiteral("Durata"), FilmField::varDurata},
+        {QStringLiteral("Regista"), FilmField::varRegista},
+        {QStringLiteral("Distributore"), FilmField::varDistributore},
+        {QStringLiteral("Cast"), FilmField::varCast},
+        {QStringLiteral("Titolo originale"), FilmField::varOriginale},
+        {QStringLiteral("Sottotitoli"), FilmField::varSottotitoli},
+        {QStringLiteral("Lingue audio"), FilmField::varLingue},
+        {QStringLiteral("Prezzo"), FilmField::varPrezzo},
+        {QStringLiteral("Supporto"), FilmField::varSupporto},
+        {QString::fromUtf8("Disponibile (indicare Sì o No come chiave di ricerca)"), FilmField::varDisponibile},
+        {QStringLiteral("Trama"), FilmField::varTrama},
+        {QStringLiteral("Codice identificativo"), FilmField::varCodice},
+        {QStringLiteral("Sito Web"), FilmField::varWeb}};
+    return kCriteria;
+}
+
+FilmSearchScreen::FilmSearchScreen(Services& services, ScreenSet& screens, Kind kind)
+    : services_(services)
+    , screens_(screens)
+    , kind_(kind) {
+    setWindowTitle(kind == Kind::Search ? QStringLiteral(" Cerca scheda film in archivio")
+                                        : QStringLiteral(" Importa dati film"));
+    useDialogFrame(this);
+    setFixedSize(695, 468);
+    style::setBackground(this, style::kSilver);
+
+    text(this, "lblCriterio", QStringLiteral("Criterio di ricerca:"), {12, 12, 150, 18});
+    cboCriterio = new QComboBox(this);
+    cboCriterio->setObjectName("cboCriterio");
+    cboCriterio->setEditable(true);
+    for (const auto& [caption, field] : filmCriteria())
+        cboCriterio->addItem(caption);
+    cboCriterio->setCurrentIndex(0);
+    cboCriterio->setFocusPolicy(Qt::NoFocus);
+    cboCriterio->setGeometry(160, 10, 400, 24);
+    limeOnBlack(cboCriterio);
+    text(this, "lblChiave", QStringLiteral("Chiave di ricerca:"), {12, 44, 150, 18});
+    txtCriterio = new QLineEdit(this);
+    txtCriterio->setObjectName("txtCriterio");
+    txtCriterio->setGeometry(160, 42, 400, 24);
+    acceptOnlyCp1252(txtCriterio);
+    limeOnBlack(txtCriterio);
+    btnPopola = button(this, "btnPopola", QStringLiteral("Cerca in archivio"), {568, 41, 115, 26});
+    btnPopola->setEnabled(false);
+    text(this, "lblInfo01",
+         QString::fromUtf8("Inserire una o più parole consecutive presenti nella scheda e premere il pulsante Cerca "
+                           "in archivio."),
+         {12, 72, 670, 16})
+        ->setFont(style::verdana(7));
+
+    lstRecords = new QListWidget(this);
+    lstRecords->setObjectName("lstRecords");
+    lstRecords->setGeometry(12, 94, 671, 236);
+    lstRecords->setUniformItemSizes(true);
+    limeOnBlack(lstRecords);
+
+    txtTrova = new QLineEdit(this);
+    txtTrova->setObjectName("txtTrova");
+    txtTrova->setGeometry(12, 338, 548, 24);
+    acceptOnlyCp1252(txtTrova);
+    limeOnBlack(txtTrova);
+    btnTrova = button(this, "btnTrova", QStringLiteral("Trova"), {568, 337, 115, 26});
+    text(this, "lblInfo02",
+         QStringLiteral("Per selezionare una voce in elenco, immettere una chiave di ricerca e fare clic su Trova."),
+         {12, 366, 670, 16})
+        ->setFont(style::verdana(7));
+    text(this, "lblInfo04",
+         QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo "
+                        "clic su Trova."),
+         {12, 382, 670, 16})
+        ->setFont(style::verdana(7));
+    text(this, kind == Kind::Search ? "Label1" : "lblInfo",
+         QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."), {12, 398, 670, 16})
+        ->setFont(style::verdana(7, true));
+    LabelCount = text(this, "LabelCount", QStringLiteral("Totale schede:"), {12, 430, 250, 20});
+    LabelCount->setFont(style::verdana(8, true));
+    btnStampa = button(this, "btnStampa", QStringLiteral("Stampa"), {468, 426, 100, 30});
+    btnChiudi = button(this, "btnChiudi", QStringLiteral("Chiudi"), {583, 426, 100, 30});
+    lblMemory = new QLabel(this);
+    lblMemory->setObjectName("lblMemory");
+    lblMemory->hide();
+
+    connect(txtCriterio, &QLineEdit::textChanged, this,
+            [this](const QString& key) { btnPopola->setEnabled(!key.isEmpty()); });
+    connect(cboCriterio, &QComboBox::currentIndexChanged, this, [this] { btnPopola->setEnabled(true); });
+    connect(btnPopola, &QPushButton::clicked, this, [this] { runGuarded(services_.dialogs, this, [this] { search(); }); });
+    connect(btnTrova, &QPushButton::clicked, this, [this] { findInList(); });
+    onEnter(txtTrova, services_.dialogs, [this] { findInList(); });
+    connect(lstRecords, &QListWidget::itemDoubleClicked, this, [this] { chooseSelectedLine(); });
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    centreOnDesktop(this);
+}
+
+void FilmSearchScreen::setMemory(const QString& tag) { lblMemory->setText(tag); }
+QString FilmSearchScreen::memory() const { return lblMemory->text(); }
+
+std::string FilmSearchScreen::folder() const { return services_.folder.toStdString(); }
+
+void FilmSearchScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    lstRecords->clear();
+    lines_.clear();
+    runGuarded(services_.dialogs, this, [this] { OpenFilmStore(slots_, folder(), FirstFilmQuery()); });
+    finder_.forget();
+    txtTrova->clear();
+    LabelCount->setText(QStringLiteral("Totale schede : 0"));
+    cboCriterio->lineEdit()->setReadOnly(true);
+}
+
+void FilmSearchScreen::search() {
+    lstRecords->clear();
+    lines_.clear();
+    const QString chosen = cboCriterio->currentText().trimmed().toLower();
+    FilmField column = FilmField::varTitolo;
+    for (const auto& [caption, field] : filmCriteria()) {
+        if (caption.toLower() == chosen)
+            column = field;
+    }
+    if (OpenFilmStore(slots_, folder(), SearchFilmsQuery(column, toCp1252(txtCriterio->text())))) {
+        TSQLiteTable& result = *slots_.result;
+        for (bool row = result.First(); row && !result.AtEnd(); result.Next())
+            lines_.push_back(FilmListLine(result));
+    }
+    sortListLines(lines_);
+    QStringList shown;
+    shown.reserve(static_cast<qsizetype>(lines_.size()));
+    for (const std::string& line : lines_)
+        shown << fromCp1252(line);
+    lstRecords->addItems(shown); // one batch, already in order
+    LabelCount->setText(QStringLiteral("Totale schede : ") + QString::number(lstRecords->count()));
+}
+
+void FilmSearchScreen::findInList() {
+    try {
+        if (lines_.empty()) {
+            services_.dialogs.information(this, QString::fromUtf8(kListEmpty));
+            return;
+        }
+        if (lstRecords->currentRow() < 0)
+            lstRecords->setCurrentRow(0);
+        if (const auto found = finder_.find(lines_, lstRecords->currentRow(), toCp1252(txtTrova->text())))
+            lstRecords->setCurrentRow(*found);
+    } catch (...) {
+        // Finding in the list never reports a failure.
+    }
+}
+
+void FilmSearchScreen::chooseSelectedLine() {
+    try {
+        const int selected = lstRecords->currentRow();
+        if (selected < 0 || !slots_.result)
+            return;
+        const std::string wanted = lines_.at(static_cast<std::size_t>(selected));
+        TSQLiteTable& result = *slots_.result;
+        // The first row giving the same line is taken; later equal rows are never reached.
+        for (bool row = result.First(); row && !result.AtEnd(); result.Next()) {
+            if (FilmListLine(result) != wanted)
+                continue;
+            const auto text = [&](FilmField f) { return fromCp1252(result.BlobTextAt(result.ColumnIndex(filmColumn(f)))); };
+            if (kind_ == Kind::Search) {
+                screens_.films().showFilmById(result.IntegerAt(result.ColumnIndex("ID")));
+            } else {
+                const QString tag = lblMemory->text().trimmed();
+                const int row = tag.startsWith(QLatin1String("film")) ? tag.mid(4).toInt() : 0;
+                if (tag.size() == 6 && row >= 1 && row <= 10)
+                    screens_.noleggi().fillFilmRow(row, text(FilmField::varCodice), text(FilmField::varTitolo),
+                                                   text(FilmField::varPrezzo),
+                                                   services_.clock.today().toString(kDateFormat));
+            }
+            accept();
+            return;
+        }
+    } catch (...) {
+        // A double click that fails does nothing.
+    }
+}
+
+void FilmSearchScreen::done(int result) {
+    QDialog::done(result);
+    try {
+        OpenFilmStore(slots_, folder(), FirstFilmQuery());
+    } catch (...) {
+        // Closing ignores the archive's answer.
+    }
+}
+
+} // namespace filmeria
