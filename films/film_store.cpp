@@ -32,17 +32,17 @@ std::string filmStorePath(const std::string& folder) {
     return folder + "Film.db";
 }
 
-bool OpenFilmStore(FilmStoreSlots& slots, const std::string& folder, const std::optional<FilmQuery>& query) {
-    slots.db.reset();
-    slots.db = std::make_unique<TSQLiteDatabase>(filmStorePath(folder));
-    if (!slots.db->HasTable("film")) {
-        slots.db->Execute(kFilmTableDefinition);
+bool OpenFilmStore(FilmStoreSlots& store, const std::string& folder, const std::optional<FilmQuery>& query) {
+    store.db.reset();
+    store.db = std::make_unique<TSQLiteDatabase>(filmStorePath(folder));
+    if (!store.db->HasTable("film")) {
+        store.db->Execute(kFilmTableDefinition);
         return false;
     }
     if (!query)
         return false;
-    slots.result.reset();
-    slots.result = slots.db->Query(query->sql, query->values);
+    store.result.reset();
+    store.result = store.db->Query(query->sql, query->values);
     return true;
 }
 

@@ -69,7 +69,7 @@ struct FilmStoreSlots {
 // Opens a fresh connection (the previous one is destroyed first). With the table present,
 // a query becomes the new current result; a missing table is created and the query not run.
 // Returns whether the query ran.
-bool OpenFilmStore(FilmStoreSlots& slots, const std::string& folder,
+bool OpenFilmStore(FilmStoreSlots& store, const std::string& folder,
                    const std::optional<FilmQuery>& query = {});
 
 FilmQuery FirstFilmQuery();

@@ -2,6 +2,8 @@
 
 #include "customer_file.h"
 #include "file_io.h"
+#include "film_store.h"
+#include "poster_jpeg.h"
 #include "rental_file.h"
 #include "text_rules.h"
 #include "windows1252.h"
@@ -46,7 +48,7 @@ std::string csvField(std::string_view utf8) {
 // no known kind.
 std::optional<std::string> load(const std::string& path, std::ostream& err) {
     if (!kindOf(path)) {
-        err << "unknown archive kind: '" << path << "' (expected .pro or .nol)\n";
+        err << "unknown archive kind: '" << path << "' (expected .pro, .nol or .db)\n";
         return std::nullopt;
     }
     try {
@@ -60,9 +62,104 @@ std::optional<std::string> load(const std::string& path, std::ostream& err) {
     }
 }
 
+bool isFilmStore(const std::string& path) {
+    const std::string lower = asciiLower(path);
+    return lower.size() >= 3 && lower.compare(lower.size() - 3, 3, ".db") == 0;
+}
+
+// Opens an existing film store (never creating one); nullptr (after reporting) when it cannot.
+std::unique_ptr<TSQLiteDatabase> openFilms(const std::string& path, std::ostream& err) {
+    try {
+        if (!readWholeFile(path)) {
+            err << "cannot read '" << path << "': no such file\n";
+            return nullptr;
+        }
+        auto db = std::make_unique<TSQLiteDatabase>(path);
+        db->Query("SELECT count(*) FROM sqlite_master");
+        return db;
+    } catch (const std::exception& e) {
+        err << e.what() << "\n";
+        return nullptr;
+    }
+}
+
+int exportFilms(const std::string& path, std::ostream& out, std::ostream& err) {
+    const auto db = openFilms(path, err);
+    if (!db)
+        return 2;
+    try {
+        std::string columns = "ID";
+        for (const char* column : filmColumns())
+            columns += std::string(",") + column;
+        out << columns << ",PosterBytes\r\n";
+        const auto rows = db->Query("SELECT " + columns + ",length(Picture) FROM film ORDER BY ID");
+        for (bool row = rows->First(); row && !rows->AtEnd(); rows->Next()) {
+            out << rows->IntegerAt(0);
+            for (int c = 1; c <= static_cast<int>(kFilmTextFields); ++c)
+                out << "," << csvField(utf8FromCp1252(rows->BlobTextAt(c)));
+            out << "," << rows->IntegerAt(static_cast<int>(kFilmTextFields) + 1) << "\r\n";
+        }
+    } catch (const std::exception& e) {
+        err << e.what() << "\n";
+        return 2;
+    }
+    return 0;
+}
+
+int checkFilms(const std::string& path, std::ostream& out, std::ostream& err) {
+    const auto db = openFilms(path, err);
+    if (!db)
+        return 2;
+    int problems = 0;
+    try {
+        const auto integrity = db->Query("PRAGMA integrity_check");
+        for (bool row = integrity->First(); row && !integrity->AtEnd(); integrity->Next()) {
+            const std::string verdict = integrity->TextAt(0);
+            if (verdict != "ok") {
+                out << "integrity: " << verdict << "\n";
+                ++problems;
+            }
+        }
+        const auto table =
+            db->Query("SELECT sql FROM sqlite_master WHERE type = 'table' AND lower(name) = 'film'");
+        if (table->RowCount() == 0) {
+            out << "no table film\n";
+            ++problems;
+        } else if (table->TextAt(0) != kFilmTableDefinition) {
+            out << "table film differs from the program's definition: " << table->TextAt(0) << "\n";
+            ++problems;
+        }
+        std::size_t films = 0;
+        std::size_t posters = 0;
+        if (table->RowCount() > 0) {
+            // One poster at a time, so a large archive is never held in memory whole.
+            const auto ids = db->Query("SELECT ID FROM film WHERE Picture IS NOT NULL ORDER BY ID");
+            films = static_cast<std::size_t>(db->Query("SELECT count(*) AS n FROM film")->IntegerAt(0));
+            for (bool row = ids->First(); row && !ids->AtEnd(); ids->Next()) {
+                const std::int64_t id = ids->IntegerAt(0);
+                const auto poster = db->Query("SELECT Picture FROM film WHERE ID = " + std::to_string(id));
+                ++posters;
+                const std::string* bytes = poster->BlobAt(0);
+                if (!bytes || !decodesAsJpeg(*bytes)) {
+                    out << "film " << id << ": the poster does not decode as JPEG\n";
+                    ++problems;
+                }
+            }
+        }
+        out << path << ": " << films << " films, " << posters << " posters\n";
+    } catch (const std::exception& e) {
+        err << e.what() << "\n";
+        return 2;
+    }
+    out << (problems ? std::to_string(problems) + " problems found\n" : std::string("no problems found\n"));
+    return problems ? 1 : 0;
+}
+
 } // namespace
 
 int exportArchive(const std::string& path, std::ostream& out, std::ostream& err) {
+    if (isFilmStore(path))
+        return exportFilms(path, out, err);
     const auto bytes = load(path, err);
     if (!bytes)
         return 2;
@@ -82,6 +179,8 @@ int exportArchive(const std::string& path, std::ostream& out, std::ostream& err)
 }
 
 int checkArchive(const std::string& path, std::ostream& out, std::ostream& err) {
+    if (isFilmStore(path))
+        return checkFilms(path, out, err);
     const auto bytes = load(path, err);
     if (!bytes)
         return 2;

@@ -1,5 +1,5 @@
 // filmeria-archivi: backup, migration and support for the record archives.
-//   filmeria-archivi export FILE   CSV (UTF-8) of a customer file (.pro) or a year file (.nol)
+//   filmeria-archivi export FILE   CSV (UTF-8) of a customer file (.pro), a year file (.nol) or Film.db
 //   filmeria-archivi check FILE    record count and damage report; exit 0 clean, 1 problems,
 //                                  2 the file cannot be read
 #include "archive_report.h"

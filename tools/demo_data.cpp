@@ -2,9 +2,11 @@
 
 #include "amounts.h"
 #include "dates.h"
+#include "poster_jpeg.h"
 #include "text_rules.h"
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -102,6 +104,22 @@ const std::array<const char*, 30> kTitles = {"Ladri di biciclette",
                                              "Non ci resta che piangere",
                                              "Il ciclone",
                                              "Johnny Stecchino"};
+
+const std::array<const char*, 16> kDirectors = {
+    "Federico Fellini", "Vittorio De Sica",    "Roberto Rossellini",     "Luchino Visconti",
+    "Sergio Leone",     "Pier Paolo Pasolini", "Michelangelo Antonioni", "Ettore Scola",
+    "Mario Monicelli",  "Dino Risi",           "Giuseppe Tornatore",     "Nanni Moretti",
+    "Paolo Sorrentino", "Gabriele Salvatores", "Matteo Garrone",         "Roberto Benigni"};
+const std::array<const char*, 12> kActors = {
+    "Marcello Mastroianni", "Sophia Loren",  "Anna Magnani",          "Alberto Sordi",
+    "Vittorio Gassman",     "Monica Vitti",  "Gian Maria Volont\xE8", "Claudia Cardinale",
+    "Toni Servillo",        "Nino Manfredi", "Ugo Tognazzi",          "Giulietta Masina"};
+const std::array<const char*, 6> kMedia = {"DivX",           "DVD",      "Pellicola",
+                                           "Super video CD", "Video CD", "Videocassetta"};
+const std::array<const char*, 8> kFilmGenres = {"Commedia",     "Drammatico", "Giallo",  "Western",
+                                                "Fantascienza", "Animazione", "Storico", "Thriller"};
+const std::array<const char*, 6> kCountries = {"Italia",      "Italia",      "Francia",
+                                               "Stati Uniti", "Regno Unito", "Spagna"};
 
 std::string consonants(std::string_view s) {
     std::string out;
@@ -254,6 +272,60 @@ RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers) {
     r[SlipField::Totale] = returned ? CalculateTotal(amounts) : "";
     r[SlipField::Saldato] = returned && rng.below(5) != 0 ? kPaid : kNotPaid;
     return r;
+}
+
+FilmRow makeFilm(std::uint64_t seed, int index) {
+    Random rng(seed * 104729ULL + static_cast<std::uint64_t>(index));
+    FilmRow f;
+    const std::string title = rng.pick(kTitles);
+    f[FilmField::varTitolo] =
+        index > static_cast<int>(kTitles.size()) ? title + " " + std::to_string(index) : title;
+    f[FilmField::varNazione] = rng.pick(kCountries);
+    f[FilmField::varAnno] = std::to_string(1945 + rng.below(80));
+    f[FilmField::varGenere] = rng.pick(kFilmGenres);
+    f[FilmField::varDurata] = std::to_string(80 + rng.below(80)) + " min";
+    f[FilmField::varRegista] = rng.pick(kDirectors);
+    f[FilmField::varDistributore] = rng.below(2) ? "Cineteca Nazionale" : "Lanterna Distribuzione";
+    f[FilmField::varCast] = std::string(rng.pick(kActors)) + ", " + rng.pick(kActors);
+    f[FilmField::varOriginale] = f[FilmField::varTitolo];
+    f[FilmField::varSottotitoli] = rng.below(2) ? "Italiano, Inglese" : "";
+    f[FilmField::varLingue] = rng.below(3) ? "Italiano" : "Italiano, Inglese";
+    f[FilmField::varPrezzo] = money(99 + 50 * rng.below(6));
+    f[FilmField::varSupporto] = rng.pick(kMedia);
+    f[FilmField::varDisponibile] = rng.below(4) ? "S\xEC" : "No";
+    f[FilmField::varTrama] =
+        "Una storia italiana raccontata con ironia e affetto.\r\nUn classico da rivedere.";
+    f[FilmField::varCodice] = "F" + std::to_string(1000 + index);
+    f[FilmField::varWeb] = "http://www.esempio.it/film/" + std::to_string(index);
+    return f;
+}
+
+void writeFilms(const std::string& folder, int count, const PosterPlan& posters, std::uint64_t seed) {
+    std::filesystem::remove(filmStorePath(folder));
+    FilmStoreSlots store;
+    OpenFilmStore(store, folder);
+    TSQLiteDatabase& db = *store.db;
+    std::string sql = "INSERT INTO film(ID";
+    for (const char* column : filmColumns())
+        sql += std::string(",") + column;
+    sql += ",Picture,Ext) VALUES (NULL";
+    for (std::size_t i = 0; i < kFilmTextFields; ++i)
+        sql += ",?";
+    sql += ",?,'JPG');";
+    db.StartTransaction();
+    for (int i = 1; i <= count; ++i) {
+        const FilmRow film = makeFilm(seed, i);
+        std::vector<SqlValue> values;
+        for (const std::string& text : film.texts)
+            values.emplace_back(SqlText{text});
+        if (posters.every > 0 && i % posters.every == 1 % posters.every)
+            values.emplace_back(SqlBlob{posterJpeg(seed * 31 + static_cast<std::uint64_t>(i), posters.width,
+                                                   posters.height, posters.quality, posters.grain)});
+        else
+            values.emplace_back(std::monostate{});
+        db.Execute(sql, values);
+    }
+    db.CommitTransaction();
 }
 
 void writeCustomers(const std::string& folder, int count, std::uint64_t seed) {

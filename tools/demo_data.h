@@ -3,6 +3,7 @@
 // fiscal codes, and rental slips with dates and amounts. Used by the demo folder and the
 // benchmarks; the same seed always gives the same bytes.
 #include "customer_file.h"
+#include "film_store.h"
 #include "rental_file.h"
 
 #include <cstdint>
@@ -19,6 +20,20 @@ RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers);
 
 // Writes Clienti.pro / the year file in `folder` anew with `count` records.
 void writeCustomers(const std::string& folder, int count, std::uint64_t seed = 1);
+
+// A film with Italian texts; its poster is left to the caller.
+FilmRow makeFilm(std::uint64_t seed, int index);
+
+struct PosterPlan {
+    int every = 2; // every n-th film gets a poster (0: none)
+    int width = 245;
+    int height = 350;
+    int quality = 85;
+    bool grain = false; // store-scale posters of about 60 KB
+};
+
+// Creates Film.db in `folder` (replacing it) with `count` films, in one transaction.
+void writeFilms(const std::string& folder, int count, const PosterPlan& posters, std::uint64_t seed = 1);
 void writeSlips(const std::string& folder, int year, int count, int customers, std::uint64_t seed = 1);
 
 } // namespace filmeria::demo

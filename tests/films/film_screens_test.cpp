@@ -1,0 +1,260 @@
+#include "screen_fixture.h"
+
+#include "Films.h"
+#include "ImportaFilm.h"
+#include "RicercaFilm.h"
+#include "film_store.h"
+#include "poster_jpeg.h"
+#include "rentals/Noleggi.h"
+#include "web_address.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <fstream>
+
+namespace filmeria::testing {
+namespace {
+
+TEST(WebAddress, FieldRuleAndSearchAddress) {
+    const struct {
+        const char* typed;
+        const char* shown;
+    } cases[] = {{"abc", "http://abc"},
+                 {"HTTP://abc", "http://HTTP://abc"},
+                 {" http://abc", "http://http://abc"},
+                 {"https://x.it ", "https://x.it "},
+                 {"ftp://x", "ftp://x"},
+                 {"   ", "http://"},
+                 {"", "http://"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(normalisedWebAddress(c.typed), c.shown) << "'" << c.typed << "'";
+    EXPECT_EQ(webSearchAddress(" Tom & Jerry #1 + Citt\xE0 "),
+              "http://www.google.com/search?q=Tom%20%26%20Jerry%20%231%20%2B%20Citt%C3%A0");
+}
+
+class FilmScreens : public ScreenTest {
+protected:
+    std::int64_t addFilm(const std::string& title, const std::string& country = "Italia",
+                         bool poster = false) {
+        FilmStoreSlots store;
+        OpenFilmStore(store, folderOf(dir).toStdString());
+        FilmRow row;
+        row[FilmField::varTitolo] = title;
+        row[FilmField::varNazione] = country;
+        row[FilmField::varCodice] = "C" + title;
+        row[FilmField::varPrezzo] = "1,99";
+        const std::int64_t id = InsertFilm(*store.db, row);
+        if (poster)
+            store.db->StoreBlob("UPDATE film SET picture = ? WHERE ID = " + std::to_string(id),
+                                demo::posterJpeg(7, 60, 80, 80, false));
+        return id;
+    }
+    FilmRow stored(std::int64_t id) {
+        FilmStoreSlots store;
+        OpenFilmStore(store, folderOf(dir).toStdString(), FilmByIdQuery(id));
+        store.result->First();
+        return ReadFilmRow(*store.result);
+    }
+    TfrmFilms& card() {
+        auto& screen = screens().films();
+        if (!screen.isVisible())
+            showActive(&screen);
+        return screen;
+    }
+    QLineEdit* field(const char* name) { return child<QLineEdit>(card(), name); }
+    QString box() { return child<QLabel>(card(), "lblPosizione")->text(); }
+    void release(const char* name) { releaseOn(child<QLabel>(card(), name)); }
+    QString writePoster(const QString& name) {
+        std::ofstream(path(name).toStdString(), std::ios::binary) << demo::posterJpeg(3, 50, 70, 80, false);
+        return path(name);
+    }
+};
+
+TEST_F(FilmScreens, OpensOnAnEmptyCardAndBothArrowsShowTheFirstFilm) {
+    addFilm("Amarcord");
+    addFilm("Il sorpasso");
+    card();
+    EXPECT_TRUE(box().isEmpty());
+    EXPECT_EQ(child<QComboBox>(card(), "txtDisponibile")->currentText(), QString::fromUtf8("Sì"));
+    EXPECT_EQ(field("txtWeb")->text(), QStringLiteral("http://"));
+    EXPECT_TRUE(field("txtTitolo")->hasFocus());
+    release("imgAvanti");
+    EXPECT_EQ(field("txtTitolo")->text(), QStringLiteral("Amarcord"));
+    release("imgAvanti");
+    EXPECT_EQ(box(), QStringLiteral("2"));
+    field("txtTitolo")->setText(QStringLiteral("typing"));
+    release("imgAvanti"); // after the last film: the card stays as it is
+    EXPECT_EQ(field("txtTitolo")->text(), QStringLiteral("typing"));
+    release("imgNuovo");
+    release("imgIndietro");
+    EXPECT_EQ(box(), QStringLiteral("1"));
+    EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+TEST_F(FilmScreens, SaveValidatesAndANewFilmInAnEmptyArchiveGetsNumberOne) {
+    card();
+    field("txtTitolo")->setText(QStringLiteral("Il \"grande\"; freddo"));
+    release("imgSalva");
+    EXPECT_EQ(fakes.dialogs.texts(),
+              QStringList{QString::fromUtf8("Per poter salvare la scheda corrente è necessario "
+                                            "indicare il codice identificativo del film.")});
+    EXPECT_TRUE(field("txtCodice")->hasFocus());
+    EXPECT_EQ(field("txtTitolo")->text(), QStringLiteral("Il  grande   freddo")); // cleaned and written back
+    field("txtCodice")->setText(QStringLiteral("F1"));
+    release("lblSalva");
+    EXPECT_EQ(box(), QStringLiteral("1"));
+    EXPECT_EQ(fakes.dialogs.lastText(), QString::fromUtf8("La scheda n. 1 è stata inserita in archivio."));
+    EXPECT_EQ(stored(1)[FilmField::varTitolo], "Il  grande   freddo");
+    EXPECT_EQ(stored(1)[FilmField::varWeb], "http://");
+
+    field("txtTitolo")->clear();
+    release("imgSalva");
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              QString::fromUtf8("Per poter aggiornare la scheda corrente è necessario "
+                                "indicare il titolo del film."));
+    field("txtTitolo")->setText(QStringLiteral("Nuovo titolo"));
+    child<QPlainTextEdit>(card(), "txtTrama")->setPlainText(QStringLiteral("\n riga uno\nriga due\n"));
+    release("imgSalva");
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              QStringLiteral("Le modifiche apportate alla scheda n. 1 sono state inserite in archivio."));
+    EXPECT_EQ(stored(1)[FilmField::varTitolo], "Nuovo titolo");
+    EXPECT_EQ(stored(1)[FilmField::varTrama], "riga uno\r\nriga due");
+}
+
+TEST_F(FilmScreens, AChosenPosterIsStoredBySaveAndDiscardedByMovingOn) {
+    addFilm("Amarcord");
+    addFilm("Il sorpasso");
+    card();
+    release("imgPrimo");
+    fakes.dialogs.nextFile = writePoster(QStringLiteral("poster.jpg"));
+    child<QPushButton>(card(), "cmdFoto")->click();
+    EXPECT_EQ(
+        fakes.dialogs.fileDialogs.value(0),
+        QStringLiteral("Selezionare un'immagine in formato JPEG e premere Apri: | File JPEG (*.jpg *.jpeg);;"
+                       "JPG (*.jpg);;JPEG (*.jpeg)"));
+    release("imgAvanti"); // moving on forgets the choice
+    EXPECT_TRUE(field("txtFoto")->text().isEmpty());
+    release("imgPrimo");
+    release("imgSalva");
+    EXPECT_FALSE(stored(1).picture.has_value());
+
+    child<QPushButton>(card(), "cmdFoto")->click();
+    release("imgSalva");
+    std::ifstream in(fakes.dialogs.nextFile.toStdString(), std::ios::binary);
+    EXPECT_EQ(stored(1).picture, std::string(std::istreambuf_iterator<char>(in), {}));
+    EXPECT_TRUE(field("txtFoto")->text().isEmpty());
+    release("imgSalva"); // saving again without a choice keeps the stored poster
+    EXPECT_TRUE(stored(1).picture.has_value());
+}
+
+TEST_F(FilmScreens, DeleteAndTheZoom) {
+    addFilm("Amarcord", "Italia", true);
+    card();
+    release("imgElimina");
+    EXPECT_EQ(fakes.dialogs.texts(),
+              QStringList{QString::fromUtf8("L'operazione di cancellazione non è applicabile in "
+                                            "quanto la scheda corrente non è ancora stata "
+                                            "inserita in archivio.")});
+    QSize zoomed;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        zoomed = d.findChild<QLabel*>("imgZoom")->pixmap().size();
+        releaseOn(&d); // a click anywhere closes it
+        EXPECT_FALSE(d.isVisible());
+    };
+    release("imgZoom"); // the placeholder is zoomed like a poster
+    EXPECT_EQ(zoomed, QSize(245, 328));
+    release("imgPrimo");
+    release("imgZoom");
+    EXPECT_EQ(zoomed, QSize(60, 80)); // at its own size
+    release("imgElimina");
+    EXPECT_EQ(fakes.dialogs.shown.back().caption, QStringLiteral("Conferma cancellazione scheda"));
+    EXPECT_TRUE(box().isEmpty());
+    FilmStoreSlots store;
+    OpenFilmStore(store, folderOf(dir).toStdString(), AllFilmsQuery());
+    EXPECT_EQ(store.result->RowCount(), 0u);
+}
+
+TEST_F(FilmScreens, WebFieldAndWebSearch) {
+    card();
+    auto* web = field("txtWeb");
+    auto* go = child<QPushButton>(card(), "cmdWeb");
+    web->setFocus();
+    web->clear();
+    EXPECT_FALSE(go->isEnabled());
+    QTest::keyClicks(web, "abc");
+    EXPECT_TRUE(go->isEnabled());
+    field("txtCodice")->setFocus();
+    EXPECT_EQ(web->text(), QStringLiteral("http://abc"));
+    go->click();
+    release("imgRiepilogo");
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              QString::fromUtf8(
+                  "Per poter effettuare una ricerca sul Web è necessario indicare il titolo del film."));
+    field("txtTitolo")->setText(QStringLiteral("Tom & Jerry"));
+    release("lblRiepilogo");
+    EXPECT_EQ(fakes.shell.opened,
+              (QStringList{"http://abc", "http://www.google.com/search?q=Tom%20%26%20Jerry"}));
+}
+
+TEST_F(FilmScreens, SearchListsFindsAndShowsTheLowerOfEqualFilmsOnTheCard) {
+    addFilm("Notte di luna");
+    addFilm("Amarcord", "Italia", true);
+    addFilm("Notte di luna");
+    auto& search = screens().ricercaFilm();
+    search.show();
+    auto* list = child<QListWidget>(search, "lstRecords");
+    child<QLineEdit>(search, "txtCriterio")->setText(QStringLiteral(" "));
+    child<QPushButton>(search, "btnPopola")->click(); // the trimmed empty key lists every film
+    EXPECT_EQ(list->count(), 3);
+    EXPECT_EQ(child<QLabel>(search, "LabelCount")->text(), QStringLiteral("Totale schede : 3"));
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Amarcord - Italia  - "));
+    child<QLineEdit>(search, "txtCriterio")->setText(QStringLiteral("LUNA"));
+    child<QPushButton>(search, "btnPopola")->click();
+    ASSERT_EQ(list->count(), 2);
+    list->setCurrentRow(1);
+    emit list->itemDoubleClicked(list->item(1));
+    EXPECT_FALSE(search.isVisible());
+    EXPECT_EQ(child<QLabel>(screens().films(), "lblPosizione")->text(), QStringLiteral("1"));
+
+    search.show();
+    EXPECT_EQ(list->count(), 0); // the list starts empty, the key stays
+    EXPECT_EQ(child<QLineEdit>(search, "txtCriterio")->text(), QStringLiteral("LUNA"));
+    child<QLineEdit>(search, "txtCriterio")->setText(QStringLiteral("nessuno"));
+    child<QPushButton>(search, "btnPopola")->click();
+    EXPECT_EQ(child<QLabel>(search, "LabelCount")->text(), QStringLiteral("Totale schede : 0"));
+    child<QPushButton>(search, "btnTrova")->click();
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+    child<QLineEdit>(search, "txtCriterio")->setText(QStringLiteral("a\"b"));
+    child<QPushButton>(search, "btnPopola")->click(); // a quote in the key is no error
+    EXPECT_EQ(fakes.dialogs.shown.size(), 1u);
+}
+
+TEST_F(FilmScreens, PickerFillsOneRowOfTheSlip) {
+    addFilm("Amarcord");
+    auto& rentals = screens().noleggi();
+    auto& picker = screens().importaFilm();
+    picker.setMemory(QStringLiteral("film07"));
+    picker.show();
+    child<QComboBox>(picker, "cboCriterio")->setCurrentIndex(15); // "Codice identificativo"
+    child<QLineEdit>(picker, "txtCriterio")->setText(QStringLiteral("camar"));
+    child<QPushButton>(picker, "btnPopola")->click();
+    auto* list = child<QListWidget>(picker, "lstRecords");
+    ASSERT_EQ(list->count(), 1);
+    list->setCurrentRow(0);
+    emit list->itemDoubleClicked(list->item(0));
+    EXPECT_EQ(child<QLineEdit>(rentals, "txtTitolo07")->text(), QStringLiteral("Amarcord"));
+    EXPECT_EQ(child<QLineEdit>(rentals, "txtPrezzoDie07")->text(), QStringLiteral("1,99"));
+    EXPECT_EQ(child<QLineEdit>(rentals, "txtCodice07")->text(), QStringLiteral("CAmarcord"));
+    EXPECT_EQ(child<QLineEdit>(rentals, "txtPrestito07")->text(), QStringLiteral("28/02/2009"));
+    EXPECT_TRUE(child<QLineEdit>(rentals, "txtRiconsegna07")->text().isEmpty());
+    EXPECT_TRUE(child<QLineEdit>(rentals, "txtTitolo06")->text().isEmpty());
+}
+
+} // namespace
+} // namespace filmeria::testing
