@@ -62,6 +62,32 @@ TEST(ArchiveCompanion, ExportWritesUtf8CsvWithAHeaderOfFieldNames) {
               "\"Citt\u00E0, \"\"Il\"\" Bar\",,,,,,,,,\u20AC1,,,,,,,,\"uno\r\ndue\"\r\n");
 }
 
+TEST(ArchiveCompanion, FilmStoreExportAndCheck) {
+    TempFolder dir;
+    demo::writeFilms(dir.folder(), 4, {2, 40, 60, 80, false}, 3);
+    std::ostringstream out, err;
+    EXPECT_EQ(exportArchive(dir.file("Film.db"), out, err), 0);
+    const std::string csv = out.str();
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
+              "ID,varTitolo,varNazione,varAnno,varGenere,varDurata,varRegista,varDistributore,varCast,varOriginale,"
+              "varSottotitoli,varLingue,varPrezzo,varSupporto,varDisponibile,varTrama,varCodice,varWeb,PosterBytes");
+    EXPECT_NE(csv.find(",F1002,http://www.esempio.it/film/2,0\r\n"), std::string::npos) << csv;
+    EXPECT_EQ(check(dir.file("Film.db")).code, 0);
+
+    {
+        TSQLiteDatabase db(dir.file("Film.db"));
+        db.StoreBlob("UPDATE film SET picture = ? WHERE ID = 3", "not a jpeg");
+    }
+    const CheckRun damaged = check(dir.file("Film.db"));
+    EXPECT_EQ(damaged.code, 1);
+    EXPECT_NE(damaged.out.find("film 3: the poster does not decode as JPEG"), std::string::npos) << damaged.out;
+    EXPECT_NE(damaged.out.find("4 films, 2 posters"), std::string::npos) << damaged.out;
+    dir.write("other.db", "not a database at all");
+    EXPECT_EQ(check(dir.file("other.db")).code, 2);
+    EXPECT_EQ(check(dir.file("missing.db")).code, 2);
+    EXPECT_FALSE(dir.exists("missing.db")); // checking never creates a database
+}
+
 TEST(DemoData, FiscalCodesCarryTheirCheckCharacterAndOutputIsDeterministic) {
     EXPECT_EQ(demo::fiscalCodeCheckCharacter("RSSMRA80A01H501"), 'U');
     EXPECT_EQ(demo::makeCustomer(7, 12), demo::makeCustomer(7, 12));
