@@ -20,6 +20,8 @@ const std::string& storeFolder() {
             demo::writeCustomers(path, kStoreCustomers, 1);
         if (!std::filesystem::exists(dir / (std::to_string(kStoreYear) + ".nol")))
             demo::writeSlips(path, kStoreYear, kStoreSlips, kStoreCustomers, 1);
+        if (!std::filesystem::exists(dir / "Film.db"))
+            demo::writeFilms(path, kStoreFilms, {1, 300, 440, 85, true}, 1);
         return path;
     }();
     return folder;

@@ -7,8 +7,9 @@ namespace filmeria::bench {
 inline constexpr int kStoreCustomers = 100000;
 inline constexpr int kStoreSlips = 100000;
 inline constexpr int kStoreYear = 2009;
+inline constexpr int kStoreFilms = 20000; // each with a poster of about 60 KB
 
-// The folder (with its trailing separator) holding Clienti.pro and 2009.nol at store scale.
+// The folder (with its trailing separator) holding Clienti.pro, 2009.nol and Film.db at store scale.
 const std::string& storeFolder();
 
 } // namespace filmeria::bench
