@@ -32,17 +32,40 @@
 namespace filmeria {
 namespace {
 
-const QStringList kGenres = {
-    "Animazione", "Avventura",     "Azione",        "Colossal",     "Comico",           "Commedia",
-    "Didattico",  "Documentario",  "Drammatico",    "Erotico",      "Fantascienza",     "Fantastico",
-    "Favola per bambini", "Giallo", "Grottesco",    "Guerra",       "Hard",             "Hobby e sport",
-    "Horror",     "Musicale",      "Noir",          "Poliziesco",   "Pulp fiction",     "Sentimentale",
-    "Serial TV",  "Spionaggio",    "Storico",       "Thriller",     "Tragicommedia",    "Video amatoriale",
-    "Western"};
+const QStringList kGenres = {"Animazione",
+                             "Avventura",
+                             "Azione",
+                             "Colossal",
+                             "Comico",
+                             "Commedia",
+                             "Didattico",
+                             "Documentario",
+                             "Drammatico",
+                             "Erotico",
+                             "Fantascienza",
+                             "Fantastico",
+                             "Favola per bambini",
+                             "Giallo",
+                             "Grottesco",
+                             "Guerra",
+                             "Hard",
+                             "Hobby e sport",
+                             "Horror",
+                             "Musicale",
+                             "Noir",
+                             "Poliziesco",
+                             "Pulp fiction",
+                             "Sentimentale",
+                             "Serial TV",
+                             "Spionaggio",
+                             "Storico",
+                             "Thriller",
+                             "Tragicommedia",
+                             "Video amatoriale",
+                             "Western"};
 const QStringList kMedia = {"DivX", "DVD", "Pellicola", "Super video CD", "Video CD", "Videocassetta"};
 const QString kPosterDialogTitle = QStringLiteral("Selezionare un'immagine in formato JPEG e premere Apri:");
-const QString kPosterFilters =
-    QStringLiteral("File JPEG (*.jpg *.jpeg);;JPG (*.jpg);;JPEG (*.jpeg)");
+const QString kPosterFilters = QStringLiteral("File JPEG (*.jpg *.jpeg);;JPG (*.jpg);;JPEG (*.jpeg)");
 
 QLabel* caption(QWidget* parent, const QString& text, QRect geometry) {
     auto* l = new QLabel(text, parent);
@@ -63,7 +86,8 @@ QLineEdit* edit(QWidget* parent, const char* name, QRect geometry, int maxLength
     return e;
 }
 
-QComboBox* combo(QWidget* parent, const char* name, QRect geometry, const QStringList& items, bool editable = true) {
+QComboBox* combo(QWidget* parent, const char* name, QRect geometry, const QStringList& items,
+                 bool editable = true) {
     auto* c = new QComboBox(parent);
     c->setObjectName(QLatin1String(name));
     c->setFont(style::verdana(8, true));
@@ -93,8 +117,8 @@ public:
 } // namespace
 
 TfrmFilms::TfrmFilms(Services& services, ScreenSet& screens)
-    : WorkScreen(screens, QStringLiteral(" Filmeria Pro - Archivio film"), QStringLiteral(":/pictures/tile86x45.png"),
-                 QSize(779, 536))
+    : WorkScreen(screens, QStringLiteral(" Filmeria Pro - Archivio film"),
+                 QStringLiteral(":/pictures/tile86x45.png"), QSize(779, 536))
     , services_(services) {
     setObjectName("frmFilms");
     useProgramFormats();
@@ -151,7 +175,8 @@ void TfrmFilms::buildFields() {
     caption(g, QStringLiteral("Supporto"), {right, row(7), half, 14});
     txtSupporto = combo(g, "txtSupporto", {right, row(7) + 14, half, 22}, kMedia, true);
     caption(g, QStringLiteral("Disponibile"), {left, row(8), half, 14});
-    txtDisponibile = combo(g, "txtDisponibile", {left, row(8) + 14, half, 22}, {"No", QString::fromUtf8("Sì")}, true);
+    txtDisponibile =
+        combo(g, "txtDisponibile", {left, row(8) + 14, half, 22}, {"No", QString::fromUtf8("Sì")}, true);
     txtDisponibile->lineEdit()->setReadOnly(true);
     txtDisponibile->installEventFilter(new NoTyping(txtDisponibile));
     txtDisponibile->lineEdit()->installEventFilter(new NoTyping(txtDisponibile));
@@ -183,15 +208,18 @@ void TfrmFilms::buildFields() {
                   txtOriginale, txtSottotitoli, txtLingue, txtPrezzo, txtSupporto, txtDisponibile});
     onEnter(txtDisponibile, services_.dialogs, [] {}); // the chain stops here
     chainOnEnter({txtTrama, txtCodice, txtWeb, txtTitolo});
-    const QWidget* order[] = {txtTitolo,     txtNazione,  txtAnno,    txtGenere,      txtDurata,   txtRegista,
-                              txtDistributore, txtCast,   txtOriginale, txtSottotitoli, txtLingue, txtPrezzo,
-                              txtSupporto,   txtDisponibile, txtTrama, txtCodice,     txtWeb};
+    const QWidget* order[] = {txtTitolo,  txtNazione,      txtAnno,     txtGenere,      txtDurata,
+                              txtRegista, txtDistributore, txtCast,     txtOriginale,   txtSottotitoli,
+                              txtLingue,  txtPrezzo,       txtSupporto, txtDisponibile, txtTrama,
+                              txtCodice,  txtWeb};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
 
-    connect(txtWeb, &QLineEdit::textChanged, this, [this](const QString& text) { cmdWeb->setEnabled(!text.isEmpty()); });
+    connect(txtWeb, &QLineEdit::textChanged, this,
+            [this](const QString& text) { cmdWeb->setEnabled(!text.isEmpty()); });
     connect(txtWeb, &QLineEdit::editingFinished, this, [this] { normaliseWebAddress(); });
-    connect(cmdWeb, &QPushButton::clicked, this, [this] { runGuarded(services_.dialogs, this, [this] { openWebSite(); }); });
+    connect(cmdWeb, &QPushButton::clicked, this,
+            [this] { runGuarded(services_.dialogs, this, [this] { openWebSite(); }); });
     buttons_->addStatusText(cmdWeb, QStringLiteral(" Visita il sito Internet dedicato al film."));
 }
 
@@ -222,7 +250,8 @@ void TfrmFilms::buildPoster() {
     txtFoto->setReadOnly(true);
     txtFoto->setMaxLength(255);
     txtFoto->hide();
-    connect(cmdFoto, &QPushButton::clicked, this, [this] { runGuarded(services_.dialogs, this, [this] { choosePoster(); }); });
+    connect(cmdFoto, &QPushButton::clicked, this,
+            [this] { runGuarded(services_.dialogs, this, [this] { choosePoster(); }); });
     buttons_->add(imgZoom, nullptr, {}, [this] { zoom(); });
 }
 
@@ -248,14 +277,14 @@ void TfrmFilms::buildCommands() {
         // The Word export of the card comes with the office exports.
         {"imgEsporta", "lblEsporta", "Esporta scheda", ":/pictures/cmd_word.png",
          " Esporta la scheda corrente in un file di Microsoft Word.", [] {}},
-        {"imgRiepilogo", "lblRiepilogo", "Cerca sul Web", ":/pictures/icon_web16.png",
+        {"imgRiepilogo", "lblRiepilogo", "Cerca sul Web", ":/pictures/cmd_web.png",
          " Cerca sul Web, tramite Google, informazioni relative al film corrente.", [this] { searchWeb(); }},
         {"imgElimina", "lblElimina", "Elimina", ":/pictures/cmd_elimina.png",
          " Elimina dall'archivio la scheda corrente.", [this] { deleteFilm(); }},
         {"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png", " Visualizza la guida in linea.",
          [this] { screens_.helpForm().showTopic(HelpTopicId::Films); }},
-        {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png", " Esce dalla schermata di lavoro corrente.",
-         [this] { close(); }},
+        {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png",
+         " Esce dalla schermata di lavoro corrente.", [this] { close(); }},
     };
     int y = 34;
     for (const auto& c : commands) {
@@ -286,18 +315,20 @@ void TfrmFilms::buildCommands() {
         int x;
         std::function<void()> action;
     } arrows[] = {
-        {&imgPrimo, "imgPrimo", ":/pictures/arrow_primo.png", " Prima scheda ", 645, [this] { navigate(FirstFilmQuery()); }},
-        {&imgIndietro, "imgIndietro", ":/pictures/arrow_indietro.png", " Scheda precedente ", 671,
+        {&imgPrimo, "imgPrimo", ":/pictures/arrow_primo.png", " Prima scheda ", 641,
+         [this] { navigate(FirstFilmQuery()); }},
+        {&imgIndietro, "imgIndietro", ":/pictures/arrow_indietro.png", " Scheda precedente ", 665,
          [this] {
              const QString box = lblPosizione->text().trimmed();
              navigate(box.isEmpty() ? FirstFilmQuery() : PreviousFilmQuery(box.toLongLong()));
          }},
-        {&imgAvanti, "imgAvanti", ":/pictures/arrow_avanti.png", " Scheda successiva ", 721,
+        {&imgAvanti, "imgAvanti", ":/pictures/arrow_avanti.png", " Scheda successiva ", 730,
          [this] {
              const QString box = lblPosizione->text().trimmed();
              navigate(box.isEmpty() ? FirstFilmQuery() : NextFilmQuery(box.toLongLong()));
          }},
-        {&imgUltimo, "imgUltimo", ":/pictures/arrow_ultimo.png", " Ultima scheda ", 747, [this] { navigate(LastFilmQuery()); }},
+        {&imgUltimo, "imgUltimo", ":/pictures/arrow_ultimo.png", " Ultima scheda ", 754,
+         [this] { navigate(LastFilmQuery()); }},
     };
     for (const auto& a : arrows) {
         *a.arrow = new QLabel(grpContainer);
@@ -313,21 +344,30 @@ void TfrmFilms::buildCommands() {
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     style::setBackground(lblPosizione, style::kWhite);
-    lblPosizione->setGeometry(696, 466, 24, 24);
-    lblPosizione->setMinimumWidth(24);
+    lblPosizione->setGeometry(690, 466, 38, 24);
 }
 
-std::string TfrmFilms::folder() const { return services_.folder.toStdString(); }
+std::string TfrmFilms::folder() const {
+    return services_.folder.toStdString();
+}
 
 std::vector<std::pair<FilmField, QWidget*>> TfrmFilms::filmFields() const {
-    return {{FilmField::varTitolo, txtTitolo},         {FilmField::varNazione, txtNazione},
-            {FilmField::varAnno, txtAnno},             {FilmField::varGenere, txtGenere},
-            {FilmField::varDurata, txtDurata},         {FilmField::varRegista, txtRegista},
-            {FilmField::varDistributore, txtDistributore}, {FilmField::varCast, txtCast},
-            {FilmField::varOriginale, txtOriginale},   {FilmField::varSottotitoli, txtSottotitoli},
-            {FilmField::varLingue, txtLingue},         {FilmField::varPrezzo, txtPrezzo},
-            {FilmField::varSupporto, txtSupporto},     {FilmField::varDisponibile, txtDisponibile},
-            {FilmField::varTrama, txtTrama},           {FilmField::varCodice, txtCodice},
+    return {{FilmField::varTitolo, txtTitolo},
+            {FilmField::varNazione, txtNazione},
+            {FilmField::varAnno, txtAnno},
+            {FilmField::varGenere, txtGenere},
+            {FilmField::varDurata, txtDurata},
+            {FilmField::varRegista, txtRegista},
+            {FilmField::varDistributore, txtDistributore},
+            {FilmField::varCast, txtCast},
+            {FilmField::varOriginale, txtOriginale},
+            {FilmField::varSottotitoli, txtSottotitoli},
+            {FilmField::varLingue, txtLingue},
+            {FilmField::varPrezzo, txtPrezzo},
+            {FilmField::varSupporto, txtSupporto},
+            {FilmField::varDisponibile, txtDisponibile},
+            {FilmField::varTrama, txtTrama},
+            {FilmField::varCodice, txtCodice},
             {FilmField::varWeb, txtWeb}};
 }
 
@@ -340,7 +380,8 @@ QString TfrmFilms::fieldText(FilmField field) const {
         if (auto* c = qobject_cast<QComboBox*>(w))
             return c->currentText();
         // The plot keeps Windows line breaks in the archive.
-        return static_cast<QPlainTextEdit*>(w)->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        return static_cast<QPlainTextEdit*>(w)->toPlainText().replace(QLatin1Char('\n'),
+                                                                      QStringLiteral("\r\n"));
     }
     return {};
 }
@@ -461,13 +502,15 @@ void TfrmFilms::save() {
 void TfrmFilms::saveNew() {
     if (trimmed(toCp1252(txtTitolo->text())).empty()) {
         services_.dialogs.information(
-            this, QString::fromUtf8("Per poter salvare la scheda corrente è necessario indicare il titolo del film."));
+            this, QString::fromUtf8(
+                      "Per poter salvare la scheda corrente è necessario indicare il titolo del film."));
         txtTitolo->setFocus();
         return;
     }
     if (trimmed(toCp1252(txtCodice->text())).empty()) {
-        services_.dialogs.information(this, QString::fromUtf8("Per poter salvare la scheda corrente è necessario "
-                                                              "indicare il codice identificativo del film."));
+        services_.dialogs.information(this,
+                                      QString::fromUtf8("Per poter salvare la scheda corrente è necessario "
+                                                        "indicare il codice identificativo del film."));
         txtCodice->setFocus();
         return;
     }
@@ -488,13 +531,15 @@ void TfrmFilms::saveNew() {
 void TfrmFilms::saveChanges() {
     if (trimmed(toCp1252(txtTitolo->text())).empty()) {
         services_.dialogs.information(
-            this, QString::fromUtf8("Per poter aggiornare la scheda corrente è necessario indicare il titolo del film."));
+            this, QString::fromUtf8(
+                      "Per poter aggiornare la scheda corrente è necessario indicare il titolo del film."));
         txtTitolo->setFocus();
         return;
     }
     if (trimmed(toCp1252(txtCodice->text())).empty()) {
-        services_.dialogs.information(this, QString::fromUtf8("Per poter aggiornare la scheda corrente è necessario "
-                                                              "indicare il codice identificativo del film."));
+        services_.dialogs.information(
+            this, QString::fromUtf8("Per poter aggiornare la scheda corrente è necessario "
+                                    "indicare il codice identificativo del film."));
         txtCodice->setFocus();
         return;
     }
@@ -515,9 +560,10 @@ void TfrmFilms::saveChanges() {
 
 void TfrmFilms::deleteFilm() {
     if (lblPosizione->text().trimmed().isEmpty()) {
-        services_.dialogs.information(this, QString::fromUtf8("L'operazione di cancellazione non è applicabile in "
-                                                              "quanto la scheda corrente non è ancora stata "
-                                                              "inserita in archivio."));
+        services_.dialogs.information(this,
+                                      QString::fromUtf8("L'operazione di cancellazione non è applicabile in "
+                                                        "quanto la scheda corrente non è ancora stata "
+                                                        "inserita in archivio."));
         return;
     }
     try {
@@ -549,7 +595,8 @@ void TfrmFilms::searchWeb() {
     const std::string title = trimmed(toCp1252(txtTitolo->text()));
     if (title.empty()) {
         services_.dialogs.information(
-            this, QString::fromUtf8("Per poter effettuare una ricerca sul Web è necessario indicare il titolo del film."));
+            this, QString::fromUtf8(
+                      "Per poter effettuare una ricerca sul Web è necessario indicare il titolo del film."));
         txtTitolo->setFocus();
         return;
     }
@@ -589,17 +636,19 @@ void TfrmFilms::zoom() {
         window.setPicture(poster_);
         services_.dialogs.exec(window);
     } catch (const std::exception&) {
-        services_.dialogs.refusal(this, QStringLiteral("Attenzione: impossibile individuare la foto corrente."));
+        services_.dialogs.refusal(this,
+                                  QStringLiteral("Attenzione: impossibile individuare la foto corrente."));
     }
 }
 
 void TfrmFilms::compact() {
     if (!services_.dialogs.confirm(
             this, QStringLiteral("Conferma ottimizzazione archivio"),
-            QString::fromUtf8("Questa funzione provvederà a rimuovere lo spazio inutilizzato dall'archivio corrente "
-                              "per ottimizzare le sue dimensioni.\r\n\r\nSi consiglia di effettuare una copia di "
-                              "sicurezza dell'archivio prima di procedere.\r\n\r\nSi vuole ottimizzare l'archivio "
-                              "corrente?")))
+            QString::fromUtf8(
+                "Questa funzione provvederà a rimuovere lo spazio inutilizzato dall'archivio corrente "
+                "per ottimizzare le sue dimensioni.\r\n\r\nSi consiglia di effettuare una copia di "
+                "sicurezza dell'archivio prima di procedere.\r\n\r\nSi vuole ottimizzare l'archivio "
+                "corrente?")))
         return;
     {
         BusyCursor busy;
@@ -607,7 +656,8 @@ void TfrmFilms::compact() {
             OpenFilmStore(slots_, folder());
         CompactFilmStore(*slots_.db);
     }
-    services_.dialogs.information(this, QString::fromUtf8("Ottimizzazione dell'archivio completata con successo."));
+    services_.dialogs.information(this,
+                                  QString::fromUtf8("Ottimizzazione dell'archivio completata con successo."));
 }
 
 } // namespace filmeria

@@ -355,6 +355,13 @@ def command_icons():
     for k in range(4):
         d.line([(12, 12 + k * 4), (21, 12 + k * 4)], fill=(40, 90, 170), width=2)
     save(img, "cmd_word.png")
+    img, d = tile(NAVY_LIGHT)  # web search: a globe with a magnifier
+    d.ellipse([5, 5, 22, 22], fill=(70, 130, 200), outline=WHITE)
+    d.line([(5, 13), (22, 13)], fill=WHITE)
+    d.ellipse([10, 5, 17, 22], outline=WHITE)
+    d.ellipse([17, 17, 25, 25], outline=AMBER, width=2)
+    d.line([(24, 24), (28, 28)], fill=AMBER, width=3)
+    save(img, "cmd_web.png")
     img, d = tile(RED)  # delete: a bin
     d.rectangle([9, 11, 23, 26], fill=WHITE)
     d.rectangle([7, 8, 25, 10], fill=WHITE)

@@ -1,6 +1,7 @@
 #include "poster_jpeg.h"
 
 #include <algorithm>
+#include <cmath>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -35,8 +36,17 @@ std::string posterJpeg(std::uint64_t seed, int width, int height, int quality, b
             const int dx = x - reelX;
             const int dy = y - reelY;
             const int d2 = dx * dx + dy * dy;
-            if (d2 < reelR * reelR && d2 > (reelR / 5) * (reelR / 5)) {
-                const bool hole = ((dx * 5 / (reelR + 1)) + (dy * 5 / (reelR + 1))) % 3 == 0;
+            if (d2 < reelR * reelR && d2 > (reelR / 8) * (reelR / 8)) {
+                // Five round windows in the reel, as on a film spool.
+                bool hole = false;
+                for (int k = 0; k < 5; ++k) {
+                    const double angle = k * 2 * 3.14159265358979 / 5 - 3.14159265358979 / 2;
+                    const int hx = static_cast<int>(reelR * 0.55 * std::cos(angle));
+                    const int hy = static_cast<int>(reelR * 0.55 * std::sin(angle));
+                    const int ex = dx - hx;
+                    const int ey = dy - hy;
+                    hole = hole || ex * ex + ey * ey < (reelR / 4) * (reelR / 4);
+                }
                 for (int c = 0; c < 3; ++c)
                     p[c] = hole ? p[c] / 3 : 235;
             }
