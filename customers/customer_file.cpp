@@ -11,16 +11,16 @@ RecordLayout makeLayout() {
         {"DataNasc", 10},   {"LuogoNasc", 120}, {"CodFisc", 16}, {"Iva", 11},    {"Tessera", 50},
         {"Iscrizione", 10}, {"Noleggio", 200},  {"TelCasa", 50}, {"TelUff", 50}, {"TelCel", 50},
         {"Fax", 50},        {"Email", 250},     {"Trama", 255}};
-    std::vector<FieldSpec> specs;
+    std::vector<FieldSpec> layoutFields;
     std::size_t offset = 0;
     for (const auto& [name, capacity] : fields) {
-        specs.push_back({name, offset, capacity});
+        layoutFields.push_back({name, offset, capacity});
         offset += capacity + 1;
     }
-    return RecordLayout(kCustomerRecordSize, std::move(specs));
+    return RecordLayout(kCustomerRecordSize, std::move(layoutFields));
 }
 
-const FieldSpec& spec(CustomerField f) {
+const FieldSpec& fieldAt(CustomerField f) {
     return customerLayout().fields()[static_cast<std::size_t>(f)];
 }
 
@@ -46,10 +46,10 @@ CustomerRecord decodeCustomer(std::span<const char> bytes) {
 }
 
 std::string_view CustomerView::stored(CustomerField f) const {
-    return storedText(bytes_, spec(f));
+    return storedText(bytes_, fieldAt(f));
 }
 std::string CustomerView::text(CustomerField f) const {
-    return readText(bytes_, spec(f));
+    return readText(bytes_, fieldAt(f));
 }
 
 std::string customerFilePath(const std::string& folder) {

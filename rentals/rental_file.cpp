@@ -8,10 +8,10 @@ namespace {
 constexpr std::size_t kHeaderFields = 6;
 
 RecordLayout makeLayout() {
-    std::vector<FieldSpec> specs;
+    std::vector<FieldSpec> layoutFields;
     std::size_t offset = 0;
     const auto add = [&](std::string name, std::size_t capacity) {
-        specs.push_back({std::move(name), offset, capacity});
+        layoutFields.push_back({std::move(name), offset, capacity});
         offset += capacity + 1;
     };
     add("NumScheda", 10);
@@ -27,10 +27,10 @@ RecordLayout makeLayout() {
         for (int k = 1; k <= kSlipRows; ++k)
             add(std::string(name) + (k < 10 ? "0" : "") + std::to_string(k), capacity);
     }
-    return RecordLayout(kRentalRecordSize, std::move(specs));
+    return RecordLayout(kRentalRecordSize, std::move(layoutFields));
 }
 
-const FieldSpec& spec(std::size_t index) {
+const FieldSpec& fieldAt(std::size_t index) {
     return rentalLayout().fields()[index];
 }
 
@@ -52,28 +52,28 @@ std::size_t fieldIndex(RowField f, int row) {
 std::string encodeRental(const RentalRecord& record) {
     std::string bytes(kRentalRecordSize, '\0');
     for (std::size_t i = 0; i < kRentalFieldCount; ++i)
-        writeText(bytes, spec(i), record.values[i]);
+        writeText(bytes, fieldAt(i), record.values[i]);
     return bytes;
 }
 
 RentalRecord decodeRental(std::span<const char> bytes) {
     RentalRecord record;
     for (std::size_t i = 0; i < kRentalFieldCount; ++i)
-        record.values[i] = readText(bytes, spec(i));
+        record.values[i] = readText(bytes, fieldAt(i));
     return record;
 }
 
 std::string_view RentalView::stored(SlipField f) const {
-    return storedText(bytes_, spec(fieldIndex(f)));
+    return storedText(bytes_, fieldAt(fieldIndex(f)));
 }
 std::string_view RentalView::stored(RowField f, int row) const {
-    return storedText(bytes_, spec(fieldIndex(f, row)));
+    return storedText(bytes_, fieldAt(fieldIndex(f, row)));
 }
 std::string RentalView::text(SlipField f) const {
-    return readText(bytes_, spec(fieldIndex(f)));
+    return readText(bytes_, fieldAt(fieldIndex(f)));
 }
 std::string RentalView::text(RowField f, int row) const {
-    return readText(bytes_, spec(fieldIndex(f, row)));
+    return readText(bytes_, fieldAt(fieldIndex(f, row)));
 }
 
 std::string yearFilePath(const std::string& folder, const std::string& year) {

@@ -123,12 +123,12 @@ def tiles():
 
 
 def small_icons():
-    specs = {
+    icons = {
         "icon_guida.png": (NAVY_LIGHT, "?"),
         "icon_info.png": (GREEN, "i"),
         "icon_copyright.png": (AMBER, "\u00a9"),
     }
-    for name, (colour, glyph) in specs.items():
+    for name, (colour, glyph) in icons.items():
         img = Image.new("RGBA", (32, 32), (0, 0, 0, 0))
         d = ImageDraw.Draw(img)
         d.ellipse([1, 1, 30, 30], fill=colour, outline=(255, 255, 255), width=2)
