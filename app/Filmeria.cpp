@@ -1,6 +1,7 @@
 #include "Filmeria.h"
 
 #include "HelpForm.h"
+#include "controls.h"
 #include "maker.h"
 #include "maker_links.h"
 #include "picture_buttons.h"
@@ -23,20 +24,6 @@
 namespace filmeria {
 namespace {
 
-QLabel* picture(QWidget* parent, const char* name, const QString& resource, QRect geometry,
-                const QString& hint = {}) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    if (!resource.isEmpty())
-        label->setPixmap(QPixmap(resource));
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignCenter);
-    if (!hint.isEmpty())
-        label->setToolTip(hint);
-    label->setCursor(Qt::PointingHandCursor);
-    return label;
-}
-
 QFrame* shape(QWidget* parent, const char* name, const QColor& colour, QRect geometry) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QLatin1String(name));
@@ -55,17 +42,17 @@ TfrmFilmeria::TfrmFilmeria(Services& services, ScreenSet& screens)
     setFont(style::tahoma(8));
     QWidget* c = grpContainer;
 
-    imgLogo = picture(c, "imgLogo", ":/pictures/logo.png", {8, 8, 687, 309});
-    imgLogo->unsetCursor();
+    imgLogo = makePicture(c, "imgLogo", ":/pictures/logo.png", {8, 8, 687, 309});
     shpOmbra = shape(c, "shpOmbra", style::kSilver, {711, 12, 60, 305});
     shpControlli = shape(c, "shpControlli", style::kWhite, {707, 8, 60, 305});
     shpControlli->setFrameShape(QFrame::Box);
-    imgGuida = picture(c, "imgGuida", ":/pictures/icon_guida.png", {721, 24, 32, 32}, " Guida ");
-    imgInfo = picture(c, "imgInfo", ":/pictures/icon_info.png", {721, 80, 32, 32}, " Informazioni su... ");
+    imgGuida = makePicture(c, "imgGuida", ":/pictures/icon_guida.png", {721, 24, 32, 32}, " Guida ");
+    imgInfo =
+        makePicture(c, "imgInfo", ":/pictures/icon_info.png", {721, 80, 32, 32}, " Informazioni su... ");
     imgCopyright =
-        picture(c, "imgCopyright", ":/pictures/icon_copyright.png", {721, 136, 32, 32}, " Copyright ");
-    imgShortFilm01 = picture(c, "imgShortFilm01", {}, {726, 194, 21, 23}, "Invia e-mail all'autore ");
-    imgEsci = picture(c, "imgEsci", ":/pictures/icon_esci.png", {721, 252, 32, 32}, " Esci ");
+        makePicture(c, "imgCopyright", ":/pictures/icon_copyright.png", {721, 136, 32, 32}, " Copyright ");
+    imgShortFilm01 = makePicture(c, "imgShortFilm01", {}, {726, 194, 21, 23}, "Invia e-mail all'autore ");
+    imgEsci = makePicture(c, "imgEsci", ":/pictures/icon_esci.png", {721, 252, 32, 32}, " Esci ");
 
     const int columnWidth = 187;
     const struct {
@@ -81,8 +68,9 @@ TfrmFilmeria::TfrmFilmeria(Services& services, ScreenSet& screens)
     QLabel* titles[4];
     for (int i = 0; i < 4; ++i) {
         const int x = 16 + i * (columnWidth + 4);
-        images[i] = picture(c, big[i].image, QLatin1String(big[i].picture), {x, 332, columnWidth, 100});
-        titles[i] = picture(c, big[i].title, QLatin1String(big[i].titlePicture), {x, 436, columnWidth, 30});
+        images[i] = makePicture(c, big[i].image, QLatin1String(big[i].picture), {x, 332, columnWidth, 100});
+        titles[i] =
+            makePicture(c, big[i].title, QLatin1String(big[i].titlePicture), {x, 436, columnWidth, 30});
     }
     imgFilm = images[0];
     titFilm = titles[0];
@@ -94,9 +82,9 @@ TfrmFilmeria::TfrmFilmeria(Services& services, ScreenSet& screens)
     imgExcel = titles[3];
 
     const QString siteHint = QStringLiteral(" Visita il sito Internet dell'autore ");
-    imgLongFilm01 = picture(c, "imgLongFilm01", {}, {8, 486, 494, 11}, siteHint);
-    imgLongFilm02 = picture(c, "imgLongFilm02", {}, {8, 504, 494, 11}, siteHint);
-    imgShortFilm02 = picture(c, "imgShortFilm02", {}, {516, 495, 15, 15}, siteHint);
+    imgLongFilm01 = makePicture(c, "imgLongFilm01", {}, {8, 486, 494, 11}, siteHint);
+    imgLongFilm02 = makePicture(c, "imgLongFilm02", {}, {8, 504, 494, 11}, siteHint);
+    imgShortFilm02 = makePicture(c, "imgShortFilm02", {}, {516, 495, 15, 15}, siteHint);
     lblCopyright = new QLabel(maker::kCopyright, c);
     lblCopyright->setObjectName("lblCopyright");
     lblCopyright->setFont(style::verdana(8));

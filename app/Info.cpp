@@ -1,6 +1,7 @@
 #include "Info.h"
 
 #include "action_guard.h"
+#include "controls.h"
 #include "maker_links.h"
 #include "screen_style.h"
 #include "services.h"
@@ -14,15 +15,6 @@
 
 namespace filmeria {
 namespace {
-
-QLabel* pictureLabel(QWidget* parent, const char* name, const char* resource, QRect geometry) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setPixmap(QPixmap(QLatin1String(resource)));
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(geometry);
-    return label;
-}
 
 QLabel* linkLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, parent);
@@ -47,22 +39,22 @@ TfrmInfo::TfrmInfo(Services& services, ScreenSet&)
     grpInfo = new QGroupBox(this);
     grpInfo->setObjectName("grpInfo");
     grpInfo->setGeometry(8, 4, 544, 286);
-    imgLogo = pictureLabel(grpInfo, "imgLogo", ":/pictures/info_logo.png", {10, 14, 40, 262});
+    imgLogo = makePicture(grpInfo, "imgLogo", ":/pictures/info_logo.png", {10, 14, 40, 262});
     shpFoto = new QFrame(grpInfo);
     shpFoto->setObjectName("shpFoto");
     style::setBackground(shpFoto, style::kWhite);
     shpFoto->setGeometry(56, 14, 110, 110);
-    imgAutore = pictureLabel(shpFoto, "imgAutore", ":/pictures/info_autore.png", {4, 4, 102, 102});
+    imgAutore = makePicture(shpFoto, "imgAutore", ":/pictures/info_autore.png", {4, 4, 102, 102});
     panInformativa = new QFrame(grpInfo);
     panInformativa->setObjectName("panInformativa");
     style::setBackground(panInformativa, style::kWhite);
     panInformativa->setGeometry(166, 14, 374, 263);
     imgInformativa =
-        pictureLabel(panInformativa, "imgInformativa", ":/pictures/info_text.png", {2, 2, 370, 259});
+        makePicture(panInformativa, "imgInformativa", ":/pictures/info_text.png", {2, 2, 370, 259});
 
-    imgEmail = pictureLabel(this, "imgEmail", ":/pictures/icon_mail16.png", {12, 304, 16, 16});
+    imgEmail = makePicture(this, "imgEmail", ":/pictures/icon_mail16.png", {12, 304, 16, 16});
     lblEmail = linkLabel(this, "lblEmail", QStringLiteral("Invia e-mail"), {32, 304, 100, 16});
-    imgWeb = pictureLabel(this, "imgWeb", ":/pictures/icon_web16.png", {150, 304, 16, 16});
+    imgWeb = makePicture(this, "imgWeb", ":/pictures/icon_web16.png", {150, 304, 16, 16});
     lblWeb = linkLabel(this, "lblWeb", QStringLiteral("Visita sito Internet"), {170, 304, 140, 16});
     for (QLabel* link : {imgEmail, lblEmail, imgWeb, lblWeb}) {
         link->setCursor(Qt::PointingHandCursor);

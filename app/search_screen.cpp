@@ -2,6 +2,7 @@
 
 #include "action_guard.h"
 #include "archive_message.h"
+#include "controls.h"
 #include "enter_keys.h"
 #include "field_highlight.h"
 #include "qt_text.h"
@@ -17,17 +18,6 @@
 #include <QPushButton>
 
 namespace filmeria {
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
 
 QLabel* searchLabel(QWidget* parent, const QString& caption, QRect geometry, bool bold) {
     auto* l = new QLabel(caption, parent);
@@ -67,7 +57,7 @@ SearchScreen::SearchScreen(Services& services, const Texts& texts)
         searchLabel(grpElenco, texts.listHelp[i], {12, 10 + i * 17, 620, 17})->setFont(style::verdana(7));
     const int findTop = 14 + static_cast<int>(texts.listHelp.size()) * 17;
     txtTrova = searchField(grpElenco, "txtTrova", 255, {12, findTop, 520, 24});
-    cmdTrova02 = button(grpElenco, "cmdTrova02", QStringLiteral("Trova"), {540, findTop - 1, 92, 26});
+    cmdTrova02 = makeButton(grpElenco, "cmdTrova02", QStringLiteral("Trova"), {540, findTop - 1, 92, 26});
     lstRecords = new QListWidget(grpElenco);
     lstRecords->setObjectName("lstRecords");
     lstRecords->setFont(style::font("Courier New", 9));
@@ -80,10 +70,10 @@ SearchScreen::SearchScreen(Services& services, const Texts& texts)
     }
     grpElenco->hide();
 
-    cmdIndietro = button(this, "cmdIndietro", QStringLiteral("<< Indietro"), {8, 430, 110, 30});
-    cmdStampa = button(this, "cmdStampa", QStringLiteral("Stampa"), {126, 430, 100, 30});
-    cmdTrova = button(this, "cmdTrova", QStringLiteral("Trova"), {436, 430, 100, 30});
-    cmdAnnulla = button(this, "cmdAnnulla", texts.closeCaption, {544, 430, 108, 30});
+    cmdIndietro = makeButton(this, "cmdIndietro", QStringLiteral("<< Indietro"), {8, 430, 110, 30});
+    cmdStampa = makeButton(this, "cmdStampa", QStringLiteral("Stampa"), {126, 430, 100, 30});
+    cmdTrova = makeButton(this, "cmdTrova", QStringLiteral("Trova"), {436, 430, 100, 30});
+    cmdAnnulla = makeButton(this, "cmdAnnulla", texts.closeCaption, {544, 430, 108, 30});
     cmdIndietro->setEnabled(false);
     cmdStampa->setEnabled(false);
 

@@ -7,6 +7,7 @@
 #include "Tessera.h"
 #include "action_guard.h"
 #include "archive_message.h"
+#include "controls.h"
 #include "enter_keys.h"
 #include "field_highlight.h"
 #include "key_rules.h"
@@ -73,11 +74,8 @@ QLineEdit* field(QWidget* parent, const char* name, int maxLength, QRect geometr
 }
 
 QPushButton* sideButton(QWidget* parent, const char* name, const QString& text, QRect geometry) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(geometry);
+    QPushButton* b = makeButton(parent, QLatin1String(name), text, geometry);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setAutoDefault(false);
     return b;
 }
 
@@ -224,14 +222,7 @@ void TfrmClienti::buildCommands() {
     grpControlli = new QGroupBox(grpContainer);
     grpControlli->setObjectName("grpControlli");
     grpControlli->setGeometry(620, 4, 151, 396);
-    const struct {
-        const char* image;
-        const char* label;
-        const char* caption;
-        const char* picture;
-        const char* status;
-        std::function<void()> action;
-    } commands[] = {
+    const std::vector<PictureCommand> commands = {
         {"imgNuovo", "lblNuovo", "Nuovo", ":/pictures/cmd_nuovo.png",
          " Prepara la schermata ad accogliere una nuova scheda.", [this] { newCard(); }},
         {"imgSalva", "lblSalva", "Salva", ":/pictures/cmd_salva.png",
@@ -259,19 +250,10 @@ void TfrmClienti::buildCommands() {
         {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png",
          " Esce dalla schermata di lavoro corrente.", [this] { close(); }},
     };
-    int y = 12;
-    for (const auto& c : commands) {
-        auto* image = new QLabel(grpControlli);
-        image->setObjectName(QLatin1String(c.image));
-        image->setPixmap(QPixmap(QLatin1String(c.picture)));
-        image->setGeometry(10, y, 32, 32);
-        auto* label = new QLabel(QString::fromUtf8(c.caption), grpControlli);
-        label->setObjectName(QLatin1String(c.label));
-        label->setGeometry(48, y + 8, 100, 18);
-        buttons_->add(
-            image, label, QString::fromUtf8(c.status), c.action ? c.action : [] {});
-        y += 47;
-    }
+    addPictureCommands(*buttons_, grpControlli, commands, [](int i) {
+        const int y = 12 + i * 47;
+        return std::pair{QRect(10, y, 32, 32), QRect(48, y + 8, 100, 18)};
+    });
     buttons_->addStatusText(cmdCodFisc, QStringLiteral(" Controlla codice fiscale."));
     buttons_->addStatusText(cmdIva, QStringLiteral(" Controlla partita IVA."));
     buttons_->addStatusText(cmdInvia, QStringLiteral(" Invia messaggio e-mail."));

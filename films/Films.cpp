@@ -6,6 +6,7 @@
 #include "action_guard.h"
 #include "amount_fields.h"
 #include "busy_cursor.h"
+#include "controls.h"
 #include "enter_keys.h"
 #include "field_highlight.h"
 #include "picture_buttons.h"
@@ -259,14 +260,7 @@ void TfrmFilms::buildCommands() {
     grpControlli = new QGroupBox(grpContainer);
     grpControlli->setObjectName("grpControlli");
     grpControlli->setGeometry(645, 4, 126, 452);
-    const struct {
-        const char* image;
-        const char* label;
-        const char* caption;
-        const char* picture;
-        const char* status;
-        std::function<void()> action;
-    } commands[] = {
+    const std::vector<PictureCommand> commands = {
         {"imgNuovo", "lblNuovo", "Nuovo", ":/pictures/cmd_nuovo.png",
          " Prepara la schermata ad accogliere una nuova scheda.", [this] { ClearCard(); }},
         {"imgSalva", "lblSalva", "Salva", ":/pictures/cmd_salva.png",
@@ -286,20 +280,11 @@ void TfrmFilms::buildCommands() {
         {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png",
          " Esce dalla schermata di lavoro corrente.", [this] { close(); }},
     };
-    int y = 34;
-    for (const auto& c : commands) {
-        auto* image = new QLabel(grpControlli);
-        image->setObjectName(QLatin1String(c.image));
-        image->setPixmap(QPixmap(QLatin1String(c.picture)));
-        image->setAlignment(Qt::AlignCenter);
-        image->setGeometry(47, y, 32, 32);
-        auto* label = new QLabel(QString::fromUtf8(c.caption), grpControlli);
-        label->setObjectName(QLatin1String(c.label));
+    for (const auto& [image, label] : addPictureCommands(*buttons_, grpControlli, commands, [](int i) {
+             const int y = 34 + i * 52;
+             return std::pair{QRect(47, y, 32, 32), QRect(4, y + 33, 118, 16)};
+         }))
         label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(4, y + 33, 118, 16);
-        buttons_->add(image, label, QString::fromUtf8(c.status), c.action);
-        y += 52;
-    }
     imgVacuum = new QLabel(grpControlli);
     imgVacuum->setObjectName("imgVacuum");
     imgVacuum->setPixmap(QPixmap(QStringLiteral(":/pictures/icon_vacuum.png")));

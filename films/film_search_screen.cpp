@@ -2,6 +2,7 @@
 
 #include "Films.h"
 #include "action_guard.h"
+#include "controls.h"
 #include "enter_keys.h"
 #include "program_formats.h"
 #include "qt_text.h"
@@ -39,14 +40,6 @@ QLabel* text(QWidget* parent, const char* name, const QString& caption, QRect ge
     return l;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 const std::vector<std::pair<QString, FilmField>>& filmCriteria() {
@@ -64,7 +57,8 @@ const std::vector<std::pair<QString, FilmField>>& filmCriteria() {
         {QStringLiteral("Lingue audio"), FilmField::varLingue},
         {QStringLiteral("Prezzo"), FilmField::varPrezzo},
         {QStringLiteral("Supporto"), FilmField::varSupporto},
-        {QString::fromUtf8("Disponibile (indicare Sì o No come chiave di ricerca)"), FilmField::varDisponibile},
+        {QString::fromUtf8("Disponibile (indicare Sì o No come chiave di ricerca)"),
+         FilmField::varDisponibile},
         {QStringLiteral("Trama"), FilmField::varTrama},
         {QStringLiteral("Codice identificativo"), FilmField::varCodice},
         {QStringLiteral("Sito Web"), FilmField::varWeb}};
@@ -97,11 +91,12 @@ FilmSearchScreen::FilmSearchScreen(Services& services, ScreenSet& screens, Kind 
     txtCriterio->setGeometry(160, 42, 400, 24);
     acceptOnlyCp1252(txtCriterio);
     limeOnBlack(txtCriterio);
-    btnPopola = button(this, "btnPopola", QStringLiteral("Cerca in archivio"), {568, 41, 115, 26});
+    btnPopola = makeButton(this, "btnPopola", QStringLiteral("Cerca in archivio"), {568, 41, 115, 26});
     btnPopola->setEnabled(false);
     text(this, "lblInfo01",
-         QString::fromUtf8("Inserire una o più parole consecutive presenti nella scheda e premere il pulsante Cerca "
-                           "in archivio."),
+         QString::fromUtf8(
+             "Inserire una o più parole consecutive presenti nella scheda e premere il pulsante Cerca "
+             "in archivio."),
          {12, 72, 670, 16})
         ->setFont(style::verdana(7));
 
@@ -116,23 +111,26 @@ FilmSearchScreen::FilmSearchScreen(Services& services, ScreenSet& screens, Kind 
     txtTrova->setGeometry(12, 338, 548, 24);
     acceptOnlyCp1252(txtTrova);
     limeOnBlack(txtTrova);
-    btnTrova = button(this, "btnTrova", QStringLiteral("Trova"), {568, 337, 115, 26});
+    btnTrova = makeButton(this, "btnTrova", QStringLiteral("Trova"), {568, 337, 115, 26});
     text(this, "lblInfo02",
-         QStringLiteral("Per selezionare una voce in elenco, immettere una chiave di ricerca e fare clic su Trova."),
+         QStringLiteral(
+             "Per selezionare una voce in elenco, immettere una chiave di ricerca e fare clic su Trova."),
          {12, 366, 670, 16})
         ->setFont(style::verdana(7));
     text(this, "lblInfo04",
-         QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo "
-                        "clic su Trova."),
+         QStringLiteral(
+             "Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo "
+             "clic su Trova."),
          {12, 382, 670, 16})
         ->setFont(style::verdana(7));
     text(this, kind == Kind::Search ? "Label1" : "lblInfo",
-         QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."), {12, 398, 670, 16})
+         QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
+         {12, 398, 670, 16})
         ->setFont(style::verdana(7, true));
     LabelCount = text(this, "LabelCount", QStringLiteral("Totale schede:"), {12, 430, 250, 20});
     LabelCount->setFont(style::verdana(8, true));
-    btnStampa = button(this, "btnStampa", QStringLiteral("Stampa"), {468, 426, 100, 30});
-    btnChiudi = button(this, "btnChiudi", QStringLiteral("Chiudi"), {583, 426, 100, 30});
+    btnStampa = makeButton(this, "btnStampa", QStringLiteral("Stampa"), {468, 426, 100, 30});
+    btnChiudi = makeButton(this, "btnChiudi", QStringLiteral("Chiudi"), {583, 426, 100, 30});
     lblMemory = new QLabel(this);
     lblMemory->setObjectName("lblMemory");
     lblMemory->hide();
@@ -140,7 +138,8 @@ FilmSearchScreen::FilmSearchScreen(Services& services, ScreenSet& screens, Kind 
     connect(txtCriterio, &QLineEdit::textChanged, this,
             [this](const QString& key) { btnPopola->setEnabled(!key.isEmpty()); });
     connect(cboCriterio, &QComboBox::currentIndexChanged, this, [this] { btnPopola->setEnabled(true); });
-    connect(btnPopola, &QPushButton::clicked, this, [this] { runGuarded(services_.dialogs, this, [this] { search(); }); });
+    connect(btnPopola, &QPushButton::clicked, this,
+            [this] { runGuarded(services_.dialogs, this, [this] { search(); }); });
     connect(btnTrova, &QPushButton::clicked, this, [this] { findInList(); });
     onEnter(txtTrova, services_.dialogs, [this] { findInList(); });
     connect(lstRecords, &QListWidget::itemDoubleClicked, this, [this] { chooseSelectedLine(); });
@@ -148,10 +147,16 @@ FilmSearchScreen::FilmSearchScreen(Services& services, ScreenSet& screens, Kind 
     centreOnDesktop(this);
 }
 
-void FilmSearchScreen::setMemory(const QString& tag) { lblMemory->setText(tag); }
-QString FilmSearchScreen::memory() const { return lblMemory->text(); }
+void FilmSearchScreen::setMemory(const QString& tag) {
+    lblMemory->setText(tag);
+}
+QString FilmSearchScreen::memory() const {
+    return lblMemory->text();
+}
 
-std::string FilmSearchScreen::folder() const { return services_.folder.toStdString(); }
+std::string FilmSearchScreen::folder() const {
+    return services_.folder.toStdString();
+}
 
 void FilmSearchScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -213,15 +218,17 @@ void FilmSearchScreen::chooseSelectedLine() {
         for (bool row = result.First(); row && !result.AtEnd(); result.Next()) {
             if (FilmListLine(result) != wanted)
                 continue;
-            const auto text = [&](FilmField f) { return fromCp1252(result.BlobTextAt(result.ColumnIndex(filmColumn(f)))); };
+            const auto text = [&](FilmField f) {
+                return fromCp1252(result.BlobTextAt(result.ColumnIndex(filmColumn(f))));
+            };
             if (kind_ == Kind::Search) {
                 screens_.films().showFilmById(result.IntegerAt(result.ColumnIndex("ID")));
             } else {
                 const QString tag = lblMemory->text().trimmed();
                 const int row = tag.startsWith(QLatin1String("film")) ? tag.mid(4).toInt() : 0;
                 if (tag.size() == 6 && row >= 1 && row <= 10)
-                    screens_.noleggi().fillFilmRow(row, text(FilmField::varCodice), text(FilmField::varTitolo),
-                                                   text(FilmField::varPrezzo),
+                    screens_.noleggi().fillFilmRow(row, text(FilmField::varCodice),
+                                                   text(FilmField::varTitolo), text(FilmField::varPrezzo),
                                                    services_.clock.today().toString(kDateFormat));
             }
             accept();

@@ -7,6 +7,7 @@
 #include "amount_fields.h"
 #include "amounts.h"
 #include "archive_message.h"
+#include "controls.h"
 #include "customers/ImportaCliente.h"
 #include "enter_keys.h"
 #include "field_highlight.h"
@@ -94,18 +95,6 @@ QLineEdit* edit(QWidget* parent, const QString& name, int maxLength, QRect geome
     return e;
 }
 
-QLabel* picture(QWidget* parent, const QString& name, const QString& resource, QRect geometry,
-                const QString& hint = {}) {
-    auto* p = new QLabel(parent);
-    p->setObjectName(name);
-    p->setPixmap(QPixmap(resource));
-    p->setAlignment(Qt::AlignCenter);
-    p->setGeometry(geometry);
-    if (!hint.isEmpty())
-        p->setToolTip(hint);
-    return p;
-}
-
 QPushButton* iconButton(QWidget* parent, const QString& name, const QString& resource, QRect geometry,
                         const QString& hint) {
     auto* b = new QPushButton(parent);
@@ -182,8 +171,8 @@ void TfrmNoleggi::buildYearPanel() {
     connect(cmdApri, &QPushButton::clicked, this,
             [this] { runGuarded(services_.dialogs, this, [this] { openYear(); }); });
 
-    imgGuida = picture(grpAnno, "imgGuida", ":/pictures/icon_guida.png", {340, 196, 32, 32}, " Guida ");
-    imgEsci = picture(grpAnno, "imgEsci", ":/pictures/icon_esci.png", {388, 196, 32, 32}, " Esci ");
+    imgGuida = makePicture(grpAnno, "imgGuida", ":/pictures/icon_guida.png", {340, 196, 32, 32}, " Guida ");
+    imgEsci = makePicture(grpAnno, "imgEsci", ":/pictures/icon_esci.png", {388, 196, 32, 32}, " Esci ");
     buttons_->add(imgGuida, nullptr, {}, [this] { screens_.helpForm().showTopic(HelpTopicId::Noleggi); });
     buttons_->add(imgEsci, nullptr, {}, [this] { close(); });
 }
@@ -194,8 +183,8 @@ void TfrmNoleggi::buildHeader(QWidget* slip) {
     txtNumScheda = edit(slip, "txtNumScheda", 10, {140, 10, 84, 24}, style::kMoneyGreen, bold);
     lblCliente = label(slip, "lblCliente", QStringLiteral("del cliente"), {236, 14, 72, 18});
     txtCliente = edit(slip, "txtCliente", 50, {310, 10, 300, 24}, style::kMoneyGreen, bold);
-    imgImportaCliente = picture(slip, "imgImportaCliente", ":/pictures/import_cliente.png", {618, 10, 24, 24},
-                                " Importa dati cliente ");
+    imgImportaCliente = makePicture(slip, "imgImportaCliente", ":/pictures/import_cliente.png",
+                                    {618, 10, 24, 24}, " Importa dati cliente ");
     lblTessera = label(slip, "lblTessera", QStringLiteral("Tessera n."), {12, 46, 80, 18});
     txtTessera = edit(slip, "txtTessera", 50, {140, 42, 200, 24}, style::kMoneyGreen, bold);
     lblData = label(slip, "lblData", QStringLiteral("Data:"), {356, 46, 40, 18});
@@ -254,8 +243,8 @@ TfrmNoleggi::FilmRow TfrmNoleggi::buildRow(QWidget* panel, int k, int top) {
     r.txtCodice = edit(panel, "txtCodice" + n, 20, {40, top + 17, 120, 22}, style::kWhite, rowFont);
     label(panel, "lblTitolo" + n, QStringLiteral("Titolo film"), {166, top + 3, 200, 14}, 7);
     r.txtTitolo = edit(panel, "txtTitolo" + n, 50, {166, top + 17, 414, 22}, style::kWhite, rowFont);
-    r.imgImporta = picture(panel, "imgImporta" + n, ":/pictures/import_film.png", {588, top + 16, 24, 24},
-                           " Importa dati film ");
+    r.imgImporta = makePicture(panel, "imgImporta" + n, ":/pictures/import_film.png", {588, top + 16, 24, 24},
+                               " Importa dati film ");
 
     const int y = top + 42;
     label(panel, "lblPrestito" + n, QStringLiteral("Data noleggio"), {40, y, 110, 14}, 7);
@@ -338,43 +327,24 @@ void TfrmNoleggi::buildCommandColumn(QWidget* slip) {
     style::setBackground(shpControlli, style::kMoneyGreen);
     shpControlli->setGeometry(650, 6, 122, 524);
 
-    const struct {
-        QLabel** image;
-        QLabel** label;
-        const char* imageName;
-        const char* labelName;
-        const char* caption;
-        const char* resource;
-        std::function<void()> action;
-    } commands[] = {
-        {&imgNuovo, &lblNuovo, "imgNuovo", "lblNuovo", "Nuovo", ":/pictures/cmd_nuovo.png",
-         [this] { newSlip(); }},
-        {&imgSalva, &lblSalva, "imgSalva", "lblSalva", "Salva", ":/pictures/cmd_salva.png",
-         [this] { save(); }},
-        {&imgTrova, &lblTrova, "imgTrova", "lblTrova", "Cerca", ":/pictures/cmd_trova.png",
-         [this] { search(); }},
-        {&imgStampa, &lblStampa, "imgStampa", "lblStampa", "Stampa", ":/pictures/cmd_stampa.png",
-         [this] { print(); }},
-        {&imgExcel, &lblExcel, "imgExcel", "lblExcel", "Esporta", ":/pictures/cmd_excel.png",
+    const std::vector<PictureCommand> commands = {
+        {"imgNuovo", "lblNuovo", "Nuovo", ":/pictures/cmd_nuovo.png", "", [this] { newSlip(); }},
+        {"imgSalva", "lblSalva", "Salva", ":/pictures/cmd_salva.png", "", [this] { save(); }},
+        {"imgTrova", "lblTrova", "Cerca", ":/pictures/cmd_trova.png", "", [this] { search(); }},
+        {"imgStampa", "lblStampa", "Stampa", ":/pictures/cmd_stampa.png", "", [this] { print(); }},
+        {"imgExcel", "lblExcel", "Esporta", ":/pictures/cmd_excel.png", "",
          [this] { services_.dialogs.exec(screens_.expNoleggi()); }},
-        {&imgElimina, &lblElimina, "imgElimina", "lblElimina", "Elimina", ":/pictures/cmd_elimina.png",
-         [this] { deleteSlip(); }},
-        {&imgAzienda, &lblAzienda, "imgAzienda", "lblAzienda", "Azienda", ":/pictures/cmd_azienda.png",
+        {"imgElimina", "lblElimina", "Elimina", ":/pictures/cmd_elimina.png", "", [this] { deleteSlip(); }},
+        {"imgAzienda", "lblAzienda", "Azienda", ":/pictures/cmd_azienda.png", "",
          [this] { services_.dialogs.exec(screens_.azienda()); }},
-        {&imgEsci02, &lblEsci, "imgEsci02", "lblEsci", "Esci", ":/pictures/icon_esci.png",
-         [this] { close(); }},
+        {"imgEsci02", "lblEsci", "Esci", ":/pictures/icon_esci.png", "", [this] { close(); }},
     };
-    int y = 8;
-    for (const auto& c : commands) {
-        *c.image = picture(shpControlli, c.imageName, QLatin1String(c.resource), {45, y, 32, 32});
-        auto* l = new QLabel(QLatin1String(c.caption), shpControlli);
-        l->setObjectName(QLatin1String(c.labelName));
-        l->setAlignment(Qt::AlignCenter);
-        l->setGeometry(21, y + 34, 80, 16);
-        style::setBackground(l, style::kNavy); // white labels stay readable on the light strip
-        *c.label = l;
-        buttons_->add(*c.image, l, {}, c.action);
-        y += 56;
+    for (const auto& [image, label] : addPictureCommands(*buttons_, shpControlli, commands, [](int i) {
+             const int y = 8 + i * 56;
+             return std::pair{QRect(45, y, 32, 32), QRect(21, y + 34, 80, 16)};
+         })) {
+        label->setAlignment(Qt::AlignCenter);
+        style::setBackground(label, style::kNavy); // white labels stay readable on the light strip
     }
 
     const struct {
@@ -392,8 +362,8 @@ void TfrmNoleggi::buildCommandColumn(QWidget* slip) {
         {&imgUltimo, "imgUltimo", ":/pictures/arrow_ultimo.png", " Ultima scheda ", &TfrmNoleggi::showLast}};
     int x = 5;
     for (const auto& a : arrows) {
-        *a.arrow =
-            picture(shpControlli, a.name, QLatin1String(a.resource), {x, 458, 26, 26}, QLatin1String(a.hint));
+        *a.arrow = makePicture(shpControlli, a.name, QLatin1String(a.resource), {x, 458, 26, 26},
+                               QLatin1String(a.hint));
         buttons_->add(*a.arrow, nullptr, {}, [this, f = a.action] { (this->*f)(); });
         x += 28;
     }

@@ -118,22 +118,6 @@ private:
     QCheckBox* chkSaldato;
 
     QFrame* shpControlli;
-    QLabel* imgNuovo;
-    QLabel* lblNuovo;
-    QLabel* imgSalva;
-    QLabel* lblSalva;
-    QLabel* imgTrova;
-    QLabel* lblTrova;
-    QLabel* imgStampa;
-    QLabel* lblStampa;
-    QLabel* imgExcel;
-    QLabel* lblExcel;
-    QLabel* imgElimina;
-    QLabel* lblElimina;
-    QLabel* imgAzienda;
-    QLabel* lblAzienda;
-    QLabel* imgEsci02;
-    QLabel* lblEsci;
     QLabel* imgPrimo;
     QLabel* imgIndietro;
     QLabel* imgAvanti;

@@ -1,0 +1,41 @@
+#pragma once
+// Building blocks every screen makes its controls from.
+#include <QRect>
+#include <QString>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace filmeria {
+
+class PictureButtons;
+
+// A picture control showing a resource, centred, with an optional tooltip.
+QLabel* makePicture(QWidget* parent, const QString& name, const QString& resource, QRect geometry,
+                    const QString& hint = {});
+
+// A push button that never becomes the dialog's default (Enter belongs to the fields).
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QRect geometry);
+
+// One command of a screen's command column: a picture and its label acting alike.
+struct PictureCommand {
+    const char* image;
+    const char* label;
+    const char* caption; // UTF-8
+    const char* picture;
+    const char* status; // UTF-8, may be empty
+    std::function<void()> action;
+};
+
+// Puts the commands in a column, the i-th at the picture and label rectangles `place(i)`
+// gives, and binds them; returns each command's picture and label.
+std::vector<std::pair<QLabel*, QLabel*>>
+addPictureCommands(PictureButtons& buttons, QWidget* parent, const std::vector<PictureCommand>& commands,
+                   const std::function<std::pair<QRect, QRect>(int)>& place);
+
+} // namespace filmeria
