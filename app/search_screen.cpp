@@ -138,15 +138,20 @@ void SearchScreen::back() {
     focusAfterBack()->setFocus();
 }
 
-void SearchScreen::findInList() {
-    if (lines_.empty()) {
-        services_.dialogs.information(this, QString::fromUtf8(kListEmpty));
+void findInResultList(QListWidget* list, const std::vector<std::string>& lines, ListFinder& finder,
+                      const QLineEdit* key, Dialogs& dialogs, QWidget* screen) {
+    if (lines.empty()) {
+        dialogs.information(screen, QString::fromUtf8(kListEmpty));
         return;
     }
-    if (lstRecords->currentRow() < 0)
-        lstRecords->setCurrentRow(0);
-    if (const auto found = finder_.find(lines_, lstRecords->currentRow(), toCp1252(txtTrova->text())))
-        lstRecords->setCurrentRow(*found);
+    if (list->currentRow() < 0)
+        list->setCurrentRow(0);
+    if (const auto found = finder.find(lines, list->currentRow(), toCp1252(key->text())))
+        list->setCurrentRow(*found);
+}
+
+void SearchScreen::findInList() {
+    findInResultList(lstRecords, lines_, finder_, txtTrova, services_.dialogs, this);
 }
 
 void SearchScreen::chooseSelectedLine() {

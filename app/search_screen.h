@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace filmeria {
 
+class Dialogs;
 struct Services;
 
 class SearchScreen : public QDialog {
@@ -61,6 +62,11 @@ protected:
     QPushButton* cmdTrova;
     QPushButton* cmdAnnulla;
 };
+
+// Find in a result list (the list's lines as Windows-1252, in list order): the next line
+// holding the key, wrapping around; an empty list is reported.
+void findInResultList(QListWidget* list, const std::vector<std::string>& lines, ListFinder& finder,
+                      const QLineEdit* key, Dialogs& dialogs, QWidget* screen);
 
 // Helpers for building a criteria page.
 QLabel* searchLabel(QWidget* parent, const QString& caption, QRect geometry, bool bold = false);

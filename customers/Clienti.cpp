@@ -91,14 +91,8 @@ std::string notesForArchive(const QString& memo) {
 } // namespace
 
 TfrmClienti::TfrmClienti(Services& services, ScreenSet& screens)
-    : WorkScreen(screens, QStringLiteral(" Filmeria Pro - Archivio clienti"),
-                 QStringLiteral(":/pictures/tile86x45.png"), QSize(779, 536))
-    , services_(services) {
+    : CardScreen(services, screens, QStringLiteral(" Filmeria Pro - Archivio clienti")) {
     setObjectName("frmClienti");
-    useProgramFormats();
-    panInfo = makeStatusPanel(grpContainer, StatusPanelKind::Navy);
-    panInfo->setGeometry(0, 514, 779, 22);
-    buttons_ = new PictureButtons(this, services_.dialogs, panInfo, style::kNavy);
     buildFields();
     buildCommands();
     for (QWidget* area : {static_cast<QWidget*>(this), static_cast<QWidget*>(grpContainer),

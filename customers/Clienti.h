@@ -1,7 +1,7 @@
 #pragma once
 // TfrmClienti: the customer card, one customer of Clienti.pro at a time.
+#include "card_screen.h"
 #include "customer_file.h"
-#include "work_screen.h"
 
 #include <array>
 #include <utility>
@@ -19,7 +19,7 @@ namespace filmeria {
 class PictureButtons;
 struct Services;
 
-class TfrmClienti final : public WorkScreen {
+class TfrmClienti final : public CardScreen {
 public:
     TfrmClienti(Services& services, ScreenSet& screens);
 
@@ -49,10 +49,6 @@ private:
     void sendMail();
     void printMembershipCard();
     void showRentals();
-
-    Services& services_;
-    PictureButtons* buttons_;
-    QLabel* panInfo;
 
     QGroupBox* grpProdotto;
     QGroupBox* grpPrezzo;

@@ -118,14 +118,8 @@ public:
 } // namespace
 
 TfrmFilms::TfrmFilms(Services& services, ScreenSet& screens)
-    : WorkScreen(screens, QStringLiteral(" Filmeria Pro - Archivio film"),
-                 QStringLiteral(":/pictures/tile86x45.png"), QSize(779, 536))
-    , services_(services) {
+    : CardScreen(services, screens, QStringLiteral(" Filmeria Pro - Archivio film")) {
     setObjectName("frmFilms");
-    useProgramFormats();
-    panInfo = makeStatusPanel(grpContainer, StatusPanelKind::Navy);
-    panInfo->setGeometry(0, 514, 779, 22);
-    buttons_ = new PictureButtons(this, services_.dialogs, panInfo, style::kNavy);
     buildFields();
     buildPoster();
     buildCommands();

@@ -1,7 +1,7 @@
 #pragma once
 // TfrmFilms: the film card, one film of Film.db at a time with its poster.
+#include "card_screen.h"
 #include "film_store.h"
-#include "work_screen.h"
 
 #include <QPixmap>
 
@@ -17,7 +17,7 @@ namespace filmeria {
 class PictureButtons;
 struct Services;
 
-class TfrmFilms final : public WorkScreen {
+class TfrmFilms final : public CardScreen {
 public:
     TfrmFilms(Services& services, ScreenSet& screens);
 
@@ -58,10 +58,7 @@ private:
     void zoom();
     void compact();
 
-    Services& services_;
     FilmStoreSlots slots_;
-    PictureButtons* buttons_;
-    QLabel* panInfo;
     QPixmap poster_; // the picture shown, at its own size
 
     QGroupBox* grpProdotto;

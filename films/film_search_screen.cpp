@@ -9,6 +9,7 @@
 #include "rentals/Noleggi.h"
 #include "screen_set.h"
 #include "screen_style.h"
+#include "search_screen.h"
 #include "services.h"
 #include "text_rules.h"
 #include "window_placement.h"
@@ -194,14 +195,7 @@ void FilmSearchScreen::search() {
 
 void FilmSearchScreen::findInList() {
     try {
-        if (lines_.empty()) {
-            services_.dialogs.information(this, QString::fromUtf8(kListEmpty));
-            return;
-        }
-        if (lstRecords->currentRow() < 0)
-            lstRecords->setCurrentRow(0);
-        if (const auto found = finder_.find(lines_, lstRecords->currentRow(), toCp1252(txtTrova->text())))
-            lstRecords->setCurrentRow(*found);
+        findInResultList(lstRecords, lines_, finder_, txtTrova, services_.dialogs, this);
     } catch (...) {
         // Finding in the list never reports a failure.
     }
