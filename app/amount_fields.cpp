@@ -1,9 +1,11 @@
 #include "amount_fields.h"
 
 #include "amounts.h"
+#include "field_highlight.h"
 #include "qt_text.h"
 #include "services.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -23,7 +25,8 @@ public:
 
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::FocusOut) {
-            normaliseAmountField(field_, kind_);
+            if (leavesTheField(static_cast<QFocusEvent*>(event)))
+                normaliseAmountField(field_, kind_);
             return false;
         }
         if (event->type() != QEvent::KeyPress)

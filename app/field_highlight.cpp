@@ -3,6 +3,7 @@
 #include "screen_style.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QWidget>
 
 namespace filmeria {
@@ -44,6 +45,10 @@ void highlightOnFocus(QWidget* field, const QColor& resting) {
 void highlightOnFocus(std::initializer_list<QWidget*> fields, const QColor& resting) {
     for (QWidget* field : fields)
         highlightOnFocus(field, resting);
+}
+
+bool leavesTheField(const QFocusEvent* event) {
+    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
 }
 
 QColor fieldColour(const QWidget* field) {

@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -212,7 +213,7 @@ void TfrmFilms::buildFields() {
 
     connect(txtWeb, &QLineEdit::textChanged, this,
             [this](const QString& text) { cmdWeb->setEnabled(!text.isEmpty()); });
-    connect(txtWeb, &QLineEdit::editingFinished, this, [this] { normaliseWebAddress(); });
+    txtWeb->installEventFilter(this); // normalised whenever the field is left
     connect(cmdWeb, &QPushButton::clicked, this,
             [this] { runGuarded(services_.dialogs, this, [this] { openWebSite(); }); });
     buttons_->addStatusText(cmdWeb, QStringLiteral(" Visita il sito Internet dedicato al film."));
@@ -449,6 +450,13 @@ void TfrmFilms::showEvent(QShowEvent* event) {
         return;
     runGuarded(services_.dialogs, this, [this] { openFirst(); });
     ClearCard();
+}
+
+bool TfrmFilms::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtWeb && event->type() == QEvent::FocusOut &&
+        leavesTheField(static_cast<QFocusEvent*>(event)))
+        normaliseWebAddress();
+    return CardScreen::eventFilter(watched, event);
 }
 
 void TfrmFilms::closeEvent(QCloseEvent* event) {
