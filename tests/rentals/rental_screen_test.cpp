@@ -11,6 +11,7 @@
 
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -366,6 +367,18 @@ TEST_F(RentalScreen, AmountFieldsRefuseKeysAndNormaliseOnLeaving) {
     price->setFocus();
     EXPECT_EQ(total->text(), QStringLiteral("0,50"));
     EXPECT_EQ(fieldColour(total), style::kMoneyGreen);
+}
+
+TEST_F(RentalScreen, SwitchingWindowsIsNotLeavingTheField) {
+    openYear();
+    auto* price = field("txtPrezzoDie02");
+    price->setText(QStringLiteral("1,2"));
+    QFocusEvent windowSwitch(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(price, &windowSwitch);
+    EXPECT_EQ(price->text(), QStringLiteral("1,2"));
+    QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(price, &tab);
+    EXPECT_EQ(price->text(), QStringLiteral("1,20"));
 }
 
 TEST_F(RentalScreen, FilmPickerIsToldItsRowAndPanelsSwitch) {
