@@ -45,17 +45,17 @@ TfrmPassword::TfrmPassword(Services& services, ScreenSet& screens)
     setObjectName("frmPassword");
     setWindowTitle(QString::fromUtf8(" Filmeria Pro © - Autenticazione"));
     useDialogFrame(this);
-    setFixedSize(400, 236);
+    setFixedSize(400, 206);
     style::setBackground(this, style::kSilver);
 
     grpPassword->setObjectName("grpPassword");
-    grpPassword->setGeometry(8, 4, 384, 186);
+    grpPassword->setGeometry(8, 4, 384, 156);
     imgLogo01->setObjectName("imgLogo01");
     imgLogo01->setPixmap(QPixmap(QStringLiteral(":/pictures/login_logo.png")));
     imgLogo01->setGeometry(12, 16, 360, 64);
     imgLogo02->setObjectName("imgLogo02");
     imgLogo02->setPixmap(QPixmap(QStringLiteral(":/pictures/login_key.png")));
-    imgLogo02->setGeometry(12, 96, 64, 64);
+    imgLogo02->setGeometry(12, 86, 64, 64);
     lblInfo->setObjectName("lblInfo");
     lblInfo->setFont(style::verdana(8));
     lblInfo->setGeometry(88, 90, 280, 18);
@@ -74,12 +74,12 @@ TfrmPassword::TfrmPassword(Services& services, ScreenSet& screens)
     btnCambiaPassword->setObjectName("btnCambiaPassword");
     btnCambiaPassword->setFont(style::verdana(8));
     btnCambiaPassword->setCursor(Qt::PointingHandCursor);
-    btnCambiaPassword->setGeometry(8, 198, 150, 28);
+    btnCambiaPassword->setGeometry(8, 168, 150, 28);
     btnCambiaPassword->setAutoDefault(false);
     cmdEsci->setObjectName("cmdEsci");
     cmdEsci->setFont(style::verdana(8));
     cmdEsci->setCursor(Qt::PointingHandCursor);
-    cmdEsci->setGeometry(312, 198, 80, 28);
+    cmdEsci->setGeometry(312, 168, 80, 28);
     cmdEsci->setAutoDefault(false);
 
     highlightOnFocus(txtPassword, style::kWhite);
