@@ -5,7 +5,7 @@
 #include "CercaNoleggio.h"
 #include "Noleggi.h"
 #include "RicercaFilm.h"
-#include "application.h"
+#include "qt_bench_main.h"
 #include "screen_set.h"
 #include "store_archives.h"
 
@@ -115,13 +115,5 @@ BENCHMARK(BM_FilmSearchEmptyKey)->Unit(benchmark::kMillisecond);
 } // namespace filmeria::bench
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    filmeria::setUpApplication();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    filmeria::bench::gScreens.reset();
-    return 0;
+    return filmeria::bench::runScreenBenchmarks(argc, argv, [] { filmeria::bench::gScreens.reset(); });
 }

@@ -1,7 +1,7 @@
 // Creating the 25 start-up screens and showing the login window, inside one process.
 #include "../tests/support/fake_services.h"
 #include "Password.h"
-#include "application.h"
+#include "qt_bench_main.h"
 #include "screen_set.h"
 
 #include <QApplication>
@@ -25,12 +25,5 @@ BENCHMARK(BM_CreateScreensAndShowLogin)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    filmeria::setUpApplication();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return filmeria::bench::runScreenBenchmarks(argc, argv);
 }

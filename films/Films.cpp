@@ -486,21 +486,25 @@ void TfrmFilms::save() {
     showPlaceholderIfEmpty();
 }
 
-void TfrmFilms::saveNew() {
+bool TfrmFilms::titleAndCodePresent(const char* action) {
+    const QString start = QStringLiteral("Per poter ") + QLatin1String(action) +
+                          QString::fromUtf8(" la scheda corrente è necessario indicare ");
     if (trimmed(toCp1252(txtTitolo->text())).empty()) {
-        services_.dialogs.information(
-            this, QString::fromUtf8(
-                      "Per poter salvare la scheda corrente è necessario indicare il titolo del film."));
+        services_.dialogs.information(this, start + QStringLiteral("il titolo del film."));
         txtTitolo->setFocus();
-        return;
+        return false;
     }
     if (trimmed(toCp1252(txtCodice->text())).empty()) {
-        services_.dialogs.information(this,
-                                      QString::fromUtf8("Per poter salvare la scheda corrente è necessario "
-                                                        "indicare il codice identificativo del film."));
+        services_.dialogs.information(this, start + QStringLiteral("il codice identificativo del film."));
         txtCodice->setFocus();
-        return;
+        return false;
     }
+    return true;
+}
+
+void TfrmFilms::saveNew() {
+    if (!titleAndCodePresent("salvare"))
+        return;
     try {
         const std::int64_t id = InsertFilm(*slots_.db, rowFromCard());
         if (!trimmed(toCp1252(txtFoto->text())).empty())
@@ -516,20 +520,8 @@ void TfrmFilms::saveNew() {
 }
 
 void TfrmFilms::saveChanges() {
-    if (trimmed(toCp1252(txtTitolo->text())).empty()) {
-        services_.dialogs.information(
-            this, QString::fromUtf8(
-                      "Per poter aggiornare la scheda corrente è necessario indicare il titolo del film."));
-        txtTitolo->setFocus();
+    if (!titleAndCodePresent("aggiornare"))
         return;
-    }
-    if (trimmed(toCp1252(txtCodice->text())).empty()) {
-        services_.dialogs.information(
-            this, QString::fromUtf8("Per poter aggiornare la scheda corrente è necessario "
-                                    "indicare il codice identificativo del film."));
-        txtCodice->setFocus();
-        return;
-    }
     try {
         slots_.result = slots_.db->Query(FilmByIdQuery(lblPosizione->text().trimmed().toLongLong()).sql);
         const std::int64_t id = slots_.result->IntegerAt(slots_.result->ColumnIndex("ID"));

@@ -48,6 +48,8 @@ private:
 
     void navigate(const FilmQuery& query);
     void save();
+    // The two required fields, with the message of the save ("salvare" or "aggiornare").
+    bool titleAndCodePresent(const char* action);
     void saveNew();
     void saveChanges();
     void deleteFilm();

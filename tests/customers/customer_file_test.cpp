@@ -1,4 +1,5 @@
 #include "customer_file.h"
+#include "record_bytes.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -8,13 +9,8 @@
 namespace filmeria {
 namespace {
 
+using testing::put;
 using testing::TempFolder;
-
-// Hand-built bytes of one field: length byte, text, zeros up to the capacity.
-void put(std::string& record, std::size_t offset, const std::string& text) {
-    record[offset] = static_cast<char>(text.size());
-    record.replace(offset + 1, text.size(), text);
-}
 
 CustomerRecord customer(const std::string& name, const std::string& card) {
     CustomerRecord r;

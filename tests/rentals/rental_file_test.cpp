@@ -1,3 +1,4 @@
+#include "record_bytes.h"
 #include "rental_file.h"
 #include "temp_folder.h"
 
@@ -6,12 +7,8 @@
 namespace filmeria {
 namespace {
 
+using testing::put;
 using testing::TempFolder;
-
-void put(std::string& record, std::size_t offset, const std::string& text) {
-    record[offset] = static_cast<char>(text.size());
-    record.replace(offset + 1, text.size(), text);
-}
 
 RentalRecord slip(const std::string& number) {
     RentalRecord r;
