@@ -1,6 +1,6 @@
 #pragma once
 // TfrmFilmeria: the main window, the way into the three work environments.
-#include "work_window.h"
+#include "screenkit/work_window.h"
 
 #include <array>
 

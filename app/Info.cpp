@@ -1,11 +1,11 @@
-#include "Info.h"
+#include "app/Info.h"
 
-#include "action_guard.h"
-#include "controls.h"
-#include "maker_links.h"
-#include "screen_style.h"
-#include "services.h"
-#include "window_placement.h"
+#include "app/maker_links.h"
+#include "platform/services.h"
+#include "screenkit/action_guard.h"
+#include "screenkit/controls.h"
+#include "screenkit/screen_style.h"
+#include "screenkit/window_placement.h"
 
 #include <QFrame>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
-#include "Splash.h"
+#include "app/Splash.h"
 
-#include "maker.h"
-#include "maker_links.h"
-#include "screen_style.h"
-#include "window_placement.h"
+#include "app/maker.h"
+#include "app/maker_links.h"
+#include "screenkit/screen_style.h"
+#include "screenkit/window_placement.h"
 
 #include <QLabel>
 

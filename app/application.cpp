@@ -1,7 +1,7 @@
-#include "application.h"
+#include "app/application.h"
 
-#include "action_guard.h"
-#include "text_rules.h"
+#include "core/text_rules.h"
+#include "screenkit/action_guard.h"
 
 #include <QStyleFactory>
 

@@ -1,8 +1,8 @@
 // Filmeria Pro: entry point.
-#include "Password.h"
-#include "application.h"
-#include "qt_services.h"
-#include "screen_set.h"
+#include "app/Password.h"
+#include "app/application.h"
+#include "app/screen_set.h"
+#include "platform/qt_services.h"
 
 int main(int argc, char* argv[]) {
     filmeria::Application app(argc, argv);

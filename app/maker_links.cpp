@@ -1,8 +1,8 @@
-#include "maker_links.h"
+#include "app/maker_links.h"
 
-#include "busy_cursor.h"
-#include "maker.h"
-#include "services.h"
+#include "app/maker.h"
+#include "platform/services.h"
+#include "screenkit/busy_cursor.h"
 
 namespace filmeria {
 

@@ -1,8 +1,7 @@
-#include "screen_set.h"
+#include "app/screen_set.h"
 
 #include "app/CambiaPassword.h"
 #include "app/Filmeria.h"
-#include "app/HelpForm.h"
 #include "app/Info.h"
 #include "app/Password.h"
 #include "app/Splash.h"
@@ -25,6 +24,7 @@
 #include "rentals/CercaStorico.h"
 #include "rentals/Noleggi.h"
 #include "rentals/StampaNoleggio.h"
+#include "screenkit/HelpForm.h"
 
 namespace filmeria {
 

@@ -1,9 +1,9 @@
 // The record archives at store scale: scans, deletion, rewrite and append.
-#include "customer_file.h"
-#include "demo_data.h"
-#include "rental_file.h"
+#include "core/text_rules.h"
+#include "customers/customer_file.h"
+#include "rentals/rental_file.h"
 #include "store_archives.h"
-#include "text_rules.h"
+#include "tools/demo_data.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // One film search as the operator runs it, in a process of its own, for measuring its peak
 // memory from outside:  /usr/bin/time -v film_search_probe FOLDER KEY
 #include "../tests/support/fake_services.h"
-#include "RicercaFilm.h"
-#include "application.h"
-#include "screen_set.h"
+#include "app/application.h"
+#include "app/screen_set.h"
+#include "films/RicercaFilm.h"
 
 #include <QApplication>
 #include <QLineEdit>

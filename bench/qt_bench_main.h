@@ -1,7 +1,7 @@
 #pragma once
 // The main of the benchmarks that drive screens: an application on the offscreen platform
 // around Google Benchmark's run; `beforeExit` releases screens while the application lives.
-#include "application.h"
+#include "app/application.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,12 +1,12 @@
 // Searches as the operator runs them: from the press of Trova to the filled list, at store
 // scale, on the offscreen platform (no painting).
 #include "../tests/support/fake_services.h"
-#include "Avanzate.h"
-#include "CercaNoleggio.h"
-#include "Noleggi.h"
-#include "RicercaFilm.h"
+#include "app/screen_set.h"
+#include "customers/Avanzate.h"
+#include "films/RicercaFilm.h"
 #include "qt_bench_main.h"
-#include "screen_set.h"
+#include "rentals/CercaNoleggio.h"
+#include "rentals/Noleggi.h"
 #include "store_archives.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // Creating the 25 start-up screens and showing the login window, inside one process.
 #include "../tests/support/fake_services.h"
-#include "Password.h"
+#include "app/Password.h"
+#include "app/screen_set.h"
 #include "qt_bench_main.h"
-#include "screen_set.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

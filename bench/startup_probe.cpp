@@ -1,10 +1,10 @@
 // Start-up probe: the program's own start-up (application, services, all 25 screens, the
 // login window shown) that quits as soon as the login window has been exposed. Time it
 // from outside, e.g. with hyperfine, to measure process start to login window.
-#include "Password.h"
-#include "application.h"
-#include "qt_services.h"
-#include "screen_set.h"
+#include "app/Password.h"
+#include "app/application.h"
+#include "app/screen_set.h"
+#include "platform/qt_services.h"
 
 #include <QTimer>
 #include <QWindow>

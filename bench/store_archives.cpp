@@ -1,6 +1,6 @@
 #include "store_archives.h"
 
-#include "demo_data.h"
+#include "tools/demo_data.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "Avanzate.h"
+#include "customers/Avanzate.h"
 
 namespace filmeria {
 

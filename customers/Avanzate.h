@@ -1,6 +1,6 @@
 #pragma once
 // TfrmAvanzate: the customer search of the customer card.
-#include "customer_search_screen.h"
+#include "customers/customer_search_screen.h"
 
 namespace filmeria {
 

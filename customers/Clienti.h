@@ -1,7 +1,7 @@
 #pragma once
 // TfrmClienti: the customer card, one customer of Clienti.pro at a time.
-#include "card_screen.h"
-#include "customer_file.h"
+#include "customers/customer_file.h"
+#include "screenkit/card_screen.h"
 
 #include <array>
 #include <utility>

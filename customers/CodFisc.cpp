@@ -1,10 +1,10 @@
-#include "CodFisc.h"
+#include "customers/CodFisc.h"
 
-#include "enter_keys.h"
-#include "identity_checks.h"
-#include "qt_text.h"
-#include "services.h"
-#include "text_rules.h"
+#include "core/text_rules.h"
+#include "customers/identity_checks.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+#include "screenkit/enter_keys.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 // TfrmCodFisc: checks a fiscal code by its check character.
-#include "code_check_dialog.h"
+#include "customers/code_check_dialog.h"
 
 namespace filmeria {
 

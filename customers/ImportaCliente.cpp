@@ -1,4 +1,4 @@
-#include "ImportaCliente.h"
+#include "customers/ImportaCliente.h"
 
 namespace filmeria {
 

@@ -1,6 +1,6 @@
 #pragma once
 // TfrmImportaCliente: the customer picker of the rental slip screen.
-#include "customer_search_screen.h"
+#include "customers/customer_search_screen.h"
 
 namespace filmeria {
 

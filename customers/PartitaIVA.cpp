@@ -1,10 +1,10 @@
-#include "PartitaIVA.h"
+#include "customers/PartitaIVA.h"
 
-#include "identity_checks.h"
-#include "key_rules.h"
-#include "qt_text.h"
-#include "services.h"
-#include "text_rules.h"
+#include "core/text_rules.h"
+#include "customers/identity_checks.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+#include "screenkit/key_rules.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 // TfrmIva: checks a VAT number (or a numeric fiscal code) by its check digit and names
 // the office that issued it.
-#include "code_check_dialog.h"
+#include "customers/code_check_dialog.h"
 
 namespace filmeria {
 

@@ -1,6 +1,6 @@
-#include "Tessera.h"
+#include "customers/Tessera.h"
 
-#include "window_placement.h"
+#include "screenkit/window_placement.h"
 
 namespace filmeria {
 

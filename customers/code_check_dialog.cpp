@@ -1,11 +1,11 @@
-#include "code_check_dialog.h"
+#include "customers/code_check_dialog.h"
 
-#include "action_guard.h"
-#include "field_highlight.h"
-#include "qt_text.h"
-#include "screen_style.h"
-#include "services.h"
-#include "window_placement.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+#include "screenkit/action_guard.h"
+#include "screenkit/field_highlight.h"
+#include "screenkit/screen_style.h"
+#include "screenkit/window_placement.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "customer_file.h"
+#include "customers/customer_file.h"
 
-#include "text_rules.h"
+#include "core/text_rules.h"
 
 namespace filmeria {
 namespace {

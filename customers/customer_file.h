@@ -1,7 +1,7 @@
 #pragma once
 // Clienti.pro: one 1642-byte record per customer, identified only by its position.
-#include "fixed_records.h"
-#include "record_file.h"
+#include "core/record_file.h"
+#include "core/record_layout.h"
 
 #include <array>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "customer_search.h"
+#include "customers/customer_search.h"
 
-#include "list_find.h"
-#include "text_rules.h"
+#include "core/list_find.h"
+#include "core/text_rules.h"
 
 namespace filmeria {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The customer search's rules: the score of a customer against eight criteria, and the
 // result line of a customer.
-#include "customer_file.h"
+#include "customers/customer_file.h"
 
 #include <array>
 #include <string>

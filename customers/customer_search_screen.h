@@ -1,7 +1,7 @@
 #pragma once
 // The customer search and the customer picker share one screen: eight criteria, the result
 // list, and a double click that loads the customer into the card or into the rental slip.
-#include "search_screen.h"
+#include "screenkit/search_screen.h"
 
 class QComboBox;
 

@@ -1,4 +1,4 @@
-#include "identity_checks.h"
+#include "customers/identity_checks.h"
 
 #include <array>
 #include <optional>

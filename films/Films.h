@@ -1,7 +1,7 @@
 #pragma once
 // TfrmFilms: the film card, one film of Film.db at a time with its poster.
-#include "card_screen.h"
-#include "film_store.h"
+#include "films/film_store.h"
+#include "screenkit/card_screen.h"
 
 #include <QPixmap>
 

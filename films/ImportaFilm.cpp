@@ -1,4 +1,4 @@
-#include "ImportaFilm.h"
+#include "films/ImportaFilm.h"
 
 namespace filmeria {
 

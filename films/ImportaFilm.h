@@ -1,6 +1,6 @@
 #pragma once
 // TfrmImportaFilm: the film picker of the rental slip screen.
-#include "film_search_screen.h"
+#include "films/film_search_screen.h"
 
 namespace filmeria {
 

@@ -1,4 +1,4 @@
-#include "RicercaFilm.h"
+#include "films/RicercaFilm.h"
 
 namespace filmeria {
 

@@ -1,6 +1,6 @@
 #pragma once
 // TfrmRicercaFilm: the film search of the film card.
-#include "film_search_screen.h"
+#include "films/film_search_screen.h"
 
 namespace filmeria {
 

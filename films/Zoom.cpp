@@ -1,6 +1,6 @@
-#include "Zoom.h"
+#include "films/Zoom.h"
 
-#include "screen_style.h"
+#include "screenkit/screen_style.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -42,7 +42,9 @@ void TfrmZoom::resizeEvent(QResizeEvent* event) {
     placePicture();
 }
 
-void TfrmZoom::mouseReleaseEvent(QMouseEvent*) { accept(); }
+void TfrmZoom::mouseReleaseEvent(QMouseEvent*) {
+    accept();
+}
 
 bool TfrmZoom::eventFilter(QObject* watched, QEvent* event) {
     if (watched == imgZoom && event->type() == QEvent::MouseButtonRelease) {

@@ -2,8 +2,8 @@
 // The film search of the film card and the film picker of the rental slip share one
 // screen: one criterion, a key, the list of matching films and find-in-list. A double click
 // shows the film on the card or fills one row of the rental slip.
-#include "film_store.h"
-#include "list_find.h"
+#include "core/list_find.h"
+#include "films/film_store.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "film_store.h"
+#include "films/film_store.h"
 
-#include "file_io.h"
-#include "text_rules.h"
+#include "core/file_io.h"
+#include "core/text_rules.h"
 
 namespace filmeria {
 namespace {

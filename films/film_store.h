@@ -1,7 +1,7 @@
 #pragma once
 // Film.db: one table "film", one row per film with its poster. Statement texts, the
 // cleaning rule of text values, and the operations the film screens run.
-#include "sqlite_access.h"
+#include "films/sqlite_access.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "sqlite_access.h"
+#include "films/sqlite_access.h"
 
-#include "text_rules.h"
+#include "core/text_rules.h"
 
 #include <sqlite3.h>
 

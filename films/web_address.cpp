@@ -1,7 +1,7 @@
-#include "web_address.h"
+#include "films/web_address.h"
 
-#include "text_rules.h"
-#include "windows1252.h"
+#include "core/text_rules.h"
+#include "core/windows1252.h"
 
 namespace filmeria {
 
@@ -21,8 +21,8 @@ std::string webSearchAddress(std::string_view title) {
     std::string query;
     for (const char c : utf8FromCp1252(trimmedView(title))) {
         const auto b = static_cast<unsigned char>(c);
-        const bool plain = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-' ||
-                           b == '.' || b == '_' || b == '~';
+        const bool plain = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') ||
+                           b == '-' || b == '.' || b == '_' || b == '~';
         if (plain) {
             query += c;
         } else {

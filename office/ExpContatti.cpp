@@ -1,6 +1,6 @@
-#include "ExpContatti.h"
+#include "office/ExpContatti.h"
 
-#include "window_placement.h"
+#include "screenkit/window_placement.h"
 
 namespace filmeria {
 

@@ -1,6 +1,6 @@
-#include "ExpNoleggi.h"
+#include "office/ExpNoleggi.h"
 
-#include "window_placement.h"
+#include "screenkit/window_placement.h"
 
 namespace filmeria {
 

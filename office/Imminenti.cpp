@@ -1,6 +1,6 @@
-#include "Imminenti.h"
+#include "office/Imminenti.h"
 
-#include "window_placement.h"
+#include "screenkit/window_placement.h"
 
 namespace filmeria {
 

@@ -1,6 +1,6 @@
-#include "Azienda.h"
+#include "rentals/Azienda.h"
 
-#include "window_placement.h"
+#include "screenkit/window_placement.h"
 
 namespace filmeria {
 

@@ -1,14 +1,14 @@
-#include "Calendario.h"
+#include "rentals/Calendario.h"
 
-#include "CercaNoleggio.h"
-#include "CercaStorico.h"
-#include "Noleggi.h"
-#include "action_guard.h"
-#include "program_formats.h"
-#include "screen_set.h"
-#include "screen_style.h"
-#include "services.h"
-#include "window_placement.h"
+#include "app/screen_set.h"
+#include "platform/services.h"
+#include "rentals/CercaNoleggio.h"
+#include "rentals/CercaStorico.h"
+#include "rentals/Noleggi.h"
+#include "screenkit/action_guard.h"
+#include "screenkit/program_formats.h"
+#include "screenkit/screen_style.h"
+#include "screenkit/window_placement.h"
 
 #include <QCalendarWidget>
 #include <QGroupBox>

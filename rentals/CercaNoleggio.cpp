@@ -1,4 +1,4 @@
-#include "CercaNoleggio.h"
+#include "rentals/CercaNoleggio.h"
 
 namespace filmeria {
 

@@ -1,6 +1,6 @@
 #pragma once
 // TfrmCercaNoleggio: the rental search of the year open on the rental slip screen.
-#include "rental_search_screen.h"
+#include "rentals/rental_search_screen.h"
 
 namespace filmeria {
 

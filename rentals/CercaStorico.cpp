@@ -1,4 +1,4 @@
-#include "CercaStorico.h"
+#include "rentals/CercaStorico.h"
 
 namespace filmeria {
 

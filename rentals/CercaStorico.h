@@ -1,6 +1,6 @@
 #pragma once
 // TfrmCercaStorico: the rental history of one customer in the current year.
-#include "rental_search_screen.h"
+#include "rentals/rental_search_screen.h"
 
 namespace filmeria {
 

@@ -1,7 +1,7 @@
 #pragma once
 // TfrmNoleggi: the rental slip screen, with its year panel and the slip of up to ten films.
-#include "rental_file.h"
-#include "work_screen.h"
+#include "rentals/rental_file.h"
+#include "screenkit/work_screen.h"
 
 #include <array>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "StampaNoleggio.h"
+#include "rentals/StampaNoleggio.h"
 
-#include "window_placement.h"
+#include "screenkit/window_placement.h"
 
 namespace filmeria {
 

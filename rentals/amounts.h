@@ -1,43 +1,12 @@
 #pragma once
-// Rental amounts as texts: the key filter of the amount and day fields, the money and day
-// text rules, rounding, and the row and slip-total calculations. Decimal comma everywhere.
+// Rental amounts: the row calculation (days from the two dates, then the row amount) and
+// the slip total, on the program's money and day texts.
+#include "core/money_text.h"
+
 #include <array>
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace filmeria {
-
-inline constexpr const char* kValueNotValid = "Attenzione: valore non valido.";
-inline constexpr const char* kCharacterNotValid = "Attenzione: carattere non valido.";
-inline constexpr double kAmountLimit = 30000000.0;
-
-struct KeyDecision {
-    enum Verdict { Accept, RefuseCharacter, RefuseValue } verdict;
-    // The message to show on a refusal (UTF-8), and for RefuseValue the field's new text.
-    const char* message = nullptr;
-    std::optional<std::string> newText;
-};
-
-// Decides on a key typed into an amount or day field, given the field's current text.
-// Keys: '\b' Backspace, '\r' Enter, the digits, ','; anything else is refused. A current
-// text that is not a number skips the limit test.
-KeyDecision AmountKeyFilter(std::string_view currentText, char32_t key);
-
-// Decimal text to number (comma separator, blanks around tolerated); nullopt when not a number.
-std::optional<double> textToNumber(std::string_view text);
-std::optional<long double> textToExtended(std::string_view text);
-
-// Number to text: at most 15 significant digits, decimal comma, no trailing zeros.
-std::string generalFormat(double value);
-
-// trunc(v * 10^places + 0.5) / 10^places in 80-bit extended precision, then to double.
-double RoundAmount(double value, int places);
-
-// The rule applied when a money field is left; `emptyText` is what an empty field becomes.
-std::string NormaliseMoneyText(std::string_view text, int places, std::string_view emptyText);
-// The rule applied when a day field is left.
-std::string NormaliseDayText(std::string_view text);
 
 // The texts of one film row that the row calculation reads and writes.
 struct RowTexts {

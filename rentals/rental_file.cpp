@@ -1,6 +1,6 @@
-#include "rental_file.h"
+#include "rentals/rental_file.h"
 
-#include "text_rules.h"
+#include "core/text_rules.h"
 
 namespace filmeria {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The year files ("2009.nol"): one 1368-byte record per rental slip, up to ten films each.
-#include "fixed_records.h"
-#include "record_file.h"
+#include "core/record_file.h"
+#include "core/record_layout.h"
 
 #include <array>
 #include <functional>

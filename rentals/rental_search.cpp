@@ -1,7 +1,7 @@
-#include "rental_search.h"
+#include "rentals/rental_search.h"
 
-#include "list_find.h"
-#include "text_rules.h"
+#include "core/list_find.h"
+#include "core/text_rules.h"
 
 #include <algorithm>
 

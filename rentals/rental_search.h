@@ -1,6 +1,6 @@
 #pragma once
 // The rental searches' rules: which slips meet the criteria, and the list line of a slip.
-#include "rental_file.h"
+#include "rentals/rental_file.h"
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 // The two rental searches share one screen: the rental search of the year open on the
 // rental slip screen (a double click loads a slip there) and the history search of the
 // current year, opened from the customer card, which only lists.
-#include "search_screen.h"
+#include "screenkit/search_screen.h"
 
 class QComboBox;
 

@@ -1,12 +1,12 @@
-#include "archive_report.h"
+#include "tools/archive_report.h"
 
-#include "customer_file.h"
-#include "file_io.h"
-#include "film_store.h"
-#include "poster_jpeg.h"
-#include "rental_file.h"
-#include "text_rules.h"
-#include "windows1252.h"
+#include "core/file_io.h"
+#include "core/text_rules.h"
+#include "core/windows1252.h"
+#include "customers/customer_file.h"
+#include "films/film_store.h"
+#include "rentals/rental_file.h"
+#include "tools/poster_jpeg.h"
 
 #include <optional>
 

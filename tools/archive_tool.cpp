@@ -2,7 +2,7 @@
 //   filmeria-archivi export FILE   CSV (UTF-8) of a customer file (.pro), a year file (.nol) or Film.db
 //   filmeria-archivi check FILE    record count and damage report; exit 0 clean, 1 problems,
 //                                  2 the file cannot be read
-#include "archive_report.h"
+#include "tools/archive_report.h"
 
 #include <iostream>
 #include <string>

@@ -1,9 +1,9 @@
-#include "demo_data.h"
+#include "tools/demo_data.h"
 
-#include "amounts.h"
-#include "dates.h"
-#include "poster_jpeg.h"
-#include "text_rules.h"
+#include "core/dates.h"
+#include "core/text_rules.h"
+#include "rentals/amounts.h"
+#include "tools/poster_jpeg.h"
 
 #include <array>
 #include <filesystem>

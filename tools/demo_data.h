@@ -2,9 +2,9 @@
 // Deterministic synthetic archives at any size: realistic Italian customers with correct
 // fiscal codes, and rental slips with dates and amounts. Used by the demo folder and the
 // benchmarks; the same seed always gives the same bytes.
-#include "customer_file.h"
-#include "film_store.h"
-#include "rental_file.h"
+#include "customers/customer_file.h"
+#include "films/film_store.h"
+#include "rentals/rental_file.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 // generate-archives: writes deterministic synthetic archives into a folder.
 //   generate-archives FOLDER [--customers N] [--slips N] [--year YYYY] [--films N] [--seed S]
-#include "demo_data.h"
+#include "tools/demo_data.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,6 +1,6 @@
 // make-guide: writes the program's guide, Guida.pdf, from the help topics of the screens.
 //   make-guide FILE
-#include "help_topics.h"
+#include "core/help_topics.h"
 
 #include <QGuiApplication>
 #include <QPageSize>

@@ -1,4 +1,4 @@
-#include "poster_jpeg.h"
+#include "tools/poster_jpeg.h"
 
 #include <algorithm>
 #include <cmath>

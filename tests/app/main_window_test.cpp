@@ -1,13 +1,13 @@
 #include "screen_fixture.h"
 
-#include "Filmeria.h"
-#include "HelpForm.h"
-#include "Password.h"
+#include "app/Filmeria.h"
+#include "app/Password.h"
+#include "app/maker.h"
+#include "app/maker_links.h"
 #include "customers/Clienti.h"
 #include "films/Films.h"
-#include "maker.h"
-#include "maker_links.h"
 #include "rentals/Noleggi.h"
+#include "screenkit/HelpForm.h"
 
 #include <QGroupBox>
 #include <QImageReader>

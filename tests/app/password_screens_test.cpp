@@ -1,11 +1,11 @@
 #include "screen_fixture.h"
 
-#include "CambiaPassword.h"
-#include "Filmeria.h"
-#include "Password.h"
-#include "file_io.h"
-#include "password_cipher.h"
-#include "profile_strings.h"
+#include "app/CambiaPassword.h"
+#include "app/Filmeria.h"
+#include "app/Password.h"
+#include "core/file_io.h"
+#include "core/password_cipher.h"
+#include "core/profile_strings.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "customer_file.h"
+#include "customers/customer_file.h"
 #include "record_bytes.h"
 #include "temp_folder.h"
 

@@ -1,11 +1,11 @@
 #include "screen_fixture.h"
 
-#include "Avanzate.h"
-#include "Clienti.h"
-#include "CodFisc.h"
-#include "ImportaCliente.h"
-#include "PartitaIVA.h"
-#include "customer_file.h"
+#include "customers/Avanzate.h"
+#include "customers/Clienti.h"
+#include "customers/CodFisc.h"
+#include "customers/ImportaCliente.h"
+#include "customers/PartitaIVA.h"
+#include "customers/customer_file.h"
 #include "rentals/CercaStorico.h"
 #include "rentals/Noleggi.h"
 

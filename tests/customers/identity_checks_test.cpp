@@ -1,5 +1,5 @@
-#include "customer_search.h"
-#include "identity_checks.h"
+#include "customers/customer_search.h"
+#include "customers/identity_checks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 #include "screen_fixture.h"
 
-#include "Films.h"
-#include "ImportaFilm.h"
-#include "RicercaFilm.h"
-#include "film_store.h"
-#include "poster_jpeg.h"
+#include "films/Films.h"
+#include "films/ImportaFilm.h"
+#include "films/RicercaFilm.h"
+#include "films/film_store.h"
+#include "films/web_address.h"
 #include "rentals/Noleggi.h"
-#include "web_address.h"
+#include "tools/poster_jpeg.h"
 
 #include <QComboBox>
 #include <QLabel>

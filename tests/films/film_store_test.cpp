@@ -1,4 +1,4 @@
-#include "film_store.h"
+#include "films/film_store.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "record_bytes.h"
-#include "rental_file.h"
+#include "rentals/rental_file.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>

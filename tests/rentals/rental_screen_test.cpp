@@ -1,13 +1,13 @@
 #include "screen_fixture.h"
 
-#include "Calendario.h"
-#include "CercaNoleggio.h"
-#include "Noleggi.h"
-#include "archive_message.h"
-#include "field_highlight.h"
 #include "films/ImportaFilm.h"
-#include "rental_file.h"
-#include "screen_style.h"
+#include "rentals/Calendario.h"
+#include "rentals/CercaNoleggio.h"
+#include "rentals/Noleggi.h"
+#include "rentals/rental_file.h"
+#include "screenkit/archive_message.h"
+#include "screenkit/field_highlight.h"
+#include "screenkit/screen_style.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

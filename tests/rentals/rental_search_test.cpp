@@ -1,10 +1,10 @@
 #include "screen_fixture.h"
 
-#include "CercaNoleggio.h"
-#include "CercaStorico.h"
-#include "Noleggi.h"
-#include "rental_file.h"
-#include "rental_search.h"
+#include "rentals/CercaNoleggio.h"
+#include "rentals/CercaStorico.h"
+#include "rentals/Noleggi.h"
+#include "rentals/rental_file.h"
+#include "rentals/rental_search.h"
 
 #include <QComboBox>
 #include <QGroupBox>

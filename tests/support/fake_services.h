@@ -1,7 +1,7 @@
 #pragma once
 // Test doubles of the platform services: they record what the screens asked and answer
 // from a script.
-#include "services.h"
+#include "platform/services.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -68,7 +68,6 @@ public:
     std::function<void(QDialog&)> onModal;
     QStringList fileDialogs;
     QString nextFile; // what the next file dialog answers
-
 };
 
 class FakeShell final : public Shell {

@@ -1,5 +1,5 @@
 // Runs the screen tests inside one application object on the offscreen platform.
-#include "application.h"
+#include "app/application.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

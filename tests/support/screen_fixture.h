@@ -1,7 +1,7 @@
 #pragma once
 // Screen tests: the program's screens over a temporary program folder, with fake services.
+#include "app/screen_set.h"
 #include "fake_services.h"
-#include "screen_set.h"
 
 #include <QApplication>
 #include <QEnterEvent>

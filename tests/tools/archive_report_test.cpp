@@ -1,6 +1,6 @@
-#include "archive_report.h"
-#include "demo_data.h"
 #include "temp_folder.h"
+#include "tools/archive_report.h"
+#include "tools/demo_data.h"
 
 #include <gtest/gtest.h>
 
@@ -68,9 +68,11 @@ TEST(ArchiveCompanion, FilmStoreExportAndCheck) {
     std::ostringstream out, err;
     EXPECT_EQ(exportArchive(dir.file("Film.db"), out, err), 0);
     const std::string csv = out.str();
-    EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
-              "ID,varTitolo,varNazione,varAnno,varGenere,varDurata,varRegista,varDistributore,varCast,varOriginale,"
-              "varSottotitoli,varLingue,varPrezzo,varSupporto,varDisponibile,varTrama,varCodice,varWeb,PosterBytes");
+    EXPECT_EQ(
+        csv.substr(0, csv.find("\r\n")),
+        "ID,varTitolo,varNazione,varAnno,varGenere,varDurata,varRegista,varDistributore,varCast,varOriginale,"
+        "varSottotitoli,varLingue,varPrezzo,varSupporto,varDisponibile,varTrama,varCodice,varWeb,"
+        "PosterBytes");
     EXPECT_NE(csv.find(",F1002,http://www.esempio.it/film/2,0\r\n"), std::string::npos) << csv;
     EXPECT_EQ(check(dir.file("Film.db")).code, 0);
 
@@ -80,7 +82,8 @@ TEST(ArchiveCompanion, FilmStoreExportAndCheck) {
     }
     const CheckRun damaged = check(dir.file("Film.db"));
     EXPECT_EQ(damaged.code, 1);
-    EXPECT_NE(damaged.out.find("film 3: the poster does not decode as JPEG"), std::string::npos) << damaged.out;
+    EXPECT_NE(damaged.out.find("film 3: the poster does not decode as JPEG"), std::string::npos)
+        << damaged.out;
     EXPECT_NE(damaged.out.find("4 films, 2 posters"), std::string::npos) << damaged.out;
     dir.write("other.db", "not a database at all");
     EXPECT_EQ(check(dir.file("other.db")).code, 2);

@@ -1,0 +1,185 @@
+#include "core/money_text.h"
+
+#include "core/text_rules.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace filmeria {
+namespace {
+
+// Checks the decimal form [sign] digits [, digits] [E [sign] digits] and returns it with a
+// '.' separator and without a leading '+', ready for from_chars; nullopt otherwise.
+std::optional<std::string> canonicalNumber(std::string_view text) {
+    text = trimmedView(text);
+    std::string out;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-')
+            out += '-';
+        ++i;
+    }
+    int mantissaDigits = 0;
+    bool separator = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            out += c;
+            ++mantissaDigits;
+        } else if (c == ',' && !separator) {
+            out += '.';
+            separator = true;
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        out += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            out += text[i++];
+        int exponentDigits = 0;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++exponentDigits)
+            out += text[i];
+        if (exponentDigits == 0)
+            return std::nullopt;
+    }
+    if (i != text.size())
+        return std::nullopt;
+    return out;
+}
+
+template <typename Number> std::optional<Number> parse(std::string_view text) {
+    const auto canonical = canonicalNumber(text);
+    if (!canonical)
+        return std::nullopt;
+    Number value{};
+    const char* end = canonical->data() + canonical->size();
+    const auto [ptr, ec] = std::from_chars(canonical->data(), end, value);
+    if (ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+bool endsWithCommaDigit(std::string_view s) {
+    return s.size() >= 2 && s[s.size() - 2] == ',' && s.back() >= '0' && s.back() <= '9';
+}
+
+// Steps 1 to 3 of the money and day rules; `settled` says the text is final already.
+std::string roundedText(std::string_view text, int places, std::string_view emptyText, bool& settled) {
+    settled = true;
+    if (trimmedView(text).empty())
+        return std::string(emptyText);
+    const auto value = textToNumber(text);
+    if (!value)
+        return "0,00";
+    settled = false;
+    return generalFormat(RoundAmount(*value, places));
+}
+
+} // namespace
+
+std::optional<double> textToNumber(std::string_view text) {
+    return parse<double>(text);
+}
+std::optional<long double> textToExtended(std::string_view text) {
+    return parse<long double>(text);
+}
+
+std::string generalFormat(double value) {
+    if (value == 0.0 || !std::isfinite(value))
+        return value == 0.0 ? "0" : (std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF"));
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", value); // 15 significant digits, rounded
+    std::string_view s(buffer);
+    const bool negative = s.front() == '-';
+    if (negative)
+        s.remove_prefix(1);
+    const auto e = s.find('e');
+    std::string digits;
+    for (const char c : s.substr(0, e)) {
+        if (c != '.')
+            digits += c;
+    }
+    const int exponent = std::atoi(std::string(s.substr(e + 1)).c_str());
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string out = negative ? "-" : "";
+    if (exponent >= 15 || exponent < -5) {
+        out += digits[0];
+        if (digits.size() > 1)
+            out += "," + digits.substr(1);
+        out += "E" + std::to_string(exponent);
+        return out;
+    }
+    if (exponent < 0) {
+        out += "0," + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        return out;
+    }
+    const auto whole = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+        out += digits + std::string(whole - digits.size(), '0');
+    } else {
+        out += digits.substr(0, whole) + "," + digits.substr(whole);
+    }
+    return out;
+}
+
+double RoundAmount(double value, int places) {
+    long double scale = 1.0L;
+    for (int i = 0; i < places; ++i)
+        scale *= 10.0L;
+    const long double scaled = static_cast<long double>(value) * scale + 0.5L;
+    return static_cast<double>(std::trunc(scaled) / scale);
+}
+
+// Steps 5 to 7, shared by both rules: a lone, leading or trailing comma is completed.
+static void completeComma(std::string& s) {
+    if (trimmed(s) == ",")
+        s = "0,00";
+    if (!s.empty() && s.front() == ',')
+        s = "0" + trimmed(s);
+    if (!s.empty() && s.back() == ',')
+        s = trimmed(s) + "00";
+}
+
+std::string NormaliseMoneyText(std::string_view text, int places, std::string_view emptyText) {
+    bool settled = false;
+    std::string s = roundedText(text, places, emptyText, settled);
+    if (settled)
+        return s;
+    if (s.find(',') == std::string::npos)
+        s += ",00";
+    completeComma(s);
+    if (endsWithCommaDigit(s))
+        s = trimmed(s) + "0";
+    return s;
+}
+
+std::string NormaliseDayText(std::string_view text) {
+    bool settled = false;
+    std::string s = roundedText(text, 4, "", settled);
+    if (!settled)
+        completeComma(s);
+    return s;
+}
+
+KeyDecision AmountKeyFilter(std::string_view currentText, char32_t key) {
+    const std::string_view current = trimmedView(currentText);
+    if (!current.empty()) {
+        // A text that is not a number has no value to test against the limit.
+        if (const auto value = textToNumber(current); value && *value > kAmountLimit)
+            return {KeyDecision::RefuseValue, kValueNotValid, std::string("0,00")};
+    }
+    if (key == U'\b' || key == U'\r' || (key >= U'0' && key <= U'9'))
+        return {KeyDecision::Accept, nullptr, std::nullopt};
+    if (key == U',' && currentText.find(',') == std::string_view::npos)
+        return {KeyDecision::Accept, nullptr, std::nullopt};
+    return {KeyDecision::RefuseCharacter, kCharacterNotValid, std::nullopt};
+}
+
+} // namespace filmeria

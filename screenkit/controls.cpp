@@ -1,0 +1,48 @@
+#include "screenkit/controls.h"
+
+#include "screenkit/picture_buttons.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace filmeria {
+
+QLabel* makePicture(QWidget* parent, const QString& name, const QString& resource, QRect geometry,
+                    const QString& hint) {
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(name);
+    if (!resource.isEmpty())
+        picture->setPixmap(QPixmap(resource));
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setGeometry(geometry);
+    if (!hint.isEmpty())
+        picture->setToolTip(hint);
+    return picture;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QRect geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+std::vector<std::pair<QLabel*, QLabel*>>
+addPictureCommands(PictureButtons& buttons, QWidget* parent, const std::vector<PictureCommand>& commands,
+                   const std::function<std::pair<QRect, QRect>(int)>& place) {
+    std::vector<std::pair<QLabel*, QLabel*>> made;
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        const PictureCommand& c = commands[i];
+        const auto [imageRect, labelRect] = place(static_cast<int>(i));
+        QLabel* image = makePicture(parent, QLatin1String(c.image), QLatin1String(c.picture), imageRect);
+        auto* label = new QLabel(QString::fromUtf8(c.caption), parent);
+        label->setObjectName(QLatin1String(c.label));
+        label->setGeometry(labelRect);
+        buttons.add(image, label, QString::fromUtf8(c.status), c.action);
+        made.emplace_back(image, label);
+    }
+    return made;
+}
+
+} // namespace filmeria

@@ -1,0 +1,113 @@
+#include "screenkit/picture_buttons.h"
+
+#include "screenkit/action_guard.h"
+#include "screenkit/screen_style.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace filmeria {
+
+PictureButtons::PictureButtons(QWidget* screen, Dialogs& dialogs, QLabel* statusPanel,
+                               const QColor& restingColour)
+    : QObject(screen)
+    , screen_(screen)
+    , dialogs_(dialogs)
+    , statusPanel_(statusPanel)
+    , resting_(restingColour) {}
+
+void PictureButtons::add(QWidget* image, QLabel* label, const QString& statusText,
+                         std::function<void()> action) {
+    buttons_.push_back({image, label, statusText, std::move(action)});
+    for (QWidget* part : {static_cast<QWidget*>(image), static_cast<QWidget*>(label)}) {
+        if (!part)
+            continue;
+        part->setCursor(Qt::PointingHandCursor);
+        part->installEventFilter(this);
+    }
+    if (label) {
+        label->setFont(style::verdana(8, false, true));
+        style::setTextColour(label, resting_);
+    }
+}
+
+void PictureButtons::addStatusText(QWidget* widget, const QString& statusText) {
+    statusOnly_.emplace_back(widget, statusText);
+    widget->installEventFilter(this);
+}
+
+void PictureButtons::addResetArea(QWidget* area) {
+    resetAreas_.push_back(area);
+    area->setMouseTracking(true);
+    area->installEventFilter(this);
+}
+
+void PictureButtons::reset() {
+    for (const Button& button : buttons_) {
+        if (button.label)
+            style::setTextColour(button.label, resting_);
+    }
+    if (statusPanel_)
+        statusPanel_->clear();
+}
+
+const PictureButtons::Button* PictureButtons::buttonOf(const QObject* part) const {
+    for (const Button& button : buttons_) {
+        if (part == button.image || part == button.label)
+            return &button;
+    }
+    return nullptr;
+}
+
+bool PictureButtons::isButtonPart(const QObject* widget) const {
+    if (buttonOf(widget))
+        return true;
+    for (const auto& [w, text] : statusOnly_) {
+        if (w == widget)
+            return true;
+    }
+    return false;
+}
+
+void PictureButtons::hover(const QString& statusText, QLabel* label) {
+    if (statusPanel_)
+        statusPanel_->setText(statusText);
+    if (label)
+        style::setTextColour(label, style::kRed);
+}
+
+bool PictureButtons::eventFilter(QObject* watched, QEvent* event) {
+    if (const Button* button = buttonOf(watched)) {
+        if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+            hover(button->statusText, button->label);
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            auto* widget = static_cast<QWidget*>(watched);
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (widget->rect().contains(mouse->position().toPoint())) {
+                const auto action = button->action;
+                runGuarded(dialogs_, screen_, action);
+            }
+            return true;
+        }
+        return false;
+    }
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        for (const auto& [widget, text] : statusOnly_) {
+            if (widget == watched) {
+                hover(text, nullptr);
+                return false;
+            }
+        }
+    }
+    if (event->type() == QEvent::MouseMove) {
+        auto* area = static_cast<QWidget*>(watched);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QWidget* under = area->childAt(mouse->position().toPoint());
+        if (!under || !isButtonPart(under))
+            reset();
+    }
+    return false;
+}
+
+} // namespace filmeria

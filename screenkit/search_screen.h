@@ -1,0 +1,75 @@
+#pragma once
+// The common shape of the search screens: a criteria page and a result page in the same
+// place, the buttons Indietro, Stampa, Trova and Annulla, and find-in-list on the results.
+// Each search fills the criteria page and says how to search and what a double click does.
+#include "core/list_find.h"
+
+#include <QDialog>
+
+#include <string>
+#include <vector>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace filmeria {
+
+class Dialogs;
+struct Services;
+
+class SearchScreen : public QDialog {
+public:
+    struct Texts {
+        QString caption;
+        QStringList listHelp;    // instruction lines above the find field
+        QString doubleClickHint; // maroon line under the list, or empty
+        QString closeCaption;    // "Annulla" or "Chiudi"
+    };
+
+    SearchScreen(Services& services, const Texts& texts);
+
+protected:
+    // The result lines (Windows-1252) of the criteria; throws ArchiveError.
+    virtual std::vector<std::string> searchLines() = 0;
+    virtual int criteriaInUse() const = 0;
+    // A double click on a line; the screen closes afterwards.
+    virtual void lineChosen(const std::string& line) = 0;
+    virtual bool hasDoubleClick() const { return true; }
+    virtual QWidget* focusAfterBack() const = 0;
+
+    void showEvent(QShowEvent* event) override;
+    void search();
+    void back();
+    void findInList();
+    void chooseSelectedLine();
+    void clearResults();
+
+    Services& services_;
+    ListFinder finder_;
+    std::vector<std::string> lines_; // the list's lines, in list order
+
+    QGroupBox* grpCriteri;
+    QLabel* lblConta;
+    QGroupBox* grpElenco;
+    QLineEdit* txtTrova;
+    QPushButton* cmdTrova02;
+    QListWidget* lstRecords;
+    QPushButton* cmdIndietro;
+    QPushButton* cmdStampa;
+    QPushButton* cmdTrova;
+    QPushButton* cmdAnnulla;
+};
+
+// Find in a result list (the list's lines as Windows-1252, in list order): the next line
+// holding the key, wrapping around; an empty list is reported.
+void findInResultList(QListWidget* list, const std::vector<std::string>& lines, ListFinder& finder,
+                      const QLineEdit* key, Dialogs& dialogs, QWidget* screen);
+
+// Helpers for building a criteria page.
+QLabel* searchLabel(QWidget* parent, const QString& caption, QRect geometry, bool bold = false);
+QLineEdit* searchField(QWidget* parent, const char* name, int maxLength, QRect geometry);
+
+} // namespace filmeria

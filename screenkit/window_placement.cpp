@@ -1,0 +1,22 @@
+#include "screenkit/window_placement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace filmeria {
+
+void centreOnDesktop(QWidget* window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect desktop = screen->availableGeometry();
+    window->move(desktop.center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
+void useDialogFrame(QWidget* window) {
+    window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+}
+
+} // namespace filmeria

@@ -1,0 +1,65 @@
+#include "core/record_file.h"
+#include "rentals/rental_file.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace filmeria {
+namespace {
+
+using testing::TempFolder;
+
+std::string slips(int count) {
+    std::string bytes;
+    for (int i = 1; i <= count; ++i) {
+        RentalRecord r;
+        r[SlipField::NumScheda] = std::to_string(i);
+        bytes += encodeRental(r);
+    }
+    return bytes;
+}
+
+TEST(Deletion, AFailureAtAnyStepLeavesTheArchiveWholeAndReachesTheCaller) {
+    for (const DeletionStep failing : {DeletionStep::Open, DeletionStep::CreateTemporary, DeletionStep::Copy,
+                                       DeletionStep::Flush, DeletionStep::Rename}) {
+        TempFolder dir;
+        const std::string archive = slips(3);
+        dir.write("2009.nol", archive);
+        EXPECT_THROW(DeleteSlip(dir.folder(), "2009", 2, [&](DeletionStep s) { return s == failing; }),
+                     ArchiveError)
+            << static_cast<int>(failing);
+        EXPECT_EQ(dir.read("2009.nol"), archive) << static_cast<int>(failing);
+        EXPECT_FALSE(dir.exists("Noleggi.tmp")) << static_cast<int>(failing);
+    }
+}
+
+TEST(Deletion, TemporaryFileThatCannotBeCreatedIsAnError) {
+    TempFolder dir;
+    dir.write("2009.nol", slips(2));
+    std::filesystem::create_directory(dir.file("Noleggi.tmp"));
+    EXPECT_THROW(DeleteSlip(dir.folder(), "2009", 1), ArchiveError);
+    EXPECT_EQ(dir.read("2009.nol"), slips(2));
+}
+
+TEST(Opening, AnExistingArchiveThatCannotBeOpenedIsReportedNotRecreated) {
+    TempFolder dir;
+    std::filesystem::create_directory(dir.file("2009.nol")); // exists, cannot be opened as a file
+    EXPECT_THROW(OpenYearFile(dir.folder(), "2009"), ArchiveError);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("2009.nol")));
+}
+
+TEST(Opening, AReadOnlyArchiveIsReportedAndLeftAsItIs) {
+    TempFolder dir;
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "file permissions do not bind the superuser";
+    dir.write("2010.nol", slips(1));
+    std::filesystem::permissions(dir.file("2010.nol"), std::filesystem::perms::owner_read);
+    EXPECT_THROW(OpenYearFile(dir.folder(), "2010"), ArchiveError);
+    EXPECT_EQ(dir.read("2010.nol"), slips(1));
+}
+
+} // namespace
+} // namespace filmeria
