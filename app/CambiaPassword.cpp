@@ -1,7 +1,6 @@
 #include "app/CambiaPassword.h"
 
 #include "app/Password.h"
-#include "app/screen_set.h"
 #include "core/password_cipher.h"
 #include "core/profile_strings.h"
 #include "core/text_rules.h"
@@ -28,9 +27,9 @@ std::string trimmedText(const QLineEdit* field) {
 
 } // namespace
 
-TfrmCambiaPassword::TfrmCambiaPassword(Services& services, ScreenSet& screens)
+TfrmCambiaPassword::TfrmCambiaPassword(Services& services, TfrmPassword& login)
     : services_(services)
-    , screens_(screens)
+    , login_(login)
     , grpPassword(new QGroupBox(this))
     , imgLogo01(new QLabel(grpPassword))
     , imgLogo02(new QLabel(grpPassword))
@@ -155,7 +154,7 @@ void TfrmCambiaPassword::showEvent(QShowEvent* event) {
 
 void TfrmCambiaPassword::closeEvent(QCloseEvent* event) {
     event->accept();
-    screens_.password().returnFromChange();
+    login_.returnFromChange();
 }
 
 } // namespace filmeria

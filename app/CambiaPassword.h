@@ -9,12 +9,13 @@ class QPushButton;
 
 namespace filmeria {
 
-class ScreenSet;
+class TfrmPassword;
 struct Services;
 
 class TfrmCambiaPassword final : public QWidget {
 public:
-    TfrmCambiaPassword(Services& services, ScreenSet& screens);
+    // Closing, however it happens, brings the login window back.
+    TfrmCambiaPassword(Services& services, TfrmPassword& login);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -26,7 +27,7 @@ private:
     void showError();
 
     Services& services_;
-    ScreenSet& screens_;
+    TfrmPassword& login_;
     QGroupBox* grpPassword;
     QLabel* imgLogo01;
     QLabel* imgLogo02;

@@ -2,7 +2,6 @@
 
 #include "app/maker.h"
 #include "app/maker_links.h"
-#include "app/screen_set.h"
 #include "platform/services.h"
 #include "screenkit/HelpForm.h"
 #include "screenkit/controls.h"
@@ -34,10 +33,10 @@ QFrame* shape(QWidget* parent, const char* name, const QColor& colour, QRect geo
 
 } // namespace
 
-TfrmFilmeria::TfrmFilmeria(Services& services, ScreenSet& screens)
+TfrmFilmeria::TfrmFilmeria(Services& services, MainWindowScreens screens)
     : WorkWindow(QStringLiteral(" Filmeria Pro"), QStringLiteral(":/pictures/tile72.png"), QSize(779, 536))
     , services_(services)
-    , screens_(screens) {
+    , screens_(std::move(screens)) {
     setObjectName("frmFilmeria");
     setFont(style::tahoma(8));
     QWidget* c = grpContainer;
@@ -99,16 +98,16 @@ TfrmFilmeria::TfrmFilmeria(Services& services, ScreenSet& screens)
         for (QWidget* part : parts)
             buttons_->add(part, nullptr, {}, action);
     };
-    bind({imgFilm, titFilm}, [this] { openWorkScreen(screens_.films()); });
-    bind({imgClienti, titClienti}, [this] { openWorkScreen(screens_.clienti()); });
+    bind({imgFilm, titFilm}, [this] { openWorkScreen(*screens_.films); });
+    bind({imgClienti, titClienti}, [this] { openWorkScreen(*screens_.clienti); });
     bind({imgNoleggi, titNoleggi}, [this] {
-        screens_.noleggi().prepareYearChoice();
-        openWorkScreen(screens_.noleggi());
+        screens_.noleggi->prepareYearChoice();
+        openWorkScreen(*screens_.noleggi);
     });
     // imgEsporta and imgExcel open the film archive export, wired with that screen.
-    bind({imgGuida}, [this] { screens_.helpForm().showTopic(HelpTopicId::MainWindow); });
-    bind({imgInfo}, [this] { services_.dialogs.exec(screens_.info()); });
-    bind({imgCopyright}, [this] { services_.dialogs.exec(screens_.splash()); });
+    bind({imgGuida}, [this] { screens_.help->showTopic(HelpTopicId::MainWindow); });
+    bind({imgInfo}, [this] { services_.dialogs.exec(*screens_.info); });
+    bind({imgCopyright}, [this] { services_.dialogs.exec(*screens_.splash); });
     bind({imgShortFilm01}, [this] { writeToMaker(services_, this); });
     bind({imgLongFilm01, imgLongFilm02, imgShortFilm02, lblCopyright}, [this] { visitMakerSite(services_); });
     bind({imgEsci}, [this] { services_.quit(); });

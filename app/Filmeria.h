@@ -1,5 +1,6 @@
 #pragma once
 // TfrmFilmeria: the main window, the way into the three work environments.
+#include "screenkit/screen_ref.h"
 #include "screenkit/work_window.h"
 
 #include <array>
@@ -11,12 +12,27 @@ class QMovie;
 namespace filmeria {
 
 class PictureButtons;
-class ScreenSet;
 struct Services;
+class TfrmClienti;
+class TfrmFilms;
+class TfrmHelpForm;
+class TfrmInfo;
+class TfrmNoleggi;
+class TfrmSplash;
+
+// The screens the main window opens; all are created after it.
+struct MainWindowScreens {
+    ScreenRef<TfrmHelpForm> help;
+    ScreenRef<TfrmInfo> info;
+    ScreenRef<TfrmSplash> splash;
+    ScreenRef<TfrmFilms> films;
+    ScreenRef<TfrmClienti> clienti;
+    ScreenRef<TfrmNoleggi> noleggi;
+};
 
 class TfrmFilmeria final : public WorkWindow {
 public:
-    TfrmFilmeria(Services& services, ScreenSet& screens);
+    TfrmFilmeria(Services& services, MainWindowScreens screens);
 
     // Makes the window visible and brings it to the front.
     void showMain();
@@ -30,7 +46,7 @@ private:
     void openWorkScreen(QWidget& screen);
 
     Services& services_;
-    ScreenSet& screens_;
+    MainWindowScreens screens_;
     PictureButtons* buttons_;
     QLabel* imgLogo;
     QFrame* shpOmbra;

@@ -28,7 +28,7 @@ QLabel* linkLabel(QWidget* parent, const char* name, const QString& text, QRect 
 
 } // namespace
 
-TfrmInfo::TfrmInfo(Services& services, ScreenSet&)
+TfrmInfo::TfrmInfo(Services& services)
     : services_(services) {
     setObjectName("frmInfo");
     setWindowTitle(QString::fromUtf8(" Informazioni su Filmeria Pro ©"));

@@ -9,12 +9,11 @@ class QPushButton;
 
 namespace filmeria {
 
-class ScreenSet;
 struct Services;
 
 class TfrmInfo final : public QDialog {
 public:
-    TfrmInfo(Services& services, ScreenSet& screens);
+    TfrmInfo(Services& services);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

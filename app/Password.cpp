@@ -2,7 +2,6 @@
 
 #include "app/CambiaPassword.h"
 #include "app/Filmeria.h"
-#include "app/screen_set.h"
 #include "core/password_cipher.h"
 #include "core/profile_strings.h"
 #include "core/text_rules.h"
@@ -31,9 +30,11 @@ std::string normalisedPassword(const QString& typed) {
     return trimmed(asciiUpper(toCp1252(typed)));
 }
 
-TfrmPassword::TfrmPassword(Services& services, ScreenSet& screens)
+TfrmPassword::TfrmPassword(Services& services, ScreenRef<TfrmFilmeria> mainWindow,
+                           ScreenRef<TfrmCambiaPassword> changeWindow)
     : services_(services)
-    , screens_(screens)
+    , mainWindow_(std::move(mainWindow))
+    , changeWindow_(std::move(changeWindow))
     , grpPassword(new QGroupBox(this))
     , imgLogo01(new QLabel(grpPassword))
     , imgLogo02(new QLabel(grpPassword))
@@ -113,7 +114,7 @@ void TfrmPassword::cmdOKClick() {
         return;
     }
     if (typed == stored) {
-        screens_.filmeria().showMain();
+        mainWindow_->showMain();
         hide();
         return;
     }
@@ -123,7 +124,7 @@ void TfrmPassword::cmdOKClick() {
 }
 
 void TfrmPassword::btnCambiaPasswordClick() {
-    screens_.cambiaPassword().show();
+    changeWindow_->show();
     hide();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // TfrmPassword: the login window, the first window of the program.
+#include "screenkit/screen_ref.h"
+
 #include <QWidget>
 
 class QGroupBox;
@@ -9,7 +11,8 @@ class QPushButton;
 
 namespace filmeria {
 
-class ScreenSet;
+class TfrmCambiaPassword;
+class TfrmFilmeria;
 struct Services;
 
 // The password file beside the executable, its section and key.
@@ -25,7 +28,8 @@ std::string normalisedPassword(const QString& typed);
 
 class TfrmPassword final : public QWidget {
 public:
-    TfrmPassword(Services& services, ScreenSet& screens);
+    TfrmPassword(Services& services, ScreenRef<TfrmFilmeria> mainWindow,
+                 ScreenRef<TfrmCambiaPassword> changeWindow);
 
     // Back from the change window: empty field, window shown, focus on the field.
     void returnFromChange();
@@ -39,7 +43,8 @@ private:
     void btnCambiaPasswordClick();
 
     Services& services_;
-    ScreenSet& screens_;
+    ScreenRef<TfrmFilmeria> mainWindow_;
+    ScreenRef<TfrmCambiaPassword> changeWindow_;
     QGroupBox* grpPassword;
     QLabel* imgLogo01;
     QLabel* imgLogo02;

@@ -9,7 +9,7 @@
 
 namespace filmeria {
 
-TfrmSplash::TfrmSplash(Services& services, ScreenSet&)
+TfrmSplash::TfrmSplash(Services& services)
     : services_(services)
     , BackImage(new QLabel(this)) {
     setObjectName("frmSplash");

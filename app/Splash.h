@@ -6,12 +6,11 @@ class QLabel;
 
 namespace filmeria {
 
-class ScreenSet;
 struct Services;
 
 class TfrmSplash final : public QDialog {
 public:
-    TfrmSplash(Services& services, ScreenSet& screens);
+    TfrmSplash(Services& services);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

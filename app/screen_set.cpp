@@ -26,28 +26,43 @@
 #include "rentals/StampaNoleggio.h"
 #include "screenkit/HelpForm.h"
 
+#include "platform/services.h"
+
 namespace filmeria {
 
-template <typename Screen> std::unique_ptr<Screen> ScreenSet::create(Services& services) {
-    auto screen = std::make_unique<Screen>(services, *this);
+template <typename Screen, typename... Args> std::unique_ptr<Screen> ScreenSet::create(Args&&... args) {
+    auto screen = std::make_unique<Screen>(std::forward<Args>(args)...);
     creationOrder_ << screen->objectName();
     return screen;
 }
 
-ScreenSet::ScreenSet(Services& services) {
-    frmPassword_ = create<TfrmPassword>(services);
-    frmFilmeria_ = create<TfrmFilmeria>(services);
+template <typename Screen> ScreenRef<Screen> ScreenSet::later(std::unique_ptr<Screen> ScreenSet::*member) {
+    return ScreenRef<Screen>([this, member]() -> Screen& { return *(this->*member); });
+}
+
+ScreenSet::ScreenSet(Services& services)
+    : services_(services) {
+    frmPassword_ = create<TfrmPassword>(services, later(&ScreenSet::frmFilmeria_),
+                                        later(&ScreenSet::frmCambiaPassword_));
+    frmFilmeria_ = create<TfrmFilmeria>(
+        services, MainWindowScreens{later(&ScreenSet::frmHelpForm_), later(&ScreenSet::frmInfo_),
+                                    later(&ScreenSet::frmSplash_), later(&ScreenSet::frmFilms_),
+                                    later(&ScreenSet::frmClienti_), later(&ScreenSet::frmNoleggi_)});
     frmHelpForm_ = create<TfrmHelpForm>(services);
     frmInfo_ = create<TfrmInfo>(services);
     frmSplash_ = create<TfrmSplash>(services);
-    frmFilms_ = create<TfrmFilms>(services);
-    frmZoom_ = create<TfrmZoom>(services);
+    frmFilms_ = create<TfrmFilms>(services, *frmHelpForm_, later(&ScreenSet::frmRicercaFilm_));
+    frmZoom_ = create<TfrmZoom>();
     frmRicercaFilm_ = create<TfrmRicercaFilm>(services);
-    frmClienti_ = create<TfrmClienti>(services);
+    frmClienti_ =
+        create<TfrmClienti>(services, *frmHelpForm_, [this](const QString& name, const QString& card) {
+            showRentalHistory(name, card);
+        });
     frmCodFisc_ = create<TfrmCodFisc>(services);
     frmIva_ = create<TfrmIva>(services);
     frmTessera_ = create<TfrmTessera>(services);
-    frmNoleggi_ = create<TfrmNoleggi>(services);
+    frmNoleggi_ = create<TfrmNoleggi>(services, *frmHelpForm_, later(&ScreenSet::frmImportaFilm_),
+                                      later(&ScreenSet::frmCercaNoleggio_));
     frmAvanzate_ = create<TfrmAvanzate>(services);
     frmImminenti_ = create<TfrmImminenti>(services);
     frmCalendario_ = create<TfrmCalendario>(services);
@@ -59,7 +74,21 @@ ScreenSet::ScreenSet(Services& services) {
     frmCercaStorico_ = create<TfrmCercaStorico>(services);
     frmExpContatti_ = create<TfrmExpContatti>(services);
     frmStampaNoleggio_ = create<TfrmStampaNoleggio>(services);
-    frmCambiaPassword_ = create<TfrmCambiaPassword>(services);
+    frmCambiaPassword_ = create<TfrmCambiaPassword>(services, *frmPassword_);
+
+    // However a work screen closes, the main window comes back.
+    for (WorkScreen* work :
+         {static_cast<WorkScreen*>(frmFilms_.get()), static_cast<WorkScreen*>(frmClienti_.get()),
+          static_cast<WorkScreen*>(frmNoleggi_.get())})
+        work->setClosedHandler([this] { frmFilmeria_->showMain(); });
+}
+
+void ScreenSet::showRentalHistory(const QString& name, const QString& card) {
+    TfrmCercaStorico& history = *frmCercaStorico_;
+    history.presetCustomer(name, card);
+    history.setTitle(QStringLiteral("Ricerca schede noleggio anno ") +
+                     services_.clock.today().toString(QStringLiteral("yyyy")));
+    services_.dialogs.exec(history);
 }
 
 // Later screens go first, so no screen outlives one it refers to.

@@ -1,6 +1,9 @@
 #pragma once
-// The owner of the program's screens: it creates the 25 start-up screens once, in their
-// fixed order, keeps them for the whole run and hands each one the others it talks to.
+// The owner of the program's screens, the one place that knows them all: it creates the 25
+// start-up screens once, in their fixed order, keeps them for the whole run, hands each one
+// the start-up dialogs it opens and brings the main window back when a work screen closes.
+#include "screenkit/screen_ref.h"
+
 #include <QStringList>
 
 #include <memory>
@@ -71,8 +74,13 @@ public:
     TfrmCambiaPassword& cambiaPassword() const { return *frmCambiaPassword_; }
 
 private:
-    template <typename Screen> std::unique_ptr<Screen> create(Services& services);
+    template <typename Screen, typename... Args> std::unique_ptr<Screen> create(Args&&... args);
+    // A screen created later than the one that opens it, reached at the time of use.
+    template <typename Screen> ScreenRef<Screen> later(std::unique_ptr<Screen> ScreenSet::*member);
+    // The customer card's "Visualizza noleggi anno corrente": the history search, preset.
+    void showRentalHistory(const QString& name, const QString& card);
 
+    Services& services_;
     QStringList creationOrder_;
     std::unique_ptr<TfrmPassword> frmPassword_;
     std::unique_ptr<TfrmFilmeria> frmFilmeria_;

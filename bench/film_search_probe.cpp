@@ -2,7 +2,6 @@
 // memory from outside:  /usr/bin/time -v film_search_probe FOLDER KEY
 #include "../tests/support/fake_services.h"
 #include "app/application.h"
-#include "app/screen_set.h"
 #include "films/RicercaFilm.h"
 
 #include <QApplication>
@@ -24,8 +23,7 @@ int main(int argc, char** argv) {
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     filmeria::testing::FakeServices fakes(folder);
-    filmeria::ScreenSet screens(fakes.services);
-    auto& search = screens.ricercaFilm();
+    filmeria::TfrmRicercaFilm search(fakes.services);
     search.findChild<QLineEdit*>("txtCriterio")->setText(QString::fromLocal8Bit(argv[2]));
     search.findChild<QPushButton*>("btnPopola")->click();
     std::printf("%d films listed\n", search.findChild<QListWidget*>("lstRecords")->count());

@@ -1,12 +1,10 @@
 // Searches as the operator runs them: from the press of Trova to the filled list, at store
 // scale, on the offscreen platform (no painting).
 #include "../tests/support/fake_services.h"
-#include "app/screen_set.h"
 #include "customers/Avanzate.h"
 #include "films/RicercaFilm.h"
 #include "qt_bench_main.h"
 #include "rentals/CercaNoleggio.h"
-#include "rentals/Noleggi.h"
 #include "store_archives.h"
 
 #include <QApplication>
@@ -20,14 +18,17 @@
 
 namespace filmeria::bench {
 
+// The search screens the benchmarks drive, each as the program keeps it between uses.
 struct Screens {
     Screens()
         : fakes(QString::fromStdString(storeFolder()))
-        , set(fakes.services) {
-        set.noleggi().findChild<QLineEdit*>("txtAnno")->setText(QString::number(kStoreYear));
+        , rentalSearch(fakes.services)
+        , filmSearch(fakes.services) {
+        rentalSearch.setYear(QString::number(kStoreYear));
     }
     testing::FakeServices fakes;
-    ScreenSet set;
+    TfrmCercaNoleggio rentalSearch;
+    TfrmRicercaFilm filmSearch;
 };
 
 // Lives inside main's application object, created on first use.
@@ -42,7 +43,7 @@ Screens& screens() {
 }
 
 void runRentalSearch(benchmark::State& state, const QString& customer) {
-    auto& search = screens().set.cercaNoleggio();
+    auto& search = screens().rentalSearch;
     auto* trova = search.findChild<QPushButton*>("cmdTrova");
     auto* indietro = search.findChild<QPushButton*>("cmdIndietro");
     auto* list = search.findChild<QListWidget*>("lstRecords");
@@ -69,7 +70,7 @@ BENCHMARK(BM_RentalSearchEverySlip)->Unit(benchmark::kMillisecond);
 
 // Customers named rossi in the province MI, from Trova to the filled list.
 void BM_CustomerSearchTwoCriteria(benchmark::State& state) {
-    TfrmAvanzate search(screens().fakes.services, screens().set);
+    TfrmAvanzate search(screens().fakes.services);
     auto* trova = search.findChild<QPushButton*>("cmdTrova");
     auto* indietro = search.findChild<QPushButton*>("cmdIndietro");
     auto* list = search.findChild<QListWidget*>("lstRecords");
@@ -88,7 +89,7 @@ BENCHMARK(BM_CustomerSearchTwoCriteria)->Unit(benchmark::kMillisecond);
 
 // The film search from "Cerca in archivio" to the filled list, 20,000 films with posters.
 void runFilmSearch(benchmark::State& state, int criterion, const QString& key) {
-    auto& search = screens().set.ricercaFilm();
+    auto& search = screens().filmSearch;
     search.findChild<QComboBox*>("cboCriterio")->setCurrentIndex(criterion);
     search.findChild<QLineEdit*>("txtCriterio")->setText(key);
     auto* popola = search.findChild<QPushButton*>("btnPopola");

@@ -2,8 +2,8 @@
 
 namespace filmeria {
 
-TfrmAvanzate::TfrmAvanzate(Services& services, ScreenSet& screens)
-    : CustomerSearchScreen(services, screens, Kind::Search) {
+TfrmAvanzate::TfrmAvanzate(Services& services)
+    : CustomerSearchScreen(services, Kind::Search) {
     setObjectName("frmAvanzate");
 }
 

@@ -6,7 +6,7 @@ namespace filmeria {
 
 class TfrmAvanzate final : public CustomerSearchScreen {
 public:
-    TfrmAvanzate(Services& services, ScreenSet& screens);
+    TfrmAvanzate(Services& services);
 };
 
 } // namespace filmeria

@@ -1,6 +1,5 @@
 #include "customers/Clienti.h"
 
-#include "app/screen_set.h"
 #include "core/text_rules.h"
 #include "customers/Avanzate.h"
 #include "customers/CodFisc.h"
@@ -10,7 +9,6 @@
 #include "office/Imminenti.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
-#include "rentals/CercaStorico.h"
 #include "screenkit/HelpForm.h"
 #include "screenkit/action_guard.h"
 #include "screenkit/archive_message.h"
@@ -90,8 +88,10 @@ std::string notesForArchive(const QString& memo) {
 
 } // namespace
 
-TfrmClienti::TfrmClienti(Services& services, ScreenSet& screens)
-    : CardScreen(services, screens, QStringLiteral(" Filmeria Pro - Archivio clienti")) {
+TfrmClienti::TfrmClienti(Services& services, TfrmHelpForm& help, RentalHistory showRentalHistory)
+    : CardScreen(services, QStringLiteral(" Filmeria Pro - Archivio clienti"))
+    , help_(help)
+    , showRentalHistory_(std::move(showRentalHistory)) {
     setObjectName("frmClienti");
     buildFields();
     buildCommands();
@@ -234,13 +234,13 @@ void TfrmClienti::buildCommands() {
         {"imgExcel", "lblExcel", "Esporta archivio", ":/pictures/cmd_excel.png",
          " Esporta l'archivio corrente in un foglio di Microsoft Excel.",
          [this] {
-             TfrmImminenti exportScreen(services_, screens_);
+             TfrmImminenti exportScreen(services_);
              services_.dialogs.exec(exportScreen);
          }},
         {"imgElimina", "lblElimina", "Elimina", ":/pictures/cmd_elimina.png",
          " Elimina dall'archivio la scheda corrente.", [this] { deleteCard(); }},
         {"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png", " Visualizza la guida in linea.",
-         [this] { screens_.helpForm().showTopic(HelpTopicId::Clienti); }},
+         [this] { help_.showTopic(HelpTopicId::Clienti); }},
         {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png",
          " Esce dalla schermata di lavoro corrente.", [this] { close(); }},
     };
@@ -445,8 +445,11 @@ void TfrmClienti::deleteCard() {
 }
 
 void TfrmClienti::search() {
-    TfrmAvanzate searchScreen(services_, screens_);
-    services_.dialogs.exec(searchScreen);
+    TfrmAvanzate searchScreen(services_);
+    if (services_.dialogs.exec(searchScreen) != QDialog::Accepted)
+        return;
+    if (const auto& chosen = searchScreen.chosenCustomer())
+        showCustomer(chosen->record, chosen->position);
 }
 
 void TfrmClienti::checkFiscalCode() {
@@ -454,19 +457,19 @@ void TfrmClienti::checkFiscalCode() {
     const bool digitsOnly = !code.isEmpty() && std::all_of(code.begin(), code.end(),
                                                            [](QChar c) { return c >= '0' && c <= '9'; });
     if (digitsOnly) {
-        TfrmIva dialog(services_, screens_);
+        TfrmIva dialog(services_);
         dialog.useNumericFiscalCodeWording();
         dialog.setCode(code);
         services_.dialogs.exec(dialog);
         return;
     }
-    TfrmCodFisc dialog(services_, screens_);
+    TfrmCodFisc dialog(services_);
     dialog.setCode(code);
     services_.dialogs.exec(dialog);
 }
 
 void TfrmClienti::checkVatNumber() {
-    TfrmIva dialog(services_, screens_);
+    TfrmIva dialog(services_);
     dialog.setCode(fromCp1252(trimmed(toCp1252(txtIva->text()))));
     services_.dialogs.exec(dialog);
 }
@@ -478,7 +481,7 @@ void TfrmClienti::sendMail() {
 
 void TfrmClienti::printMembershipCard() {
     // The membership card's fields and printing come with the card printing.
-    TfrmTessera card(services_, screens_);
+    TfrmTessera card(services_);
     services_.dialogs.exec(card);
 }
 
@@ -495,11 +498,8 @@ void TfrmClienti::showRentals() {
         txtTessera->setFocus();
         return;
     }
-    auto& history = screens_.cercaStorico();
-    history.presetCustomer(fromCp1252(name), fromCp1252(card));
-    history.setTitle(QStringLiteral("Ricerca schede noleggio anno ") +
-                     services_.clock.today().toString(QStringLiteral("yyyy")));
-    services_.dialogs.exec(history);
+    if (showRentalHistory_)
+        showRentalHistory_(fromCp1252(name), fromCp1252(card));
 }
 
 } // namespace filmeria

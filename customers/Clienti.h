@@ -4,6 +4,7 @@
 #include "screenkit/card_screen.h"
 
 #include <array>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -17,16 +18,19 @@ class QPushButton;
 namespace filmeria {
 
 class PictureButtons;
+class TfrmHelpForm;
 struct Services;
 
 class TfrmClienti final : public CardScreen {
 public:
-    TfrmClienti(Services& services, ScreenSet& screens);
+    // Shows the rental history of a customer (name, card number) in the current year.
+    using RentalHistory = std::function<void(const QString& name, const QString& card)>;
 
-    // Puts a stored customer on the card, with its position.
-    void showCustomer(const CustomerRecord& record, std::size_t position);
+    TfrmClienti(Services& services, TfrmHelpForm& help, RentalHistory showRentalHistory);
 
 private:
+    // Puts a stored customer on the card, with its position.
+    void showCustomer(const CustomerRecord& record, std::size_t position);
     void buildFields();
     void buildCommands();
     void clearCard();
@@ -50,6 +54,8 @@ private:
     void printMembershipCard();
     void showRentals();
 
+    TfrmHelpForm& help_;
+    RentalHistory showRentalHistory_;
     QGroupBox* grpProdotto;
     QGroupBox* grpPrezzo;
     QGroupBox* grpNote;

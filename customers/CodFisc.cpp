@@ -12,7 +12,7 @@
 
 namespace filmeria {
 
-TfrmCodFisc::TfrmCodFisc(Services& services, ScreenSet&)
+TfrmCodFisc::TfrmCodFisc(Services& services)
     : CodeCheckDialog(services, "cmdCodFisc", 16) {
     setObjectName("frmCodFisc");
     setInstructions(QStringLiteral(" Controllo codice fiscale"),

@@ -4,11 +4,9 @@
 
 namespace filmeria {
 
-class ScreenSet;
-
 class TfrmCodFisc final : public CodeCheckDialog {
 public:
-    TfrmCodFisc(Services& services, ScreenSet& screens);
+    TfrmCodFisc(Services& services);
 
 protected:
     void codeChanged() override;

@@ -2,8 +2,8 @@
 
 namespace filmeria {
 
-TfrmImportaCliente::TfrmImportaCliente(Services& services, ScreenSet& screens)
-    : CustomerSearchScreen(services, screens, Kind::Picker) {
+TfrmImportaCliente::TfrmImportaCliente(Services& services)
+    : CustomerSearchScreen(services, Kind::Picker) {
     setObjectName("frmImportaCliente");
 }
 

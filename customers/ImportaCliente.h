@@ -6,7 +6,7 @@ namespace filmeria {
 
 class TfrmImportaCliente final : public CustomerSearchScreen {
 public:
-    TfrmImportaCliente(Services& services, ScreenSet& screens);
+    TfrmImportaCliente(Services& services);
 };
 
 } // namespace filmeria

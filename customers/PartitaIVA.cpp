@@ -11,7 +11,7 @@
 
 namespace filmeria {
 
-TfrmIva::TfrmIva(Services& services, ScreenSet&)
+TfrmIva::TfrmIva(Services& services)
     : CodeCheckDialog(services, "cmdPartitaIva", 11) {
     setObjectName("frmIva");
     setInstructions(QStringLiteral(" Controllo partita IVA "),

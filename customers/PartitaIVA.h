@@ -5,11 +5,9 @@
 
 namespace filmeria {
 
-class ScreenSet;
-
 class TfrmIva final : public CodeCheckDialog {
 public:
-    TfrmIva(Services& services, ScreenSet& screens);
+    TfrmIva(Services& services);
 
     // The customer card's wording for a numeric fiscal code.
     void useNumericFiscalCodeWording();

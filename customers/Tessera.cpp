@@ -4,9 +4,8 @@
 
 namespace filmeria {
 
-TfrmTessera::TfrmTessera(Services& services, ScreenSet& screens)
-    : services_(services)
-    , screens_(screens) {
+TfrmTessera::TfrmTessera(Services& services)
+    : services_(services) {
     setObjectName("frmTessera");
     setWindowTitle(QString::fromUtf8(" Tessera cliente"));
     useDialogFrame(this);

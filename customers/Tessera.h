@@ -4,16 +4,14 @@
 
 namespace filmeria {
 
-class ScreenSet;
 struct Services;
 
 class TfrmTessera final : public QDialog {
 public:
-    TfrmTessera(Services& services, ScreenSet& screens);
+    TfrmTessera(Services& services);
 
 private:
     Services& services_;
-    ScreenSet& screens_;
 };
 
 } // namespace filmeria

@@ -1,13 +1,10 @@
 #include "customers/customer_search_screen.h"
 
-#include "app/screen_set.h"
 #include "core/text_rules.h"
-#include "customers/Clienti.h"
 #include "customers/customer_search.h"
 #include "customers/province_list.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
-#include "rentals/Noleggi.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
 #include "screenkit/key_rules.h"
@@ -35,15 +32,14 @@ SearchScreen::Texts textsOf(CustomerSearchScreen::Kind kind) {
          QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
                         "nuovo clic su Trova.")},
         QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
-        QStringLiteral("Annulla")};
+        QStringLiteral("Annulla"),
+        true};
 }
 
 } // namespace
 
-CustomerSearchScreen::CustomerSearchScreen(Services& services, ScreenSet& screens, Kind kind)
-    : SearchScreen(services, textsOf(kind))
-    , screens_(screens)
-    , kind_(kind) {
+CustomerSearchScreen::CustomerSearchScreen(Services& services, Kind kind)
+    : SearchScreen(services, textsOf(kind)) {
     lblTitolo = searchLabel(grpCriteri,
                             kind == Kind::Search ? QStringLiteral("Ricerca clienti in archivio")
                                                  : QStringLiteral("Importa dati cliente"),
@@ -126,21 +122,13 @@ std::vector<std::string> CustomerSearchScreen::searchLines() {
 
 void CustomerSearchScreen::lineChosen(const std::string& line) {
     const std::string wanted = trimmed(line);
-    std::optional<std::pair<CustomerRecord, std::size_t>> last;
     const CustomerFile file = OpenCustomerFile(services_.folder.toStdString());
     // Every equal line is taken in turn, so the last one in the file is the one that stays.
     ScanCustomers(file, [&](const CustomerView& customer, std::size_t position) {
         if (trimmed(customerListLine(customer)) == wanted)
-            last.emplace(customer.record(), position);
+            chosen_ = ChosenCustomer{position, customer.record()};
         return true;
     });
-    if (!last)
-        return;
-    if (kind_ == Kind::Search)
-        screens_.clienti().showCustomer(last->first, last->second);
-    else
-        screens_.noleggi().setCustomer(fromCp1252(last->first[CustomerField::Nome]),
-                                       fromCp1252(last->first[CustomerField::Tessera]));
 }
 
 } // namespace filmeria

@@ -1,20 +1,32 @@
 #pragma once
 // The customer search and the customer picker share one screen: eight criteria, the result
-// list, and a double click that loads the customer into the card or into the rental slip.
+// list, and a double click that chooses a customer and closes the screen: the caller loads it
+// into the card or copies its name and card number into the rental slip. Each opening is a
+// new screen.
+#include "customers/customer_file.h"
 #include "screenkit/search_screen.h"
+
+#include <optional>
 
 class QComboBox;
 
 namespace filmeria {
 
-class ScreenSet;
 struct CustomerCriteria;
+
+// The customer a double click chose, with its position in Clienti.pro.
+struct ChosenCustomer {
+    std::size_t position;
+    CustomerRecord record;
+};
 
 class CustomerSearchScreen : public SearchScreen {
 public:
     enum class Kind { Search, Picker };
 
-    CustomerSearchScreen(Services& services, ScreenSet& screens, Kind kind);
+    CustomerSearchScreen(Services& services, Kind kind);
+
+    const std::optional<ChosenCustomer>& chosenCustomer() const { return chosen_; }
 
 protected:
     std::vector<std::string> searchLines() override;
@@ -25,9 +37,7 @@ protected:
 
 private:
     CustomerCriteria criteria() const;
-
-    ScreenSet& screens_;
-    Kind kind_;
+    std::optional<ChosenCustomer> chosen_;
     QLabel* lblTitolo;
     QLineEdit* txtCognome;
     QLineEdit* cboMese;

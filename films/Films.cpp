@@ -1,6 +1,5 @@
 #include "films/Films.h"
 
-#include "app/screen_set.h"
 #include "core/text_rules.h"
 #include "films/RicercaFilm.h"
 #include "films/Zoom.h"
@@ -118,8 +117,10 @@ public:
 
 } // namespace
 
-TfrmFilms::TfrmFilms(Services& services, ScreenSet& screens)
-    : CardScreen(services, screens, QStringLiteral(" Filmeria Pro - Archivio film")) {
+TfrmFilms::TfrmFilms(Services& services, TfrmHelpForm& help, ScreenRef<TfrmRicercaFilm> filmSearch)
+    : CardScreen(services, QStringLiteral(" Filmeria Pro - Archivio film"))
+    , help_(help)
+    , filmSearch_(std::move(filmSearch)) {
     setObjectName("frmFilms");
     buildFields();
     buildPoster();
@@ -271,7 +272,7 @@ void TfrmFilms::buildCommands() {
         {"imgElimina", "lblElimina", "Elimina", ":/pictures/cmd_elimina.png",
          " Elimina dall'archivio la scheda corrente.", [this] { deleteFilm(); }},
         {"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png", " Visualizza la guida in linea.",
-         [this] { screens_.helpForm().showTopic(HelpTopicId::Films); }},
+         [this] { help_.showTopic(HelpTopicId::Films); }},
         {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png",
          " Esce dalla schermata di lavoro corrente.", [this] { close(); }},
     };
@@ -564,9 +565,14 @@ void TfrmFilms::search() {
     ClearCard();
     try {
         OpenFilmStore(slots_, folder(), FirstFilmQuery());
-        services_.dialogs.exec(screens_.ricercaFilm());
+        TfrmRicercaFilm& filmSearch = *filmSearch_;
+        if (services_.dialogs.exec(filmSearch) != QDialog::Accepted)
+            return;
+        if (const auto& film = filmSearch.chosenFilm())
+            showFilmById(film->id);
     } catch (const std::exception&) {
-        // The search simply does not open.
+        // The search does not open, and a chosen film that cannot be read is not shown;
+        // neither has a message of its own.
     }
 }
 
@@ -611,7 +617,7 @@ void TfrmFilms::zoom() {
     if (poster_.isNull())
         return;
     try {
-        TfrmZoom window(services_, screens_);
+        TfrmZoom window;
         window.setPicture(poster_);
         services_.dialogs.exec(window);
     } catch (const std::exception&) {

@@ -2,6 +2,7 @@
 // TfrmFilms: the film card, one film of Film.db at a time with its poster.
 #include "films/film_store.h"
 #include "screenkit/card_screen.h"
+#include "screenkit/screen_ref.h"
 
 #include <QPixmap>
 
@@ -15,11 +16,13 @@ class QPushButton;
 namespace filmeria {
 
 class PictureButtons;
+class TfrmHelpForm;
+class TfrmRicercaFilm;
 struct Services;
 
 class TfrmFilms final : public CardScreen {
 public:
-    TfrmFilms(Services& services, ScreenSet& screens);
+    TfrmFilms(Services& services, TfrmHelpForm& help, ScreenRef<TfrmRicercaFilm> filmSearch);
 
     // Fills the card from the current row of a result holding whole film rows.
     void ShowFilmOnCard(const TSQLiteTable& result);
@@ -61,6 +64,8 @@ private:
     void zoom();
     void compact();
 
+    TfrmHelpForm& help_;
+    ScreenRef<TfrmRicercaFilm> filmSearch_;
     FilmStoreSlots slots_;
     QPixmap poster_; // the picture shown, at its own size
 

@@ -2,8 +2,8 @@
 
 namespace filmeria {
 
-TfrmImportaFilm::TfrmImportaFilm(Services& services, ScreenSet& screens)
-    : FilmSearchScreen(services, screens, Kind::Picker) {
+TfrmImportaFilm::TfrmImportaFilm(Services& services)
+    : FilmSearchScreen(services, Kind::Picker) {
     setObjectName("frmImportaFilm");
 }
 

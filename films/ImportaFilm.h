@@ -6,7 +6,7 @@ namespace filmeria {
 
 class TfrmImportaFilm final : public FilmSearchScreen {
 public:
-    TfrmImportaFilm(Services& services, ScreenSet& screens);
+    TfrmImportaFilm(Services& services);
 };
 
 } // namespace filmeria

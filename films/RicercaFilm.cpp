@@ -2,8 +2,8 @@
 
 namespace filmeria {
 
-TfrmRicercaFilm::TfrmRicercaFilm(Services& services, ScreenSet& screens)
-    : FilmSearchScreen(services, screens, Kind::Search) {
+TfrmRicercaFilm::TfrmRicercaFilm(Services& services)
+    : FilmSearchScreen(services, Kind::Search) {
     setObjectName("frmRicercaFilm");
 }
 

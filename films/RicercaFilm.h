@@ -6,7 +6,7 @@ namespace filmeria {
 
 class TfrmRicercaFilm final : public FilmSearchScreen {
 public:
-    TfrmRicercaFilm(Services& services, ScreenSet& screens);
+    TfrmRicercaFilm(Services& services);
 };
 
 } // namespace filmeria

@@ -14,7 +14,7 @@ QPoint centredPicturePosition(QSize screen, QSize picture) {
     return {screen.width() / 2 - picture.width() / 2, screen.height() / 2 - picture.height() / 2};
 }
 
-TfrmZoom::TfrmZoom(Services&, ScreenSet&)
+TfrmZoom::TfrmZoom()
     : imgZoom(new QLabel(this)) {
     setObjectName("frmZoom");
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);

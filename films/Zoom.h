@@ -6,15 +6,12 @@ class QLabel;
 
 namespace filmeria {
 
-class ScreenSet;
-struct Services;
-
 // Where a picture of this size stands centred on a screen of this size.
 QPoint centredPicturePosition(QSize screen, QSize picture);
 
 class TfrmZoom final : public QDialog {
 public:
-    TfrmZoom(Services& services, ScreenSet& screens);
+    TfrmZoom();
 
     void setPicture(const QPixmap& picture);
 

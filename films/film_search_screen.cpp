@@ -1,11 +1,8 @@
 #include "films/film_search_screen.h"
 
-#include "app/screen_set.h"
 #include "core/text_rules.h"
-#include "films/Films.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
-#include "rentals/Noleggi.h"
 #include "screenkit/action_guard.h"
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
@@ -66,10 +63,8 @@ const std::vector<std::pair<QString, FilmField>>& filmCriteria() {
     return kCriteria;
 }
 
-FilmSearchScreen::FilmSearchScreen(Services& services, ScreenSet& screens, Kind kind)
-    : services_(services)
-    , screens_(screens)
-    , kind_(kind) {
+FilmSearchScreen::FilmSearchScreen(Services& services, Kind kind)
+    : services_(services) {
     setWindowTitle(kind == Kind::Search ? QStringLiteral(" Cerca scheda film in archivio")
                                         : QStringLiteral(" Importa dati film"));
     useDialogFrame(this);
@@ -161,6 +156,7 @@ std::string FilmSearchScreen::folder() const {
 
 void FilmSearchScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    chosen_.reset();
     lstRecords->clear();
     lines_.clear();
     runGuarded(services_.dialogs, this, [this] { OpenFilmStore(slots_, folder(), FirstFilmQuery()); });
@@ -215,16 +211,8 @@ void FilmSearchScreen::chooseSelectedLine() {
             const auto text = [&](FilmField f) {
                 return fromCp1252(result.BlobTextAt(result.ColumnIndex(filmColumn(f))));
             };
-            if (kind_ == Kind::Search) {
-                screens_.films().showFilmById(result.IntegerAt(result.ColumnIndex("ID")));
-            } else {
-                const QString tag = lblMemory->text().trimmed();
-                const int row = tag.startsWith(QLatin1String("film")) ? tag.mid(4).toInt() : 0;
-                if (tag.size() == 6 && row >= 1 && row <= 10)
-                    screens_.noleggi().fillFilmRow(row, text(FilmField::varCodice),
-                                                   text(FilmField::varTitolo), text(FilmField::varPrezzo),
-                                                   services_.clock.today().toString(kDateFormat));
-            }
+            chosen_ = ChosenFilm{result.IntegerAt(result.ColumnIndex("ID")), text(FilmField::varCodice),
+                                 text(FilmField::varTitolo), text(FilmField::varPrezzo)};
             accept();
             return;
         }

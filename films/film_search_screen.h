@@ -1,11 +1,15 @@
 #pragma once
 // The film search of the film card and the film picker of the rental slip share one
 // screen: one criterion, a key, the list of matching films and find-in-list. A double click
-// shows the film on the card or fills one row of the rental slip.
+// chooses a film and closes the screen; the caller shows it on the card or fills one row of
+// the rental slip with it.
 #include "core/list_find.h"
 #include "films/film_store.h"
 
 #include <QDialog>
+
+#include <cstdint>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -15,21 +19,30 @@ class QPushButton;
 
 namespace filmeria {
 
-class ScreenSet;
 struct Services;
 
 // The seventeen criteria, in list order, with the column each searches.
 const std::vector<std::pair<QString, FilmField>>& filmCriteria();
 
+// The film a double click chose: what the card and the rental slip take from it.
+struct ChosenFilm {
+    std::int64_t id;
+    QString code;
+    QString title;
+    QString price; // per day
+};
+
 class FilmSearchScreen : public QDialog {
 public:
     enum class Kind { Search, Picker };
 
-    FilmSearchScreen(Services& services, ScreenSet& screens, Kind kind);
+    FilmSearchScreen(Services& services, Kind kind);
 
-    // The rental slip row the picker fills, "film01" ... "film10".
+    // The rental slip row the picker is asked for, "film01" ... "film10".
     void setMemory(const QString& tag);
     QString memory() const;
+    // The film of the last double click since the screen was shown, if any.
+    const std::optional<ChosenFilm>& chosenFilm() const { return chosen_; }
 
     void done(int result) override;
 
@@ -43,8 +56,7 @@ private:
     std::string folder() const;
 
     Services& services_;
-    ScreenSet& screens_;
-    Kind kind_;
+    std::optional<ChosenFilm> chosen_;
     FilmStoreSlots slots_;
     ListFinder finder_;
     std::vector<std::string> lines_; // the list's lines as Windows-1252, in list order

@@ -4,9 +4,8 @@
 
 namespace filmeria {
 
-TfrmExpContatti::TfrmExpContatti(Services& services, ScreenSet& screens)
-    : services_(services)
-    , screens_(screens) {
+TfrmExpContatti::TfrmExpContatti(Services& services)
+    : services_(services) {
     setObjectName("frmExpContatti");
     setWindowTitle(QString::fromUtf8(" Esportazione archivio film"));
     useDialogFrame(this);

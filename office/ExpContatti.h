@@ -4,16 +4,14 @@
 
 namespace filmeria {
 
-class ScreenSet;
 struct Services;
 
 class TfrmExpContatti final : public QDialog {
 public:
-    TfrmExpContatti(Services& services, ScreenSet& screens);
+    TfrmExpContatti(Services& services);
 
 private:
     Services& services_;
-    ScreenSet& screens_;
 };
 
 } // namespace filmeria

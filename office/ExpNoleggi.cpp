@@ -4,9 +4,8 @@
 
 namespace filmeria {
 
-TfrmExpNoleggi::TfrmExpNoleggi(Services& services, ScreenSet& screens)
-    : services_(services)
-    , screens_(screens) {
+TfrmExpNoleggi::TfrmExpNoleggi(Services& services)
+    : services_(services) {
     setObjectName("frmExpNoleggi");
     setWindowTitle(QString::fromUtf8(" Esportazione archivio noleggi"));
     useDialogFrame(this);

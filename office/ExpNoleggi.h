@@ -4,16 +4,14 @@
 
 namespace filmeria {
 
-class ScreenSet;
 struct Services;
 
 class TfrmExpNoleggi final : public QDialog {
 public:
-    TfrmExpNoleggi(Services& services, ScreenSet& screens);
+    TfrmExpNoleggi(Services& services);
 
 private:
     Services& services_;
-    ScreenSet& screens_;
 };
 
 } // namespace filmeria

@@ -4,9 +4,8 @@
 
 namespace filmeria {
 
-TfrmImminenti::TfrmImminenti(Services& services, ScreenSet& screens)
-    : services_(services)
-    , screens_(screens) {
+TfrmImminenti::TfrmImminenti(Services& services)
+    : services_(services) {
     setObjectName("frmImminenti");
     setWindowTitle(QString::fromUtf8(" Esportazione archivio clienti"));
     useDialogFrame(this);

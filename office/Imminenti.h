@@ -4,16 +4,14 @@
 
 namespace filmeria {
 
-class ScreenSet;
 struct Services;
 
 class TfrmImminenti final : public QDialog {
 public:
-    TfrmImminenti(Services& services, ScreenSet& screens);
+    TfrmImminenti(Services& services);
 
 private:
     Services& services_;
-    ScreenSet& screens_;
 };
 
 } // namespace filmeria

@@ -4,9 +4,8 @@
 
 namespace filmeria {
 
-TfrmAzienda::TfrmAzienda(Services& services, ScreenSet& screens)
-    : services_(services)
-    , screens_(screens) {
+TfrmAzienda::TfrmAzienda(Services& services)
+    : services_(services) {
     setObjectName("frmAzienda");
     setWindowTitle(QString::fromUtf8(" Dati azienda"));
     useDialogFrame(this);

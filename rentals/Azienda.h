@@ -4,16 +4,14 @@
 
 namespace filmeria {
 
-class ScreenSet;
 struct Services;
 
 class TfrmAzienda final : public QDialog {
 public:
-    TfrmAzienda(Services& services, ScreenSet& screens);
+    TfrmAzienda(Services& services);
 
 private:
     Services& services_;
-    ScreenSet& screens_;
 };
 
 } // namespace filmeria

@@ -1,10 +1,6 @@
 #include "rentals/Calendario.h"
 
-#include "app/screen_set.h"
 #include "platform/services.h"
-#include "rentals/CercaNoleggio.h"
-#include "rentals/CercaStorico.h"
-#include "rentals/Noleggi.h"
 #include "screenkit/action_guard.h"
 #include "screenkit/program_formats.h"
 #include "screenkit/screen_style.h"
@@ -13,14 +9,12 @@
 #include <QCalendarWidget>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace filmeria {
 
-TfrmCalendario::TfrmCalendario(Services& services, ScreenSet& screens)
+TfrmCalendario::TfrmCalendario(Services& services)
     : services_(services)
-    , screens_(screens)
     , lblInfo(new QLabel(QStringLiteral("Selezionare una data e premere Importa."), this))
     , Label1(new QLabel(QStringLiteral("In alternativa, fare doppio clic sulla data."), this))
     , grpCalendario(new QGroupBox(this))
@@ -64,6 +58,9 @@ TfrmCalendario::TfrmCalendario(Services& services, ScreenSet& screens)
 void TfrmCalendario::setMemory(const QString& tag) {
     lblMemory->setText(tag);
 }
+QString TfrmCalendario::memory() const {
+    return lblMemory->text();
+}
 
 void TfrmCalendario::showEvent(QShowEvent* event) {
     // The calendar sits centred in its group.
@@ -73,14 +70,7 @@ void TfrmCalendario::showEvent(QShowEvent* event) {
 }
 
 void TfrmCalendario::takeDate() {
-    const QString date = MonthCalendar->selectedDate().toString(kDateFormat);
-    const QString tag = lblMemory->text().trimmed();
-    if (QLineEdit* field = screens_.noleggi().dateFieldForTag(tag))
-        field->setText(date);
-    else if (tag == QLatin1String("CercaNoleggio"))
-        screens_.cercaNoleggio().setIssueDate(date);
-    else if (tag == QLatin1String("CercaStorico"))
-        screens_.cercaStorico().setIssueDate(date);
+    chosenDate_ = MonthCalendar->selectedDate().toString(kDateFormat);
     accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// TfrmCalendario: the date picker. The caller puts a tag naming the target field in
-// lblMemory; the chosen date goes there as "dd/mm/yyyy".
+// TfrmCalendario: the date picker, created afresh for every use. The caller may put a tag
+// naming its target field in lblMemory; when the dialog is accepted the caller writes the
+// chosen date ("dd/mm/yyyy") into that field.
 #include <QDialog>
 
 class QCalendarWidget;
@@ -10,14 +11,16 @@ class QPushButton;
 
 namespace filmeria {
 
-class ScreenSet;
 struct Services;
 
 class TfrmCalendario final : public QDialog {
 public:
-    TfrmCalendario(Services& services, ScreenSet& screens);
+    explicit TfrmCalendario(Services& services);
 
     void setMemory(const QString& tag);
+    QString memory() const;
+    // The date taken with Importa or a double click, as "dd/mm/yyyy".
+    const QString& chosenDate() const { return chosenDate_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -26,7 +29,7 @@ private:
     void takeDate();
 
     Services& services_;
-    ScreenSet& screens_;
+    QString chosenDate_;
     QLabel* lblInfo;
     QLabel* Label1;
     QGroupBox* grpCalendario;

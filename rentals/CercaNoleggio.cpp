@@ -2,8 +2,8 @@
 
 namespace filmeria {
 
-TfrmCercaNoleggio::TfrmCercaNoleggio(Services& services, ScreenSet& screens)
-    : RentalSearchScreen(services, screens, Kind::Rentals) {
+TfrmCercaNoleggio::TfrmCercaNoleggio(Services& services)
+    : RentalSearchScreen(services, Kind::Rentals) {
     setObjectName("frmCercaNoleggio");
 }
 

@@ -6,7 +6,7 @@ namespace filmeria {
 
 class TfrmCercaNoleggio final : public RentalSearchScreen {
 public:
-    TfrmCercaNoleggio(Services& services, ScreenSet& screens);
+    TfrmCercaNoleggio(Services& services);
 };
 
 } // namespace filmeria

@@ -2,8 +2,8 @@
 
 namespace filmeria {
 
-TfrmCercaStorico::TfrmCercaStorico(Services& services, ScreenSet& screens)
-    : RentalSearchScreen(services, screens, Kind::History) {
+TfrmCercaStorico::TfrmCercaStorico(Services& services)
+    : RentalSearchScreen(services, Kind::History) {
     setObjectName("frmCercaStorico");
 }
 

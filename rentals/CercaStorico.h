@@ -6,7 +6,7 @@ namespace filmeria {
 
 class TfrmCercaStorico final : public RentalSearchScreen {
 public:
-    TfrmCercaStorico(Services& services, ScreenSet& screens);
+    TfrmCercaStorico(Services& services);
 };
 
 } // namespace filmeria

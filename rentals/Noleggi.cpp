@@ -1,6 +1,5 @@
 #include "rentals/Noleggi.h"
 
-#include "app/screen_set.h"
 #include "core/text_rules.h"
 #include "customers/ImportaCliente.h"
 #include "films/ImportaFilm.h"
@@ -113,9 +112,13 @@ std::size_t positionOf(const QLabel* box) {
 
 } // namespace
 
-TfrmNoleggi::TfrmNoleggi(Services& services, ScreenSet& screens)
-    : WorkScreen(screens, kCaption, QStringLiteral(":/pictures/tile72.png"), QSize(779, 536))
-    , services_(services) {
+TfrmNoleggi::TfrmNoleggi(Services& services, TfrmHelpForm& help, ScreenRef<TfrmImportaFilm> filmPicker,
+                         ScreenRef<TfrmCercaNoleggio> slipSearch)
+    : WorkScreen(kCaption, QStringLiteral(":/pictures/tile72.png"), QSize(779, 536))
+    , services_(services)
+    , help_(help)
+    , filmPicker_(std::move(filmPicker))
+    , slipSearch_(std::move(slipSearch)) {
     setObjectName("frmNoleggi");
     useProgramFormats();
     style::setBackground(grpContainer, kSlipBackground);
@@ -173,7 +176,7 @@ void TfrmNoleggi::buildYearPanel() {
 
     imgGuida = makePicture(grpAnno, "imgGuida", ":/pictures/icon_guida.png", {340, 196, 32, 32}, " Guida ");
     imgEsci = makePicture(grpAnno, "imgEsci", ":/pictures/icon_esci.png", {388, 196, 32, 32}, " Esci ");
-    buttons_->add(imgGuida, nullptr, {}, [this] { screens_.helpForm().showTopic(HelpTopicId::Noleggi); });
+    buttons_->add(imgGuida, nullptr, {}, [this] { help_.showTopic(HelpTopicId::Noleggi); });
     buttons_->add(imgEsci, nullptr, {}, [this] { close(); });
 }
 
@@ -195,8 +198,7 @@ void TfrmNoleggi::buildHeader(QWidget* slip) {
         iconButton(slip, "cmdData", ":/pictures/icon_calendario.png", {500, 42, 26, 24}, " Importa data ");
     connect(cmdData, &QPushButton::clicked, this,
             [this] { runGuarded(services_.dialogs, this, [this] { pickDate("Data"); }); });
-    buttons_->add(imgImportaCliente, nullptr, {},
-                  [this] { services_.dialogs.exec(screens_.importaCliente()); });
+    buttons_->add(imgImportaCliente, nullptr, {}, [this] { pickCustomer(); });
 
     // Footer.
     cmdAvanti = new QPushButton(QStringLiteral("Film 6-10  >>"), slip);
@@ -332,11 +334,10 @@ void TfrmNoleggi::buildCommandColumn(QWidget* slip) {
         {"imgSalva", "lblSalva", "Salva", ":/pictures/cmd_salva.png", "", [this] { save(); }},
         {"imgTrova", "lblTrova", "Cerca", ":/pictures/cmd_trova.png", "", [this] { search(); }},
         {"imgStampa", "lblStampa", "Stampa", ":/pictures/cmd_stampa.png", "", [this] { print(); }},
-        {"imgExcel", "lblExcel", "Esporta", ":/pictures/cmd_excel.png", "",
-         [this] { services_.dialogs.exec(screens_.expNoleggi()); }},
+        {"imgExcel", "lblExcel", "Esporta", ":/pictures/cmd_excel.png", "", [this] { exportArchive(); }},
         {"imgElimina", "lblElimina", "Elimina", ":/pictures/cmd_elimina.png", "", [this] { deleteSlip(); }},
         {"imgAzienda", "lblAzienda", "Azienda", ":/pictures/cmd_azienda.png", "",
-         [this] { services_.dialogs.exec(screens_.azienda()); }},
+         [this] { editLetterhead(); }},
         {"imgEsci02", "lblEsci", "Esci", ":/pictures/icon_esci.png", "", [this] { close(); }},
     };
     for (const auto& [image, label] : addPictureCommands(*buttons_, shpControlli, commands, [](int i) {
@@ -632,27 +633,63 @@ void TfrmNoleggi::deleteSlip() {
 }
 
 void TfrmNoleggi::search() {
-    screens_.cercaNoleggio().setTitle(QStringLiteral("Ricerca schede noleggio anno ") + yearText());
-    services_.dialogs.exec(screens_.cercaNoleggio());
+    TfrmCercaNoleggio& slipSearch = *slipSearch_;
+    slipSearch.setTitle(QStringLiteral("Ricerca schede noleggio anno ") + yearText());
+    slipSearch.setYear(yearText());
+    if (services_.dialogs.exec(slipSearch) != QDialog::Accepted)
+        return;
+    if (const auto& chosen = slipSearch.chosenSlip())
+        loadSlip(chosen->record, chosen->position);
 }
 
 void TfrmNoleggi::print() {
     if (!requiredFieldsPresent(kPrintMessages))
         return;
-    services_.dialogs.exec(screens_.stampaNoleggio());
+    printSlip();
+}
+
+void TfrmNoleggi::printSlip() {
+    TfrmStampaNoleggio printScreen(services_);
+    services_.dialogs.exec(printScreen);
+}
+
+void TfrmNoleggi::editLetterhead() {
+    TfrmAzienda letterhead(services_);
+    services_.dialogs.exec(letterhead);
+}
+
+void TfrmNoleggi::exportArchive() {
+    TfrmExpNoleggi exportScreen(services_);
+    services_.dialogs.exec(exportScreen);
 }
 
 void TfrmNoleggi::pickDate(const QString& tag) {
-    if (!dateFieldForTag(tag))
+    QLineEdit* field = dateFieldForTag(tag);
+    if (!field)
         return;
-    TfrmCalendario picker(services_, screens_);
+    TfrmCalendario picker(services_);
     picker.setMemory(tag);
-    services_.dialogs.exec(picker);
+    if (services_.dialogs.exec(picker) == QDialog::Accepted)
+        field->setText(picker.chosenDate());
 }
 
 void TfrmNoleggi::pickFilm(int row) {
-    screens_.importaFilm().setMemory(QStringLiteral("film") + two(row));
-    services_.dialogs.exec(screens_.importaFilm());
+    TfrmImportaFilm& picker = *filmPicker_;
+    picker.setMemory(QStringLiteral("film") + two(row));
+    if (services_.dialogs.exec(picker) != QDialog::Accepted)
+        return;
+    if (const auto& film = picker.chosenFilm())
+        fillFilmRow(row, film->code, film->title, film->price, services_.clock.today().toString(kDateFormat));
+}
+
+void TfrmNoleggi::pickCustomer() {
+    TfrmImportaCliente picker(services_);
+    if (services_.dialogs.exec(picker) != QDialog::Accepted)
+        return;
+    if (const auto& customer = picker.chosenCustomer()) {
+        txtCliente->setText(fromCp1252(customer->record[CustomerField::Nome]));
+        txtTessera->setText(fromCp1252(customer->record[CustomerField::Tessera]));
+    }
 }
 
 QLineEdit* TfrmNoleggi::dateFieldForTag(const QString& tag) const {
@@ -666,11 +703,6 @@ QLineEdit* TfrmNoleggi::dateFieldForTag(const QString& tag) const {
             return r.txtRiconsegna;
     }
     return nullptr;
-}
-
-void TfrmNoleggi::setCustomer(const QString& name, const QString& card) {
-    txtCliente->setText(name);
-    txtTessera->setText(card);
 }
 
 void TfrmNoleggi::fillFilmRow(int row, const QString& code, const QString& title, const QString& price,

@@ -1,6 +1,7 @@
 #pragma once
 // TfrmNoleggi: the rental slip screen, with its year panel and the slip of up to ten films.
 #include "rentals/rental_file.h"
+#include "screenkit/screen_ref.h"
 #include "screenkit/work_screen.h"
 
 #include <array>
@@ -17,23 +18,20 @@ class QPushButton;
 namespace filmeria {
 
 class PictureButtons;
+class TfrmCercaNoleggio;
+class TfrmHelpForm;
+class TfrmImportaFilm;
 struct Services;
 
 class TfrmNoleggi final : public WorkScreen {
 public:
-    TfrmNoleggi(Services& services, ScreenSet& screens);
+    // The film picker and the rental search are start-up screens; the other dialogs of the
+    // slip screen are created afresh for every use.
+    TfrmNoleggi(Services& services, TfrmHelpForm& help, ScreenRef<TfrmImportaFilm> filmPicker,
+                ScreenRef<TfrmCercaNoleggio> slipSearch);
 
     // The screen always opens on its choice of year, whatever it showed last time.
     void prepareYearChoice();
-
-    // What other screens read and write.
-    QString yearText() const;                             // Trim(txtAnno)
-    QLineEdit* dateFieldForTag(const QString& tag) const; // "Prestito01", "Riconsegna10", "Data"
-    void setCustomer(const QString& name, const QString& card);
-    void fillFilmRow(int row, const QString& code, const QString& title, const QString& price,
-                     const QString& date);
-    // Fills every slip control from a record and puts its position in the position box.
-    void loadSlip(const RentalRecord& record, std::size_t position);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -78,6 +76,16 @@ private:
     void print();
     void pickDate(const QString& tag);
     void pickFilm(int row);
+    void pickCustomer();
+    void printSlip();
+    void editLetterhead();
+    void exportArchive();
+    QString yearText() const;                             // Trim(txtAnno)
+    QLineEdit* dateFieldForTag(const QString& tag) const; // "Prestito01", "Riconsegna10", "Data"
+    void fillFilmRow(int row, const QString& code, const QString& title, const QString& price,
+                     const QString& date);
+    // Fills every slip control from a record and puts its position in the position box.
+    void loadSlip(const RentalRecord& record, std::size_t position);
     void calculateRow(int row);
     void calculateTotal();
     RentalRecord recordFromScreen() const;
@@ -87,6 +95,9 @@ private:
     void archiveMessage();
 
     Services& services_;
+    TfrmHelpForm& help_;
+    ScreenRef<TfrmImportaFilm> filmPicker_;
+    ScreenRef<TfrmCercaNoleggio> slipSearch_;
     PictureButtons* buttons_;
 
     QGroupBox* grpAnno;

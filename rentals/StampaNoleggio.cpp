@@ -4,9 +4,8 @@
 
 namespace filmeria {
 
-TfrmStampaNoleggio::TfrmStampaNoleggio(Services& services, ScreenSet& screens)
-    : services_(services)
-    , screens_(screens) {
+TfrmStampaNoleggio::TfrmStampaNoleggio(Services& services)
+    : services_(services) {
     setObjectName("frmStampaNoleggio");
     setWindowTitle(QString::fromUtf8(" Stampa scheda noleggio"));
     useDialogFrame(this);

@@ -4,16 +4,14 @@
 
 namespace filmeria {
 
-class ScreenSet;
 struct Services;
 
 class TfrmStampaNoleggio final : public QDialog {
 public:
-    TfrmStampaNoleggio(Services& services, ScreenSet& screens);
+    TfrmStampaNoleggio(Services& services);
 
 private:
     Services& services_;
-    ScreenSet& screens_;
 };
 
 } // namespace filmeria

@@ -1,11 +1,9 @@
 #include "rentals/rental_search_screen.h"
 
-#include "app/screen_set.h"
 #include "core/text_rules.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "rentals/Calendario.h"
-#include "rentals/Noleggi.h"
 #include "rentals/rental_search.h"
 #include "screenkit/action_guard.h"
 #include "screenkit/amount_fields.h"
@@ -42,9 +40,8 @@ SearchScreen::Texts textsOf(RentalSearchScreen::Kind kind) {
 
 } // namespace
 
-RentalSearchScreen::RentalSearchScreen(Services& services, ScreenSet& screens, Kind kind)
+RentalSearchScreen::RentalSearchScreen(Services& services, Kind kind)
     : SearchScreen(services, textsOf(kind))
-    , screens_(screens)
     , kind_(kind) {
     lblTitolo = searchLabel(grpCriteri, QStringLiteral("Ricerca schede noleggio"), {16, 14, 600, 24});
     lblTitolo->setObjectName("lblTitolo");
@@ -93,10 +90,11 @@ RentalSearchScreen::RentalSearchScreen(Services& services, ScreenSet& screens, K
     keepUpperCase(txtAzienda);
     connect(cmdData, &QPushButton::clicked, this, [this] {
         runGuarded(services_.dialogs, this, [this] {
-            TfrmCalendario picker(services_, screens_);
+            TfrmCalendario picker(services_);
             picker.setMemory(kind_ == Kind::Rentals ? QStringLiteral("CercaNoleggio")
                                                     : QStringLiteral("CercaStorico"));
-            services_.dialogs.exec(picker);
+            if (services_.dialogs.exec(picker) == QDialog::Accepted)
+                setIssueDate(picker.chosenDate());
         });
     });
     chainOnEnter({txtAzienda, txtAnno, cboGiorno});
@@ -107,6 +105,15 @@ RentalSearchScreen::RentalSearchScreen(Services& services, ScreenSet& screens, K
 void RentalSearchScreen::setTitle(const QString& title) {
     lblTitolo->setText(title);
 }
+void RentalSearchScreen::showEvent(QShowEvent* event) {
+    chosen_.reset();
+    SearchScreen::showEvent(event);
+}
+
+void RentalSearchScreen::setYear(const QString& year) {
+    year_ = year;
+}
+
 void RentalSearchScreen::setIssueDate(const QString& date) {
     txtAnno->setText(date);
 }
@@ -131,7 +138,7 @@ bool RentalSearchScreen::eventFilter(QObject* watched, QEvent* event) {
 
 std::string RentalSearchScreen::year() const {
     if (kind_ == Kind::Rentals)
-        return toCp1252(screens_.noleggi().yearText());
+        return toCp1252(year_.trimmed());
     return std::to_string(services_.clock.today().year());
 }
 
@@ -159,15 +166,12 @@ std::vector<std::string> RentalSearchScreen::searchLines() {
 
 void RentalSearchScreen::lineChosen(const std::string& line) {
     const std::string wanted = trimmed(line);
-    std::optional<std::pair<RentalRecord, std::size_t>> last;
-    // Every equal line is taken in turn, so the last one in the file stays on the slip.
+    // Every equal line is taken in turn, so the last one in the file is the one chosen.
     ScanSlips(services_.folder.toStdString(), year(), [&](const RentalView& slip, std::size_t position) {
         if (rentalListLine(slip) == wanted)
-            last.emplace(slip.record(), position);
+            chosen_ = ChosenSlip{position, slip.record()};
         return true;
     });
-    if (last)
-        screens_.noleggi().loadSlip(last->first, last->second);
     cmdStampa->setEnabled(false);
 }
 

@@ -15,7 +15,7 @@
 
 namespace filmeria {
 
-TfrmHelpForm::TfrmHelpForm(Services& services, ScreenSet&)
+TfrmHelpForm::TfrmHelpForm(Services& services)
     : services_(services)
     , imgLogo(new QLabel(this))
     , panTitle(new QLabel(this))

@@ -10,12 +10,11 @@ class QPushButton;
 
 namespace filmeria {
 
-class ScreenSet;
 struct Services;
 
 class TfrmHelpForm final : public QDialog {
 public:
-    TfrmHelpForm(Services& services, ScreenSet& screens);
+    TfrmHelpForm(Services& services);
 
     // Fills the window with a topic and shows it modally.
     void showTopic(HelpTopicId topic);

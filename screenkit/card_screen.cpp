@@ -11,8 +11,8 @@
 
 namespace filmeria {
 
-CardScreen::CardScreen(Services& services, ScreenSet& screens, const QString& caption)
-    : WorkScreen(screens, caption, QStringLiteral(":/pictures/tile86x45.png"), QSize(779, 536))
+CardScreen::CardScreen(Services& services, const QString& caption)
+    : WorkScreen(caption, QStringLiteral(":/pictures/tile86x45.png"), QSize(779, 536))
     , services_(services)
     , panInfo(makeStatusPanel(grpContainer, StatusPanelKind::Navy))
     , buttons_(new PictureButtons(this, services.dialogs, panInfo, style::kNavy)) {

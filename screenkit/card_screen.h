@@ -12,7 +12,7 @@ struct Services;
 
 class CardScreen : public WorkScreen {
 public:
-    CardScreen(Services& services, ScreenSet& screens, const QString& caption);
+    CardScreen(Services& services, const QString& caption);
 
 protected:
     Services& services_;

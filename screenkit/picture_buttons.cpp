@@ -84,7 +84,8 @@ bool PictureButtons::eventFilter(QObject* watched, QEvent* event) {
         } else if (event->type() == QEvent::MouseButtonRelease) {
             auto* widget = static_cast<QWidget*>(watched);
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (widget->rect().contains(mouse->position().toPoint())) {
+            // A button whose command is not there yet does nothing.
+            if (button->action && widget->rect().contains(mouse->position().toPoint())) {
                 const auto action = button->action;
                 runGuarded(dialogs_, screen_, action);
             }

@@ -39,7 +39,7 @@ QLineEdit* searchField(QWidget* parent, const char* name, int maxLength, QRect g
 SearchScreen::SearchScreen(Services& services, const Texts& texts)
     : services_(services) {
     setWindowTitle(texts.caption);
-    useDialogFrame(this);
+    useDialogFrame(this, texts.minimiseBox ? FrameButtons::MinimiseAndClose : FrameButtons::Close);
     setFixedSize(660, 470);
     style::setBackground(this, style::kSilver);
 

@@ -27,6 +27,7 @@ public:
         QStringList listHelp;    // instruction lines above the find field
         QString doubleClickHint; // maroon line under the list, or empty
         QString closeCaption;    // "Annulla" or "Chiudi"
+        bool minimiseBox = false;
     };
 
     SearchScreen(Services& services, const Texts& texts);

@@ -14,9 +14,12 @@ void centreOnDesktop(QWidget* window) {
     window->move(desktop.center() - QPoint(window->width() / 2, window->height() / 2));
 }
 
-void useDialogFrame(QWidget* window) {
-    window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+void useDialogFrame(QWidget* window, FrameButtons buttons) {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    if (buttons == FrameButtons::MinimiseAndClose)
+        flags |= Qt::WindowMinimizeButtonHint;
+    window->setWindowFlags(flags);
 }
 
 } // namespace filmeria

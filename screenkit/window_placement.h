@@ -6,7 +6,10 @@ namespace filmeria {
 
 void centreOnDesktop(QWidget* window);
 
-// A dialog window: title bar with system menu and close box, no maximize box.
-void useDialogFrame(QWidget* window);
+enum class FrameButtons { Close, MinimiseAndClose };
+
+// A dialog window: title bar with system menu and close box (and, when asked, a minimise
+// box), no maximize box.
+void useDialogFrame(QWidget* window, FrameButtons buttons = FrameButtons::Close);
 
 } // namespace filmeria

@@ -1,20 +1,23 @@
 #pragma once
 // A work environment (film card, customer card, rental slips): a full-screen work window
-// that brings the main window back however it is closed.
+// that tells its owner when it closes, however it is closed, so the main window comes back.
 #include "screenkit/work_window.h"
+
+#include <functional>
 
 namespace filmeria {
 
-class ScreenSet;
-
 class WorkScreen : public WorkWindow {
 public:
-    WorkScreen(ScreenSet& screens, const QString& caption, const QString& tileResource, QSize containerSize);
+    WorkScreen(const QString& caption, const QString& tileResource, QSize containerSize);
+
+    void setClosedHandler(std::function<void()> handler) { closed_ = std::move(handler); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
-    ScreenSet& screens_;
+private:
+    std::function<void()> closed_;
 };
 
 } // namespace filmeria

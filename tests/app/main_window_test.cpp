@@ -1,4 +1,4 @@
-#include "screen_fixture.h"
+#include "shell_fixture.h"
 
 #include "app/Filmeria.h"
 #include "app/Password.h"
@@ -12,13 +12,15 @@
 #include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMovie>
 #include <QPointer>
+#include <QPushButton>
 
 namespace filmeria::testing {
 namespace {
 
-class MainWindow : public ScreenTest {
+class MainWindow : public ShellTest {
 protected:
     TfrmFilmeria& main() {
         auto& window = screens().filmeria();
@@ -120,6 +122,24 @@ TEST_F(MainWindow, RentalScreenAlwaysOpensOnItsYearPanel) {
     EXPECT_EQ(rentals.windowTitle(), QStringLiteral(" Filmeria Pro - Gestione noleggi"));
     rentals.close(); // the close box brings the main window back too
     EXPECT_TRUE(screens().filmeria().isVisible());
+}
+
+TEST_F(MainWindow, CustomerCardOpensTheHistorySearchPresetForTheCustomer) {
+    auto& card = screens().clienti();
+    card.show();
+    child<QLineEdit>(card, "txtNome")->setText(QStringLiteral(" Bar Sport "));
+    child<QLineEdit>(card, "txtTessera")->setText(QStringLiteral("A15"));
+    QString criterion, cardCriterion, title;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        criterion = child<QLineEdit>(d, "txtCognome")->text();
+        cardCriterion = child<QLineEdit>(d, "txtTipologia")->text();
+        title = child<QLabel>(d, "lblTitolo")->text();
+    };
+    child<QPushButton>(card, "cmdNoleggio")->click();
+    EXPECT_EQ(fakes.dialogs.modals, QStringList{"frmCercaStorico"});
+    EXPECT_EQ(criterion, QStringLiteral("Bar Sport"));
+    EXPECT_EQ(cardCriterion, QStringLiteral("A15"));
+    EXPECT_EQ(title, QStringLiteral("Ricerca schede noleggio anno 2009"));
 }
 
 TEST_F(MainWindow, MailToTheMakerAndItsFailureMessage) {

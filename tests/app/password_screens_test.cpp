@@ -1,4 +1,4 @@
-#include "screen_fixture.h"
+#include "shell_fixture.h"
 
 #include "app/CambiaPassword.h"
 #include "app/Filmeria.h"
@@ -26,7 +26,7 @@ const QString kNotConfirmed = QString::fromUtf8(
     "Attenzione: la nuova password non è stata confermata correttamente. E' necessario reinserire entrambi i "
     "valori.");
 
-class PasswordScreens : public ScreenTest {
+class PasswordScreens : public ShellTest {
 protected:
     void storePassword(const std::string& plain) { storeValue(encipherPassword(plain)); }
     void storeValue(const std::string& value) {

@@ -6,8 +6,7 @@
 #include "customers/ImportaCliente.h"
 #include "customers/PartitaIVA.h"
 #include "customers/customer_file.h"
-#include "rentals/CercaStorico.h"
-#include "rentals/Noleggi.h"
+#include "screenkit/HelpForm.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -35,7 +34,12 @@ CustomerRecord customer(const std::string& name, const std::string& card, const 
 class CustomerScreens : public ScreenTest {
 protected:
     TfrmClienti& card() {
-        auto& screen = screens().clienti();
+        if (!card_)
+            card_ = &make<TfrmClienti>(fakes.services, make<TfrmHelpForm>(fakes.services),
+                                       [this](const QString& name, const QString& card) {
+                                           historyAsked << name + QStringLiteral(" | ") + card;
+                                       });
+        auto& screen = *card_;
         if (!screen.isVisible())
             showActive(&screen);
         return screen;
@@ -52,6 +56,11 @@ protected:
         std::ifstream in(path("Clienti.pro").toStdString(), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
+
+    QStringList historyAsked; // the rental histories the card asked for: "name | card"
+
+private:
+    TfrmClienti* card_ = nullptr;
 };
 
 TEST_F(CustomerScreens, SaveAppendsANewCardAndRewritesAStoredOneInPlace) {
@@ -209,16 +218,18 @@ TEST_F(CustomerScreens, RentalsButtonValidatesThenPresetsTheHistorySearch) {
     button->click();
     EXPECT_TRUE(field("txtTessera")->hasFocus());
     EXPECT_EQ(fakes.dialogs.shown.size(), 2u);
+    EXPECT_TRUE(historyAsked.isEmpty());
     field("txtTessera")->setText(QStringLiteral("A15"));
-    QString criterion, title;
-    fakes.dialogs.onModal = [&](QDialog& d) {
-        criterion = d.findChild<QLineEdit*>("txtCognome")->text();
-        title = d.findChild<QLabel*>("lblTitolo")->text();
-    };
     button->click();
-    EXPECT_EQ(fakes.dialogs.modals, QStringList{"frmCercaStorico"});
-    EXPECT_EQ(criterion, QStringLiteral("Bar Sport"));
-    EXPECT_EQ(title, QStringLiteral("Ricerca schede noleggio anno 2009"));
+    EXPECT_EQ(historyAsked, QStringList{QStringLiteral("Bar Sport | A15")});
+}
+
+TEST_F(CustomerScreens, CardExportPictureDoesNothingVisibleUntilItsExportExists) {
+    card();
+    release("imgEsporta");
+    release("lblEsporta");
+    EXPECT_TRUE(fakes.dialogs.shown.empty());
+    EXPECT_TRUE(fakes.dialogs.modals.isEmpty());
 }
 
 class CustomerSearch : public CustomerScreens {
@@ -240,7 +251,8 @@ protected:
 };
 
 TEST_F(CustomerSearch, CriteriaCombineAndBlanksCount) {
-    TfrmAvanzate s(fakes.services, screens());
+    TfrmAvanzate s(fakes.services);
+    EXPECT_TRUE(s.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     s.show();
     EXPECT_EQ(run(s),
               (QStringList{"Ambrosi Anna", "Bianchi Mario", "ROSSI LUCA", "Rossi Mario"})); // case ignored
@@ -258,39 +270,46 @@ TEST_F(CustomerSearch, DoubleClickLoadsTheLaterEqualCustomerIntoTheCard) {
     CustomerRecord twin = customer("Rossi Mario", "1", "MI");
     twin[CustomerField::Email] = "secondo@esempio.it"; // not part of the line
     store({twin});
-    TfrmAvanzate s(fakes.services, screens());
-    s.show();
-    child<QLineEdit>(s, "txtCognome")->setText(QStringLiteral("rossi mario"));
-    child<QPushButton>(s, "cmdTrova")->click();
-    auto* list = child<QListWidget>(s, "lstRecords");
-    ASSERT_EQ(list->count(), 2);
-    list->setCurrentRow(0);
-    emit list->itemDoubleClicked(list->item(0));
-    EXPECT_FALSE(s.isVisible());
+    card();
+    int listed = 0;
+    fakes.dialogs.onModal = [&](QDialog& s) {
+        child<QLineEdit>(s, "txtCognome")->setText(QStringLiteral("rossi mario"));
+        child<QPushButton>(s, "cmdTrova")->click();
+        auto* list = child<QListWidget>(s, "lstRecords");
+        listed = list->count();
+        list->setCurrentRow(0);
+        emit list->itemDoubleClicked(list->item(0));
+        EXPECT_FALSE(s.isVisible());
+    };
+    release("imgTrova");
+    EXPECT_EQ(fakes.dialogs.modals, QStringList{"frmAvanzate"});
+    EXPECT_EQ(listed, 2);
     EXPECT_EQ(box(), QStringLiteral("5"));
     EXPECT_EQ(field("txtEmail")->text(), QStringLiteral("secondo@esempio.it"));
 }
 
-TEST_F(CustomerSearch, PickerFillsOnlyTheSlipsNameAndCardNumber) {
-    auto& rentals = screens().noleggi();
-    child<QLineEdit>(rentals, "txtNumScheda")->setText(QStringLiteral("9"));
-    TfrmImportaCliente picker(fakes.services, screens());
+TEST_F(CustomerSearch, PickerChoosesTheDoubleClickedCustomerAndCloses) {
+    TfrmImportaCliente picker(fakes.services);
     EXPECT_EQ(picker.windowTitle(), QStringLiteral(" Importa dati cliente"));
+    EXPECT_TRUE(picker.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     picker.show();
     child<QLineEdit>(picker, "txtTipologia")->setText(QStringLiteral("3"));
     child<QPushButton>(picker, "cmdTrova")->click();
     auto* list = child<QListWidget>(picker, "lstRecords");
     ASSERT_EQ(list->count(), 1);
+    EXPECT_FALSE(picker.chosenCustomer().has_value());
     list->setCurrentRow(0);
     emit list->itemDoubleClicked(list->item(0));
-    EXPECT_EQ(child<QLineEdit>(rentals, "txtCliente")->text(), QStringLiteral("ROSSI LUCA"));
-    EXPECT_EQ(child<QLineEdit>(rentals, "txtTessera")->text(), QStringLiteral("3"));
-    EXPECT_EQ(child<QLineEdit>(rentals, "txtNumScheda")->text(), QStringLiteral("9"));
-    EXPECT_TRUE(child<QLabel>(rentals, "lblPosizione")->text().isEmpty());
+    EXPECT_FALSE(picker.isVisible());
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+    ASSERT_TRUE(picker.chosenCustomer().has_value());
+    EXPECT_EQ(picker.chosenCustomer()->position, 3u);
+    EXPECT_EQ(picker.chosenCustomer()->record[CustomerField::Nome], "ROSSI LUCA");
+    EXPECT_EQ(picker.chosenCustomer()->record[CustomerField::Tessera], "3");
 }
 
 TEST_F(CustomerScreens, FiscalCodeDialogUpperCasesEnablesAndJudges) {
-    TfrmCodFisc dialog(fakes.services, screens());
+    TfrmCodFisc dialog(fakes.services);
     showActive(&dialog);
     auto* code = child<QLineEdit>(dialog, "txtCodice");
     auto* check = child<QPushButton>(dialog, "cmdCodFisc");
@@ -305,7 +324,7 @@ TEST_F(CustomerScreens, FiscalCodeDialogUpperCasesEnablesAndJudges) {
     EXPECT_EQ(fakes.dialogs.texts(), QStringList{QStringLiteral("Codice fiscale CORRETTO.")});
     EXPECT_FALSE(dialog.isVisible());
 
-    TfrmCodFisc wrong(fakes.services, screens());
+    TfrmCodFisc wrong(fakes.services);
     wrong.setCode(QStringLiteral("rssmra80a01h501v"));
     EXPECT_TRUE(child<QPushButton>(wrong, "cmdCodFisc")->isEnabled());
     child<QPushButton>(wrong, "cmdCodFisc")->click();
@@ -314,7 +333,7 @@ TEST_F(CustomerScreens, FiscalCodeDialogUpperCasesEnablesAndJudges) {
 
 TEST_F(CustomerScreens, VatDialogMessagesAndALongerNumericCode) {
     const auto verdict = [this](const QString& number) {
-        TfrmIva dialog(fakes.services, screens());
+        TfrmIva dialog(fakes.services);
         dialog.setCode(number);
         child<QPushButton>(dialog, "cmdPartitaIva")->click();
         return fakes.dialogs.lastText();
@@ -327,7 +346,7 @@ TEST_F(CustomerScreens, VatDialogMessagesAndALongerNumericCode) {
     EXPECT_EQ(verdict(QStringLiteral("0123456A205")),
               QString::fromUtf8("Attenzione: il numero di partita IVA è ERRATO."));
 
-    TfrmIva longer(fakes.services, screens());
+    TfrmIva longer(fakes.services);
     longer.setCode(QStringLiteral("0123456120512"));
     EXPECT_EQ(child<QLineEdit>(longer, "txtCodice")->text(), QStringLiteral("0123456120512"));
     EXPECT_TRUE(child<QPushButton>(longer, "cmdPartitaIva")->isEnabled());
@@ -335,7 +354,7 @@ TEST_F(CustomerScreens, VatDialogMessagesAndALongerNumericCode) {
     EXPECT_EQ(fakes.dialogs.lastText(),
               QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."));
 
-    TfrmIva typed(fakes.services, screens());
+    TfrmIva typed(fakes.services);
     showActive(&typed);
     QTest::keyClick(child<QLineEdit>(typed, "txtCodice"), Qt::Key_A);
     EXPECT_EQ(fakes.dialogs.lastText(),

@@ -5,7 +5,7 @@
 #include "films/RicercaFilm.h"
 #include "films/film_store.h"
 #include "films/web_address.h"
-#include "rentals/Noleggi.h"
+#include "screenkit/HelpForm.h"
 #include "tools/poster_jpeg.h"
 
 #include <QComboBox>
@@ -60,8 +60,15 @@ protected:
         store.result->First();
         return ReadFilmRow(*store.result);
     }
+    TfrmRicercaFilm& search() {
+        if (!search_)
+            search_ = &make<TfrmRicercaFilm>(fakes.services);
+        return *search_;
+    }
     TfrmFilms& card() {
-        auto& screen = screens().films();
+        if (!card_)
+            card_ = &make<TfrmFilms>(fakes.services, make<TfrmHelpForm>(fakes.services), search());
+        auto& screen = *card_;
         if (!screen.isVisible())
             showActive(&screen);
         return screen;
@@ -73,6 +80,10 @@ protected:
         std::ofstream(path(name).toStdString(), std::ios::binary) << demo::posterJpeg(3, 50, 70, 80, false);
         return path(name);
     }
+
+private:
+    TfrmRicercaFilm* search_ = nullptr;
+    TfrmFilms* card_ = nullptr;
 };
 
 TEST_F(FilmScreens, OpensOnAnEmptyCardAndBothArrowsShowTheFirstFilm) {
@@ -205,7 +216,7 @@ TEST_F(FilmScreens, SearchListsFindsAndShowsTheLowerOfEqualFilmsOnTheCard) {
     addFilm("Notte di luna");
     addFilm("Amarcord", "Italia", true);
     addFilm("Notte di luna");
-    auto& search = screens().ricercaFilm();
+    auto& search = this->search();
     search.show();
     auto* list = child<QListWidget>(search, "lstRecords");
     child<QLineEdit>(search, "txtCriterio")->setText(QStringLiteral(" "));
@@ -213,13 +224,21 @@ TEST_F(FilmScreens, SearchListsFindsAndShowsTheLowerOfEqualFilmsOnTheCard) {
     EXPECT_EQ(list->count(), 3);
     EXPECT_EQ(child<QLabel>(search, "LabelCount")->text(), QStringLiteral("Totale schede : 3"));
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("Amarcord - Italia  - "));
-    child<QLineEdit>(search, "txtCriterio")->setText(QStringLiteral("LUNA"));
-    child<QPushButton>(search, "btnPopola")->click();
-    ASSERT_EQ(list->count(), 2);
-    list->setCurrentRow(1);
-    emit list->itemDoubleClicked(list->item(1));
-    EXPECT_FALSE(search.isVisible());
-    EXPECT_EQ(child<QLabel>(screens().films(), "lblPosizione")->text(), QStringLiteral("1"));
+    search.hide();
+
+    card();
+    fakes.dialogs.onModal = [&](QDialog&) {
+        child<QLineEdit>(search, "txtCriterio")->setText(QStringLiteral("LUNA"));
+        child<QPushButton>(search, "btnPopola")->click();
+        ASSERT_EQ(list->count(), 2);
+        list->setCurrentRow(1);
+        emit list->itemDoubleClicked(list->item(1));
+        EXPECT_FALSE(search.isVisible());
+    };
+    release("imgTrova");
+    EXPECT_EQ(fakes.dialogs.modals, QStringList{"frmRicercaFilm"});
+    EXPECT_EQ(box(), QStringLiteral("1"));
+    EXPECT_EQ(field("txtTitolo")->text(), QStringLiteral("Notte di luna"));
 
     search.show();
     EXPECT_EQ(list->count(), 0); // the list starts empty, the key stays
@@ -235,10 +254,10 @@ TEST_F(FilmScreens, SearchListsFindsAndShowsTheLowerOfEqualFilmsOnTheCard) {
     EXPECT_EQ(fakes.dialogs.shown.size(), 1u);
 }
 
-TEST_F(FilmScreens, PickerFillsOneRowOfTheSlip) {
-    addFilm("Amarcord");
-    auto& rentals = screens().noleggi();
-    auto& picker = screens().importaFilm();
+TEST_F(FilmScreens, PickerChoosesTheFilmsNumberCodeTitleAndPrice) {
+    addFilm("Notte di luna");
+    const std::int64_t id = addFilm("Amarcord");
+    auto& picker = make<TfrmImportaFilm>(fakes.services);
     picker.setMemory(QStringLiteral("film07"));
     picker.show();
     child<QComboBox>(picker, "cboCriterio")->setCurrentIndex(15); // "Codice identificativo"
@@ -247,13 +266,19 @@ TEST_F(FilmScreens, PickerFillsOneRowOfTheSlip) {
     auto* list = child<QListWidget>(picker, "lstRecords");
     ASSERT_EQ(list->count(), 1);
     list->setCurrentRow(0);
+    EXPECT_FALSE(picker.chosenFilm().has_value());
     emit list->itemDoubleClicked(list->item(0));
-    EXPECT_EQ(child<QLineEdit>(rentals, "txtTitolo07")->text(), QStringLiteral("Amarcord"));
-    EXPECT_EQ(child<QLineEdit>(rentals, "txtPrezzoDie07")->text(), QStringLiteral("1,99"));
-    EXPECT_EQ(child<QLineEdit>(rentals, "txtCodice07")->text(), QStringLiteral("CAmarcord"));
-    EXPECT_EQ(child<QLineEdit>(rentals, "txtPrestito07")->text(), QStringLiteral("28/02/2009"));
-    EXPECT_TRUE(child<QLineEdit>(rentals, "txtRiconsegna07")->text().isEmpty());
-    EXPECT_TRUE(child<QLineEdit>(rentals, "txtTitolo06")->text().isEmpty());
+    EXPECT_FALSE(picker.isVisible());
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+    ASSERT_TRUE(picker.chosenFilm().has_value());
+    EXPECT_EQ(picker.chosenFilm()->id, id);
+    EXPECT_EQ(picker.chosenFilm()->title, QStringLiteral("Amarcord"));
+    EXPECT_EQ(picker.chosenFilm()->price, QStringLiteral("1,99"));
+    EXPECT_EQ(picker.chosenFilm()->code, QStringLiteral("CAmarcord"));
+    EXPECT_EQ(picker.memory(), QStringLiteral("film07"));
+
+    picker.show(); // a new showing forgets the last choice
+    EXPECT_FALSE(picker.chosenFilm().has_value());
 }
 
 } // namespace

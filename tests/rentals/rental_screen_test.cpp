@@ -1,21 +1,26 @@
 #include "screen_fixture.h"
 
+#include "customers/customer_file.h"
 #include "films/ImportaFilm.h"
+#include "films/film_store.h"
 #include "rentals/Calendario.h"
 #include "rentals/CercaNoleggio.h"
 #include "rentals/Noleggi.h"
 #include "rentals/rental_file.h"
+#include "screenkit/HelpForm.h"
 #include "screenkit/archive_message.h"
 #include "screenkit/field_highlight.h"
 #include "screenkit/screen_style.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 
 #include <filesystem>
@@ -44,7 +49,22 @@ RentalRecord slip(const std::string& number, const std::string& customer,
 
 class RentalScreen : public ScreenTest {
 protected:
-    TfrmNoleggi& rentals() { return screens().noleggi(); }
+    TfrmNoleggi& rentals() {
+        if (!rentals_)
+            rentals_ = &make<TfrmNoleggi>(fakes.services, make<TfrmHelpForm>(fakes.services), filmPicker(),
+                                          slipSearch());
+        return *rentals_;
+    }
+    TfrmImportaFilm& filmPicker() {
+        if (!filmPicker_)
+            filmPicker_ = &make<TfrmImportaFilm>(fakes.services);
+        return *filmPicker_;
+    }
+    TfrmCercaNoleggio& slipSearch() {
+        if (!slipSearch_)
+            slipSearch_ = &make<TfrmCercaNoleggio>(fakes.services);
+        return *slipSearch_;
+    }
     QLineEdit* field(const char* name) { return child<QLineEdit>(rentals(), name); }
     QString box() { return child<QLabel>(rentals(), "lblPosizione")->text(); }
     void release(const char* name) { releaseOn(child<QLabel>(rentals(), name)); }
@@ -71,6 +91,11 @@ protected:
             d.findChild<QPushButton*>("cmdAnnulla")->click();
         };
     }
+
+private:
+    TfrmImportaFilm* filmPicker_ = nullptr;
+    TfrmCercaNoleggio* slipSearch_ = nullptr;
+    TfrmNoleggi* rentals_ = nullptr;
 };
 
 TEST_F(RentalScreen, YearPanelTakesOnlyDigitsAndOpensWithEnter) {
@@ -305,26 +330,35 @@ TEST_F(RentalScreen, RowFromTwoPickedDatesAndTheTotal) {
     EXPECT_TRUE(field("txtPrestito02")->hasFocus());
 }
 
-TEST_F(RentalScreen, DatePickerWritesOnlyTheTaggedFieldAndDoubleClickTakesTheDate) {
+TEST_F(RentalScreen, DatePickerFillsOnlyTheFieldItWasOpenedForAndDoubleClickTakesTheDate) {
     openYear();
-    TfrmCalendario picker(fakes.services, screens());
-    picker.setMemory(QStringLiteral("Riconsegna07"));
-    picker.show();
-    auto* calendar = picker.findChild<QCalendarWidget*>("MonthCalendar");
-    EXPECT_EQ(calendar->selectedDate(), QDate(2009, 2, 28));
-    EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Monday);
-    calendar->setSelectedDate(QDate(2009, 3, 15));
-    emit calendar->activated(QDate(2009, 3, 15)); // what a double click sends
+    child<QPushButton>(rentals(), "cmdAvanti")->click();
+    QString tag;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        tag = static_cast<TfrmCalendario&>(d).memory();
+        auto* calendar = d.findChild<QCalendarWidget*>("MonthCalendar");
+        EXPECT_EQ(calendar->selectedDate(), QDate(2009, 2, 28));
+        EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Monday);
+        calendar->setSelectedDate(QDate(2009, 3, 15));
+        emit calendar->activated(QDate(2009, 3, 15)); // what a double click sends
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+    };
+    child<QPushButton>(rentals(), "cmdRiconsegna07")->click();
+    EXPECT_EQ(tag, QStringLiteral("Riconsegna07"));
     EXPECT_EQ(field("txtRiconsegna07")->text(), QStringLiteral("15/03/2009"));
     EXPECT_TRUE(field("txtRiconsegna06")->text().isEmpty());
     EXPECT_TRUE(field("txtPrestito07")->text().isEmpty());
-    EXPECT_EQ(picker.result(), QDialog::Accepted);
 
-    TfrmCalendario unknown(fakes.services, screens());
-    unknown.setMemory(QStringLiteral("Consegna01"));
-    unknown.show();
-    unknown.findChild<QPushButton*>("cmdAnnulla")->click();
-    EXPECT_FALSE(unknown.isVisible());
+    fakes.dialogs.onModal = [](QDialog& d) { d.reject(); }; // closed without a date
+    child<QPushButton>(rentals(), "cmdPrestito07")->click();
+    EXPECT_TRUE(field("txtPrestito07")->text().isEmpty());
+    EXPECT_EQ(fakes.dialogs.modals, (QStringList{"frmCalendario", "frmCalendario"}));
+
+    TfrmCalendario picker(fakes.services);
+    picker.show();
+    picker.findChild<QPushButton*>("cmdAnnulla")->click(); // "Importa" takes today's date
+    EXPECT_FALSE(picker.isVisible());
+    EXPECT_EQ(picker.chosenDate(), QStringLiteral("28/02/2009"));
 }
 
 TEST_F(RentalScreen, DateFieldsAreReadOnlyAndBackspaceEmptiesThem) {
@@ -387,12 +421,89 @@ TEST_F(RentalScreen, FilmPickerIsToldItsRowAndPanelsSwitch) {
     EXPECT_TRUE(child<QGroupBox>(rentals(), "grpRicevuta02")->isVisible());
     EXPECT_FALSE(child<QGroupBox>(rentals(), "grpRicevuta")->isVisible());
     EXPECT_TRUE(field("txtCodice06")->hasFocus());
+    FilmStoreSlots store;
+    OpenFilmStore(store, folderOf(dir).toStdString());
+    FilmRow film;
+    film[FilmField::varTitolo] = "Amarcord";
+    film[FilmField::varCodice] = "CAM1";
+    film[FilmField::varPrezzo] = "1,99";
+    InsertFilm(*store.db, film);
+    field("txtRiconsegna07")->setText(QStringLiteral("03/03/2009"));
     QString memory;
-    fakes.dialogs.onModal = [&](QDialog&) { memory = screens().importaFilm().memory(); };
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        memory = filmPicker().memory();
+        child<QComboBox>(d, "cboCriterio")->setCurrentIndex(15); // "Codice identificativo"
+        child<QLineEdit>(d, "txtCriterio")->setText(QStringLiteral("cam"));
+        child<QPushButton>(d, "btnPopola")->click();
+        auto* list = child<QListWidget>(d, "lstRecords");
+        ASSERT_EQ(list->count(), 1);
+        list->setCurrentRow(0);
+        emit list->itemDoubleClicked(list->item(0));
+    };
     release("imgImporta07");
+    EXPECT_EQ(fakes.dialogs.modals, QStringList{"frmImportaFilm"});
     EXPECT_EQ(memory, QStringLiteral("film07"));
+    EXPECT_EQ(field("txtTitolo07")->text(), QStringLiteral("Amarcord"));
+    EXPECT_EQ(field("txtPrezzoDie07")->text(), QStringLiteral("1,99"));
+    EXPECT_EQ(field("txtCodice07")->text(), QStringLiteral("CAM1"));
+    EXPECT_EQ(field("txtPrestito07")->text(), QStringLiteral("28/02/2009"));
+    EXPECT_EQ(field("txtRiconsegna07")->text(), QStringLiteral("03/03/2009"));
+    EXPECT_TRUE(field("txtTitolo06")->text().isEmpty());
+
+    fakes.dialogs.onModal = {}; // closed without a choice: the row stays as it is
+    release("imgImporta08");
+    EXPECT_TRUE(field("txtTitolo08")->text().isEmpty());
     child<QPushButton>(rentals(), "cmdIndietro")->click();
     EXPECT_TRUE(field("txtCodice01")->hasFocus());
+}
+
+TEST_F(RentalScreen, CustomerPickerFillsOnlyTheSlipsNameAndCardNumberAndIsNewEachTime) {
+    CustomerFile customers = OpenCustomerFile(folderOf(dir).toStdString());
+    for (const auto& [name, card] : {std::pair{"Rossi Mario", "1"}, std::pair{"ROSSI LUCA", "3"}}) {
+        CustomerRecord r;
+        r[CustomerField::Nome] = name;
+        r[CustomerField::Tessera] = card;
+        AppendCustomer(customers, r);
+    }
+    openYear();
+    field("txtNumScheda")->setText(QStringLiteral("9"));
+    QPointer<QDialog> picker;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        picker = &d;
+        EXPECT_TRUE(child<QPushButton>(d, "cmdTrova")->isEnabled()); // a new picker, on its criteria
+        child<QLineEdit>(d, "txtTipologia")->setText(QStringLiteral("3"));
+        child<QPushButton>(d, "cmdTrova")->click();
+        auto* list = child<QListWidget>(d, "lstRecords");
+        ASSERT_EQ(list->count(), 1);
+        list->setCurrentRow(0);
+        emit list->itemDoubleClicked(list->item(0));
+    };
+    release("imgImportaCliente");
+    EXPECT_EQ(field("txtCliente")->text(), QStringLiteral("ROSSI LUCA"));
+    EXPECT_EQ(field("txtTessera")->text(), QStringLiteral("3"));
+    EXPECT_EQ(field("txtNumScheda")->text(), QStringLiteral("9"));
+    EXPECT_TRUE(box().isEmpty());
+    EXPECT_TRUE(picker.isNull()); // destroyed when it closed
+    release("imgImportaCliente");
+    EXPECT_EQ(fakes.dialogs.modals, (QStringList{"frmImportaCliente", "frmImportaCliente"}));
+}
+
+TEST_F(RentalScreen, PrintExportAndLetterheadOpenANewScreenEachTime) {
+    openYear();
+    for (const char* name : {"txtNumScheda", "txtCliente", "txtTessera"})
+        field(name)->setText(QStringLiteral("1"));
+    std::vector<QPointer<QDialog>> opened;
+    fakes.dialogs.onModal = [&](QDialog& d) { opened.emplace_back(&d); };
+    for (int round = 0; round < 2; ++round) {
+        release("lblStampa");
+        release("lblExcel");
+        release("lblAzienda");
+    }
+    EXPECT_EQ(fakes.dialogs.modals, (QStringList{"frmStampaNoleggio", "frmExpNoleggi", "frmAzienda",
+                                                 "frmStampaNoleggio", "frmExpNoleggi", "frmAzienda"}));
+    ASSERT_EQ(opened.size(), 6u);
+    for (const auto& screen : opened)
+        EXPECT_TRUE(screen.isNull()); // each was destroyed when it closed
 }
 
 } // namespace

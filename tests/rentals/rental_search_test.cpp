@@ -1,10 +1,12 @@
 #include "screen_fixture.h"
 
+#include "films/ImportaFilm.h"
 #include "rentals/CercaNoleggio.h"
 #include "rentals/CercaStorico.h"
 #include "rentals/Noleggi.h"
 #include "rentals/rental_file.h"
 #include "rentals/rental_search.h"
+#include "screenkit/HelpForm.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -55,11 +57,14 @@ protected:
               slip("3", "Il Baretto", kNotPaid, "Luna rossa", "F3"),
               slip("10", "Bar Sport", kPaid, "Amarcord"), slip("17", "Rossi Mario", kNotPaid, "La luna")})
             AppendSlip(folder, "2009", r);
-        auto& rentals = screens().noleggi();
-        rentals.show();
-        child<QLineEdit>(rentals, "txtAnno")->setText(QStringLiteral("2009"));
     }
-    TfrmCercaNoleggio& search() { return screens().cercaNoleggio(); }
+    TfrmCercaNoleggio& search() {
+        if (!search_) {
+            search_ = &make<TfrmCercaNoleggio>(fakes.services);
+            search_->setYear(QStringLiteral(" 2009 "));
+        }
+        return *search_;
+    }
     QLineEdit* criterion(const char* name) { return child<QLineEdit>(search(), name); }
     QStringList listed() {
         QStringList out;
@@ -69,10 +74,13 @@ protected:
         return out;
     }
     void find() { child<QPushButton>(search(), "cmdTrova")->click(); }
+
+private:
+    TfrmCercaNoleggio* search_ = nullptr;
 };
 
 TEST_F(RentalSearch, CustomerCriterionMatchesAnyCaseAndPaymentNarrowsIt) {
-    search().show();
+    showActive(&search());
     criterion("txtCognome")->setText(QStringLiteral("bar"));
     find();
     EXPECT_EQ(listed(),
@@ -81,7 +89,7 @@ TEST_F(RentalSearch, CustomerCriterionMatchesAnyCaseAndPaymentNarrowsIt) {
     EXPECT_TRUE(child<QGroupBox>(search(), "grpElenco")->isVisible());
     EXPECT_FALSE(child<QPushButton>(search(), "cmdTrova")->isEnabled());
     EXPECT_TRUE(child<QPushButton>(search(), "cmdStampa")->isEnabled());
-    EXPECT_TRUE(criterion("txtTrova")->hasFocus() || !search().isActiveWindow());
+    EXPECT_TRUE(criterion("txtTrova")->hasFocus());
 
     child<QPushButton>(search(), "cmdIndietro")->click();
     EXPECT_EQ(criterion("txtCognome")->text(), QStringLiteral("bar")); // criteria kept
@@ -136,25 +144,36 @@ TEST_F(RentalSearch, DoubleClickLoadsTheLaterOfTwoEqualLines) {
     RentalRecord twin = slip("1", "Bar Sport", kNotPaid, "Notte di luna");
     twin.at(RowField::Codice, 2) = "SECONDA";
     AppendSlip(folderOf(dir).toStdString(), "2009", twin);
-    search().show();
-    criterion("txtAzienda")->setText(QStringLiteral("1"));
-    find();
-    auto* list = child<QListWidget>(search(), "lstRecords");
-    ASSERT_EQ(list->count(), 2);
-    list->setCurrentRow(1);
-    emit list->itemDoubleClicked(list->item(1));
-    EXPECT_FALSE(search().isVisible());
-    auto& rentals = screens().noleggi();
+    auto& rentals = make<TfrmNoleggi>(fakes.services, make<TfrmHelpForm>(fakes.services),
+                                      make<TfrmImportaFilm>(fakes.services), search());
+    rentals.show();
+    child<QLineEdit>(rentals, "txtAnno")->setText(QStringLiteral("2009"));
+    child<QPushButton>(rentals, "cmdApri")->click();
+    QString title;
+    fakes.dialogs.onModal = [&](QDialog&) {
+        title = child<QLabel>(search(), "lblTitolo")->text();
+        criterion("txtAzienda")->setText(QStringLiteral("1"));
+        find();
+        auto* list = child<QListWidget>(search(), "lstRecords");
+        ASSERT_EQ(list->count(), 2);
+        list->setCurrentRow(1);
+        emit list->itemDoubleClicked(list->item(1));
+        EXPECT_FALSE(search().isVisible());
+        EXPECT_FALSE(child<QPushButton>(search(), "cmdStampa")->isEnabled());
+    };
+    releaseOn(child<QLabel>(rentals, "lblTrova"));
+    EXPECT_EQ(title, QStringLiteral("Ricerca schede noleggio anno 2009"));
+    ASSERT_TRUE(search().chosenSlip().has_value());
+    EXPECT_EQ(search().chosenSlip()->position, 6u);
     EXPECT_EQ(child<QLabel>(rentals, "lblPosizione")->text(), QStringLiteral("6"));
     EXPECT_EQ(child<QLineEdit>(rentals, "txtCodice02")->text(), QStringLiteral("SECONDA"));
-    EXPECT_FALSE(child<QPushButton>(search(), "cmdStampa")->isEnabled());
     // Closing emptied the criteria and brought the criteria panel back.
     EXPECT_TRUE(criterion("txtAzienda")->text().isEmpty());
     EXPECT_FALSE(child<QGroupBox>(search(), "grpElenco")->isVisibleTo(&search()));
 }
 
 TEST_F(RentalSearch, HistorySearchListsTheCurrentYearOfOneCustomerAndOnlyLists) {
-    auto& history = screens().cercaStorico();
+    auto& history = make<TfrmCercaStorico>(fakes.services);
     EXPECT_EQ(child<QPushButton>(history, "cmdAnnulla")->text(), QStringLiteral("Chiudi"));
     history.presetCustomer(QStringLiteral("Bar Sport"), QStringLiteral("A1"));
     history.show();

@@ -1,6 +1,5 @@
 #include "screen_fixture.h"
 
-#include "app/Password.h"
 #include "platform/qt_text.h"
 #include "screenkit/HelpForm.h"
 #include "screenkit/action_guard.h"
@@ -126,10 +125,12 @@ TEST_F(PictureButtonScreen, HoverColoursAndStatusTextAreResetOnlyByTheBackground
 class Conventions : public ScreenTest {};
 
 TEST_F(Conventions, FocusedFieldTurnsYellowAndReturnsToItsRestingColour) {
-    auto& window = screens().password();
-    showActive(&window);
-    auto* field = child<QLineEdit>(window, "txtPassword");
+    auto& window = make<QWidget>();
+    auto* field = new QLineEdit(&window);
+    highlightOnFocus(field, style::kWhite);
     auto* other = new QLineEdit(&window);
+    other->move(0, 40);
+    showActive(&window);
     highlightOnFocus(other, style::kMoneyGreen);
     other->show();
     EXPECT_EQ(fieldColour(other), style::kMoneyGreen);
@@ -143,7 +144,7 @@ TEST_F(Conventions, FocusedFieldTurnsYellowAndReturnsToItsRestingColour) {
 }
 
 TEST_F(Conventions, HelpWindowShowsEachTopicWithItsTitleAndParagraphs) {
-    auto& help = screens().helpForm();
+    auto& help = make<TfrmHelpForm>(fakes.services);
     EXPECT_EQ(help.size(), QSize(561, 459));
     const HelpTopicId all[] = {HelpTopicId::MainWindow, HelpTopicId::Films,     HelpTopicId::Clienti,
                                HelpTopicId::Noleggi,    HelpTopicId::Imminenti, HelpTopicId::ExpNoleggi,
@@ -170,7 +171,7 @@ TEST_F(Conventions, HelpWindowShowsEachTopicWithItsTitleAndParagraphs) {
 }
 
 TEST_F(Conventions, HelpPdfLinkOpensTheGuideBesideTheProgramAndIgnoresFailure) {
-    auto& help = screens().helpForm();
+    auto& help = make<TfrmHelpForm>(fakes.services);
     help.show();
     auto* link = child<QLabel>(help, "lblPDF");
     hoverOver(child<QLabel>(help, "imgPDF"));

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 // Readable QString values in failure messages.
 QT_BEGIN_NAMESPACE
@@ -34,14 +35,17 @@ protected:
 
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
     void TearDown() override {
-        screens_.reset();
+        while (!made_.empty())
+            made_.pop_back(); // the last made goes first: it may refer to those before it
         QApplication::processEvents();
     }
 
-    ScreenSet& screens() {
-        if (!screens_)
-            screens_ = std::make_unique<ScreenSet>(fakes.services);
-        return *screens_;
+    // Builds a screen that lives until the end of the test.
+    template <typename Screen, typename... Args> Screen& make(Args&&... args) {
+        auto screen = std::make_unique<Screen>(std::forward<Args>(args)...);
+        Screen& made = *screen;
+        made_.push_back(std::move(screen));
+        return made;
     }
 
     QString path(const QString& name) const { return folderOf(dir) + name; }
@@ -56,7 +60,7 @@ protected:
     FakeServices fakes;
 
 private:
-    std::unique_ptr<ScreenSet> screens_;
+    std::vector<std::unique_ptr<QWidget>> made_;
 };
 
 // Shows a window and makes it the active one, so focus changes reach its fields.
