@@ -9,9 +9,12 @@ constexpr std::uint16_t kInitialState = 0x3B6E;
 constexpr std::uint16_t kMultiplier = 0x8E4D;
 constexpr std::uint16_t kAddend = 0x6C3D;
 
-// The state always advances with the enciphered byte, in both directions.
+// The state always advances with the enciphered byte, in both directions, modulo 2^16.
+// Unsigned 32-bit arithmetic: the product exceeds the range of int once the state plus
+// the byte passes 58,949.
 std::uint16_t advance(std::uint16_t state, std::uint8_t cipherByte) {
-    return static_cast<std::uint16_t>((state + cipherByte) * kMultiplier + kAddend);
+    const std::uint32_t sum = std::uint32_t{state} + cipherByte;
+    return static_cast<std::uint16_t>(sum * kMultiplier + kAddend);
 }
 
 int hexValue(char c) {

@@ -13,6 +13,10 @@ TEST(PasswordCipher, KnownVectors) {
     EXPECT_EQ(encipherPassword("ABC"), "7A636B");
     EXPECT_EQ(encipherPassword("\xE0"), "DB");
     EXPECT_EQ(encipherPassword(""), "");
+    // At the second byte the state plus the enciphered byte is past 58,949: the product no
+    // longer fits an int, and only modular arithmetic gives these bytes.
+    EXPECT_EQ(encipherPassword("DA"), "7FA9");
+    EXPECT_EQ(decipherPassword("7FA9"), "DA");
 }
 
 TEST(PasswordCipher, RoundTripOfEveryByte) {

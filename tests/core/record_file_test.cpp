@@ -1,4 +1,5 @@
 #include "core/record_file.h"
+#include "customers/customer_file.h"
 #include "rentals/rental_file.h"
 #include "temp_folder.h"
 
@@ -51,13 +52,20 @@ TEST(Opening, AnExistingArchiveThatCannotBeOpenedIsReportedNotRecreated) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("2009.nol")));
 }
 
-TEST(Opening, AReadOnlyArchiveIsReportedAndLeftAsItIs) {
+TEST(Opening, AnArchiveThatCannotBeOpenedForWritingIsReportedAndLeftAsItIs) {
     TempFolder dir;
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "file permissions do not bind the superuser";
+    // A program folder that is a file: neither opening nor creating can succeed, whoever runs.
+    dir.write("cartella", slips(1));
+    EXPECT_THROW(OpenYearFile(dir.file("cartella") + "/", "2010"), ArchiveError);
+    EXPECT_THROW(OpenCustomerFile(dir.file("cartella") + "/"), ArchiveError);
+    EXPECT_EQ(dir.read("cartella"), slips(1));
+
+    // A read-only archive binds every user but the superuser.
     dir.write("2010.nol", slips(1));
     std::filesystem::permissions(dir.file("2010.nol"), std::filesystem::perms::owner_read);
-    EXPECT_THROW(OpenYearFile(dir.folder(), "2010"), ArchiveError);
+    if (::geteuid() != 0) {
+        EXPECT_THROW(OpenYearFile(dir.folder(), "2010"), ArchiveError);
+    }
     EXPECT_EQ(dir.read("2010.nol"), slips(1));
 }
 

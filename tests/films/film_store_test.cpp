@@ -190,7 +190,12 @@ TEST_F(FilmStore, PostersAndTheFileSeenByTheSqliteShell) {
     char buffer[512];
     while (fgets(buffer, sizeof buffer, pipe.get()))
         output += buffer;
-    EXPECT_EQ(output, std::string(kFilmTableDefinition) + ";\n" + "432D4C6F63616E64696E61\n");
+    EXPECT_EQ(output,
+              "CREATE TABLE film (ID INTEGER PRIMARY KEY,varTitolo BLOB,varNazione BLOB,varAnno BLOB,"
+              "varGenere BLOB,varDurata BLOB,varRegista BLOB,varDistributore BLOB,varCast BLOB,varOriginale "
+              "BLOB,varSottotitoli BLOB,varLingue BLOB,varPrezzo BLOB,varSupporto BLOB,varDisponibile BLOB,"
+              "varTrama BLOB,varCodice BLOB,varWeb BLOB, Picture BLOB COLLATE NOCASE,Ext TEXT);\n"
+              "432D4C6F63616E64696E61\n");
 }
 
 } // namespace
