@@ -16,9 +16,8 @@ namespace {
 void BM_CustomerScanSubstring(benchmark::State& state) {
     const std::string& folder = storeFolder();
     for (auto _ : state) {
-        const CustomerFile file = OpenCustomerFile(folder);
         std::size_t matches = 0;
-        ScanCustomers(file, [&](const CustomerView& customer, std::size_t) {
+        customerArchive(folder).scan([&](const CustomerView& customer, std::size_t) {
             matches += containsIgnoringAsciiCase(customer.stored(CustomerField::Nome), "rossi");
             return true;
         });
@@ -32,7 +31,7 @@ void BM_SlipScan(benchmark::State& state) {
     const std::string& folder = storeFolder();
     for (auto _ : state) {
         std::size_t paid = 0;
-        ScanSlips(folder, std::to_string(kStoreYear), [&](const RentalView& slip, std::size_t) {
+        yearArchive(folder, std::to_string(kStoreYear)).scan([&](const RentalView& slip, std::size_t) {
             paid += slip.stored(SlipField::Saldato) == kPaid;
             return true;
         });
@@ -51,7 +50,7 @@ void BM_DeleteFirstCustomer(benchmark::State& state) {
         std::filesystem::copy_file(source + "Clienti.pro", work + "Clienti.pro",
                                    std::filesystem::copy_options::overwrite_existing);
         state.ResumeTiming();
-        DeleteCustomerAt(work, 1);
+        customerArchive(work).deleteAt(1);
     }
     std::filesystem::remove_all(work);
 }
@@ -61,8 +60,9 @@ void BM_RewriteSlip(benchmark::State& state) {
     const std::string& folder = storeFolder();
     const std::string year = std::to_string(kStoreYear);
     const RentalRecord slip = demo::makeSlip(1, 50000, kStoreYear, kStoreCustomers);
+    const RentalArchive slips = yearArchive(folder, year);
     for (auto _ : state)
-        benchmark::DoNotOptimize(RewriteSlip(folder, year, 50000, slip));
+        slips.writeAt(50000, slip);
 }
 BENCHMARK(BM_RewriteSlip)->Unit(benchmark::kMicrosecond);
 
@@ -72,10 +72,9 @@ void BM_AppendCustomer(benchmark::State& state) {
     std::filesystem::copy_file(storeFolder() + "Clienti.pro", work + "Clienti.pro",
                                std::filesystem::copy_options::overwrite_existing);
     const CustomerRecord customer = demo::makeCustomer(1, 7);
-    for (auto _ : state) {
-        CustomerFile file = OpenCustomerFile(work);
-        benchmark::DoNotOptimize(AppendCustomer(file, customer));
-    }
+    const CustomerArchive customers = customerArchive(work);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(customers.append(customer));
     std::filesystem::remove_all(work);
 }
 BENCHMARK(BM_AppendCustomer)->Unit(benchmark::kMicrosecond);

@@ -1,6 +1,6 @@
 #include "core/profile_strings.h"
 
-#include "core/file_io.h"
+#include "core/posix_file.h"
 #include "core/text_rules.h"
 
 #include <optional>

@@ -8,12 +8,12 @@
 namespace filmeria {
 
 // The value of `key` in `section`, or "" when the file, the section or the key is missing.
-// Throws FileError when the file exists but cannot be read.
+// Throws ArchiveError when the file exists but cannot be read.
 std::string readProfileString(const std::string& path, std::string_view section, std::string_view key);
 
 // Sets `key` in `section` to `value`, adding the section or the key when missing and
 // creating the file when absent. Key and section are written as given. The file is
-// replaced atomically; throws FileError on failure, leaving the file as it was.
+// replaced atomically; throws ArchiveError on failure, leaving the file as it was.
 void writeProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value);
 

@@ -1,19 +1,13 @@
 #pragma once
 // A file of fixed-size records, open for one operation. Positions are 1-based.
+#include "core/posix_file.h"
+
 #include <cstddef>
 #include <functional>
 #include <span>
-#include <stdexcept>
 #include <string>
 
 namespace filmeria {
-
-// Any failure to open, create, read, write or replace an archive file. The screens turn it
-// into the archive access message.
-class ArchiveError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 class RecordFile {
 public:
@@ -22,11 +16,6 @@ public:
     // Opens for reading and writing. An existing file is never truncated: a failure to open
     // it is an error, never a reason to create it anew.
     RecordFile(const std::string& path, std::size_t recordSize, IfMissing ifMissing);
-    ~RecordFile();
-    RecordFile(RecordFile&& other) noexcept;
-    RecordFile& operator=(RecordFile&&) = delete;
-    RecordFile(const RecordFile&) = delete;
-    RecordFile& operator=(const RecordFile&) = delete;
 
     // Whole records only; a shorter fragment at the end is never counted or read.
     std::size_t count() const;
@@ -40,6 +29,7 @@ public:
     void scan(const std::function<bool(std::span<const char> record, std::size_t position)>& visit) const;
 
     const std::string& path() const { return path_; }
+    int descriptor() const { return fd_.get(); }
     std::size_t recordSize() const { return recordSize_; }
 
 private:
@@ -47,7 +37,7 @@ private:
 
     std::string path_;
     std::size_t recordSize_;
-    int fd_;
+    FileDescriptor fd_;
 };
 
 // The steps of a deletion, so tests can make any of them fail.

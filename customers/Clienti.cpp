@@ -12,6 +12,7 @@
 #include "screenkit/HelpForm.h"
 #include "screenkit/action_guard.h"
 #include "screenkit/archive_message.h"
+#include "screenkit/arrow_strip.h"
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
@@ -31,7 +32,6 @@
 namespace filmeria {
 namespace {
 
-const QString kNoCard = QStringLiteral("Non esiste nessuna scheda in archivio.");
 const QString kNameRequired = QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il "
                                                 "cognome e il nome o la ragione sociale del cliente.");
 const QString kCardRequired = QString::fromUtf8(
@@ -50,7 +50,6 @@ const QString kRentalsNeedName = QString::fromUtf8(
 const QString kRentalsNeedCard = QString::fromUtf8("Attenzione: per visualizzare l'elenco dei noleggi "
                                                    "effettuati nell'anno corrente è necessario indicare il "
                                                    "numero di tessera del cliente.");
-constexpr int kNotesCapacity = 255;
 
 QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width) {
     auto* l = new QLabel(text, parent);
@@ -107,17 +106,17 @@ void TfrmClienti::buildFields() {
     grpProdotto->setGeometry(8, 4, 604, 262);
     QWidget* g = grpProdotto;
     caption(g, QStringLiteral("Cognome e nome o ragione sociale"), 10, 10, 300);
-    txtNome = field(g, "txtNome", 120, {10, 24, 584, 24});
+    txtNome = field(g, "txtNome", fieldCapacity(CustomerField::Nome), {10, 24, 584, 24});
     QPalette maroon = txtNome->palette();
     maroon.setColor(QPalette::Text, QColor(128, 0, 0));
     txtNome->setPalette(maroon);
 
     caption(g, QStringLiteral("Indirizzo"), 10, 54, 200);
-    txtIndirizzo = field(g, "txtIndirizzo", 250, {10, 68, 300, 24});
+    txtIndirizzo = field(g, "txtIndirizzo", fieldCapacity(CustomerField::Indirizzo), {10, 68, 300, 24});
     caption(g, QStringLiteral("CAP"), 318, 54, 60);
-    txtCap = field(g, "txtCap", 10, {318, 68, 70, 24});
+    txtCap = field(g, "txtCap", fieldCapacity(CustomerField::Cap), {318, 68, 70, 24});
     caption(g, QString::fromUtf8("Città"), 396, 54, 120);
-    txtCitta = field(g, "txtCitta", 120, {396, 68, 130, 24});
+    txtCitta = field(g, "txtCitta", fieldCapacity(CustomerField::Citta), {396, 68, 130, 24});
     caption(g, QStringLiteral("Prov."), 534, 54, 60);
     txtProv = new QComboBox(g);
     txtProv->setObjectName("txtProv");
@@ -126,31 +125,31 @@ void TfrmClienti::buildFields() {
     for (const char* province : kProvinces)
         txtProv->addItem(QLatin1String(province));
     txtProv->setCurrentIndex(-1);
-    txtProv->lineEdit()->setMaxLength(2);
+    txtProv->lineEdit()->setMaxLength(fieldCapacity(CustomerField::Prov));
     txtProv->setFont(style::verdana(8, true));
     acceptOnlyCp1252(txtProv->lineEdit());
     txtProv->setGeometry(534, 68, 60, 24);
     highlightOnFocus(txtProv, style::kMoneyGreen);
 
     caption(g, QStringLiteral("Data di nascita"), 10, 98, 110);
-    txtDataNasc = field(g, "txtDataNasc", 10, {10, 112, 100, 24});
+    txtDataNasc = field(g, "txtDataNasc", fieldCapacity(CustomerField::DataNasc), {10, 112, 100, 24});
     caption(g, QStringLiteral("Luogo di nascita"), 118, 98, 160);
-    txtLuogoNasc = field(g, "txtLuogoNasc", 120, {118, 112, 200, 24});
+    txtLuogoNasc = field(g, "txtLuogoNasc", fieldCapacity(CustomerField::LuogoNasc), {118, 112, 200, 24});
     caption(g, QStringLiteral("Codice fiscale"), 326, 98, 160);
-    txtCodFisc = field(g, "txtCodFisc", 16, {326, 112, 214, 24});
+    txtCodFisc = field(g, "txtCodFisc", fieldCapacity(CustomerField::CodFisc), {326, 112, 214, 24});
     keepUpperCase(txtCodFisc);
     cmdCodFisc = sideButton(g, "cmdCodFisc", QStringLiteral("OK"), {546, 112, 48, 24});
 
     caption(g, QStringLiteral("Partita IVA"), 10, 142, 110);
-    txtIva = field(g, "txtIva", 11, {10, 156, 130, 24});
+    txtIva = field(g, "txtIva", fieldCapacity(CustomerField::Iva), {10, 156, 130, 24});
     cmdIva = sideButton(g, "cmdIva", QStringLiteral("OK"), {146, 156, 48, 24});
     caption(g, QStringLiteral("Tessera n."), 204, 142, 110);
-    txtTessera = field(g, "txtTessera", 50, {204, 156, 200, 24});
+    txtTessera = field(g, "txtTessera", fieldCapacity(CustomerField::Tessera), {204, 156, 200, 24});
     caption(g, QStringLiteral("Data iscrizione"), 412, 142, 110);
-    txtIscrizione = field(g, "txtIscrizione", 10, {412, 156, 100, 24});
+    txtIscrizione = field(g, "txtIscrizione", fieldCapacity(CustomerField::Iscrizione), {412, 156, 100, 24});
 
     caption(g, QStringLiteral("Genere cinematografico preferito"), 10, 186, 300);
-    txtNoleggio = field(g, "txtNoleggio", 200, {10, 200, 584, 24});
+    txtNoleggio = field(g, "txtNoleggio", fieldCapacity(CustomerField::Noleggio), {10, 200, 584, 24});
     cmdTessera = sideButton(g, "cmdTessera", QStringLiteral("Stampa tessera"), {10, 230, 150, 26});
     cmdNoleggio =
         sideButton(g, "cmdNoleggio", QStringLiteral("Visualizza noleggi anno corrente"), {168, 230, 260, 26});
@@ -160,15 +159,15 @@ void TfrmClienti::buildFields() {
     grpPrezzo->setGeometry(8, 270, 604, 108);
     QWidget* p = grpPrezzo;
     caption(p, QStringLiteral("Tel. casa"), 10, 10, 140);
-    txtTelCasa = field(p, "txtTelCasa", 50, {10, 24, 140, 24});
+    txtTelCasa = field(p, "txtTelCasa", fieldCapacity(CustomerField::TelCasa), {10, 24, 140, 24});
     caption(p, QStringLiteral("Tel. ufficio"), 156, 10, 140);
-    txtTelUff = field(p, "txtTelUff", 50, {156, 24, 140, 24});
+    txtTelUff = field(p, "txtTelUff", fieldCapacity(CustomerField::TelUff), {156, 24, 140, 24});
     caption(p, QStringLiteral("Tel. cellulare"), 302, 10, 140);
-    txtTelCel = field(p, "txtTelCel", 50, {302, 24, 140, 24});
+    txtTelCel = field(p, "txtTelCel", fieldCapacity(CustomerField::TelCel), {302, 24, 140, 24});
     caption(p, QStringLiteral("Fax"), 448, 10, 140);
-    txtFax = field(p, "txtFax", 50, {448, 24, 146, 24});
+    txtFax = field(p, "txtFax", fieldCapacity(CustomerField::Fax), {448, 24, 146, 24});
     caption(p, QStringLiteral("E-mail"), 10, 54, 140);
-    txtEmail = field(p, "txtEmail", 250, {10, 68, 500, 24});
+    txtEmail = field(p, "txtEmail", fieldCapacity(CustomerField::Email), {10, 68, 500, 24});
     cmdInvia = sideButton(p, "cmdInvia", QStringLiteral("Invia"), {518, 68, 76, 24});
 
     grpNote = new QGroupBox(QStringLiteral(" Note: "), grpContainer);
@@ -186,10 +185,10 @@ void TfrmClienti::buildFields() {
     // The notes field holds 255 bytes in the archive, line breaks counting two.
     connect(txtTrama, &QPlainTextEdit::textChanged, this, [this] {
         const QString text = txtTrama->toPlainText();
-        if (notesForArchive(text).size() <= kNotesCapacity)
+        if (notesForArchive(text).size() <= static_cast<std::size_t>(fieldCapacity(CustomerField::Trama)))
             return;
         QString kept = text;
-        while (notesForArchive(kept).size() > kNotesCapacity)
+        while (notesForArchive(kept).size() > static_cast<std::size_t>(fieldCapacity(CustomerField::Trama)))
             kept.chop(1);
         txtTrama->setPlainText(kept);
         txtTrama->moveCursor(QTextCursor::End);
@@ -252,30 +251,14 @@ void TfrmClienti::buildCommands() {
     buttons_->addStatusText(cmdIva, QStringLiteral(" Controlla partita IVA."));
     buttons_->addStatusText(cmdInvia, QStringLiteral(" Invia messaggio e-mail."));
 
-    const struct {
-        QLabel** arrow;
-        const char* name;
-        const char* picture;
-        const char* hint;
-        void (TfrmClienti::*action)();
-    } arrows[] = {
-        {&imgPrimo, "imgPrimo", ":/pictures/arrow_primo.png", " Prima scheda ", &TfrmClienti::showFirst},
-        {&imgIndietro, "imgIndietro", ":/pictures/arrow_indietro.png", " Scheda precedente ",
-         &TfrmClienti::showPrevious},
-        {&imgAvanti, "imgAvanti", ":/pictures/arrow_avanti.png", " Scheda successiva ",
-         &TfrmClienti::showNext},
-        {&imgUltimo, "imgUltimo", ":/pictures/arrow_ultimo.png", " Ultima scheda ", &TfrmClienti::showLast}};
-    for (const auto& a : arrows) {
-        *a.arrow = new QLabel(grpContainer);
-        (*a.arrow)->setObjectName(QLatin1String(a.name));
-        (*a.arrow)->setPixmap(QPixmap(QLatin1String(a.picture)));
-        (*a.arrow)->setToolTip(QLatin1String(a.hint));
-        buttons_->add(*a.arrow, nullptr, {}, [this, f = a.action] { (this->*f)(); });
-    }
-    imgPrimo->setGeometry(624, 410, 24, 24);
-    imgIndietro->setGeometry(650, 410, 24, 24);
-    imgAvanti->setGeometry(720, 410, 24, 24);
-    imgUltimo->setGeometry(746, 410, 24, 24);
+    const ArrowStrip arrows = addArrowStrip(
+        *buttons_, grpContainer,
+        {QRect(624, 410, 24, 24), QRect(650, 410, 24, 24), QRect(720, 410, 24, 24), QRect(746, 410, 24, 24)},
+        [this](NavigationStep step) { navigate(step); });
+    imgPrimo = arrows.imgPrimo;
+    imgIndietro = arrows.imgIndietro;
+    imgAvanti = arrows.imgAvanti;
+    imgUltimo = arrows.imgUltimo;
     lblPosizione = new QLabel(grpContainer);
     lblPosizione->setObjectName("lblPosizione");
     lblPosizione->setFont(style::verdana(9, true));
@@ -347,15 +330,15 @@ void TfrmClienti::save() {
         return;
     }
     try {
-        CustomerFile file = OpenCustomerFile(folder());
+        const CustomerArchive archive = customerArchive(folder());
         const CustomerRecord record = recordFromCard();
         if (!lblPosizione->text().trimmed().isEmpty()) {
             const std::size_t position = positionOf(lblPosizione);
-            WriteCustomerAt(file, position, record);
+            archive.writeAt(position, record);
             lblPosizione->setText(QString::number(position));
             services_.dialogs.information(this, kSavedChanges);
         } else {
-            lblPosizione->setText(QString::number(AppendCustomer(file, record)));
+            lblPosizione->setText(QString::number(archive.append(record)));
             services_.dialogs.information(this, kSavedNew);
         }
     } catch (const ArchiveError&) {
@@ -363,64 +346,19 @@ void TfrmClienti::save() {
     }
 }
 
-void TfrmClienti::showFirst() {
+void TfrmClienti::navigate(NavigationStep step) {
     try {
-        const CustomerFile file = OpenCustomerFile(folder());
-        if (CustomerCount(file) == 0)
-            services_.dialogs.information(this, kNoCard);
-        else
-            showCustomer(ReadCustomerAt(file, 1), 1);
-    } catch (const ArchiveError&) {
-        archiveMessage();
-    }
-}
-
-void TfrmClienti::showLast() {
-    try {
-        const CustomerFile file = OpenCustomerFile(folder());
-        const std::size_t count = CustomerCount(file);
-        if (count == 0)
-            services_.dialogs.information(this, kNoCard);
-        else
-            showCustomer(ReadCustomerAt(file, count), count);
-    } catch (const ArchiveError&) {
-        archiveMessage();
-    }
-}
-
-void TfrmClienti::showNext() {
-    try {
-        const CustomerFile file = OpenCustomerFile(folder());
-        if (lblPosizione->text().trimmed().isEmpty())
-            lblPosizione->setText(QStringLiteral("0"));
-        const std::size_t count = CustomerCount(file);
-        if (count == 0) {
-            lblPosizione->clear();
-            services_.dialogs.information(this, kNoCard);
-            return;
+        const CustomerArchive archive = customerArchive(folder());
+        const std::string box = toCp1252(lblPosizione->text());
+        const NavigationTarget target =
+            navigationTarget(step, box, navigationNeedsCount(step, box) ? archive.count() : 0);
+        if (target.kind == NavigationTarget::NoRecord) {
+            if (target.clearBox)
+                lblPosizione->clear();
+            services_.dialogs.information(this, QString::fromUtf8(kNoRecordMessage));
+        } else if (target.kind == NavigationTarget::Show) {
+            showCustomer(archive.readAt(target.position), target.position);
         }
-        const std::size_t p = positionOf(lblPosizione);
-        if (p < count)
-            showCustomer(ReadCustomerAt(file, p + 1), p + 1);
-    } catch (const ArchiveError&) {
-        archiveMessage();
-    }
-}
-
-void TfrmClienti::showPrevious() {
-    try {
-        const CustomerFile file = OpenCustomerFile(folder());
-        const QString box = lblPosizione->text().trimmed();
-        if (box == QLatin1String("1"))
-            return;
-        const std::size_t count = CustomerCount(file);
-        if (count == 0) {
-            services_.dialogs.information(this, kNoCard);
-            return;
-        }
-        // A box beyond the last record (records deleted meanwhile) steps back to the last.
-        const std::size_t target = box.isEmpty() ? 1 : std::min(positionOf(lblPosizione) - 1, count);
-        showCustomer(ReadCustomerAt(file, target), target);
     } catch (const ArchiveError&) {
         archiveMessage();
     }
@@ -435,7 +373,7 @@ void TfrmClienti::deleteCard() {
                                    QStringLiteral("Si vuole proprio eliminare la scheda corrente?")))
         return;
     try {
-        DeleteCustomerAt(folder(), positionOf(lblPosizione));
+        customerArchive(folder()).deleteAt(positionOf(lblPosizione));
     } catch (const ArchiveError&) {
         archiveMessage();
         return;

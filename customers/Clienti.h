@@ -1,5 +1,6 @@
 #pragma once
 // TfrmClienti: the customer card, one customer of Clienti.pro at a time.
+#include "core/record_navigation.h"
 #include "customers/customer_file.h"
 #include "screenkit/card_screen.h"
 
@@ -42,10 +43,7 @@ private:
 
     void newCard();
     void save();
-    void showFirst();
-    void showLast();
-    void showNext();
-    void showPrevious();
+    void navigate(NavigationStep step);
     void deleteCard();
     void search();
     void checkFiscalCode();

@@ -1,10 +1,8 @@
 #pragma once
 // Clienti.pro: one 1642-byte record per customer, identified only by its position.
-#include "core/record_file.h"
-#include "core/record_layout.h"
+#include "core/record_archive.h"
 
 #include <array>
-#include <functional>
 #include <string>
 
 namespace filmeria {
@@ -30,50 +28,47 @@ enum class CustomerField {
     Trama
 };
 
-inline constexpr std::size_t kCustomerRecordSize = 1642;
-inline constexpr std::size_t kCustomerFieldCount = 18;
-
-const RecordLayout& customerLayout();
-
-struct CustomerRecord {
-    std::array<std::string, kCustomerFieldCount> values;
-
-    std::string& operator[](CustomerField f) { return values[static_cast<std::size_t>(f)]; }
-    const std::string& operator[](CustomerField f) const { return values[static_cast<std::size_t>(f)]; }
-    bool operator==(const CustomerRecord&) const = default;
+struct CustomerLayout {
+    static constexpr auto kFields = packFields(std::array<FieldLayout, 18>{{
+        {"Nome", 0, 0, 120},
+        {"Indirizzo", 0, 0, 250},
+        {"Cap", 0, 0, 10},
+        {"Citta", 0, 0, 120},
+        {"Prov", 0, 0, 2},
+        {"DataNasc", 0, 0, 10},
+        {"LuogoNasc", 0, 0, 120},
+        {"CodFisc", 0, 0, 16},
+        {"Iva", 0, 0, 11},
+        {"Tessera", 0, 0, 50},
+        {"Iscrizione", 0, 0, 10},
+        {"Noleggio", 0, 0, 200},
+        {"TelCasa", 0, 0, 50},
+        {"TelUff", 0, 0, 50},
+        {"TelCel", 0, 0, 50},
+        {"Fax", 0, 0, 50},
+        {"Email", 0, 0, 250},
+        {"Trama", 0, 0, 255},
+    }});
+    static constexpr std::size_t kRecordSize = recordSizeOf(kFields);
+    static constexpr std::size_t index(CustomerField f) { return static_cast<std::size_t>(f); }
 };
+static_assert(CustomerLayout::kRecordSize == 1642, "a customer record is 1642 bytes");
 
-// Bytes of one record: every value trimmed, cut to 255 and to its capacity.
-std::string encodeCustomer(const CustomerRecord& record);
-CustomerRecord decodeCustomer(std::span<const char> bytes);
+inline constexpr std::size_t kCustomerRecordSize = CustomerLayout::kRecordSize;
 
-// The raw bytes of a customer record, read field by field without decoding the rest.
-class CustomerView {
-public:
-    explicit CustomerView(std::span<const char> bytes)
-        : bytes_(bytes) {}
-    std::string_view stored(CustomerField f) const;
-    std::string text(CustomerField f) const;
-    CustomerRecord record() const { return decodeCustomer(bytes_); }
+using CustomerRecord = FixedRecord<CustomerLayout>;
+using CustomerView = FixedRecordView<CustomerLayout>;
+using CustomerArchive = RecordArchive<CustomerLayout>;
 
-private:
-    std::span<const char> bytes_;
-};
+// How many bytes a field holds: the longest text its edit field takes.
+constexpr int fieldCapacity(CustomerField f) {
+    return static_cast<int>(CustomerLayout::kFields[CustomerLayout::index(f)].capacity);
+}
 
 std::string customerFilePath(const std::string& folder);
 std::string customerTempPath(const std::string& folder);
 
-using CustomerFile = RecordFile;
-
-// Opens Clienti.pro in `folder` (with its trailing separator), creating it empty when missing.
-CustomerFile OpenCustomerFile(const std::string& folder);
-std::size_t CustomerCount(const CustomerFile& file);
-CustomerRecord ReadCustomerAt(const CustomerFile& file, std::size_t position);
-void WriteCustomerAt(CustomerFile& file, std::size_t position, const CustomerRecord& record);
-std::size_t AppendCustomer(CustomerFile& file, const CustomerRecord& record);
-void DeleteCustomerAt(const std::string& folder, std::size_t position, const DeletionFault& fault = {});
-// Every record in file order with its position; `visit` returns false to stop.
-void ScanCustomers(const CustomerFile& file,
-                   const std::function<bool(const CustomerView&, std::size_t)>& visit);
+// Clienti.pro in `folder` (with its trailing separator).
+CustomerArchive customerArchive(const std::string& folder);
 
 } // namespace filmeria

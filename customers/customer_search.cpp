@@ -58,8 +58,7 @@ std::string customerListLine(const CustomerView& c) {
 std::vector<std::string> searchCustomers(const std::string& folder, const CustomerCriteria& criteria) {
     const int threshold = criteria.inUse();
     std::vector<std::string> lines;
-    const CustomerFile file = OpenCustomerFile(folder);
-    ScanCustomers(file, [&](const CustomerView& customer, std::size_t) {
+    customerArchive(folder).scan([&](const CustomerView& customer, std::size_t) {
         if (score(criteria, customer) >= threshold)
             lines.push_back(customerListLine(customer));
         return true;

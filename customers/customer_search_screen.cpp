@@ -65,10 +65,12 @@ CustomerSearchScreen::CustomerSearchScreen(Services& services, Kind kind)
         y += 34;
         return top;
     };
-    txtCognome =
-        searchField(grpCriteri, "txtCognome", 120, {fieldX, row("Cognome, nome o ragione sociale"), 370, 24});
-    cboMese = searchField(grpCriteri, "cboMese", 250, {fieldX, row("Indirizzo"), 370, 24});
-    txtNome = searchField(grpCriteri, "txtNome", 120, {fieldX, row("Città"), 260, 24});
+    txtCognome = searchField(grpCriteri, "txtCognome", fieldCapacity(CustomerField::Nome),
+                             {fieldX, row("Cognome, nome o ragione sociale"), 370, 24});
+    cboMese = searchField(grpCriteri, "cboMese", fieldCapacity(CustomerField::Indirizzo),
+                          {fieldX, row("Indirizzo"), 370, 24});
+    txtNome = searchField(grpCriteri, "txtNome", fieldCapacity(CustomerField::Citta),
+                          {fieldX, row("Città"), 260, 24});
     cboGiorno = new QComboBox(grpCriteri);
     cboGiorno->setObjectName("cboGiorno");
     cboGiorno->setEditable(true);
@@ -76,17 +78,20 @@ CustomerSearchScreen::CustomerSearchScreen(Services& services, Kind kind)
     for (const char* province : kProvinces)
         cboGiorno->addItem(QLatin1String(province));
     cboGiorno->setCurrentIndex(-1);
-    cboGiorno->lineEdit()->setMaxLength(2);
+    cboGiorno->lineEdit()->setMaxLength(fieldCapacity(CustomerField::Prov));
     acceptOnlyCp1252(cboGiorno->lineEdit());
     cboGiorno->completer()->setCompletionMode(QCompleter::PopupCompletion); // drops down while typing
     cboGiorno->setGeometry(fieldX, row("Prov."), 70, 24);
     highlightOnFocus(cboGiorno, style::kWhite);
-    txtDettagli = searchField(grpCriteri, "txtDettagli", 200,
+    txtDettagli = searchField(grpCriteri, "txtDettagli", fieldCapacity(CustomerField::Noleggio),
                               {fieldX, row("Genere cinematografico preferito"), 370, 24});
-    txtAzienda = searchField(grpCriteri, "txtAzienda", 16, {fieldX, row("Codice fiscale"), 200, 24});
+    txtAzienda = searchField(grpCriteri, "txtAzienda", fieldCapacity(CustomerField::CodFisc),
+                             {fieldX, row("Codice fiscale"), 200, 24});
     keepUpperCase(txtAzienda);
-    txtAnno = searchField(grpCriteri, "txtAnno", 11, {fieldX, row("Partita IVA"), 140, 24});
-    txtTipologia = searchField(grpCriteri, "txtTipologia", 50, {fieldX, row("Tessera n."), 260, 24});
+    txtAnno = searchField(grpCriteri, "txtAnno", fieldCapacity(CustomerField::Iva),
+                          {fieldX, row("Partita IVA"), 140, 24});
+    txtTipologia = searchField(grpCriteri, "txtTipologia", fieldCapacity(CustomerField::Tessera),
+                               {fieldX, row("Tessera n."), 260, 24});
     acceptTypedDigitsOnly(txtAnno, services_.dialogs, this, kVatDigitsOnly,
                           [this] { txtTipologia->setFocus(); });
     chainOnEnter({txtCognome, cboMese, txtNome, cboGiorno, txtDettagli, txtAzienda, txtAnno});
@@ -122,13 +127,13 @@ std::vector<std::string> CustomerSearchScreen::searchLines() {
 
 void CustomerSearchScreen::lineChosen(const std::string& line) {
     const std::string wanted = trimmed(line);
-    const CustomerFile file = OpenCustomerFile(services_.folder.toStdString());
     // Every equal line is taken in turn, so the last one in the file is the one that stays.
-    ScanCustomers(file, [&](const CustomerView& customer, std::size_t position) {
-        if (trimmed(customerListLine(customer)) == wanted)
-            chosen_ = ChosenCustomer{position, customer.record()};
-        return true;
-    });
+    customerArchive(services_.folder.toStdString())
+        .scan([&](const CustomerView& customer, std::size_t position) {
+            if (trimmed(customerListLine(customer)) == wanted)
+                chosen_ = ChosenCustomer{position, customer.record()};
+            return true;
+        });
 }
 
 } // namespace filmeria

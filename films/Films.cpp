@@ -9,6 +9,7 @@
 #include "screenkit/HelpForm.h"
 #include "screenkit/action_guard.h"
 #include "screenkit/amount_fields.h"
+#include "screenkit/arrow_strip.h"
 #include "screenkit/busy_cursor.h"
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
@@ -288,37 +289,27 @@ void TfrmFilms::buildCommands() {
     imgVacuum->setGeometry(96, 6, 24, 24);
     buttons_->add(imgVacuum, nullptr, {}, [this] { compact(); });
 
-    const struct {
-        QLabel** arrow;
-        const char* name;
-        const char* picture;
-        const char* hint;
-        int x;
-        std::function<void()> action;
-    } arrows[] = {
-        {&imgPrimo, "imgPrimo", ":/pictures/arrow_primo.png", " Prima scheda ", 641,
-         [this] { navigate(FirstFilmQuery()); }},
-        {&imgIndietro, "imgIndietro", ":/pictures/arrow_indietro.png", " Scheda precedente ", 665,
-         [this] {
-             const QString box = lblPosizione->text().trimmed();
-             navigate(box.isEmpty() ? FirstFilmQuery() : PreviousFilmQuery(box.toLongLong()));
-         }},
-        {&imgAvanti, "imgAvanti", ":/pictures/arrow_avanti.png", " Scheda successiva ", 730,
-         [this] {
-             const QString box = lblPosizione->text().trimmed();
-             navigate(box.isEmpty() ? FirstFilmQuery() : NextFilmQuery(box.toLongLong()));
-         }},
-        {&imgUltimo, "imgUltimo", ":/pictures/arrow_ultimo.png", " Ultima scheda ", 754,
-         [this] { navigate(LastFilmQuery()); }},
-    };
-    for (const auto& a : arrows) {
-        *a.arrow = new QLabel(grpContainer);
-        (*a.arrow)->setObjectName(QLatin1String(a.name));
-        (*a.arrow)->setPixmap(QPixmap(QLatin1String(a.picture)));
-        (*a.arrow)->setToolTip(QLatin1String(a.hint));
-        (*a.arrow)->setGeometry(a.x, 466, 24, 24);
-        buttons_->add(*a.arrow, nullptr, {}, a.action);
-    }
+    // The film card moves by film number, not by position: a new card goes to the first film.
+    const ArrowStrip arrows = addArrowStrip(
+        *buttons_, grpContainer,
+        {QRect(641, 466, 24, 24), QRect(665, 466, 24, 24), QRect(730, 466, 24, 24), QRect(754, 466, 24, 24)},
+        [this](NavigationStep step) {
+            const QString box = lblPosizione->text().trimmed();
+            switch (step) {
+            case NavigationStep::First:
+                return navigate(FirstFilmQuery());
+            case NavigationStep::Previous:
+                return navigate(box.isEmpty() ? FirstFilmQuery() : PreviousFilmQuery(box.toLongLong()));
+            case NavigationStep::Next:
+                return navigate(box.isEmpty() ? FirstFilmQuery() : NextFilmQuery(box.toLongLong()));
+            case NavigationStep::Last:
+                return navigate(LastFilmQuery());
+            }
+        });
+    imgPrimo = arrows.imgPrimo;
+    imgIndietro = arrows.imgIndietro;
+    imgAvanti = arrows.imgAvanti;
+    imgUltimo = arrows.imgUltimo;
     lblPosizione = new QLabel(grpContainer);
     lblPosizione->setObjectName("lblPosizione");
     lblPosizione->setFont(style::verdana(9, true));

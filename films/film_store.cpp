@@ -1,6 +1,6 @@
 #include "films/film_store.h"
 
-#include "core/file_io.h"
+#include "core/posix_file.h"
 #include "core/text_rules.h"
 
 namespace filmeria {
@@ -103,7 +103,7 @@ void UpdateFilm(TSQLiteDatabase& db, std::int64_t id, const FilmRow& row) {
 void StorePoster(TSQLiteDatabase& db, std::int64_t id, const std::string& path) {
     const auto bytes = readWholeFile(trimmed(path));
     if (!bytes)
-        throw FileError("cannot open '" + trimmed(path) + "': no such file");
+        throw ArchiveError("cannot open '" + trimmed(path) + "': no such file");
     db.StoreBlob("UPDATE film SET picture = ? WHERE ID = " + std::to_string(id), *bytes);
 }
 

@@ -87,7 +87,7 @@ inline constexpr const char* kFilmListColumns =
 // Inserts the seventeen texts (trimmed) inside a transaction; returns the new ID.
 std::int64_t InsertFilm(TSQLiteDatabase& db, const FilmRow& row);
 void UpdateFilm(TSQLiteDatabase& db, std::int64_t id, const FilmRow& row);
-// Stores the bytes of a poster file; throws FileError when the file cannot be read.
+// Stores the bytes of a poster file; throws ArchiveError when the file cannot be read.
 void StorePoster(TSQLiteDatabase& db, std::int64_t id, const std::string& path);
 void DeleteFilm(TSQLiteDatabase& db, std::int64_t id);
 void CompactFilmStore(TSQLiteDatabase& db);

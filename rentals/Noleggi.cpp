@@ -15,6 +15,7 @@
 #include "screenkit/action_guard.h"
 #include "screenkit/amount_fields.h"
 #include "screenkit/archive_message.h"
+#include "screenkit/arrow_strip.h"
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
@@ -37,7 +38,6 @@ namespace {
 const QString kCaption = QStringLiteral(" Filmeria Pro - Gestione noleggi");
 const QString kYearDigitsOnly =
     QStringLiteral("Attenzione: indicare un anno solare utilizzando solo caratteri numerici.");
-const QString kNoSlip = QStringLiteral("Non esiste nessuna scheda in archivio.");
 const QString kSavedChanges =
     QStringLiteral("Le modifiche apportate alla scheda noleggio corrente sono state salvate in archivio.");
 const QString kSavedNew = QString::fromUtf8("La scheda noleggio corrente è stata salvata in archivio.");
@@ -183,15 +183,19 @@ void TfrmNoleggi::buildYearPanel() {
 void TfrmNoleggi::buildHeader(QWidget* slip) {
     const QFont bold = style::verdana(9, true);
     lblNumScheda = label(slip, "lblNumScheda", QStringLiteral("Scheda noleggio n."), {12, 14, 128, 18});
-    txtNumScheda = edit(slip, "txtNumScheda", 10, {140, 10, 84, 24}, style::kMoneyGreen, bold);
+    txtNumScheda = edit(slip, "txtNumScheda", fieldCapacity(SlipField::NumScheda), {140, 10, 84, 24},
+                        style::kMoneyGreen, bold);
     lblCliente = label(slip, "lblCliente", QStringLiteral("del cliente"), {236, 14, 72, 18});
-    txtCliente = edit(slip, "txtCliente", 50, {310, 10, 300, 24}, style::kMoneyGreen, bold);
+    txtCliente = edit(slip, "txtCliente", fieldCapacity(SlipField::Cliente), {310, 10, 300, 24},
+                      style::kMoneyGreen, bold);
     imgImportaCliente = makePicture(slip, "imgImportaCliente", ":/pictures/import_cliente.png",
                                     {618, 10, 24, 24}, " Importa dati cliente ");
     lblTessera = label(slip, "lblTessera", QStringLiteral("Tessera n."), {12, 46, 80, 18});
-    txtTessera = edit(slip, "txtTessera", 50, {140, 42, 200, 24}, style::kMoneyGreen, bold);
+    txtTessera = edit(slip, "txtTessera", fieldCapacity(SlipField::Tessera), {140, 42, 200, 24},
+                      style::kMoneyGreen, bold);
     lblData = label(slip, "lblData", QStringLiteral("Data:"), {356, 46, 40, 18});
-    txtData = edit(slip, "txtData", 10, {398, 42, 100, 24}, style::kMoneyGreen, bold);
+    txtData =
+        edit(slip, "txtData", fieldCapacity(SlipField::Data), {398, 42, 100, 24}, style::kMoneyGreen, bold);
     makeDateField(txtData);
     txtData->installEventFilter(this);
     cmdData =
@@ -223,7 +227,8 @@ void TfrmNoleggi::buildHeader(QWidget* slip) {
             [this] { runGuarded(services_.dialogs, this, [this] { calculateTotal(); }); });
     auto* euro = label(slip, "lblValuta", QString::fromUtf8("Totale €"), {480, 501, 66, 18}, 9, true);
     euro->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    txtTotale = edit(slip, "txtTotale", 10, {550, 496, 96, 28}, style::kMoneyGreen, style::verdana(11, true));
+    txtTotale = edit(slip, "txtTotale", fieldCapacity(SlipField::Totale), {550, 496, 96, 28},
+                     style::kMoneyGreen, style::verdana(11, true));
     txtTotale->setAlignment(Qt::AlignRight);
     txtTotale->setText(QStringLiteral("0,00"));
     makeAmountField(txtTotale, AmountKind::TotalMoney, services_.dialogs, this);
@@ -242,27 +247,34 @@ TfrmNoleggi::FilmRow TfrmNoleggi::buildRow(QWidget* panel, int k, int top) {
     r.shpFilm->setGeometry(6, top, 618, 80);
     r.lblNum = label(panel, "lblNum" + n, QString::number(k) + ".", {10, top + 18, 26, 18}, 10, true);
     label(panel, "lblCodice" + n, QStringLiteral("Codice"), {40, top + 3, 100, 14}, 7);
-    r.txtCodice = edit(panel, "txtCodice" + n, 20, {40, top + 17, 120, 22}, style::kWhite, rowFont);
+    r.txtCodice = edit(panel, "txtCodice" + n, fieldCapacity(RowField::Codice), {40, top + 17, 120, 22},
+                       style::kWhite, rowFont);
     label(panel, "lblTitolo" + n, QStringLiteral("Titolo film"), {166, top + 3, 200, 14}, 7);
-    r.txtTitolo = edit(panel, "txtTitolo" + n, 50, {166, top + 17, 414, 22}, style::kWhite, rowFont);
+    r.txtTitolo = edit(panel, "txtTitolo" + n, fieldCapacity(RowField::Titolo), {166, top + 17, 414, 22},
+                       style::kWhite, rowFont);
     r.imgImporta = makePicture(panel, "imgImporta" + n, ":/pictures/import_film.png", {588, top + 16, 24, 24},
                                " Importa dati film ");
 
     const int y = top + 42;
     label(panel, "lblPrestito" + n, QStringLiteral("Data noleggio"), {40, y, 110, 14}, 7);
-    r.txtPrestito = edit(panel, "txtPrestito" + n, 10, {40, y + 14, 84, 22}, style::kWhite, rowFont);
+    r.txtPrestito = edit(panel, "txtPrestito" + n, fieldCapacity(RowField::Prestito), {40, y + 14, 84, 22},
+                         style::kWhite, rowFont);
     r.cmdPrestito = iconButton(panel, "cmdPrestito" + n, ":/pictures/icon_calendario.png",
                                {125, y + 14, 22, 22}, " Importa data ");
     label(panel, "lblRiconsegna" + n, QStringLiteral("Data riconsegna"), {156, y, 110, 14}, 7);
-    r.txtRiconsegna = edit(panel, "txtRiconsegna" + n, 10, {156, y + 14, 84, 22}, style::kWhite, rowFont);
+    r.txtRiconsegna = edit(panel, "txtRiconsegna" + n, fieldCapacity(RowField::Riconsegna),
+                           {156, y + 14, 84, 22}, style::kWhite, rowFont);
     r.cmdRiconsegna = iconButton(panel, "cmdRiconsegna" + n, ":/pictures/icon_calendario.png",
                                  {241, y + 14, 22, 22}, " Importa data ");
     label(panel, "lblPrezzoDie" + n, QStringLiteral("Prezzo al giorno:"), {274, y, 100, 14}, 7);
-    r.txtPrezzoDie = edit(panel, "txtPrezzoDie" + n, 10, {274, y + 14, 92, 22}, style::kWhite, rowFont);
+    r.txtPrezzoDie = edit(panel, "txtPrezzoDie" + n, fieldCapacity(RowField::PrezzoDie),
+                          {274, y + 14, 92, 22}, style::kWhite, rowFont);
     label(panel, "lblTotGiorni" + n, QStringLiteral("Tot. giorni:"), {374, y, 70, 14}, 7);
-    r.txtTotGiorni = edit(panel, "txtTotGiorni" + n, 6, {374, y + 14, 62, 22}, style::kWhite, rowFont);
+    r.txtTotGiorni = edit(panel, "txtTotGiorni" + n, fieldCapacity(RowField::TotGiorni),
+                          {374, y + 14, 62, 22}, style::kWhite, rowFont);
     label(panel, "lblPrezzoTot" + n, QStringLiteral("Prezzo tot."), {444, y, 90, 14}, 7);
-    r.txtPrezzoTot = edit(panel, "txtPrezzoTot" + n, 10, {444, y + 14, 90, 22}, style::kWhite, rowFont);
+    r.txtPrezzoTot = edit(panel, "txtPrezzoTot" + n, fieldCapacity(RowField::PrezzoTot),
+                          {444, y + 14, 90, 22}, style::kWhite, rowFont);
     r.cmdCalcola = iconButton(panel, "cmdCalcola" + n, ":/pictures/icon_calcola.png", {538, y + 13, 80, 24},
                               " Calcola ");
     r.cmdCalcola->setText(QStringLiteral("Calcola"));
@@ -348,26 +360,14 @@ void TfrmNoleggi::buildCommandColumn(QWidget* slip) {
         style::setBackground(label, style::kNavy); // white labels stay readable on the light strip
     }
 
-    const struct {
-        QLabel** arrow;
-        const char* name;
-        const char* resource;
-        const char* hint;
-        void (TfrmNoleggi::*action)();
-    } arrows[] = {
-        {&imgPrimo, "imgPrimo", ":/pictures/arrow_primo.png", " Prima scheda ", &TfrmNoleggi::showFirst},
-        {&imgIndietro, "imgIndietro", ":/pictures/arrow_indietro.png", " Scheda precedente ",
-         &TfrmNoleggi::showPrevious},
-        {&imgAvanti, "imgAvanti", ":/pictures/arrow_avanti.png", " Scheda successiva ",
-         &TfrmNoleggi::showNext},
-        {&imgUltimo, "imgUltimo", ":/pictures/arrow_ultimo.png", " Ultima scheda ", &TfrmNoleggi::showLast}};
-    int x = 5;
-    for (const auto& a : arrows) {
-        *a.arrow = makePicture(shpControlli, a.name, QLatin1String(a.resource), {x, 458, 26, 26},
-                               QLatin1String(a.hint));
-        buttons_->add(*a.arrow, nullptr, {}, [this, f = a.action] { (this->*f)(); });
-        x += 28;
-    }
+    const ArrowStrip arrows = addArrowStrip(
+        *buttons_, shpControlli,
+        {QRect(5, 458, 26, 26), QRect(33, 458, 26, 26), QRect(61, 458, 26, 26), QRect(89, 458, 26, 26)},
+        [this](NavigationStep step) { navigate(step); });
+    imgPrimo = arrows.imgPrimo;
+    imgIndietro = arrows.imgIndietro;
+    imgAvanti = arrows.imgAvanti;
+    imgUltimo = arrows.imgUltimo;
     lblPosizione = new QLabel(shpControlli);
     lblPosizione->setObjectName("lblPosizione");
     lblPosizione->setFont(style::verdana(11, true));
@@ -471,7 +471,7 @@ void TfrmNoleggi::clearSlip() {
 void TfrmNoleggi::newSlip() {
     clearSlip();
     try {
-        txtNumScheda->setText(QString::fromStdString(NextSlipNumber(folder(), toCp1252(txtAnno->text()))));
+        txtNumScheda->setText(QString::fromStdString(NextSlipNumber(archive())));
     } catch (const ArchiveError&) {
         // Numbering is a convenience: without it the operator types the number.
     }
@@ -535,14 +535,14 @@ void TfrmNoleggi::save() {
         return;
     try {
         const RentalRecord record = recordFromScreen();
-        const std::string year = toCp1252(txtAnno->text());
+        const RentalArchive slips = archive();
         const std::size_t position = positionOf(lblPosizione);
         // A position beyond the end (another year opened without Nuovo) is saved as a new slip.
-        if (position >= 1 && position <= OpenYearFile(folder(), year).count()) {
-            RewriteSlip(folder(), year, position, record);
+        if (position >= 1 && position <= slips.count()) {
+            slips.writeAt(position, record);
             services_.dialogs.information(this, kSavedChanges);
         } else {
-            lblPosizione->setText(QString::number(AppendSlip(folder(), year, record)));
+            lblPosizione->setText(QString::number(slips.append(record)));
             services_.dialogs.information(this, kSavedNew);
         }
     } catch (const ArchiveError&) {
@@ -550,67 +550,23 @@ void TfrmNoleggi::save() {
     }
 }
 
-bool TfrmNoleggi::showRecordAt(std::size_t position) {
-    const auto record = ReadSlip(folder(), toCp1252(txtAnno->text()), position);
-    if (!record)
-        return false;
-    loadSlip(*record, position);
-    return true;
+RentalArchive TfrmNoleggi::archive() const {
+    return yearArchive(folder(), toCp1252(txtAnno->text()));
 }
 
-void TfrmNoleggi::showFirst() {
+void TfrmNoleggi::navigate(NavigationStep step) {
     try {
-        if (!showRecordAt(1))
-            services_.dialogs.information(this, kNoSlip);
-    } catch (const ArchiveError&) {
-        archiveMessage();
-    }
-}
-
-void TfrmNoleggi::showLast() {
-    try {
-        const std::size_t count = OpenYearFile(folder(), toCp1252(txtAnno->text())).count();
-        if (count == 0)
-            services_.dialogs.information(this, kNoSlip);
-        else
-            showRecordAt(count);
-    } catch (const ArchiveError&) {
-        archiveMessage();
-    }
-}
-
-void TfrmNoleggi::showNext() {
-    try {
-        const std::size_t count = OpenYearFile(folder(), toCp1252(txtAnno->text())).count();
-        if (count == 0) {
-            lblPosizione->clear();
-            services_.dialogs.information(this, kNoSlip);
-            return;
+        const RentalArchive slips = archive();
+        const std::string box = toCp1252(lblPosizione->text());
+        const NavigationTarget target =
+            navigationTarget(step, box, navigationNeedsCount(step, box) ? slips.count() : 0);
+        if (target.kind == NavigationTarget::NoRecord) {
+            if (target.clearBox)
+                lblPosizione->clear();
+            services_.dialogs.information(this, QString::fromUtf8(kNoRecordMessage));
+        } else if (target.kind == NavigationTarget::Show) {
+            loadSlip(slips.readAt(target.position), target.position);
         }
-        if (lblPosizione->text().trimmed().isEmpty())
-            lblPosizione->setText(QStringLiteral("0"));
-        const std::size_t p = positionOf(lblPosizione);
-        if (p < count)
-            showRecordAt(p + 1);
-    } catch (const ArchiveError&) {
-        archiveMessage();
-    }
-}
-
-void TfrmNoleggi::showPrevious() {
-    const QString box = lblPosizione->text().trimmed();
-    if (box == QLatin1String("1"))
-        return;
-    try {
-        const std::size_t count = OpenYearFile(folder(), toCp1252(txtAnno->text())).count();
-        if (count == 0) {
-            services_.dialogs.information(this, kNoSlip);
-            return;
-        }
-        const std::size_t p = positionOf(lblPosizione);
-        // A box beyond this year's last slip (another year was opened) steps back to the last.
-        const std::size_t target = (box.isEmpty() || p <= 2) ? 1 : std::min(p - 1, count);
-        showRecordAt(target);
     } catch (const ArchiveError&) {
         archiveMessage();
     }
@@ -624,7 +580,7 @@ void TfrmNoleggi::deleteSlip() {
     if (!services_.dialogs.confirm(this, kDeleteCaption, kDeleteQuestion))
         return;
     try {
-        DeleteSlip(folder(), toCp1252(txtAnno->text()), positionOf(lblPosizione));
+        archive().deleteAt(positionOf(lblPosizione));
     } catch (const ArchiveError&) {
         archiveMessage();
         return;

@@ -1,5 +1,6 @@
 #pragma once
 // TfrmNoleggi: the rental slip screen, with its year panel and the slip of up to ten films.
+#include "core/record_navigation.h"
 #include "rentals/rental_file.h"
 #include "screenkit/screen_ref.h"
 #include "screenkit/work_screen.h"
@@ -66,11 +67,9 @@ private:
     void clearSlip();
     bool requiredFieldsPresent(const char* const messages[4]);
     void save();
-    void showFirst();
-    void showLast();
-    void showNext();
-    void showPrevious();
-    bool showRecordAt(std::size_t position);
+    void navigate(NavigationStep step);
+    // The year file of the year in txtAnno.
+    RentalArchive archive() const;
     void deleteSlip();
     void search();
     void print();

@@ -1,11 +1,8 @@
 #pragma once
 // The year files ("2009.nol"): one 1368-byte record per rental slip, up to ten films each.
-#include "core/record_file.h"
-#include "core/record_layout.h"
+#include "core/record_archive.h"
 
 #include <array>
-#include <functional>
-#include <optional>
 #include <string>
 
 namespace filmeria {
@@ -13,66 +10,78 @@ namespace filmeria {
 enum class SlipField { NumScheda, Cliente, Tessera, Data, Totale, Saldato };
 enum class RowField { Codice, Titolo, Prestito, Riconsegna, PrezzoDie, TotGiorni, PrezzoTot };
 
-inline constexpr std::size_t kRentalRecordSize = 1368;
-inline constexpr std::size_t kRentalFieldCount = 76; // 6 slip fields and 7 per film row
 inline constexpr int kSlipRows = 10;
 
-const RecordLayout& rentalLayout();
-// Index in the layout of a header field, or of a row field of row k (1 to 10).
-std::size_t fieldIndex(SlipField f);
-std::size_t fieldIndex(RowField f, int row);
+struct RentalLayout {
+    static constexpr std::size_t kHeaderFields = 6;
+    static constexpr std::size_t kRowFields = 7;
+    // The header, then each row column for the ten rows: Codice01 ... Codice10, Titolo01 ...
+    static constexpr auto kFields = [] {
+        constexpr std::array<FieldLayout, kHeaderFields> header{{{"NumScheda", 0, 0, 10},
+                                                                 {"Cliente", 0, 0, 50},
+                                                                 {"Tessera", 0, 0, 50},
+                                                                 {"Data", 0, 0, 10},
+                                                                 {"Totale", 0, 0, 10},
+                                                                 {"Saldato", 0, 0, 2}}};
+        constexpr std::array<FieldLayout, kRowFields> columns{{{"Codice", 0, 0, 20},
+                                                               {"Titolo", 0, 0, 50},
+                                                               {"Prestito", 0, 0, 10},
+                                                               {"Riconsegna", 0, 0, 10},
+                                                               {"PrezzoDie", 0, 0, 10},
+                                                               {"TotGiorni", 0, 0, 6},
+                                                               {"PrezzoTot", 0, 0, 10}}};
+        std::array<FieldLayout, kHeaderFields + kRowFields * kSlipRows> fields{};
+        std::size_t i = 0;
+        for (const FieldLayout& f : header)
+            fields[i++] = f;
+        for (const FieldLayout& column : columns) {
+            for (int row = 1; row <= kSlipRows; ++row)
+                fields[i++] = {column.name, row, 0, column.capacity};
+        }
+        return packFields(fields);
+    }();
+    static constexpr std::size_t kRecordSize = recordSizeOf(kFields);
 
-struct RentalRecord {
-    std::array<std::string, kRentalFieldCount> values;
-
-    std::string& operator[](SlipField f) { return values[fieldIndex(f)]; }
-    const std::string& operator[](SlipField f) const { return values[fieldIndex(f)]; }
-    std::string& at(RowField f, int row) { return values[fieldIndex(f, row)]; }
-    const std::string& at(RowField f, int row) const { return values[fieldIndex(f, row)]; }
-    bool operator==(const RentalRecord&) const = default;
+    static constexpr std::size_t index(SlipField f) { return static_cast<std::size_t>(f); }
+    // A column of film row `row` (1 to 10).
+    static constexpr std::size_t index(RowField f, int row) {
+        return kHeaderFields + static_cast<std::size_t>(f) * kSlipRows + static_cast<std::size_t>(row - 1);
+    }
 };
+static_assert(RentalLayout::kRecordSize == 1368, "a rental slip record is 1368 bytes");
+
+inline constexpr std::size_t kRentalRecordSize = RentalLayout::kRecordSize;
+inline constexpr std::size_t kRentalFieldCount = RentalLayout::kFields.size();
+
+using RentalRecord = FixedRecord<RentalLayout>;
+using RentalView = FixedRecordView<RentalLayout>;
+using RentalArchive = RecordArchive<RentalLayout>;
+
+constexpr std::size_t fieldIndex(SlipField f) {
+    return RentalLayout::index(f);
+}
+constexpr std::size_t fieldIndex(RowField f, int row) {
+    return RentalLayout::index(f, row);
+}
+// How many bytes a field holds: the longest text its edit field takes.
+constexpr int fieldCapacity(SlipField f) {
+    return static_cast<int>(RentalLayout::kFields[RentalLayout::index(f)].capacity);
+}
+constexpr int fieldCapacity(RowField f) {
+    return static_cast<int>(RentalLayout::kFields[RentalLayout::index(f, 1)].capacity);
+}
 
 inline constexpr const char* kPaid = "si";
 inline constexpr const char* kNotPaid = "no";
-
-std::string encodeRental(const RentalRecord& record);
-RentalRecord decodeRental(std::span<const char> bytes);
-
-class RentalView {
-public:
-    explicit RentalView(std::span<const char> bytes)
-        : bytes_(bytes) {}
-    std::string_view stored(SlipField f) const;
-    std::string_view stored(RowField f, int row) const;
-    std::string text(SlipField f) const;
-    std::string text(RowField f, int row) const;
-    RentalRecord record() const { return decodeRental(bytes_); }
-
-private:
-    std::span<const char> bytes_;
-};
 
 // The year file of year text `year` in `folder`: folder + trimmed year + ".nol", trimmed.
 std::string yearFilePath(const std::string& folder, const std::string& year);
 std::string rentalTempPath(const std::string& folder);
 
-// Opens the year file, creating it empty when missing; never truncates an existing one.
-RecordFile OpenYearFile(const std::string& folder, const std::string& year);
-std::size_t RecordCount(const RecordFile& file);
+// The year file of `year` in `folder` (with its trailing separator).
+RentalArchive yearArchive(const std::string& folder, const std::string& year);
 
-// Each operation below opens the year file, works and closes it; failures throw ArchiveError.
-// The slip at a position; nullopt when the file holds no slip.
-std::optional<RentalRecord> ReadSlip(const std::string& folder, const std::string& year,
-                                     std::size_t position);
-std::size_t AppendSlip(const std::string& folder, const std::string& year, const RentalRecord& record);
-// Overwrites the slip at a position inside the file; a position past the end is an error.
-std::size_t RewriteSlip(const std::string& folder, const std::string& year, std::size_t position,
-                        const RentalRecord& record);
-void DeleteSlip(const std::string& folder, const std::string& year, std::size_t position,
-                const DeletionFault& fault = {});
 // Decimal text of the record count + 1 ("1" for an empty or new file).
-std::string NextSlipNumber(const std::string& folder, const std::string& year);
-void ScanSlips(const std::string& folder, const std::string& year,
-               const std::function<bool(const RentalView&, std::size_t)>& visit);
+std::string NextSlipNumber(const RentalArchive& archive);
 
 } // namespace filmeria

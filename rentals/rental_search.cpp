@@ -72,7 +72,7 @@ std::string rentalListLine(const RentalView& slip) {
 std::vector<std::string> searchSlips(const std::string& folder, const std::string& year,
                                      const RentalCriteria& criteria) {
     std::vector<std::string> lines;
-    ScanSlips(folder, year, [&](const RentalView& slip, std::size_t) {
+    yearArchive(folder, year).scan([&](const RentalView& slip, std::size_t) {
         if (matches(criteria, slip))
             lines.push_back(rentalListLine(slip));
         return true;

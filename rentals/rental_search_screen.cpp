@@ -62,8 +62,10 @@ RentalSearchScreen::RentalSearchScreen(Services& services, Kind kind)
         y += 34;
         return top;
     };
-    txtAzienda = searchField(grpCriteri, "txtAzienda", 10, {fieldX, row("Scheda noleggio n."), 120, 24});
-    txtAnno = searchField(grpCriteri, "txtAnno", 10, {fieldX, row("Data emissione"), 120, 24});
+    txtAzienda = searchField(grpCriteri, "txtAzienda", fieldCapacity(SlipField::NumScheda),
+                             {fieldX, row("Scheda noleggio n."), 120, 24});
+    txtAnno = searchField(grpCriteri, "txtAnno", fieldCapacity(SlipField::Data),
+                          {fieldX, row("Data emissione"), 120, 24});
     makeDateField(txtAnno);
     cmdData = new QPushButton(grpCriteri);
     cmdData->setObjectName("cmdData");
@@ -78,11 +80,14 @@ RentalSearchScreen::RentalSearchScreen(Services& services, Kind kind)
     cboGiorno->setGeometry(fieldX, row("Pagamento"), 150, 24);
     cboGiorno->installEventFilter(this);
     highlightOnFocus(cboGiorno, style::kWhite);
-    txtCognome = searchField(grpCriteri, "txtCognome", 50, {fieldX, row("Cliente"), 380, 24});
-    txtTipologia = searchField(grpCriteri, "txtTipologia", 50, {fieldX, row("Tessera n."), 260, 24});
-    txtNome = searchField(grpCriteri, "txtNome", 20, {fieldX, row("Codice 1° film in scheda"), 180, 24});
-    txtDettagli =
-        searchField(grpCriteri, "txtDettagli", 50, {fieldX, row("Titolo 1° film in scheda"), 380, 24});
+    txtCognome = searchField(grpCriteri, "txtCognome", fieldCapacity(SlipField::Cliente),
+                             {fieldX, row("Cliente"), 380, 24});
+    txtTipologia = searchField(grpCriteri, "txtTipologia", fieldCapacity(SlipField::Tessera),
+                               {fieldX, row("Tessera n."), 260, 24});
+    txtNome = searchField(grpCriteri, "txtNome", fieldCapacity(RowField::Codice),
+                          {fieldX, row("Codice 1° film in scheda"), 180, 24});
+    txtDettagli = searchField(grpCriteri, "txtDettagli", fieldCapacity(RowField::Titolo),
+                              {fieldX, row("Titolo 1° film in scheda"), 380, 24});
     cboMese = new QLineEdit(grpCriteri);
     cboMese->setObjectName("cboMese");
     cboMese->hide();
@@ -167,11 +172,12 @@ std::vector<std::string> RentalSearchScreen::searchLines() {
 void RentalSearchScreen::lineChosen(const std::string& line) {
     const std::string wanted = trimmed(line);
     // Every equal line is taken in turn, so the last one in the file is the one chosen.
-    ScanSlips(services_.folder.toStdString(), year(), [&](const RentalView& slip, std::size_t position) {
-        if (rentalListLine(slip) == wanted)
-            chosen_ = ChosenSlip{position, slip.record()};
-        return true;
-    });
+    yearArchive(services_.folder.toStdString(), year())
+        .scan([&](const RentalView& slip, std::size_t position) {
+            if (rentalListLine(slip) == wanted)
+                chosen_ = ChosenSlip{position, slip.record()};
+            return true;
+        });
     cmdStampa->setEnabled(false);
 }
 

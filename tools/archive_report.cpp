@@ -1,6 +1,5 @@
 #include "tools/archive_report.h"
 
-#include "core/file_io.h"
 #include "core/text_rules.h"
 #include "core/windows1252.h"
 #include "customers/customer_file.h"
@@ -14,7 +13,8 @@ namespace filmeria {
 namespace {
 
 struct ArchiveKind {
-    const RecordLayout& layout;
+    std::span<const FieldLayout> fields;
+    std::size_t recordSize;
     bool hasPaidFlag;
 };
 
@@ -25,9 +25,9 @@ std::optional<ArchiveKind> kindOf(const std::string& path) {
                lower.compare(lower.size() - tail.size(), tail.size(), tail) == 0;
     };
     if (endsWith(".pro"))
-        return ArchiveKind{customerLayout(), false};
+        return ArchiveKind{CustomerLayout::kFields, CustomerLayout::kRecordSize, false};
     if (endsWith(".nol"))
-        return ArchiveKind{rentalLayout(), true};
+        return ArchiveKind{RentalLayout::kFields, RentalLayout::kRecordSize, true};
     return std::nullopt;
 }
 
@@ -56,7 +56,7 @@ std::optional<std::string> load(const std::string& path, std::ostream& err) {
         if (!bytes)
             err << "cannot read '" << path << "': no such file\n";
         return bytes;
-    } catch (const FileError& e) {
+    } catch (const ArchiveError& e) {
         err << e.what() << "\n";
         return std::nullopt;
     }
@@ -164,15 +164,14 @@ int exportArchive(const std::string& path, std::ostream& out, std::ostream& err)
     if (!bytes)
         return 2;
     const auto kind = kindOf(path);
-    const RecordLayout& layout = kind->layout;
-    for (std::size_t i = 0; i < layout.fields().size(); ++i)
-        out << (i ? "," : "") << layout.fields()[i].name;
+    for (std::size_t i = 0; i < kind->fields.size(); ++i)
+        out << (i ? "," : "") << kind->fields[i].label();
     out << "\r\n";
-    const std::size_t count = bytes->size() / layout.recordSize();
+    const std::size_t count = bytes->size() / kind->recordSize;
     for (std::size_t r = 0; r < count; ++r) {
-        const std::span<const char> record(bytes->data() + r * layout.recordSize(), layout.recordSize());
-        for (std::size_t i = 0; i < layout.fields().size(); ++i)
-            out << (i ? "," : "") << csvField(utf8FromCp1252(readText(record, layout.fields()[i])));
+        const std::span<const char> record(bytes->data() + r * kind->recordSize, kind->recordSize);
+        for (std::size_t i = 0; i < kind->fields.size(); ++i)
+            out << (i ? "," : "") << csvField(utf8FromCp1252(readText(record, kind->fields[i])));
         out << "\r\n";
     }
     return 0;
@@ -185,28 +184,27 @@ int checkArchive(const std::string& path, std::ostream& out, std::ostream& err) 
     if (!bytes)
         return 2;
     const auto kind = kindOf(path);
-    const RecordLayout& layout = kind->layout;
-    const std::size_t count = bytes->size() / layout.recordSize();
-    const std::size_t fragment = bytes->size() % layout.recordSize();
+    const std::size_t count = bytes->size() / kind->recordSize;
+    const std::size_t fragment = bytes->size() % kind->recordSize;
     int problems = 0;
-    out << path << ": " << count << " records of " << layout.recordSize() << " bytes\n";
+    out << path << ": " << count << " records of " << kind->recordSize << " bytes\n";
     if (fragment) {
         out << "trailing fragment of " << fragment
             << " bytes after the last record (ignored by the program)\n";
         ++problems;
     }
     for (std::size_t r = 0; r < count; ++r) {
-        const std::span<const char> record(bytes->data() + r * layout.recordSize(), layout.recordSize());
-        for (const FieldSpec& field : layout.fields()) {
+        const std::span<const char> record(bytes->data() + r * kind->recordSize, kind->recordSize);
+        for (const FieldLayout& field : kind->fields) {
             if (lengthExceedsCapacity(record, field)) {
-                out << "record " << r + 1 << ": field " << field.name << " has length "
+                out << "record " << r + 1 << ": field " << field.label() << " has length "
                     << static_cast<int>(static_cast<unsigned char>(record[field.offset]))
                     << " beyond its capacity " << field.capacity << "\n";
                 ++problems;
             }
         }
         if (kind->hasPaidFlag) {
-            const std::string paid = readText(record, layout.fields()[fieldIndex(SlipField::Saldato)]);
+            const std::string paid = RentalView(record).text(SlipField::Saldato);
             if (paid != kPaid && paid != kNotPaid) {
                 out << "record " << r + 1 << ": paid flag \"" << utf8FromCp1252(paid)
                     << "\" is neither si nor no\n";

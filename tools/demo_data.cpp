@@ -331,7 +331,7 @@ void writeFilms(const std::string& folder, int count, const PosterPlan& posters,
 void writeCustomers(const std::string& folder, int count, std::uint64_t seed) {
     std::ofstream out(customerFilePath(folder), std::ios::binary | std::ios::trunc);
     for (int i = 1; i <= count; ++i)
-        out << encodeCustomer(makeCustomer(seed, i));
+        out << makeCustomer(seed, i).encode();
     if (!out.flush())
         throw std::runtime_error("cannot write " + customerFilePath(folder));
 }
@@ -340,7 +340,7 @@ void writeSlips(const std::string& folder, int year, int count, int customers, s
     const std::string path = yearFilePath(folder, std::to_string(year));
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     for (int i = 1; i <= count; ++i)
-        out << encodeRental(makeSlip(seed, i, year, customers));
+        out << makeSlip(seed, i, year, customers).encode();
     if (!out.flush())
         throw std::runtime_error("cannot write " + path);
 }

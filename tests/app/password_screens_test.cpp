@@ -3,8 +3,8 @@
 #include "app/CambiaPassword.h"
 #include "app/Filmeria.h"
 #include "app/Password.h"
-#include "core/file_io.h"
 #include "core/password_cipher.h"
+#include "core/posix_file.h"
 #include "core/profile_strings.h"
 
 #include <QDir>

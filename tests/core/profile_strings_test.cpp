@@ -1,4 +1,4 @@
-#include "core/file_io.h"
+#include "core/posix_file.h"
 #include "core/profile_strings.h"
 
 #include <gtest/gtest.h>
@@ -71,12 +71,12 @@ TEST_F(ProfileStrings, UpdateCreatesAMissingFileAndKeepsLineFeedFiles) {
 
 TEST_F(ProfileStrings, UnreadableFileIsAnErrorAndAFailedUpdateLeavesTheFileAsItWas) {
     fs::create_directory(path_); // a folder where the file should be cannot be read
-    EXPECT_THROW(readProfileString(path_, "Accesso", "Valore"), FileError);
+    EXPECT_THROW(readProfileString(path_, "Accesso", "Valore"), ArchiveError);
     fs::remove(path_);
 
     write("[Accesso]\r\nValore=00\r\n");
     fs::create_directory(path_ + ".new"); // the temporary file cannot be created
-    EXPECT_THROW(writeProfileString(path_, "Accesso", "Valore", "11"), FileError);
+    EXPECT_THROW(writeProfileString(path_, "Accesso", "Valore", "11"), ArchiveError);
     EXPECT_EQ(content(), "[Accesso]\r\nValore=00\r\n");
 }
 

@@ -18,7 +18,7 @@ std::string slips(int count) {
     for (int i = 1; i <= count; ++i) {
         RentalRecord r;
         r[SlipField::NumScheda] = std::to_string(i);
-        bytes += encodeRental(r);
+        bytes += r.encode();
     }
     return bytes;
 }
@@ -29,8 +29,9 @@ TEST(Deletion, AFailureAtAnyStepLeavesTheArchiveWholeAndReachesTheCaller) {
         TempFolder dir;
         const std::string archive = slips(3);
         dir.write("2009.nol", archive);
-        EXPECT_THROW(DeleteSlip(dir.folder(), "2009", 2, [&](DeletionStep s) { return s == failing; }),
-                     ArchiveError)
+        EXPECT_THROW(
+            yearArchive(dir.folder(), "2009").deleteAt(2, [&](DeletionStep s) { return s == failing; }),
+            ArchiveError)
             << static_cast<int>(failing);
         EXPECT_EQ(dir.read("2009.nol"), archive) << static_cast<int>(failing);
         EXPECT_FALSE(dir.exists("Noleggi.tmp")) << static_cast<int>(failing);
@@ -41,14 +42,14 @@ TEST(Deletion, TemporaryFileThatCannotBeCreatedIsAnError) {
     TempFolder dir;
     dir.write("2009.nol", slips(2));
     std::filesystem::create_directory(dir.file("Noleggi.tmp"));
-    EXPECT_THROW(DeleteSlip(dir.folder(), "2009", 1), ArchiveError);
+    EXPECT_THROW(yearArchive(dir.folder(), "2009").deleteAt(1), ArchiveError);
     EXPECT_EQ(dir.read("2009.nol"), slips(2));
 }
 
 TEST(Opening, AnExistingArchiveThatCannotBeOpenedIsReportedNotRecreated) {
     TempFolder dir;
     std::filesystem::create_directory(dir.file("2009.nol")); // exists, cannot be opened as a file
-    EXPECT_THROW(OpenYearFile(dir.folder(), "2009"), ArchiveError);
+    EXPECT_THROW(yearArchive(dir.folder(), "2009").count(), ArchiveError);
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("2009.nol")));
 }
 
@@ -56,15 +57,15 @@ TEST(Opening, AnArchiveThatCannotBeOpenedForWritingIsReportedAndLeftAsItIs) {
     TempFolder dir;
     // A program folder that is a file: neither opening nor creating can succeed, whoever runs.
     dir.write("cartella", slips(1));
-    EXPECT_THROW(OpenYearFile(dir.file("cartella") + "/", "2010"), ArchiveError);
-    EXPECT_THROW(OpenCustomerFile(dir.file("cartella") + "/"), ArchiveError);
+    EXPECT_THROW(yearArchive(dir.file("cartella") + "/", "2010").count(), ArchiveError);
+    EXPECT_THROW(customerArchive(dir.file("cartella") + "/").count(), ArchiveError);
     EXPECT_EQ(dir.read("cartella"), slips(1));
 
     // A read-only archive binds every user but the superuser.
     dir.write("2010.nol", slips(1));
     std::filesystem::permissions(dir.file("2010.nol"), std::filesystem::perms::owner_read);
     if (::geteuid() != 0) {
-        EXPECT_THROW(OpenYearFile(dir.folder(), "2010"), ArchiveError);
+        EXPECT_THROW(yearArchive(dir.folder(), "2010").count(), ArchiveError);
     }
     EXPECT_EQ(dir.read("2010.nol"), slips(1));
 }

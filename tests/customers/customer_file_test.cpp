@@ -20,7 +20,7 @@ CustomerRecord customer(const std::string& name, const std::string& card) {
 }
 
 TEST(CustomerRecordBytes, LayoutMatchesTheFileFormat) {
-    const auto& fields = customerLayout().fields();
+    const auto& fields = CustomerLayout::kFields;
     ASSERT_EQ(fields.size(), 18u);
     EXPECT_EQ(fields[static_cast<int>(CustomerField::Tessera)].offset, 668u);
     EXPECT_EQ(fields[static_cast<int>(CustomerField::Email)].offset, 1135u);
@@ -44,9 +44,9 @@ TEST(CustomerRecordBytes, StoreRuleIsExactToTheByte) {
     put(expected, 504, "MI");
     put(expected, 668, "\x80-001");
     put(expected, 1386, "riga uno\r\nriga due");
-    EXPECT_EQ(encodeCustomer(r), expected);
+    EXPECT_EQ(r.encode(), expected);
 
-    const CustomerRecord back = decodeCustomer(expected);
+    const CustomerRecord back = CustomerRecord::decode(expected);
     EXPECT_EQ(back[CustomerField::Nome], "Rossi Nicol\xF2");
     EXPECT_EQ(back[CustomerField::Indirizzo].size(), 250u);
     EXPECT_EQ(back[CustomerField::Trama], "riga uno\r\nriga due");
@@ -59,7 +59,7 @@ TEST(CustomerRecordBytes, ReadTakesLengthBytesTrimsAndNeverCrossesIntoTheNextFie
     bytes.replace(373, 3, " 2 ");
     bytes[639] = static_cast<char>(200); // CodFisc damaged: 200 > 16
     bytes.replace(640, 16, "RSSMRA80A01H501U");
-    const CustomerRecord r = decodeCustomer(bytes);
+    const CustomerRecord r = CustomerRecord::decode(bytes);
     EXPECT_EQ(r[CustomerField::Prov], "MI");
     EXPECT_EQ(r[CustomerField::Cap], "2");
     EXPECT_EQ(r[CustomerField::CodFisc], "RSSMRA80A01H501U");
@@ -68,38 +68,38 @@ TEST(CustomerRecordBytes, ReadTakesLengthBytesTrimsAndNeverCrossesIntoTheNextFie
 TEST(CustomerFile, MissingFileIsCreatedEmptyAndRecordsAppendReadAndRewrite) {
     TempFolder dir;
     {
-        CustomerFile file = OpenCustomerFile(dir.folder());
-        EXPECT_EQ(CustomerCount(file), 0u);
-        EXPECT_EQ(AppendCustomer(file, customer("Alfa", "1")), 1u);
-        EXPECT_EQ(AppendCustomer(file, customer("Beta", "2")), 2u);
-        EXPECT_EQ(AppendCustomer(file, customer("Gamma", "3")), 3u);
-        WriteCustomerAt(file, 2, customer("Beta Bis", "2b"));
+        const CustomerArchive file = customerArchive(dir.folder());
+        EXPECT_EQ(file.count(), 0u);
+        EXPECT_EQ(file.append(customer("Alfa", "1")), 1u);
+        EXPECT_EQ(file.append(customer("Beta", "2")), 2u);
+        EXPECT_EQ(file.append(customer("Gamma", "3")), 3u);
+        file.writeAt(2, customer("Beta Bis", "2b"));
     }
     EXPECT_EQ(dir.read("Clienti.pro").size(), 3u * 1642);
-    const CustomerFile file = OpenCustomerFile(dir.folder());
-    EXPECT_EQ(ReadCustomerAt(file, 2), customer("Beta Bis", "2b"));
-    EXPECT_EQ(ReadCustomerAt(file, 3), customer("Gamma", "3"));
-    EXPECT_THROW(ReadCustomerAt(file, 4), ArchiveError);
+    const CustomerArchive file = customerArchive(dir.folder());
+    EXPECT_EQ(file.readAt(2), customer("Beta Bis", "2b"));
+    EXPECT_EQ(file.readAt(3), customer("Gamma", "3"));
+    EXPECT_THROW(file.readAt(4), ArchiveError);
 }
 
 TEST(CustomerFile, RewritingBeyondTheEndIsRefusedInsteadOfLeavingAGap) {
     TempFolder dir;
-    CustomerFile file = OpenCustomerFile(dir.folder());
-    AppendCustomer(file, customer("Alfa", "1"));
-    EXPECT_THROW(WriteCustomerAt(file, 3, customer("Gamma", "3")), ArchiveError);
-    EXPECT_EQ(CustomerCount(file), 1u);
+    const CustomerArchive file = customerArchive(dir.folder());
+    file.append(customer("Alfa", "1"));
+    EXPECT_THROW(file.writeAt(3, customer("Gamma", "3")), ArchiveError);
+    EXPECT_EQ(file.count(), 1u);
 }
 
 TEST(CustomerFile, TrailingFragmentIsNeitherCountedNorScanned) {
     TempFolder dir;
     std::string bytes;
     for (const char* name : {"Alfa", "Beta", "Gamma"})
-        bytes += encodeCustomer(customer(name, "1"));
+        bytes += customer(name, "1").encode();
     dir.write("Clienti.pro", bytes + std::string(100, 'z'));
-    const CustomerFile file = OpenCustomerFile(dir.folder());
-    EXPECT_EQ(CustomerCount(file), 3u);
+    const CustomerArchive file = customerArchive(dir.folder());
+    EXPECT_EQ(file.count(), 3u);
     std::vector<std::string> seen;
-    ScanCustomers(file, [&](const CustomerView& v, std::size_t position) {
+    file.scan([&](const CustomerView& v, std::size_t position) {
         seen.push_back(std::to_string(position) + v.text(CustomerField::Nome));
         return true;
     });
@@ -109,17 +109,17 @@ TEST(CustomerFile, TrailingFragmentIsNeitherCountedNorScanned) {
 TEST(CustomerFile, DeletingMovesLaterRecordsUpAndKeepsTheOrder) {
     TempFolder dir;
     {
-        CustomerFile file = OpenCustomerFile(dir.folder());
+        const CustomerArchive file = customerArchive(dir.folder());
         for (const char* name : {"Alfa", "Beta", "Gamma"})
-            AppendCustomer(file, customer(name, "1"));
+            file.append(customer(name, "1"));
     }
     const std::string before = dir.read("Clienti.pro");
-    DeleteCustomerAt(dir.folder(), 7); // beyond the end: the file stays the same
+    customerArchive(dir.folder()).deleteAt(7); // beyond the end: the file stays the same
     EXPECT_EQ(dir.read("Clienti.pro"), before);
-    DeleteCustomerAt(dir.folder(), 1);
+    customerArchive(dir.folder()).deleteAt(1);
     EXPECT_EQ(dir.read("Clienti.pro"), before.substr(1642));
     EXPECT_FALSE(dir.exists("Clienti.tmp"));
-    EXPECT_THROW(DeleteCustomerAt(dir.folder() + "missing/", 1), ArchiveError);
+    EXPECT_THROW(customerArchive(dir.folder() + "missing/").deleteAt(1), ArchiveError);
 }
 
 } // namespace

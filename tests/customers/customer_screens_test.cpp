@@ -48,9 +48,9 @@ protected:
     QString box() { return child<QLabel>(card(), "lblPosizione")->text(); }
     void release(const char* name) { releaseOn(child<QLabel>(card(), name)); }
     void store(std::initializer_list<CustomerRecord> records) {
-        CustomerFile file = OpenCustomerFile(folderOf(dir).toStdString());
+        const CustomerArchive file = customerArchive(folderOf(dir).toStdString());
         for (const auto& r : records)
-            AppendCustomer(file, r);
+            file.append(r);
     }
     std::string archive() {
         std::ifstream in(path("Clienti.pro").toStdString(), std::ios::binary);
@@ -75,7 +75,7 @@ TEST_F(CustomerScreens, SaveAppendsANewCardAndRewritesAStoredOneInPlace) {
               QStringList{QString::fromUtf8("Il cliente corrente è stato salvato in archivio.")});
     EXPECT_EQ(box(), QStringLiteral("5"));
     const std::string before = archive();
-    const CustomerRecord saved = decodeCustomer(std::string_view(before).substr(4 * 1642));
+    const CustomerRecord saved = CustomerRecord::decode(std::string_view(before).substr(4 * 1642));
     EXPECT_EQ(saved[CustomerField::Nome], "Citt\xE0 Nicol\xF2");
     EXPECT_EQ(saved[CustomerField::Trama], "riga uno\r\nriga due");
 
@@ -91,7 +91,7 @@ TEST_F(CustomerScreens, SaveAppendsANewCardAndRewritesAStoredOneInPlace) {
     ASSERT_EQ(after.size(), before.size());
     EXPECT_EQ(after.substr(0, 1642), before.substr(0, 1642));
     EXPECT_EQ(after.substr(2 * 1642), before.substr(2 * 1642));
-    EXPECT_EQ(decodeCustomer(std::string_view(after).substr(1642))[CustomerField::Cap], "20121");
+    EXPECT_EQ(CustomerRecord::decode(std::string_view(after).substr(1642))[CustomerField::Cap], "20121");
 }
 
 TEST_F(CustomerScreens, SaveValidatesNameBeforeCardNumber) {

@@ -62,8 +62,8 @@ CustomerRecord customer(const std::string& name, const std::string& prov) {
 }
 
 TEST(CustomerSearchRules, ScoreAgainstTheCriteriaInUse) {
-    const std::string rossi = encodeCustomer(customer("Rossi Mario", "MI"));
-    const std::string ambrosi = encodeCustomer(customer("Ambrosi Anna", "RM"));
+    const std::string rossi = customer("Rossi Mario", "MI").encode();
+    const std::string ambrosi = customer("Ambrosi Anna", "RM").encode();
     CustomerCriteria c;
     c.texts[0] = "ros";
     EXPECT_EQ(score(c, CustomerView(rossi)), 1);
@@ -85,7 +85,7 @@ TEST(CustomerSearchRules, ResultLineColumns) {
     r[CustomerField::Citta] = "Milano";
     r[CustomerField::TelCasa] = "02 123456";
     r[CustomerField::Indirizzo] = std::string(40, 'V');
-    const std::string bytes = encodeCustomer(r);
+    const std::string bytes = r.encode();
     EXPECT_EQ(customerListLine(CustomerView(bytes)), "Rossi Mario                   "
                                                      "  " +
                                                          std::string(30, 'V') +

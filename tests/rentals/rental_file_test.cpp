@@ -18,7 +18,7 @@ RentalRecord slip(const std::string& number) {
 }
 
 TEST(RentalRecordBytes, LayoutOffsetsOfEveryColumn) {
-    const auto& f = rentalLayout().fields();
+    const auto& f = RentalLayout::kFields;
     ASSERT_EQ(f.size(), 76u);
     const struct {
         std::size_t index;
@@ -36,7 +36,7 @@ TEST(RentalRecordBytes, LayoutOffsetsOfEveryColumn) {
         {fieldIndex(RowField::PrezzoTot, 10), "PrezzoTot10", 1357, 10},
     };
     for (const auto& e : expected) {
-        EXPECT_EQ(f[e.index].name, e.name);
+        EXPECT_EQ(f[e.index].label(), e.name);
         EXPECT_EQ(f[e.index].offset, e.offset) << e.name;
         EXPECT_EQ(f[e.index].capacity, e.capacity) << e.name;
     }
@@ -58,59 +58,61 @@ TEST(RentalRecordBytes, StoreRuleIsExactToTheByte) {
     put(expected, 135, "si");
     put(expected, 348, "Citt\xE0 aperta \x80");
     put(expected, 1188 + 7 * 9, "3");
-    const std::string bytes = encodeRental(r);
+    const std::string bytes = r.encode();
     EXPECT_EQ(bytes, expected);
     EXPECT_EQ(bytes.substr(135, 3), "\x02si");
-    EXPECT_EQ(decodeRental(bytes)[SlipField::Cliente], std::string(50, 'C'));
+    EXPECT_EQ(RentalRecord::decode(bytes)[SlipField::Cliente], std::string(50, 'C'));
 }
 
 TEST(YearFile, NewYearIsCreatedEmptyAndNumbersStartAtOne) {
     TempFolder dir;
-    EXPECT_EQ(NextSlipNumber(dir.folder(), " 2009 "), "1");
+    EXPECT_EQ(NextSlipNumber(yearArchive(dir.folder(), " 2009 ")), "1");
     EXPECT_TRUE(dir.exists("2009.nol"));
     EXPECT_EQ(dir.read("2009.nol").size(), 0u);
-    EXPECT_FALSE(ReadSlip(dir.folder(), "2009", 1).has_value());
+    EXPECT_EQ(yearArchive(dir.folder(), "2009").count(), 0u);
+    EXPECT_THROW(yearArchive(dir.folder(), "2009").readAt(1), ArchiveError);
 }
 
 TEST(YearFile, SavingAgainRewritesOnlyItsRecord) {
     TempFolder dir;
     for (int i = 1; i <= 5; ++i)
-        EXPECT_EQ(AppendSlip(dir.folder(), "2009", slip(std::to_string(i))), static_cast<std::size_t>(i));
+        EXPECT_EQ(yearArchive(dir.folder(), "2009").append(slip(std::to_string(i))),
+                  static_cast<std::size_t>(i));
     const std::string before = dir.read("2009.nol");
     RentalRecord changed = slip("3");
     changed[SlipField::Saldato] = kPaid;
-    EXPECT_EQ(RewriteSlip(dir.folder(), "2009", 3, changed), 3u);
+    yearArchive(dir.folder(), "2009").writeAt(3, changed);
     const std::string after = dir.read("2009.nol");
     ASSERT_EQ(after.size(), before.size());
     EXPECT_EQ(after.substr(0, 2 * 1368), before.substr(0, 2 * 1368));
     EXPECT_EQ(after.substr(3 * 1368), before.substr(3 * 1368));
-    EXPECT_EQ(*ReadSlip(dir.folder(), "2009", 3), changed);
-    EXPECT_THROW(RewriteSlip(dir.folder(), "2009", 7, changed), ArchiveError);
+    EXPECT_EQ(yearArchive(dir.folder(), "2009").readAt(3), changed);
+    EXPECT_THROW(yearArchive(dir.folder(), "2009").writeAt(7, changed), ArchiveError);
 }
 
 TEST(YearFile, DeletionKeepsNumbersAndTheNextNumberFollowsTheCount) {
     TempFolder dir;
     for (const char* n : {"1", "2", "3"})
-        AppendSlip(dir.folder(), "2009", slip(n));
-    DeleteSlip(dir.folder(), "2009", 2);
+        yearArchive(dir.folder(), "2009").append(slip(n));
+    yearArchive(dir.folder(), "2009").deleteAt(2);
     std::vector<std::string> numbers;
-    ScanSlips(dir.folder(), "2009", [&](const RentalView& v, std::size_t) {
+    yearArchive(dir.folder(), "2009").scan([&](const RentalView& v, std::size_t) {
         numbers.push_back(v.text(SlipField::NumScheda));
         return true;
     });
     EXPECT_EQ(numbers, (std::vector<std::string>{"1", "3"}));
-    EXPECT_EQ(NextSlipNumber(dir.folder(), "2009"), "3");
-    DeleteSlip(dir.folder(), "2009", 1);
-    DeleteSlip(dir.folder(), "2009", 1);
+    EXPECT_EQ(NextSlipNumber(yearArchive(dir.folder(), "2009")), "3");
+    yearArchive(dir.folder(), "2009").deleteAt(1);
+    yearArchive(dir.folder(), "2009").deleteAt(1);
     EXPECT_EQ(dir.read("2009.nol").size(), 0u);
 }
 
 TEST(YearFile, TrailingFragmentIsIgnored) {
     TempFolder dir;
-    dir.write("2009.nol", encodeRental(slip("1")) + encodeRental(slip("2")) + std::string(500, '\x07'));
-    EXPECT_EQ(NextSlipNumber(dir.folder(), "2009"), "3");
+    dir.write("2009.nol", slip("1").encode() + slip("2").encode() + std::string(500, '\x07'));
+    EXPECT_EQ(NextSlipNumber(yearArchive(dir.folder(), "2009")), "3");
     int seen = 0;
-    ScanSlips(dir.folder(), "2009", [&](const RentalView&, std::size_t) { return ++seen, true; });
+    yearArchive(dir.folder(), "2009").scan([&](const RentalView&, std::size_t) { return ++seen, true; });
     EXPECT_EQ(seen, 2);
 }
 

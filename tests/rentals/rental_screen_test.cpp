@@ -78,7 +78,7 @@ protected:
     }
     void addSlips(std::initializer_list<RentalRecord> slips, const std::string& year = "2009") {
         for (const auto& s : slips)
-            AppendSlip(folderOf(dir).toStdString(), year, s);
+            yearArchive(folderOf(dir).toStdString(), year).append(s);
     }
     std::string yearFile(const std::string& year = "2009") {
         std::ifstream in(path(QString::fromStdString(year + ".nol")).toStdString(), std::ios::binary);
@@ -142,7 +142,7 @@ TEST_F(RentalScreen, FirstSlipOfANewYearThenSavedAgainInPlace) {
     EXPECT_EQ(box(), QStringLiteral("1"));
     const std::string bytes = yearFile();
     ASSERT_EQ(bytes.size(), 1368u);
-    const RentalRecord saved = decodeRental(bytes);
+    const RentalRecord saved = RentalRecord::decode(bytes);
     EXPECT_EQ(saved[SlipField::Cliente], "Bar Sport");
     EXPECT_EQ(saved[SlipField::Saldato], "si");
     EXPECT_EQ(saved[SlipField::Data], "28/02/2009");
@@ -458,12 +458,12 @@ TEST_F(RentalScreen, FilmPickerIsToldItsRowAndPanelsSwitch) {
 }
 
 TEST_F(RentalScreen, CustomerPickerFillsOnlyTheSlipsNameAndCardNumberAndIsNewEachTime) {
-    CustomerFile customers = OpenCustomerFile(folderOf(dir).toStdString());
+    const CustomerArchive customers = customerArchive(folderOf(dir).toStdString());
     for (const auto& [name, card] : {std::pair{"Rossi Mario", "1"}, std::pair{"ROSSI LUCA", "3"}}) {
         CustomerRecord r;
         r[CustomerField::Nome] = name;
         r[CustomerField::Tessera] = card;
-        AppendCustomer(customers, r);
+        customers.append(r);
     }
     openYear();
     field("txtNumScheda")->setText(QStringLiteral("9"));

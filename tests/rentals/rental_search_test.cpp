@@ -33,12 +33,12 @@ RentalRecord slip(const std::string& number, const std::string& customer, const 
 }
 
 TEST(RentalListLine, IsPaddedCutAndTrimmedAsStated) {
-    const std::string bytes = encodeRental(slip("7", "Bar Sport", kPaid));
+    const std::string bytes = slip("7", "Bar Sport", kPaid).encode();
     EXPECT_EQ(rentalListLine(RentalView(bytes)), "Scheda n. 7          del 12/03/2009  Cliente: Bar Sport    "
                                                  "              Tessera n. A15                 "
                                                  "  Totale \x80 7,50        Film: Notte di luna");
     RentalRecord longer = slip("12345678901", std::string(30, 'C'), kPaid, "");
-    const std::string longBytes = encodeRental(longer);
+    const std::string longBytes = longer.encode();
     const std::string line = rentalListLine(RentalView(longBytes));
     EXPECT_NE(line.find("Scheda n. 1234567890 del"), std::string::npos);
     EXPECT_NE(line.find("Cliente: " + std::string(25, 'C') + "  Tessera"), std::string::npos);
@@ -56,7 +56,7 @@ protected:
               slip("2", "BARBERIA DUE", kPaid, "Il sorpasso"),
               slip("3", "Il Baretto", kNotPaid, "Luna rossa", "F3"),
               slip("10", "Bar Sport", kPaid, "Amarcord"), slip("17", "Rossi Mario", kNotPaid, "La luna")})
-            AppendSlip(folder, "2009", r);
+            yearArchive(folder, "2009").append(r);
     }
     TfrmCercaNoleggio& search() {
         if (!search_) {
@@ -143,7 +143,7 @@ TEST_F(RentalSearch, FindInTheListWrapsAround) {
 TEST_F(RentalSearch, DoubleClickLoadsTheLaterOfTwoEqualLines) {
     RentalRecord twin = slip("1", "Bar Sport", kNotPaid, "Notte di luna");
     twin.at(RowField::Codice, 2) = "SECONDA";
-    AppendSlip(folderOf(dir).toStdString(), "2009", twin);
+    yearArchive(folderOf(dir).toStdString(), "2009").append(twin);
     auto& rentals = make<TfrmNoleggi>(fakes.services, make<TfrmHelpForm>(fakes.services),
                                       make<TfrmImportaFilm>(fakes.services), search());
     rentals.show();

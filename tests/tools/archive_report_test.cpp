@@ -51,7 +51,7 @@ TEST(ArchiveCompanion, ExportWritesUtf8CsvWithAHeaderOfFieldNames) {
     r[CustomerField::Trama] = "uno\r\ndue";
     r[CustomerField::Tessera] = "\x80"
                                 "1";
-    dir.write("Clienti.pro", encodeCustomer(r) + "frammento");
+    dir.write("Clienti.pro", r.encode() + "frammento");
     std::ostringstream out, err;
     EXPECT_EQ(exportArchive(dir.file("Clienti.pro"), out, err), 0);
     const std::string csv = out.str();

@@ -1,0 +1,142 @@
+#include "core/posix_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <libgen.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+namespace filmeria {
+
+void failOnFile(const std::string& what, const std::string& path, int error) {
+    throw ArchiveError(what + " '" + path + "': " + std::strerror(error));
+}
+
+FileDescriptor::~FileDescriptor() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+FileDescriptor::FileDescriptor(FileDescriptor&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)) {}
+
+FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+void FileDescriptor::close(const std::string& path) {
+    if (::close(std::exchange(fd_, -1)) != 0)
+        failOnFile("cannot close", path, errno);
+}
+
+void readExactly(int fd, char* buffer, std::size_t size, off_t offset, const std::string& path) {
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, buffer + done, size - done, offset + static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            failOnFile("cannot read", path, errno);
+        if (n == 0)
+            failOnFile("unexpected end of", path, EIO);
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+void writeExactly(int fd, const char* buffer, std::size_t size, off_t offset, const std::string& path) {
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pwrite(fd, buffer + done, size - done, offset + static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            failOnFile("cannot write", path, errno);
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+void copyRange(int from, off_t fromOffset, int to, off_t toOffset, std::size_t size,
+               const std::string& path) {
+    while (size > 0) {
+        const ssize_t n = ::copy_file_range(from, &fromOffset, to, &toOffset, size, 0);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL)) {
+            std::vector<char> buffer(1 << 20);
+            while (size > 0) {
+                const std::size_t chunk = std::min(size, buffer.size());
+                readExactly(from, buffer.data(), chunk, fromOffset, path);
+                writeExactly(to, buffer.data(), chunk, toOffset, path);
+                fromOffset += static_cast<off_t>(chunk);
+                toOffset += static_cast<off_t>(chunk);
+                size -= chunk;
+            }
+            return;
+        }
+        if (n <= 0)
+            failOnFile("cannot copy", path, n == 0 ? EIO : errno);
+        size -= static_cast<std::size_t>(n);
+    }
+}
+
+void flushToDisk(int fd, const std::string& path) {
+    if (::fsync(fd) != 0)
+        failOnFile("cannot flush", path, errno);
+}
+
+void flushFolderOf(const std::string& path) {
+    std::vector<char> copy(path.begin(), path.end());
+    copy.push_back('\0');
+    const FileDescriptor folder(::open(::dirname(copy.data()), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.isOpen())
+        ::fsync(folder.get()); // best effort: the rename has happened either way
+}
+
+std::optional<std::string> readWholeFile(const std::string& path) {
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.isOpen()) {
+        if (errno == ENOENT)
+            return std::nullopt;
+        failOnFile("cannot open", path, errno);
+    }
+    std::string content;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            failOnFile("cannot read", path, errno);
+        if (n == 0)
+            break;
+        content.append(buffer, static_cast<std::size_t>(n));
+    }
+    return content;
+}
+
+void replaceFileAtomically(const std::string& path, const std::string& tempPath, std::string_view bytes) {
+    FileDescriptor fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (!fd.isOpen())
+        failOnFile("cannot create", tempPath, errno);
+    try {
+        writeExactly(fd.get(), bytes.data(), bytes.size(), 0, tempPath);
+        flushToDisk(fd.get(), tempPath);
+        fd.close(tempPath);
+        if (::rename(tempPath.c_str(), path.c_str()) != 0)
+            failOnFile("cannot replace", path, errno);
+    } catch (...) {
+        ::unlink(tempPath.c_str());
+        throw;
+    }
+    flushFolderOf(path);
+}
+
+} // namespace filmeria

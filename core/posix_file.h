@@ -1,0 +1,61 @@
+#pragma once
+// The one file helper of the archives and settings files: a RAII descriptor, exact reads
+// and writes, whole-file reads and crash-safe whole-file replacement. Every failure is an
+// ArchiveError, which the screens turn into the archive access message.
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace filmeria {
+
+// Any failure to open, create, read, write or replace a file of the program's folder.
+class ArchiveError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Throws ArchiveError with the system's reason: "cannot open '<path>': No such file...".
+[[noreturn]] void failOnFile(const std::string& what, const std::string& path, int error);
+
+// An open file descriptor, closed when it goes. Move-only.
+class FileDescriptor {
+public:
+    FileDescriptor() = default;
+    explicit FileDescriptor(int fd)
+        : fd_(fd) {}
+    ~FileDescriptor();
+    FileDescriptor(FileDescriptor&& other) noexcept;
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept;
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int get() const { return fd_; }
+    bool isOpen() const { return fd_ >= 0; }
+    // Closes now, reporting a failure (a delayed write error) as ArchiveError.
+    void close(const std::string& path);
+
+private:
+    int fd_ = -1;
+};
+
+void readExactly(int fd, char* buffer, std::size_t size, off_t offset, const std::string& path);
+void writeExactly(int fd, const char* buffer, std::size_t size, off_t offset, const std::string& path);
+// Copies `size` bytes between two files, in the kernel where it can.
+void copyRange(int from, off_t fromOffset, int to, off_t toOffset, std::size_t size, const std::string& path);
+// Flushes a file's data to disk.
+void flushToDisk(int fd, const std::string& path);
+// Makes a rename in the folder of `path` durable; the files are whole either way.
+void flushFolderOf(const std::string& path);
+
+// The whole content of a file; nullopt when it does not exist.
+std::optional<std::string> readWholeFile(const std::string& path);
+
+// Writes `bytes` into `tempPath` (same folder as `path`), flushes it to disk and renames it
+// over `path` in one step, so `path` is never missing or half-written. On failure the
+// temporary file is removed and `path` is left as it was.
+void replaceFileAtomically(const std::string& path, const std::string& tempPath, std::string_view bytes);
+
+} // namespace filmeria

@@ -1,0 +1,53 @@
+#pragma once
+// An archive of fixed-size records in one file, a record identified only by its 1-based
+// position. Every operation opens the file (creating it empty when missing, never truncating
+// an existing one), works and closes it: nothing stays open between the operator's actions.
+// Failures throw ArchiveError.
+#include "core/record_file.h"
+#include "core/record_layout.h"
+
+#include <functional>
+#include <string>
+#include <utility>
+
+namespace filmeria {
+
+template <typename Layout> class RecordArchive {
+public:
+    using Record = FixedRecord<Layout>;
+    using View = FixedRecordView<Layout>;
+
+    // `tempPath`: the temporary copy a deletion writes, in the archive's folder.
+    RecordArchive(std::string path, std::string tempPath)
+        : path_(std::move(path))
+        , tempPath_(std::move(tempPath)) {}
+
+    // Whole records only; a shorter fragment at the end is never counted or read.
+    std::size_t count() const { return open().count(); }
+    Record readAt(std::size_t position) const { return Record::decode(open().read(position)); }
+    // Overwrites the record at a position inside the file; the file keeps its length.
+    void writeAt(std::size_t position, const Record& record) const {
+        open().rewrite(position, record.encode());
+    }
+    // Writes behind the last whole record; returns its position.
+    std::size_t append(const Record& record) const { return open().append(record.encode()); }
+    // Rewrites the file without the record, through the temporary copy (see deleteRecord).
+    void deleteAt(std::size_t position, const DeletionFault& fault = {}) const {
+        deleteRecord(path_, tempPath_, Layout::kRecordSize, position, fault);
+    }
+    // Every record in file order with its position; `visit` returns false to stop.
+    void scan(const std::function<bool(const View&, std::size_t)>& visit) const {
+        open().scan(
+            [&](std::span<const char> bytes, std::size_t position) { return visit(View(bytes), position); });
+    }
+
+    const std::string& path() const { return path_; }
+
+private:
+    RecordFile open() const { return RecordFile(path_, Layout::kRecordSize, RecordFile::IfMissing::Create); }
+
+    std::string path_;
+    std::string tempPath_;
+};
+
+} // namespace filmeria
