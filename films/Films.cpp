@@ -414,7 +414,7 @@ void TfrmFilms::ShowFilmOnCard(const TSQLiteTable& result) {
 }
 
 void TfrmFilms::showFilmById(std::int64_t id) {
-    if (OpenFilmStore(slots_, folder(), FilmByIdQuery(id)) && slots_.result->First())
+    if (slots_.reopenWith(folder(), FilmByIdQuery(id)).First())
         ShowFilmOnCard(*slots_.result);
     showPlaceholderIfEmpty();
 }
@@ -431,7 +431,7 @@ void TfrmFilms::ClearCard() {
 }
 
 void TfrmFilms::openFirst() {
-    if (OpenFilmStore(slots_, folder(), FirstFilmQuery()) && slots_.result->First())
+    if (slots_.reopenWith(folder(), FirstFilmQuery()).First())
         ShowFilmOnCard(*slots_.result);
     showPlaceholderIfEmpty();
 }
@@ -453,7 +453,7 @@ bool TfrmFilms::eventFilter(QObject* watched, QEvent* event) {
 
 void TfrmFilms::closeEvent(QCloseEvent* event) {
     try {
-        OpenFilmStore(slots_, folder(), FirstFilmQuery());
+        slots_.reopenWith(folder(), FirstFilmQuery());
     } catch (const std::exception&) {
         // Closing goes on whatever the archive says.
     }
@@ -461,13 +461,13 @@ void TfrmFilms::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmFilms::navigate(const FilmQuery& query) {
-    if (OpenFilmStore(slots_, folder(), query) && slots_.result->First())
+    if (slots_.reopenWith(folder(), query).First())
         ShowFilmOnCard(*slots_.result);
     showPlaceholderIfEmpty();
 }
 
 void TfrmFilms::save() {
-    OpenFilmStore(slots_, folder());
+    slots_.reopen(folder());
     BusyCursor busy;
     for (const auto& [f, w] : filmFields())
         setFieldText(f, fromCp1252(SanitizeFilmText(toCp1252(fieldText(f)))));
@@ -498,15 +498,14 @@ void TfrmFilms::saveNew() {
     if (!titleAndCodePresent("salvare"))
         return;
     try {
-        const std::int64_t id = InsertFilm(*slots_.db, rowFromCard());
-        if (!trimmed(toCp1252(txtFoto->text())).empty())
-            StorePoster(*slots_.db, id, toCp1252(txtFoto->text()));
-        slots_.result = slots_.db->Query(FilmByIdQuery(id).sql);
+        const std::int64_t id = slots_.store->insert(rowFromCard(), toCp1252(txtFoto->text()));
+        slots_.result = slots_.store->byId(id);
         slots_.result->Last();
         ShowFilmOnCard(*slots_.result);
         services_.dialogs.information(this, QStringLiteral("La scheda n. ") + lblPosizione->text().trimmed() +
                                                 QString::fromUtf8(" è stata inserita in archivio."));
     } catch (const std::exception&) {
+        // The card's rule: a store failure on saving is answered by an empty card, no message.
         ClearCard();
     }
 }
@@ -515,16 +514,15 @@ void TfrmFilms::saveChanges() {
     if (!titleAndCodePresent("aggiornare"))
         return;
     try {
-        slots_.result = slots_.db->Query(FilmByIdQuery(lblPosizione->text().trimmed().toLongLong()).sql);
+        slots_.result = slots_.store->byId(lblPosizione->text().trimmed().toLongLong());
         const std::int64_t id = slots_.result->IntegerAt(slots_.result->ColumnIndex("ID"));
-        UpdateFilm(*slots_.db, id, rowFromCard());
-        if (!trimmed(toCp1252(txtFoto->text())).empty())
-            StorePoster(*slots_.db, id, toCp1252(txtFoto->text()));
+        slots_.store->update(id, rowFromCard(), toCp1252(txtFoto->text()));
         txtFoto->clear();
         services_.dialogs.information(this, QStringLiteral("Le modifiche apportate alla scheda n. ") +
                                                 lblPosizione->text().trimmed() +
                                                 QStringLiteral(" sono state inserite in archivio."));
     } catch (const std::exception&) {
+        // The card's rule: a store failure on saving is answered by an empty card, no message.
         ClearCard();
     }
 }
@@ -541,10 +539,10 @@ void TfrmFilms::deleteFilm() {
         if (!services_.dialogs.confirm(this, QStringLiteral("Conferma cancellazione scheda"),
                                        QStringLiteral("Si vuole proprio eliminare la scheda corrente?")))
             return;
-        if (!slots_.db)
-            OpenFilmStore(slots_, folder());
-        DeleteFilm(*slots_.db, lblPosizione->text().trimmed().toLongLong());
-        slots_.result = slots_.db->Query(FirstFilmQuery().sql);
+        if (!slots_.store)
+            slots_.reopen(folder());
+        slots_.store->remove(lblPosizione->text().trimmed().toLongLong());
+        slots_.result = slots_.store->first();
         slots_.result->First();
     } catch (const std::exception&) {
         // The card is cleared all the same.
@@ -555,7 +553,7 @@ void TfrmFilms::deleteFilm() {
 void TfrmFilms::search() {
     ClearCard();
     try {
-        OpenFilmStore(slots_, folder(), FirstFilmQuery());
+        slots_.reopenWith(folder(), FirstFilmQuery());
         TfrmRicercaFilm& filmSearch = *filmSearch_;
         if (services_.dialogs.exec(filmSearch) != QDialog::Accepted)
             return;
@@ -628,9 +626,9 @@ void TfrmFilms::compact() {
         return;
     {
         BusyCursor busy;
-        if (!slots_.db)
-            OpenFilmStore(slots_, folder());
-        CompactFilmStore(*slots_.db);
+        if (!slots_.store)
+            slots_.reopen(folder());
+        slots_.store->compact();
     }
     services_.dialogs.information(this,
                                   QString::fromUtf8("Ottimizzazione dell'archivio completata con successo."));

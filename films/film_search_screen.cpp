@@ -159,7 +159,7 @@ void FilmSearchScreen::showEvent(QShowEvent* event) {
     chosen_.reset();
     lstRecords->clear();
     lines_.clear();
-    runGuarded(services_.dialogs, this, [this] { OpenFilmStore(slots_, folder(), FirstFilmQuery()); });
+    runGuarded(services_.dialogs, this, [this] { slots_.reopenWith(folder(), FirstFilmQuery()); });
     finder_.forget();
     txtTrova->clear();
     LabelCount->setText(QStringLiteral("Totale schede : 0"));
@@ -175,11 +175,10 @@ void FilmSearchScreen::search() {
         if (caption.toLower() == chosen)
             column = field;
     }
-    if (OpenFilmStore(slots_, folder(), SearchFilmsQuery(column, toCp1252(txtCriterio->text())))) {
-        TSQLiteTable& result = *slots_.result;
-        for (bool row = result.First(); row && !result.AtEnd(); result.Next())
-            lines_.push_back(FilmListLine(result));
-    }
+    TSQLiteTable& result =
+        slots_.reopenWith(folder(), SearchFilmsQuery(column, toCp1252(txtCriterio->text())));
+    for (bool row = result.First(); row && !result.AtEnd(); result.Next())
+        lines_.push_back(FilmListLine(result));
     sortListLines(lines_);
     QStringList shown;
     shown.reserve(static_cast<qsizetype>(lines_.size()));
@@ -224,7 +223,7 @@ void FilmSearchScreen::chooseSelectedLine() {
 void FilmSearchScreen::done(int result) {
     QDialog::done(result);
     try {
-        OpenFilmStore(slots_, folder(), FirstFilmQuery());
+        slots_.reopenWith(folder(), FirstFilmQuery());
     } catch (...) {
         // Closing ignores the archive's answer.
     }

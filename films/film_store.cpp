@@ -32,18 +32,14 @@ std::string filmStorePath(const std::string& folder) {
     return folder + "Film.db";
 }
 
-bool OpenFilmStore(FilmStoreSlots& store, const std::string& folder, const std::optional<FilmQuery>& query) {
-    store.db.reset();
-    store.db = std::make_unique<TSQLiteDatabase>(filmStorePath(folder));
-    if (!store.db->HasTable("film")) {
-        store.db->Execute(kFilmTableDefinition);
-        return false;
-    }
-    if (!query)
-        return false;
-    store.result.reset();
-    store.result = store.db->Query(query->sql, query->values);
-    return true;
+FilmStore::FilmStore(const std::string& folder)
+    : db_(filmStorePath(folder)) {
+    if (!db_.HasTable("film"))
+        db_.Execute(kFilmTableDefinition);
+}
+
+std::unique_ptr<TSQLiteTable> FilmStore::query(const FilmQuery& query) {
+    return db_.Query(query.sql, query.values);
 }
 
 FilmQuery FirstFilmQuery() {
@@ -51,12 +47,11 @@ FilmQuery FirstFilmQuery() {
 }
 
 FilmQuery PreviousFilmQuery(std::int64_t id) {
-    return {"SELECT * FROM film WHERE ID <= " + std::to_string(id) + " ORDER BY ID DESC LIMIT 1 OFFSET 1",
-            {}};
+    return {"SELECT * FROM film WHERE ID <= ? ORDER BY ID DESC LIMIT 1 OFFSET 1", {id}};
 }
 
 FilmQuery NextFilmQuery(std::int64_t id) {
-    return {"SELECT * FROM film WHERE ID > " + std::to_string(id) + " ORDER BY ID LIMIT 1", {}};
+    return {"SELECT * FROM film WHERE ID > ? ORDER BY ID LIMIT 1", {id}};
 }
 
 FilmQuery LastFilmQuery() {
@@ -64,7 +59,7 @@ FilmQuery LastFilmQuery() {
 }
 
 FilmQuery FilmByIdQuery(std::int64_t id) {
-    return {"SELECT * FROM film WHERE ID=" + std::to_string(id), {}};
+    return {"SELECT * FROM film WHERE ID=?", {id}};
 }
 
 FilmQuery AllFilmsQuery() {
@@ -76,8 +71,8 @@ FilmQuery SearchFilmsQuery(FilmField column, const std::string& key) {
             {SqlText{"%" + trimmed(key) + "%"}}};
 }
 
-std::int64_t InsertFilm(TSQLiteDatabase& db, const FilmRow& row) {
-    db.StartTransaction();
+std::int64_t FilmStore::insert(const FilmRow& row, const std::string& posterPath) {
+    SQLiteTransaction transaction(db_);
     std::string sql = "INSERT INTO film(ID";
     for (const char* column : kColumns)
         sql += std::string(",") + column;
@@ -85,34 +80,42 @@ std::int64_t InsertFilm(TSQLiteDatabase& db, const FilmRow& row) {
     for (std::size_t i = 0; i < kFilmTextFields; ++i)
         sql += ",?";
     sql += ",'JPG');";
-    db.Execute(sql, trimmedTexts(row));
-    db.CommitTransaction();
-    return db.LastInsertId();
+    db_.Execute(sql, trimmedTexts(row));
+    const std::int64_t id = db_.LastInsertId();
+    storePoster(id, posterPath);
+    transaction.commit();
+    return id;
 }
 
-void UpdateFilm(TSQLiteDatabase& db, std::int64_t id, const FilmRow& row) {
-    db.StartTransaction();
+void FilmStore::update(std::int64_t id, const FilmRow& row, const std::string& posterPath) {
+    SQLiteTransaction transaction(db_);
     std::string sql = "UPDATE film SET ";
     for (std::size_t i = 0; i < kFilmTextFields; ++i)
         sql += std::string(i ? "," : "") + kColumns[i] + "=?";
-    sql += " WHERE ID=" + std::to_string(id) + ";";
-    db.Execute(sql, trimmedTexts(row));
-    db.CommitTransaction();
+    sql += " WHERE ID=?;";
+    std::vector<SqlValue> values = trimmedTexts(row);
+    values.emplace_back(id);
+    db_.Execute(sql, values);
+    storePoster(id, posterPath);
+    transaction.commit();
 }
 
-void StorePoster(TSQLiteDatabase& db, std::int64_t id, const std::string& path) {
-    const auto bytes = readWholeFile(trimmed(path));
+void FilmStore::storePoster(std::int64_t id, const std::string& path) {
+    const std::string file = trimmed(path);
+    if (file.empty())
+        return;
+    const auto bytes = readWholeFile(file);
     if (!bytes)
-        throw ArchiveError("cannot open '" + trimmed(path) + "': no such file");
-    db.StoreBlob("UPDATE film SET picture = ? WHERE ID = " + std::to_string(id), *bytes);
+        throw ArchiveError("cannot open '" + file + "': no such file");
+    db_.StoreBlob("UPDATE film SET picture = ? WHERE ID = ?", *bytes, {id});
 }
 
-void DeleteFilm(TSQLiteDatabase& db, std::int64_t id) {
-    db.Execute("DELETE FROM film WHERE ID=" + std::to_string(id));
+void FilmStore::remove(std::int64_t id) {
+    db_.Execute("DELETE FROM film WHERE ID=?", {id});
 }
 
-void CompactFilmStore(TSQLiteDatabase& db) {
-    db.Execute("VACUUM;");
+void FilmStore::compact() {
+    db_.Execute("VACUUM;");
 }
 
 FilmRow ReadFilmRow(const TSQLiteTable& result) {

@@ -1,6 +1,7 @@
 #pragma once
 // Film.db: one table "film", one row per film with its poster. Statement texts, the
 // cleaning rule of text values, and the operations the film screens run.
+#include "core/posix_file.h"
 #include "films/sqlite_access.h"
 
 #include <array>
@@ -60,18 +61,6 @@ struct FilmQuery {
 
 std::string filmStorePath(const std::string& folder);
 
-// A screen's connection and current result, replaced on almost every action.
-struct FilmStoreSlots {
-    std::unique_ptr<TSQLiteDatabase> db;
-    std::unique_ptr<TSQLiteTable> result;
-};
-
-// Opens a fresh connection (the previous one is destroyed first). With the table present,
-// a query becomes the new current result; a missing table is created and the query not run.
-// Returns whether the query ran.
-bool OpenFilmStore(FilmStoreSlots& store, const std::string& folder,
-                   const std::optional<FilmQuery>& query = {});
-
 FilmQuery FirstFilmQuery();
 FilmQuery PreviousFilmQuery(std::int64_t id);
 FilmQuery NextFilmQuery(std::int64_t id);
@@ -84,13 +73,58 @@ FilmQuery SearchFilmsQuery(FilmField column, const std::string& key);
 inline constexpr const char* kFilmListColumns =
     "ID,varTitolo,varNazione,varAnno,varRegista,varPrezzo,varCodice";
 
-// Inserts the seventeen texts (trimmed) inside a transaction; returns the new ID.
-std::int64_t InsertFilm(TSQLiteDatabase& db, const FilmRow& row);
-void UpdateFilm(TSQLiteDatabase& db, std::int64_t id, const FilmRow& row);
-// Stores the bytes of a poster file; throws ArchiveError when the file cannot be read.
-void StorePoster(TSQLiteDatabase& db, std::int64_t id, const std::string& path);
-void DeleteFilm(TSQLiteDatabase& db, std::int64_t id);
-void CompactFilmStore(TSQLiteDatabase& db);
+// One connection to Film.db in a folder, with the operations the film screens run. Opening
+// creates the file and the table film when they are missing. Every failure raises
+// ESQLiteException (or ArchiveError for a poster file that cannot be read).
+class FilmStore {
+public:
+    explicit FilmStore(const std::string& folder);
+
+    std::unique_ptr<TSQLiteTable> query(const FilmQuery& query);
+    std::unique_ptr<TSQLiteTable> first() { return query(FirstFilmQuery()); }
+    std::unique_ptr<TSQLiteTable> byId(std::int64_t id) { return query(FilmByIdQuery(id)); }
+    std::unique_ptr<TSQLiteTable> search(FilmField column, const std::string& key) {
+        return query(SearchFilmsQuery(column, key));
+    }
+
+    // Inserts the seventeen texts (trimmed) and, when `posterPath` is not blank, the poster
+    // file's bytes, in one transaction: a poster that cannot be stored leaves no film behind.
+    // Returns the new film's number.
+    std::int64_t insert(const FilmRow& row, const std::string& posterPath = {});
+    // Updates the texts and, when `posterPath` is not blank, the poster, in one transaction.
+    void update(std::int64_t id, const FilmRow& row, const std::string& posterPath = {});
+    void remove(std::int64_t id);
+    // Gives the unused space of the file back (VACUUM).
+    void compact();
+
+    TSQLiteDatabase& database() { return db_; }
+
+private:
+    void storePoster(std::int64_t id, const std::string& path);
+
+    TSQLiteDatabase db_;
+};
+
+// A screen's own connection and current result. Every film screen reopens its connection
+// (the previous one destroyed first) on almost every action; a result is held in memory and
+// stays usable until it is replaced.
+struct FilmStoreSlots {
+    std::unique_ptr<FilmStore> store;
+    std::unique_ptr<TSQLiteTable> result;
+
+    FilmStore& reopen(const std::string& folder) {
+        store.reset();
+        store = std::make_unique<FilmStore>(folder);
+        return *store;
+    }
+    // Reopens and makes the query's rows the current result.
+    TSQLiteTable& reopenWith(const std::string& folder, const FilmQuery& query) {
+        reopen(folder);
+        result.reset();
+        result = store->query(query);
+        return *result;
+    }
+};
 
 FilmRow ReadFilmRow(const TSQLiteTable& result);
 // Every ";" and every double quote becomes a blank.

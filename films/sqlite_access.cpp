@@ -158,15 +158,16 @@ std::unique_ptr<TSQLiteTable> TSQLiteDatabase::Query(const std::string& sql,
     return std::make_unique<TSQLiteTable>(*this, sql, values);
 }
 
-void TSQLiteDatabase::StoreBlob(const std::string& sql, const std::string& bytes) {
+void TSQLiteDatabase::StoreBlob(const std::string& sql, const std::string& bytes,
+                                const std::vector<SqlValue>& values) {
     if (sql.find('?') == std::string::npos)
         report(db_.get(), "SQL must include a ? parameter", sql);
     const Statement statement = compile(db_.get(), sql, "Could not prepare SQL statement");
     if (bytes.empty())
         throw ESQLiteException("Error getting memory to save blob");
-    if (sqlite3_bind_blob(statement.get(), 1, bytes.data(), static_cast<int>(bytes.size()),
-                          SQLITE_TRANSIENT) != SQLITE_OK)
-        report(db_.get(), "Error binding blob to database", sql);
+    std::vector<SqlValue> all{SqlBlob{bytes}};
+    all.insert(all.end(), values.begin(), values.end());
+    bind(db_.get(), statement.get(), sql, all);
     if (sqlite3_step(statement.get()) != SQLITE_DONE)
         report(db_.get(), "Error executing SQL statement", sql);
 }
@@ -191,6 +192,32 @@ void TSQLiteDatabase::StartTransaction() {
 void TSQLiteDatabase::CommitTransaction() {
     Execute("COMMIT;");
     inTransaction_ = false;
+}
+
+void TSQLiteDatabase::RollbackTransaction() {
+    inTransaction_ = false;
+    Execute("ROLLBACK;");
+}
+
+SQLiteTransaction::SQLiteTransaction(TSQLiteDatabase& db)
+    : db_(db) {
+    db_.StartTransaction();
+}
+
+SQLiteTransaction::~SQLiteTransaction() {
+    if (!open_)
+        return;
+    try {
+        db_.RollbackTransaction();
+    } catch (const ESQLiteException&) {
+        // Only a transaction SQLite has already ended itself (after a failed statement)
+        // refuses a rollback; nothing of it was kept.
+    }
+}
+
+void SQLiteTransaction::commit() {
+    db_.CommitTransaction();
+    open_ = false;
 }
 
 TSQLiteTable::TSQLiteTable(TSQLiteDatabase& database, const std::string& sql,

@@ -45,12 +45,15 @@ public:
     // Runs one statement that returns no rows; values bind to its "?" in order.
     void Execute(const std::string& sql, const std::vector<SqlValue>& values = {});
     std::unique_ptr<TSQLiteTable> Query(const std::string& sql, const std::vector<SqlValue>& values = {});
-    // Runs a statement with one "?" bound to the bytes as a blob; empty bytes are refused.
-    void StoreBlob(const std::string& sql, const std::string& bytes);
+    // Runs a statement whose first "?" takes the bytes as a blob and the following ones
+    // `values`; empty bytes are refused.
+    void StoreBlob(const std::string& sql, const std::string& bytes,
+                   const std::vector<SqlValue>& values = {});
     bool HasTable(const std::string& name);
     std::int64_t LastInsertId() const;
     void StartTransaction();
     void CommitTransaction();
+    void RollbackTransaction();
     bool InTransaction() const { return inTransaction_; }
 
     sqlite3* handle() const { return db_.get(); }
@@ -61,6 +64,21 @@ private:
     };
     std::unique_ptr<sqlite3, Close> db_;
     bool inTransaction_ = false;
+};
+
+// A transaction for the length of a scope: rolled back when the scope ends unless committed.
+class SQLiteTransaction {
+public:
+    explicit SQLiteTransaction(TSQLiteDatabase& db);
+    ~SQLiteTransaction();
+    SQLiteTransaction(const SQLiteTransaction&) = delete;
+    SQLiteTransaction& operator=(const SQLiteTransaction&) = delete;
+
+    void commit();
+
+private:
+    TSQLiteDatabase& db_;
+    bool open_ = true;
 };
 
 class TSQLiteTable {

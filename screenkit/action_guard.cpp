@@ -15,6 +15,7 @@ void reportException(Dialogs& dialogs, QWidget* parent, const std::exception_ptr
     try {
         std::rethrow_exception(error);
     } catch (const SilentAbort&) {
+        // Ends the action by design, without a report.
     } catch (const std::exception& e) {
         dialogs.errorReport(parent, reportText(QString::fromUtf8(e.what())));
     } catch (...) {

@@ -302,9 +302,8 @@ FilmRow makeFilm(std::uint64_t seed, int index) {
 
 void writeFilms(const std::string& folder, int count, const PosterPlan& posters, std::uint64_t seed) {
     std::filesystem::remove(filmStorePath(folder));
-    FilmStoreSlots store;
-    OpenFilmStore(store, folder);
-    TSQLiteDatabase& db = *store.db;
+    FilmStore store(folder);
+    TSQLiteDatabase& db = store.database();
     std::string sql = "INSERT INTO film(ID";
     for (const char* column : filmColumns())
         sql += std::string(",") + column;

@@ -41,22 +41,21 @@ class FilmScreens : public ScreenTest {
 protected:
     std::int64_t addFilm(const std::string& title, const std::string& country = "Italia",
                          bool poster = false) {
-        FilmStoreSlots store;
-        OpenFilmStore(store, folderOf(dir).toStdString());
+        FilmStore store(folderOf(dir).toStdString());
         FilmRow row;
         row[FilmField::varTitolo] = title;
         row[FilmField::varNazione] = country;
         row[FilmField::varCodice] = "C" + title;
         row[FilmField::varPrezzo] = "1,99";
-        const std::int64_t id = InsertFilm(*store.db, row);
+        const std::int64_t id = store.insert(row);
         if (poster)
-            store.db->StoreBlob("UPDATE film SET picture = ? WHERE ID = " + std::to_string(id),
-                                demo::posterJpeg(7, 60, 80, 80, false));
+            store.database().StoreBlob("UPDATE film SET picture = ? WHERE ID = ?",
+                                       demo::posterJpeg(7, 60, 80, 80, false), {id});
         return id;
     }
     FilmRow stored(std::int64_t id) {
         FilmStoreSlots store;
-        OpenFilmStore(store, folderOf(dir).toStdString(), FilmByIdQuery(id));
+        store.reopenWith(folderOf(dir).toStdString(), FilmByIdQuery(id));
         store.result->First();
         return ReadFilmRow(*store.result);
     }
@@ -186,7 +185,7 @@ TEST_F(FilmScreens, DeleteAndTheZoom) {
     EXPECT_EQ(fakes.dialogs.shown.back().caption, QStringLiteral("Conferma cancellazione scheda"));
     EXPECT_TRUE(box().isEmpty());
     FilmStoreSlots store;
-    OpenFilmStore(store, folderOf(dir).toStdString(), AllFilmsQuery());
+    store.reopenWith(folderOf(dir).toStdString(), AllFilmsQuery());
     EXPECT_EQ(store.result->RowCount(), 0u);
 }
 

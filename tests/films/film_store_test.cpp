@@ -87,7 +87,7 @@ TEST(SQLiteAccess, FailureMessages) {
     EXPECT_FALSE(again.HasTable("film"));
 }
 
-class FilmStore : public ::testing::Test {
+class FilmArchive : public ::testing::Test {
 protected:
     FilmRow film(const std::string& title) {
         FilmRow row;
@@ -96,12 +96,9 @@ protected:
         row[FilmField::varDisponibile] = "S\xEC";
         return row;
     }
-    std::int64_t insert(const std::string& title) {
-        OpenFilmStore(slots, dir.folder());
-        return InsertFilm(*slots.db, film(title));
-    }
+    std::int64_t insert(const std::string& title) { return slots.reopen(dir.folder()).insert(film(title)); }
     std::vector<std::string> titles(const FilmQuery& q) {
-        OpenFilmStore(slots, dir.folder(), q);
+        slots.reopenWith(dir.folder(), q);
         std::vector<std::string> out;
         for (bool ok = slots.result->First(); ok && !slots.result->AtEnd(); slots.result->Next())
             out.push_back(slots.result->BlobTextAt(slots.result->ColumnIndex("varTitolo")));
@@ -111,30 +108,28 @@ protected:
     FilmStoreSlots slots;
 };
 
-TEST_F(FilmStore, NumbersAndNavigationQueries) {
+TEST_F(FilmArchive, NumbersAndNavigationQueries) {
     for (const char* t : {"uno", "due", "tre", "quattro", "cinque"})
         insert(t);
-    OpenFilmStore(slots, dir.folder());
-    DeleteFilm(*slots.db, 4);
+    slots.reopen(dir.folder()).remove(4);
     EXPECT_EQ(titles(PreviousFilmQuery(4)), std::vector<std::string>{"due"}); // one film skipped
     EXPECT_EQ(titles(PreviousFilmQuery(1)), std::vector<std::string>{});
     EXPECT_EQ(titles(NextFilmQuery(5)), std::vector<std::string>{});
     EXPECT_EQ(titles(NextFilmQuery(3)), std::vector<std::string>{"cinque"});
     EXPECT_EQ(titles(LastFilmQuery()), std::vector<std::string>{"cinque"});
-    OpenFilmStore(slots, dir.folder());
-    DeleteFilm(*slots.db, 5);
+    slots.reopen(dir.folder()).remove(5);
     EXPECT_EQ(insert("sei"), 4); // the highest number is given again
 }
 
-TEST_F(FilmStore, ValuesAreStoredAsTypedTextsAndKeysAreBound) {
+TEST_F(FilmArchive, ValuesAreStoredAsTypedTextsAndKeysAreBound) {
     FilmRow row = film("  Titolo ");
     row[FilmField::varTrama] = "\r\n riga uno\r\nriga due \r\n";
     row[FilmField::varNazione] = "varTitolo"; // a value equal to a column name is stored as itself
     row[FilmField::varCast] = SanitizeFilmText("Un \"cast\"; nuovo");
-    OpenFilmStore(slots, dir.folder());
-    const std::int64_t id = InsertFilm(*slots.db, row);
-    UpdateFilm(*slots.db, id, row);
-    OpenFilmStore(slots, dir.folder(), FilmByIdQuery(id));
+    FilmStore& store = slots.reopen(dir.folder());
+    const std::int64_t id = store.insert(row);
+    store.update(id, row);
+    slots.reopenWith(dir.folder(), FilmByIdQuery(id));
     const FilmRow back = ReadFilmRow(*slots.result);
     EXPECT_EQ(back[FilmField::varTitolo], "Titolo");
     EXPECT_EQ(back[FilmField::varTrama], "riga uno\r\nriga due");
@@ -143,7 +138,7 @@ TEST_F(FilmStore, ValuesAreStoredAsTypedTextsAndKeysAreBound) {
     EXPECT_EQ(back[FilmField::varDisponibile], "S\xEC");
     EXPECT_FALSE(back.picture.has_value());
 
-    auto types = slots.db->Query("SELECT typeof(varTitolo), typeof(Picture), Ext FROM film");
+    auto types = slots.store->database().Query("SELECT typeof(varTitolo), typeof(Picture), Ext FROM film");
     EXPECT_EQ(types->TextAt(0), "text");
     EXPECT_EQ(types->TextAt(1), "null");
     EXPECT_EQ(types->TextAt(2), "JPG");
@@ -154,7 +149,7 @@ TEST_F(FilmStore, ValuesAreStoredAsTypedTextsAndKeysAreBound) {
               std::vector<std::string>{"Il \"grande\" freddo"}); // a quote in the key is searched for
 }
 
-TEST_F(FilmStore, LikeSearchAndTheAvailabilityFilter) {
+TEST_F(FilmArchive, LikeSearchAndTheAvailabilityFilter) {
     for (const char* t : {"abc", "a-c", "ABC", "ac",
                           "\xC0"
                           "bc"})
@@ -166,19 +161,28 @@ TEST_F(FilmStore, LikeSearchAndTheAvailabilityFilter) {
               std::vector<std::string>{});
     EXPECT_EQ(titles(SearchFilmsQuery(FilmField::varTitolo, "  ")).size(), 5u); // an empty key: every film
 
-    OpenFilmStore(slots, dir.folder());
-    slots.db->Execute("UPDATE film SET varDisponibile = 'No' WHERE varTitolo = 'abc'");
-    slots.db->Execute("UPDATE film SET varDisponibile = '' WHERE varTitolo = 'ac'");
+    TSQLiteDatabase& db = slots.reopen(dir.folder()).database();
+    db.Execute("UPDATE film SET varDisponibile = 'No' WHERE varTitolo = 'abc'");
+    db.Execute("UPDATE film SET varDisponibile = '' WHERE varTitolo = 'ac'");
     EXPECT_EQ(titles({"SELECT * FROM film WHERE varDisponibile <> \"No\" ", {}}).size(), 4u);
 }
 
-TEST_F(FilmStore, PostersAndTheFileSeenByTheSqliteShell) {
-    const std::int64_t id = insert("Locandina");
+TEST_F(FilmArchive, APosterThatCannotBeStoredLeavesNoFilmAndNoChangeBehind) {
+    const std::int64_t kept = insert("Prima");
+    dir.write("empty.jpg", "");
+    FilmStore& store = slots.reopen(dir.folder());
+    EXPECT_THROW(store.insert(film("Seconda"), dir.file("missing.jpg")), ArchiveError);
+    EXPECT_THROW(store.insert(film("Terza"), dir.file("empty.jpg")), ESQLiteException);
+    EXPECT_THROW(store.update(kept, film("Cambiata"), dir.file("missing.jpg")), ArchiveError);
+    EXPECT_EQ(titles(AllFilmsQuery()), std::vector<std::string>{"Prima"});
+    EXPECT_EQ(insert("Quarta"), kept + 1); // no transaction was left open
+}
+
+TEST_F(FilmArchive, PostersAndTheFileSeenByTheSqliteShell) {
     dir.write("poster.jpg", std::string("\xFF\xD8\xFF\xE0 jpeg bytes \0 with a zero", 28));
-    OpenFilmStore(slots, dir.folder());
-    StorePoster(*slots.db, id, " " + dir.file("poster.jpg") + " ");
-    EXPECT_THROW(StorePoster(*slots.db, id, dir.file("missing.jpg")), std::exception);
-    OpenFilmStore(slots, dir.folder(), FilmByIdQuery(id));
+    FilmStore& store = slots.reopen(dir.folder());
+    const std::int64_t id = store.insert(film("Locandina"), " " + dir.file("poster.jpg") + " ");
+    slots.reopenWith(dir.folder(), FilmByIdQuery(id));
     EXPECT_EQ(ReadFilmRow(*slots.result).picture, dir.read("poster.jpg"));
     slots = {};
 

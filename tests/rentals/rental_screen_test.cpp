@@ -421,13 +421,12 @@ TEST_F(RentalScreen, FilmPickerIsToldItsRowAndPanelsSwitch) {
     EXPECT_TRUE(child<QGroupBox>(rentals(), "grpRicevuta02")->isVisible());
     EXPECT_FALSE(child<QGroupBox>(rentals(), "grpRicevuta")->isVisible());
     EXPECT_TRUE(field("txtCodice06")->hasFocus());
-    FilmStoreSlots store;
-    OpenFilmStore(store, folderOf(dir).toStdString());
+    FilmStore store(folderOf(dir).toStdString());
     FilmRow film;
     film[FilmField::varTitolo] = "Amarcord";
     film[FilmField::varCodice] = "CAM1";
     film[FilmField::varPrezzo] = "1,99";
-    InsertFilm(*store.db, film);
+    store.insert(film);
     field("txtRiconsegna07")->setText(QStringLiteral("03/03/2009"));
     QString memory;
     fakes.dialogs.onModal = [&](QDialog& d) {
