@@ -137,7 +137,7 @@ int checkFilms(const std::string& path, std::ostream& out, std::ostream& err) {
             films = static_cast<std::size_t>(db->Query("SELECT count(*) AS n FROM film")->IntegerAt(0));
             for (bool row = ids->First(); row && !ids->AtEnd(); ids->Next()) {
                 const std::int64_t id = ids->IntegerAt(0);
-                const auto poster = db->Query("SELECT Picture FROM film WHERE ID = " + std::to_string(id));
+                const auto poster = db->Query("SELECT Picture FROM film WHERE ID = ?", {id});
                 ++posters;
                 const std::string* bytes = poster->BlobAt(0);
                 if (!bytes || !decodesAsJpeg(*bytes)) {
