@@ -122,14 +122,24 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     return content;
 }
 
-void replaceFileAtomically(const std::string& path, const std::string& tempPath, std::string_view bytes) {
+void replaceThroughTemporary(const std::string& path, const std::string& tempPath,
+                             const std::function<void(int fd)>& write,
+                             const std::function<void(ReplaceStep)>& beforeStep) {
+    const auto step = [&](ReplaceStep s) {
+        if (beforeStep)
+            beforeStep(s);
+    };
+    step(ReplaceStep::CreateTemporary);
     FileDescriptor fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (!fd.isOpen())
         failOnFile("cannot create", tempPath, errno);
     try {
-        writeExactly(fd.get(), bytes.data(), bytes.size(), 0, tempPath);
+        step(ReplaceStep::Write);
+        write(fd.get());
+        step(ReplaceStep::Flush);
         flushToDisk(fd.get(), tempPath);
         fd.close(tempPath);
+        step(ReplaceStep::Rename);
         if (::rename(tempPath.c_str(), path.c_str()) != 0)
             failOnFile("cannot replace", path, errno);
     } catch (...) {
@@ -137,6 +147,11 @@ void replaceFileAtomically(const std::string& path, const std::string& tempPath,
         throw;
     }
     flushFolderOf(path);
+}
+
+void replaceFileAtomically(const std::string& path, const std::string& tempPath, std::string_view bytes) {
+    replaceThroughTemporary(path, tempPath,
+                            [&](int fd) { writeExactly(fd, bytes.data(), bytes.size(), 0, tempPath); });
 }
 
 } // namespace filmeria

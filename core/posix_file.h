@@ -3,6 +3,7 @@
 // and writes, whole-file reads and crash-safe whole-file replacement. Every failure is an
 // ArchiveError, which the screens turn into the archive access message.
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -53,9 +54,18 @@ void flushFolderOf(const std::string& path);
 // The whole content of a file; nullopt when it does not exist.
 std::optional<std::string> readWholeFile(const std::string& path);
 
-// Writes `bytes` into `tempPath` (same folder as `path`), flushes it to disk and renames it
-// over `path` in one step, so `path` is never missing or half-written. On failure the
-// temporary file is removed and `path` is left as it was.
+// The steps of a replacement through a temporary file, so tests can make any of them fail.
+enum class ReplaceStep { CreateTemporary, Write, Flush, Rename };
+
+// Creates `tempPath` (in the folder of `path`), lets `write` fill it through its descriptor,
+// flushes it to disk and renames it over `path` in one step, so `path` is never missing or
+// half-written. On failure the temporary file is removed and `path` is left as it was.
+// `beforeStep` runs before each step and may throw to make it fail.
+void replaceThroughTemporary(const std::string& path, const std::string& tempPath,
+                             const std::function<void(int fd)>& write,
+                             const std::function<void(ReplaceStep)>& beforeStep = {});
+
+// Replaces `path` with `bytes` through `tempPath`, as above.
 void replaceFileAtomically(const std::string& path, const std::string& tempPath, std::string_view bytes);
 
 } // namespace filmeria

@@ -72,41 +72,37 @@ void RecordFile::scan(const std::function<bool(std::span<const char>, std::size_
 
 void deleteRecord(const std::string& path, const std::string& tempPath, std::size_t recordSize,
                   std::size_t position, const DeletionFault& fault) {
-    const auto step = [&](DeletionStep s, const char* what, const std::string& name) {
+    const auto failIf = [&](DeletionStep s, const char* what, const std::string& name) {
         if (fault && fault(s))
             failOnFile(what, name, EIO);
     };
-    step(DeletionStep::Open, "cannot open", path);
+    failIf(DeletionStep::Open, "cannot open", path);
     const RecordFile archive(path, recordSize, RecordFile::IfMissing::Fail);
     const std::size_t total = archive.count();
-
-    step(DeletionStep::CreateTemporary, "cannot create", tempPath);
-    FileDescriptor temp(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (!temp.isOpen())
-        failOnFile("cannot create", tempPath, errno);
-    try {
+    const auto copyAllBut = [&](int temp) {
         const int in = archive.descriptor();
-        step(DeletionStep::Copy, "cannot write", tempPath);
         if (position >= 1 && position <= total) {
             const std::size_t before = (position - 1) * recordSize;
             const std::size_t after = (total - position) * recordSize;
-            copyRange(in, 0, temp.get(), 0, before, tempPath);
-            copyRange(in, static_cast<off_t>(before + recordSize), temp.get(), static_cast<off_t>(before),
-                      after, tempPath);
+            copyRange(in, 0, temp, 0, before, tempPath);
+            copyRange(in, static_cast<off_t>(before + recordSize), temp, static_cast<off_t>(before), after,
+                      tempPath);
         } else {
-            copyRange(in, 0, temp.get(), 0, total * recordSize, tempPath);
+            copyRange(in, 0, temp, 0, total * recordSize, tempPath);
         }
-        step(DeletionStep::Flush, "cannot flush", tempPath);
-        flushToDisk(temp.get(), tempPath);
-        temp.close(tempPath);
-        step(DeletionStep::Rename, "cannot replace", path);
-        if (::rename(tempPath.c_str(), path.c_str()) != 0)
-            failOnFile("cannot replace", path, errno);
-    } catch (...) {
-        ::unlink(tempPath.c_str());
-        throw;
-    }
-    flushFolderOf(path);
+    };
+    replaceThroughTemporary(path, tempPath, copyAllBut, [&](ReplaceStep s) {
+        switch (s) {
+        case ReplaceStep::CreateTemporary:
+            return failIf(DeletionStep::CreateTemporary, "cannot create", tempPath);
+        case ReplaceStep::Write:
+            return failIf(DeletionStep::Copy, "cannot write", tempPath);
+        case ReplaceStep::Flush:
+            return failIf(DeletionStep::Flush, "cannot flush", tempPath);
+        case ReplaceStep::Rename:
+            return failIf(DeletionStep::Rename, "cannot replace", path);
+        }
+    });
 }
 
 } // namespace filmeria

@@ -347,21 +347,9 @@ void TfrmClienti::save() {
 }
 
 void TfrmClienti::navigate(NavigationStep step) {
-    try {
-        const CustomerArchive archive = customerArchive(folder());
-        const std::string box = toCp1252(lblPosizione->text());
-        const NavigationTarget target =
-            navigationTarget(step, box, navigationNeedsCount(step, box) ? archive.count() : 0);
-        if (target.kind == NavigationTarget::NoRecord) {
-            if (target.clearBox)
-                lblPosizione->clear();
-            services_.dialogs.information(this, QString::fromUtf8(kNoRecordMessage));
-        } else if (target.kind == NavigationTarget::Show) {
-            showCustomer(archive.readAt(target.position), target.position);
-        }
-    } catch (const ArchiveError&) {
-        archiveMessage();
-    }
+    followArrow(
+        step, lblPosizione, customerArchive(folder()), services_.dialogs, this,
+        [this](const CustomerRecord& record, std::size_t position) { showCustomer(record, position); });
 }
 
 void TfrmClienti::deleteCard() {

@@ -555,21 +555,8 @@ RentalArchive TfrmNoleggi::archive() const {
 }
 
 void TfrmNoleggi::navigate(NavigationStep step) {
-    try {
-        const RentalArchive slips = archive();
-        const std::string box = toCp1252(lblPosizione->text());
-        const NavigationTarget target =
-            navigationTarget(step, box, navigationNeedsCount(step, box) ? slips.count() : 0);
-        if (target.kind == NavigationTarget::NoRecord) {
-            if (target.clearBox)
-                lblPosizione->clear();
-            services_.dialogs.information(this, QString::fromUtf8(kNoRecordMessage));
-        } else if (target.kind == NavigationTarget::Show) {
-            loadSlip(slips.readAt(target.position), target.position);
-        }
-    } catch (const ArchiveError&) {
-        archiveMessage();
-    }
+    followArrow(step, lblPosizione, archive(), services_.dialogs, this,
+                [this](const RentalRecord& slip, std::size_t position) { loadSlip(slip, position); });
 }
 
 void TfrmNoleggi::deleteSlip() {
