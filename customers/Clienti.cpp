@@ -251,21 +251,13 @@ void TfrmClienti::buildCommands() {
     buttons_->addStatusText(cmdIva, QStringLiteral(" Controlla partita IVA."));
     buttons_->addStatusText(cmdInvia, QStringLiteral(" Invia messaggio e-mail."));
 
-    const ArrowStrip arrows = addArrowStrip(
+    lblPosizione = addArrowStrip(
         *buttons_, grpContainer,
-        {QRect(624, 410, 24, 24), QRect(650, 410, 24, 24), QRect(720, 410, 24, 24), QRect(746, 410, 24, 24)},
+        {{QRect(624, 410, 24, 24), QRect(650, 410, 24, 24), QRect(720, 410, 24, 24), QRect(746, 410, 24, 24)},
+         QRect(676, 410, 42, 24),
+         9,
+         style::kWhite},
         [this](NavigationStep step) { navigate(step); });
-    imgPrimo = arrows.imgPrimo;
-    imgIndietro = arrows.imgIndietro;
-    imgAvanti = arrows.imgAvanti;
-    imgUltimo = arrows.imgUltimo;
-    lblPosizione = new QLabel(grpContainer);
-    lblPosizione->setObjectName("lblPosizione");
-    lblPosizione->setFont(style::verdana(9, true));
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    style::setBackground(lblPosizione, style::kWhite);
-    lblPosizione->setGeometry(676, 410, 42, 24);
 }
 
 std::string TfrmClienti::folder() const {

@@ -82,10 +82,6 @@ private:
     QPushButton* cmdInvia;
 
     QGroupBox* grpControlli;
-    QLabel* imgPrimo;
-    QLabel* imgIndietro;
-    QLabel* imgAvanti;
-    QLabel* imgUltimo;
     QLabel* lblPosizione;
 };
 

@@ -290,9 +290,12 @@ void TfrmFilms::buildCommands() {
     buttons_->add(imgVacuum, nullptr, {}, [this] { compact(); });
 
     // The film card moves by film number, not by position: a new card goes to the first film.
-    const ArrowStrip arrows = addArrowStrip(
+    lblPosizione = addArrowStrip(
         *buttons_, grpContainer,
-        {QRect(641, 466, 24, 24), QRect(665, 466, 24, 24), QRect(730, 466, 24, 24), QRect(754, 466, 24, 24)},
+        {{QRect(641, 466, 24, 24), QRect(665, 466, 24, 24), QRect(730, 466, 24, 24), QRect(754, 466, 24, 24)},
+         QRect(690, 466, 38, 24),
+         9,
+         style::kWhite},
         [this](NavigationStep step) {
             const QString box = lblPosizione->text().trimmed();
             switch (step) {
@@ -306,17 +309,6 @@ void TfrmFilms::buildCommands() {
                 return navigate(LastFilmQuery());
             }
         });
-    imgPrimo = arrows.imgPrimo;
-    imgIndietro = arrows.imgIndietro;
-    imgAvanti = arrows.imgAvanti;
-    imgUltimo = arrows.imgUltimo;
-    lblPosizione = new QLabel(grpContainer);
-    lblPosizione->setObjectName("lblPosizione");
-    lblPosizione->setFont(style::verdana(9, true));
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    style::setBackground(lblPosizione, style::kWhite);
-    lblPosizione->setGeometry(690, 466, 38, 24);
 }
 
 std::string TfrmFilms::folder() const {

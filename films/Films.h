@@ -97,10 +97,6 @@ private:
     QPushButton* cmdFoto;
     QLineEdit* txtFoto;
     QLabel* imgVacuum;
-    QLabel* imgPrimo;
-    QLabel* imgIndietro;
-    QLabel* imgAvanti;
-    QLabel* imgUltimo;
     QLabel* lblPosizione;
 };
 

@@ -360,21 +360,13 @@ void TfrmNoleggi::buildCommandColumn(QWidget* slip) {
         style::setBackground(label, style::kNavy); // white labels stay readable on the light strip
     }
 
-    const ArrowStrip arrows = addArrowStrip(
+    lblPosizione = addArrowStrip(
         *buttons_, shpControlli,
-        {QRect(5, 458, 26, 26), QRect(33, 458, 26, 26), QRect(61, 458, 26, 26), QRect(89, 458, 26, 26)},
+        {{QRect(5, 458, 26, 26), QRect(33, 458, 26, 26), QRect(61, 458, 26, 26), QRect(89, 458, 26, 26)},
+         QRect(11, 490, 100, 28),
+         11,
+         style::kMoneyGreen},
         [this](NavigationStep step) { navigate(step); });
-    imgPrimo = arrows.imgPrimo;
-    imgIndietro = arrows.imgIndietro;
-    imgAvanti = arrows.imgAvanti;
-    imgUltimo = arrows.imgUltimo;
-    lblPosizione = new QLabel(shpControlli);
-    lblPosizione->setObjectName("lblPosizione");
-    lblPosizione->setFont(style::verdana(11, true));
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    style::setBackground(lblPosizione, style::kMoneyGreen);
-    lblPosizione->setGeometry(11, 490, 100, 28);
 }
 
 void TfrmNoleggi::prepareYearChoice() {

@@ -128,10 +128,6 @@ private:
     QCheckBox* chkSaldato;
 
     QFrame* shpControlli;
-    QLabel* imgPrimo;
-    QLabel* imgIndietro;
-    QLabel* imgAvanti;
-    QLabel* imgUltimo;
     QLabel* lblPosizione;
     QLabel* lblFile;
 };

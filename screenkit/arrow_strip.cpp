@@ -2,13 +2,14 @@
 
 #include "screenkit/controls.h"
 #include "screenkit/picture_buttons.h"
+#include "screenkit/screen_style.h"
 
 #include <QLabel>
 
 namespace filmeria {
 
-ArrowStrip addArrowStrip(PictureButtons& buttons, QWidget* parent, const std::array<QRect, 4>& places,
-                         const std::function<void(NavigationStep)>& go) {
+QLabel* addArrowStrip(PictureButtons& buttons, QWidget* parent, const ArrowStripPlaces& places,
+                      const std::function<void(NavigationStep)>& go) {
     const struct {
         const char* name;
         const char* picture;
@@ -20,14 +21,20 @@ ArrowStrip addArrowStrip(PictureButtons& buttons, QWidget* parent, const std::ar
         {"imgAvanti", ":/pictures/arrow_avanti.png", " Scheda successiva ", NavigationStep::Next},
         {"imgUltimo", ":/pictures/arrow_ultimo.png", " Ultima scheda ", NavigationStep::Last},
     };
-    std::array<QLabel*, 4> made{};
-    for (std::size_t i = 0; i < made.size(); ++i) {
+    for (std::size_t i = 0; i < places.arrows.size(); ++i) {
         const auto& a = arrows[i];
-        made[i] = makePicture(parent, QLatin1String(a.name), QLatin1String(a.picture), places[i],
-                              QLatin1String(a.hint));
-        buttons.add(made[i], nullptr, {}, [go, step = a.step] { go(step); });
+        QLabel* arrow = makePicture(parent, QLatin1String(a.name), QLatin1String(a.picture), places.arrows[i],
+                                    QLatin1String(a.hint));
+        buttons.add(arrow, nullptr, {}, [go, step = a.step] { go(step); });
     }
-    return {made[0], made[1], made[2], made[3]};
+    auto* box = new QLabel(parent);
+    box->setObjectName("lblPosizione");
+    box->setFont(style::verdana(places.boxPoints, true));
+    box->setAlignment(Qt::AlignCenter);
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    style::setBackground(box, places.boxBackground);
+    box->setGeometry(places.positionBox);
+    return box;
 }
 
 } // namespace filmeria

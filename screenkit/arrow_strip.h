@@ -7,6 +7,7 @@
 #include "platform/services.h"
 #include "screenkit/archive_message.h"
 
+#include <QColor>
 #include <QLabel>
 #include <QRect>
 
@@ -20,16 +21,19 @@ namespace filmeria {
 
 class PictureButtons;
 
-struct ArrowStrip {
-    QLabel* imgPrimo;
-    QLabel* imgIndietro;
-    QLabel* imgAvanti;
-    QLabel* imgUltimo;
+// Where the strip goes: the four arrows (first, previous, next, last) and the position box
+// `lblPosizione` with its font size and background.
+struct ArrowStripPlaces {
+    std::array<QRect, 4> arrows;
+    QRect positionBox;
+    int boxPoints;
+    QColor boxBackground;
 };
 
-// Puts the arrows at `places` (first, previous, next, last) and binds each to `go`.
-ArrowStrip addArrowStrip(PictureButtons& buttons, QWidget* parent, const std::array<QRect, 4>& places,
-                         const std::function<void(NavigationStep)>& go);
+// Puts the arrows and the position box on `parent`, binds each arrow to `go` and returns
+// the position box.
+QLabel* addArrowStrip(PictureButtons& buttons, QWidget* parent, const ArrowStripPlaces& places,
+                      const std::function<void(NavigationStep)>& go);
 
 // One arrow over a record archive (customer card, rental slips): the record it leads to is
 // handed to `show` with its position; an empty archive is reported; a file failure gives
