@@ -2,6 +2,7 @@
 #include "app/Password.h"
 #include "app/application.h"
 #include "app/screen_set.h"
+#include "platform/printing.h"
 #include "platform/qt_services.h"
 
 int main(int argc, char* argv[]) {
@@ -9,8 +10,10 @@ int main(int argc, char* argv[]) {
     filmeria::QtDialogs dialogs;
     filmeria::DesktopShell shell;
     filmeria::SystemClock clock;
-    filmeria::Services services{dialogs, shell, clock, filmeria::Application::programFolder(),
-                                [] { filmeria::Application::quit(); }};
+    const QString folder = filmeria::Application::programFolder();
+    filmeria::SystemPrinting printing(folder, clock);
+    filmeria::Services services{dialogs,  shell,  clock,
+                                printing, folder, [] { filmeria::Application::quit(); }};
     app.useDialogs(dialogs);
     filmeria::ScreenSet screens(services);
     screens.password().show();

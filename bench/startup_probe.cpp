@@ -4,6 +4,7 @@
 #include "app/Password.h"
 #include "app/application.h"
 #include "app/screen_set.h"
+#include "platform/printing.h"
 #include "platform/qt_services.h"
 
 #include <QTimer>
@@ -14,7 +15,9 @@ int main(int argc, char* argv[]) {
     filmeria::QtDialogs dialogs;
     filmeria::DesktopShell shell;
     filmeria::SystemClock clock;
-    filmeria::Services services{dialogs, shell, clock, filmeria::Application::programFolder(), [] {}};
+    filmeria::SystemPrinting printing(filmeria::Application::programFolder(), clock);
+    filmeria::Services services{dialogs, shell, clock, printing, filmeria::Application::programFolder(),
+                                [] {}};
     filmeria::ScreenSet screens(services);
     auto& login = screens.password();
     login.show();

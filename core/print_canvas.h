@@ -3,12 +3,19 @@
 // Texts are Windows-1252 bytes; coordinates are device pixels until the job asks for tenths of
 // a millimetre with the y axis pointing up. Implementations: the system's printer and a PDF
 // file (platform), a recording canvas (tests).
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace filmeria {
 
 enum class PageOrientation { Portrait, Landscape };
+
+// A print job the printer refused or could not finish; the text is the operator's (UTF-8).
+class PrintError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 enum class TextAlignment { LeftTop, Right };
 
 // A font by point size (lists) or by character-cell height in the current units (slip, card).

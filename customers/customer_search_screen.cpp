@@ -33,7 +33,10 @@ SearchScreen::Texts textsOf(CustomerSearchScreen::Kind kind) {
                         "nuovo clic su Trova.")},
         QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
         QStringLiteral("Annulla"),
-        true};
+        true,
+        QStringLiteral("Si vuole stampare il presente elenco di clienti?"),
+        QStringLiteral("Elenco clienti"),
+        PageOrientation::Landscape};
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "screenkit/action_guard.h"
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
+#include "screenkit/print_job.h"
 #include "screenkit/program_formats.h"
 #include "screenkit/screen_style.h"
 #include "screenkit/search_screen.h"
@@ -140,6 +141,13 @@ FilmSearchScreen::FilmSearchScreen(Services& services, Kind kind)
     onEnter(txtTrova, services_.dialogs, [this] { findInList(); });
     connect(lstRecords, &QListWidget::itemDoubleClicked, this, [this] { chooseSelectedLine(); });
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnStampa, &QPushButton::clicked, this, [this] {
+        runGuarded(services_.dialogs, this, [this] {
+            printResultList(services_, this, lines_,
+                            QStringLiteral("Si vuole stampare l'elenco corrente delle schede?"),
+                            QStringLiteral("Archivio film"), PageOrientation::Portrait);
+        });
+    });
     centreOnDesktop(this);
 }
 

@@ -57,4 +57,8 @@ QDate SystemClock::today() const {
     return QDate::currentDate();
 }
 
+QDateTime SystemClock::now() const {
+    return QDateTime::currentDateTime();
+}
+
 } // namespace filmeria

@@ -22,6 +22,7 @@ public:
 class SystemClock final : public Clock {
 public:
     QDate today() const override;
+    QDateTime now() const override;
 };
 
 } // namespace filmeria

@@ -2,6 +2,7 @@
 // What the screens ask of the desktop. Each service has one real implementation
 // (qt_services.h) and a fake for tests (tests/support/fake_services.h).
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -42,12 +43,16 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDate today() const = 0;
+    virtual QDateTime now() const = 0;
 };
+
+class Printing;
 
 struct Services {
     Dialogs& dialogs;
     Shell& shell;
     Clock& clock;
+    Printing& printing;
     QString folder;             // the program's folder, with its trailing separator
     std::function<void()> quit; // asks the application to terminate
 };

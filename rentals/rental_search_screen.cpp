@@ -34,8 +34,14 @@ SearchScreen::Texts textsOf(RentalSearchScreen::Kind kind) {
             "clic su Trova.")};
     if (rentals)
         help << QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic.");
-    return {QStringLiteral(" Ricerca schede noleggio in archivio"), help, QString(),
-            rentals ? QStringLiteral("Annulla") : QStringLiteral("Chiudi")};
+    return {QStringLiteral(" Ricerca schede noleggio in archivio"),
+            help,
+            QString(),
+            rentals ? QStringLiteral("Annulla") : QStringLiteral("Chiudi"),
+            false,
+            QStringLiteral("Si vuole stampare il presente elenco di schede noleggio?"),
+            QStringLiteral("Elenco schede noleggio"),
+            PageOrientation::Landscape};
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
+#include "screenkit/print_job.h"
 #include "screenkit/screen_style.h"
 #include "screenkit/window_placement.h"
 
@@ -80,6 +81,12 @@ SearchScreen::SearchScreen(Services& services, const Texts& texts)
     connect(cmdTrova, &QPushButton::clicked, this,
             [this] { runGuarded(services_.dialogs, this, [this] { search(); }); });
     connect(cmdIndietro, &QPushButton::clicked, this, [this] { back(); });
+    connect(cmdStampa, &QPushButton::clicked, this, [this, texts] {
+        runGuarded(services_.dialogs, this, [&] {
+            printResultList(services_, this, lines_, texts.printQuestion, texts.printTitle,
+                            texts.printOrientation);
+        });
+    });
     connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdTrova02, &QPushButton::clicked, this,
             [this] { runGuarded(services_.dialogs, this, [this] { findInList(); }); });

@@ -3,6 +3,7 @@
 // place, the buttons Indietro, Stampa, Trova and Annulla, and find-in-list on the results.
 // Each search fills the criteria page and says how to search and what a double click does.
 #include "core/list_find.h"
+#include "core/print_canvas.h"
 
 #include <QDialog>
 
@@ -28,6 +29,9 @@ public:
         QString doubleClickHint; // maroon line under the list, or empty
         QString closeCaption;    // "Annulla" or "Chiudi"
         bool minimiseBox = false;
+        QString printQuestion; // the list printout's confirmation
+        QString printTitle;
+        PageOrientation printOrientation = PageOrientation::Landscape;
     };
 
     SearchScreen(Services& services, const Texts& texts);

@@ -456,6 +456,45 @@ def film_card_pictures():
     save(img, "icon_vacuum.png")
 
 
+def film_reel_picture(size):
+    """The film reel printed on slips and membership cards: upright, a reel over a strip of film."""
+    w, h = size
+    img = Image.new("RGB", size, WHITE)
+    d = ImageDraw.Draw(img)
+    r = int(w * 0.42)
+    cx, cy = w // 2, int(h * 0.42)
+    reel(d, cx, cy, r, FILM, WHITE)
+    d.ellipse([cx - r, cy - r, cx + r, cy + r], outline=FILM, width=max(1, w // 60))
+    strip_h = max(8, h // 7)
+    film_strip(d, 0, h - strip_h - max(2, h // 40), w, strip_h, hole=WHITE)
+    return img
+
+
+def print_pictures():
+    def tile(colour, size):
+        img = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+        d = ImageDraw.Draw(img)
+        d.rounded_rectangle([1, 1, size - 2, size - 2], radius=size // 6, fill=colour, outline=WHITE, width=1)
+        return img, d
+
+    save(film_reel_picture((195, 212)), "print_reel.png")
+    save(film_reel_picture((82, 93)), "reel_small.png")
+    img, d = tile(NAVY_LIGHT, 64)  # the print screen's printer
+    d.rectangle([18, 8, 46, 24], fill=WHITE)
+    d.rounded_rectangle([8, 22, 56, 44], radius=4, fill=GREY)
+    d.rectangle([18, 36, 46, 58], fill=WHITE)
+    for y in (43, 48, 53):
+        d.line([(22, y), (42, y)], fill=GREY, width=2)
+    d.ellipse([47, 27, 51, 31], fill=AMBER)
+    save(img, "printer.png")
+    img, d = tile(AMBER, 64)  # the letterhead screen's shop front
+    d.polygon([(8, 26), (32, 8), (56, 26)], fill=NAVY)
+    d.rectangle([12, 26, 52, 56], fill=WHITE)
+    d.rectangle([18, 34, 30, 56], fill=NAVY_LIGHT)
+    d.rectangle([36, 34, 48, 46], fill=NAVY_LIGHT)
+    save(img, "azienda.png")
+
+
 def app_icon():
     img = Image.new("RGBA", (64, 64), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
@@ -480,4 +519,5 @@ if __name__ == "__main__":
     command_icons()
     fiscal_banner()
     film_card_pictures()
+    print_pictures()
     app_icon()

@@ -361,5 +361,46 @@ TEST_F(CustomerScreens, VatDialogMessagesAndALongerNumericCode) {
               QStringLiteral("Attenzione: carattere non valido. Digitare solo valori numerici."));
 }
 
+TEST_F(CustomerSearch, StampaPrintsTheListedLinesInLandscapeAfterItsConfirmation) {
+    TfrmAvanzate s(fakes.services);
+    s.show();
+    child<QLineEdit>(s, "txtCognome")->setText(QStringLiteral("rossi"));
+    child<QPushButton>(s, "cmdTrova")->click();
+    fakes.dialogs.answers = {false, true};
+    child<QPushButton>(s, "cmdStampa")->click(); // No: nothing printed
+    EXPECT_TRUE(fakes.printing.jobs.empty());
+    child<QPushButton>(s, "cmdStampa")->click();
+    ASSERT_EQ(fakes.dialogs.shown.size(), 2u);
+    EXPECT_EQ(fakes.dialogs.shown[1].caption, QStringLiteral("Conferma operazione di stampa"));
+    EXPECT_EQ(fakes.dialogs.shown[1].text,
+              QStringLiteral("Si vuole stampare il presente elenco di clienti?"));
+    ASSERT_EQ(fakes.printing.jobs.size(), 1u);
+    const RecordingCanvas& canvas = fakes.printing.jobs[0].canvas;
+    EXPECT_EQ(canvas.calls[3], "landscape");
+    const auto texts = canvas.starting("text");
+    ASSERT_EQ(texts.size(), 7u); // two rules, the title, two customers, the rule and the footer
+    EXPECT_EQ(texts[1], "text 150,334 Elenco clienti");
+    EXPECT_EQ(texts[3].substr(0, 25), "text 150,635 ROSSI LUCA  ");
+    EXPECT_EQ(texts[6], "text 150,1053 Stampa eseguita in data 28/02/2009 alle ore 17:42:10");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(CustomerSearch, APrinterFailureIsReportedAndNoPrinterWritesAPdfThatIsOpened) {
+    TfrmImportaCliente s(fakes.services);
+    s.show();
+    child<QPushButton>(s, "cmdTrova")->click();
+    fakes.printing.refusal = "La stampante non risponde";
+    child<QPushButton>(s, "cmdStampa")->click();
+    EXPECT_EQ(fakes.dialogs.shown.back().kind, ShownMessage::ErrorReport);
+    EXPECT_EQ(fakes.dialogs.shown.back().text, QStringLiteral("La stampante non risponde."));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    fakes.printing.refusal.reset();
+    fakes.printing.savedAs = path(QStringLiteral("Stampe/Elenco clienti del 28-02-2009 17.42.10.pdf"));
+    child<QPushButton>(s, "cmdStampa")->click();
+    EXPECT_EQ(fakes.shell.opened, QStringList{*fakes.printing.savedAs});
+    EXPECT_TRUE(fakes.dialogs.lastText().endsWith(*fakes.printing.savedAs));
+}
+
 } // namespace
 } // namespace filmeria::testing

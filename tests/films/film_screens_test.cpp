@@ -280,5 +280,24 @@ TEST_F(FilmScreens, PickerChoosesTheFilmsNumberCodeTitleAndPrice) {
     EXPECT_FALSE(picker.chosenFilm().has_value());
 }
 
+TEST_F(FilmScreens, StampaPrintsTheFilmListInPortraitAndAnEmptyListIsRefused) {
+    addFilm("Amarcord");
+    auto& search = this->search();
+    search.show();
+    child<QPushButton>(search, "btnStampa")->click();
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              QStringLiteral("Operazione di stampa non applicabile: la lista non contiene nessuna voce."));
+    child<QLineEdit>(search, "txtCriterio")->setText(QStringLiteral("amar"));
+    child<QPushButton>(search, "btnPopola")->click();
+    child<QPushButton>(search, "btnStampa")->click();
+    EXPECT_EQ(fakes.dialogs.shown.back().text,
+              QStringLiteral("Si vuole stampare l'elenco corrente delle schede?"));
+    ASSERT_EQ(fakes.printing.jobs.size(), 1u);
+    const RecordingCanvas& canvas = fakes.printing.jobs[0].canvas;
+    EXPECT_EQ(canvas.calls[3], "portrait");
+    EXPECT_EQ(canvas.starting("text")[1], "text 150,334 Archivio film");
+    EXPECT_EQ(canvas.starting("text")[3], "text 150,635 Amarcord - Italia  - ");
+}
+
 } // namespace
 } // namespace filmeria::testing

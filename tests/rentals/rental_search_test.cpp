@@ -186,5 +186,18 @@ TEST_F(RentalSearch, HistorySearchListsTheCurrentYearOfOneCustomerAndOnlyLists) 
     EXPECT_TRUE(child<QLineEdit>(history, "txtCognome")->text().isEmpty());
 }
 
+TEST_F(RentalSearch, StampaPrintsTheSlipListInLandscape) {
+    search().show();
+    criterion("txtCognome")->setText(QStringLiteral("rossi"));
+    find();
+    child<QPushButton>(search(), "cmdStampa")->click();
+    EXPECT_EQ(fakes.dialogs.shown.back().text,
+              QStringLiteral("Si vuole stampare il presente elenco di schede noleggio?"));
+    ASSERT_EQ(fakes.printing.jobs.size(), 1u);
+    EXPECT_EQ(fakes.printing.jobs[0].canvas.calls[3], "landscape");
+    EXPECT_EQ(fakes.printing.jobs[0].canvas.starting("text")[1], "text 150,334 Elenco schede noleggio");
+    EXPECT_EQ(fakes.printing.jobs[0].canvas.starting("text")[3].substr(0, 23), "text 150,635 Scheda n. ");
+}
+
 } // namespace
 } // namespace filmeria::testing

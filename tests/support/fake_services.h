@@ -1,7 +1,9 @@
 #pragma once
 // Test doubles of the platform services: they record what the screens asked and answer
 // from a script.
+#include "platform/printing.h"
 #include "platform/services.h"
+#include "recording_canvas.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -85,16 +87,39 @@ public:
 class FakeClock final : public Clock {
 public:
     QDate today() const override { return date; }
+    QDateTime now() const override { return QDateTime(date, time); }
     QDate date{2009, 2, 28};
+    QTime time{17, 42, 10};
+};
+
+// Keeps every print job on a recording canvas; can refuse jobs or answer as a machine with
+// no printer installed.
+class FakePrinting final : public Printing {
+public:
+    struct Job {
+        QString name;
+        RecordingCanvas canvas;
+    };
+    std::optional<QString> print(const QString& documentName, const PrintDrawing& draw) override {
+        jobs.push_back({documentName, RecordingCanvas()});
+        if (refusal)
+            throw PrintError(*refusal);
+        draw(jobs.back().canvas);
+        return savedAs;
+    }
+    std::deque<Job> jobs;
+    std::optional<std::string> refusal; // the printer's error text
+    std::optional<QString> savedAs;     // the PDF written when no printer is installed
 };
 
 // A complete set of services over a folder of the test's own.
 struct FakeServices {
     explicit FakeServices(const QString& folder)
-        : services{dialogs, shell, clock, folder, [this] { ++quitRequests; }} {}
+        : services{dialogs, shell, clock, printing, folder, [this] { ++quitRequests; }} {}
     FakeDialogs dialogs;
     FakeShell shell;
     FakeClock clock;
+    FakePrinting printing;
     int quitRequests = 0;
     Services services;
 };
