@@ -60,7 +60,7 @@ ScreenSet::ScreenSet(Services& services)
         });
     frmCodFisc_ = create<TfrmCodFisc>(services);
     frmIva_ = create<TfrmIva>(services);
-    frmTessera_ = create<TfrmTessera>(services);
+    frmTessera_ = create<TfrmTessera>(services, MembershipCard());
     frmNoleggi_ = create<TfrmNoleggi>(services, *frmHelpForm_, later(&ScreenSet::frmImportaFilm_),
                                       later(&ScreenSet::frmCercaNoleggio_));
     frmAvanzate_ = create<TfrmAvanzate>(services);
@@ -73,7 +73,7 @@ ScreenSet::ScreenSet(Services& services)
     frmCercaNoleggio_ = create<TfrmCercaNoleggio>(services);
     frmCercaStorico_ = create<TfrmCercaStorico>(services);
     frmExpContatti_ = create<TfrmExpContatti>(services);
-    frmStampaNoleggio_ = create<TfrmStampaNoleggio>(services);
+    frmStampaNoleggio_ = create<TfrmStampaNoleggio>(services, RentalRecord());
     frmCambiaPassword_ = create<TfrmCambiaPassword>(services, *frmPassword_);
 
     // However a work screen closes, the main window comes back.

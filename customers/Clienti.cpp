@@ -398,8 +398,15 @@ void TfrmClienti::sendMail() {
 }
 
 void TfrmClienti::printMembershipCard() {
-    // The membership card's fields and printing come with the card printing.
-    TfrmTessera card(services_);
+    MembershipCard customer;
+    customer.name = toCp1252(txtNome->text());
+    customer.address = toCp1252(txtIndirizzo->text());
+    customer.postalCode = toCp1252(txtCap->text());
+    customer.town = toCp1252(txtCitta->text());
+    customer.province = toCp1252(txtProv->currentText());
+    customer.card = toCp1252(txtTessera->text());
+    customer.enrolment = toCp1252(txtIscrizione->text());
+    TfrmTessera card(services_, customer);
     services_.dialogs.exec(card);
 }
 

@@ -1,16 +1,90 @@
 #include "rentals/Azienda.h"
 
+#include "core/letterhead.h"
+#include "core/posix_file.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+#include "screenkit/action_guard.h"
+#include "screenkit/archive_message.h"
+#include "screenkit/controls.h"
+#include "screenkit/enter_keys.h"
+#include "screenkit/field_highlight.h"
+#include "screenkit/screen_style.h"
 #include "screenkit/window_placement.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 namespace filmeria {
+namespace {
+
+QLineEdit* letterheadField(QWidget* parent, const char* name, int top) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setMaxLength(50);
+    e->setFont(style::verdana(9, true));
+    e->setGeometry(96, top, 360, 26);
+    acceptOnlyCp1252(e);
+    highlightOnFocus(e, style::kMoneyGreen);
+    return e;
+}
+
+} // namespace
 
 TfrmAzienda::TfrmAzienda(Services& services)
     : services_(services) {
     setObjectName("frmAzienda");
-    setWindowTitle(QString::fromUtf8(" Dati azienda"));
+    setWindowTitle(QStringLiteral(" Dati azienda"));
     useDialogFrame(this);
-    resize(600, 420);
+    setFixedSize(472, 214);
+    style::setBackground(this, style::kWhite);
+
+    imgAzienda = makePicture(this, QStringLiteral("imgAzienda"), QStringLiteral(":/pictures/azienda.png"),
+                             {16, 52, 64, 64});
+    lblInfo = new QLabel(
+        QStringLiteral(
+            "Immettere le informazioni relative alla propria filmeria da stampare nella scheda noleggio."),
+        this);
+    lblInfo->setObjectName("lblInfo");
+    lblInfo->setFont(style::verdana(8));
+    lblInfo->setWordWrap(true);
+    lblInfo->setGeometry(16, 10, 440, 34);
+    txtLogo01 = letterheadField(this, "txtLogo01", 52);
+    txtLogo02 = letterheadField(this, "txtLogo02", 86);
+    txtLogo03 = letterheadField(this, "txtLogo03", 120);
+    cmdAnnulla =
+        makeButton(this, QStringLiteral("cmdAnnulla"), QStringLiteral("Annulla"), {228, 168, 100, 30});
+    cmdApplica = makeButton(this, QStringLiteral("cmdApplica"), QStringLiteral("Applica e chiudi"),
+                            {336, 168, 120, 30});
+
+    chainOnEnter({txtLogo01, txtLogo02, txtLogo03, cmdApplica});
+    connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdApplica, &QPushButton::clicked, this,
+            [this] { runGuarded(services_.dialogs, this, [this] { apply(); }); });
     centreOnDesktop(this);
+}
+
+void TfrmAzienda::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    const Letterhead lines = readLetterhead(services_.folder.toStdString());
+    txtLogo01->setText(fromCp1252(lines[0]));
+    txtLogo02->setText(fromCp1252(lines[1]));
+    txtLogo03->setText(fromCp1252(lines[2]));
+    txtLogo01->setFocus();
+}
+
+void TfrmAzienda::apply() {
+    try {
+        writeLetterhead(
+            services_.folder.toStdString(),
+            {toCp1252(txtLogo01->text()), toCp1252(txtLogo02->text()), toCp1252(txtLogo03->text())});
+    } catch (const ArchiveError&) {
+        // Nothing typed is lost: the screen stays open with the lines as they are.
+        services_.dialogs.information(this, kArchiveAccessMessage);
+        return;
+    }
+    accept();
 }
 
 } // namespace filmeria

@@ -1,6 +1,11 @@
 #pragma once
-// TfrmAzienda: store letterhead lines.
+// TfrmAzienda: the store's three letterhead lines, printed on the rental slips. A new screen
+// for every use.
 #include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace filmeria {
 
@@ -8,10 +13,22 @@ struct Services;
 
 class TfrmAzienda final : public QDialog {
 public:
-    TfrmAzienda(Services& services);
+    explicit TfrmAzienda(Services& services);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void apply();
+
     Services& services_;
+    QLabel* imgAzienda;
+    QLabel* lblInfo;
+    QLineEdit* txtLogo01;
+    QLineEdit* txtLogo02;
+    QLineEdit* txtLogo03;
+    QPushButton* cmdAnnulla;
+    QPushButton* cmdApplica;
 };
 
 } // namespace filmeria

@@ -584,7 +584,7 @@ void TfrmNoleggi::print() {
 }
 
 void TfrmNoleggi::printSlip() {
-    TfrmStampaNoleggio printScreen(services_);
+    TfrmStampaNoleggio printScreen(services_, recordFromScreen());
     services_.dialogs.exec(printScreen);
 }
 

@@ -1,16 +1,85 @@
 #include "rentals/StampaNoleggio.h"
 
+#include "core/letterhead.h"
+#include "core/text_rules.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+#include "rentals/slip_printout.h"
+#include "screenkit/action_guard.h"
+#include "screenkit/controls.h"
+#include "screenkit/print_job.h"
+#include "screenkit/screen_style.h"
 #include "screenkit/window_placement.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace filmeria {
 
-TfrmStampaNoleggio::TfrmStampaNoleggio(Services& services)
-    : services_(services) {
+TfrmStampaNoleggio::TfrmStampaNoleggio(Services& services, RentalRecord slip)
+    : services_(services)
+    , slip_(std::move(slip)) {
     setObjectName("frmStampaNoleggio");
-    setWindowTitle(QString::fromUtf8(" Stampa scheda noleggio"));
+    setWindowTitle(QStringLiteral(" Stampa scheda noleggio"));
     useDialogFrame(this);
-    resize(600, 420);
+    setFixedSize(330, 176);
+    style::setBackground(this, style::kWhite);
+
+    imgStampante = makePicture(this, QStringLiteral("imgStampante"), QStringLiteral(":/pictures/printer.png"),
+                               {16, 16, 64, 64});
+    const char* lines[] = {"Premere il pulsante Stampa per", "dare avvio alla stampa della",
+                           "scheda noleggio.", "Premere il pulsante Annulla per", "annullare la stampa."};
+    for (int i = 0; i < 5; ++i) {
+        auto* label = new QLabel(QLatin1String(lines[i]), this);
+        label->setFont(style::verdana(8));
+        label->setGeometry(96, 12 + i * 18 + (i >= 3 ? 8 : 0), 220, 18);
+    }
+    cmdStampa = makeButton(this, QStringLiteral("cmdStampa"), QStringLiteral("Stampa"), {96, 130, 100, 30});
+    cmdAnnulla =
+        makeButton(this, QStringLiteral("cmdAnnulla"), QStringLiteral("Annulla"), {212, 130, 100, 30});
+
+    panLogo = new QWidget(this);
+    panLogo->setObjectName("panLogo");
+    panLogo->hide();
+    txtLogo01 = new QLineEdit(panLogo);
+    txtLogo01->setObjectName("txtLogo01");
+    txtLogo02 = new QLineEdit(panLogo);
+    txtLogo02->setObjectName("txtLogo02");
+    txtLogo03 = new QLineEdit(panLogo);
+    txtLogo03->setObjectName("txtLogo03");
+    imgLogo = makePicture(panLogo, QStringLiteral("imgLogo"), QStringLiteral(":/pictures/print_reel.png"),
+                          {0, 0, 195, 212});
+
+    connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdStampa, &QPushButton::clicked, this,
+            [this] { runGuarded(services_.dialogs, this, [this] { print(); }); });
     centreOnDesktop(this);
+}
+
+void TfrmStampaNoleggio::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    const Letterhead lines = readLetterhead(services_.folder.toStdString());
+    txtLogo01->setText(fromCp1252(lines[0]));
+    txtLogo02->setText(fromCp1252(lines[1]));
+    txtLogo03->setText(fromCp1252(lines[2]));
+    cmdStampa->setFocus();
+}
+
+void TfrmStampaNoleggio::print() {
+    const Letterhead letterhead = {toCp1252(txtLogo01->text()), toCp1252(txtLogo02->text()),
+                                   toCp1252(txtLogo03->text())};
+    const QString name =
+        QStringLiteral("Scheda noleggio ") + fromCp1252(trimmed(slip_[SlipField::NumScheda]));
+    try {
+        runPrintJob(services_, this, name,
+                    [&](PrintCanvas& canvas) { printSlip(canvas, letterhead, slip_); });
+    } catch (const std::exception&) {
+        // Every printer failure has the slip's own message; the screen stays open.
+        services_.dialogs.information(this, QString::fromUtf8(kSlipPrintFailed));
+        return;
+    }
+    accept();
 }
 
 } // namespace filmeria

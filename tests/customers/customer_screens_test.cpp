@@ -402,5 +402,63 @@ TEST_F(CustomerSearch, APrinterFailureIsReportedAndNoPrinterWritesAPdfThatIsOpen
     EXPECT_TRUE(fakes.dialogs.lastText().endsWith(*fakes.printing.savedAs));
 }
 
+TEST_F(CustomerScreens, MembershipCardChecksConfirmsPrintsAndKeepsTheLetterhead) {
+    card();
+    field("txtNome")->setText(QStringLiteral("Rossi Mario"));
+    field("txtCap")->setText(QStringLiteral("20121"));
+    field("txtTessera")->setText(QStringLiteral("T7"));
+    int round = 0;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        auto* logo = child<QLineEdit>(d, "txtLogo01");
+        auto* nome = child<QLineEdit>(d, "txtNome");
+        auto* stampa = child<QPushButton>(d, "cmdStampa");
+        if (round++ == 0) {
+            EXPECT_EQ(nome->text(), QStringLiteral("Rossi Mario")); // filled from the card
+            EXPECT_EQ(child<QLineEdit>(d, "txtCap")->text(), QStringLiteral("20121"));
+            EXPECT_TRUE(logo->text().isEmpty()); // no Tessera.ini yet
+            showActive(&d);
+            nome->clear();
+            stampa->click(); // the letterhead is checked first
+            EXPECT_EQ(
+                fakes.dialogs.lastText(),
+                QString::fromUtf8("Attenzione: per stampare la tessera del cliente è necessario compilare il "
+                                  "primo campo relativo ai dati della filmeria."));
+            EXPECT_TRUE(logo->hasFocus());
+            logo->setText(QStringLiteral(" Videoteca Aurora "));
+            stampa->click();
+            EXPECT_TRUE(nome->hasFocus());
+            nome->setText(QStringLiteral("Rossi Mario"));
+            stampa->click();
+            EXPECT_TRUE(child<QLineEdit>(d, "txtIscrizione")->hasFocus());
+            child<QLineEdit>(d, "txtIscrizione")->setText(QStringLiteral("01/02/2009"));
+            fakes.dialogs.answers = {false};
+            stampa->click(); // No: nothing printed, the screen stays
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_TRUE(fakes.printing.jobs.empty());
+            child<QPushButton>(d, "cmdAnnulla")->click(); // cancelling still keeps the edited letterhead
+        } else {
+            EXPECT_EQ(logo->text(), QStringLiteral("Videoteca Aurora"));
+            child<QLineEdit>(d, "txtIscrizione")->setText(QStringLiteral("01/02/2009"));
+            stampa->click();
+            EXPECT_FALSE(d.isVisible()); // printing closes the screen
+        }
+    };
+    child<QPushButton>(card(), "cmdTessera")->click();
+    EXPECT_EQ(fakes.dialogs.shown.back().caption, QStringLiteral("Conferma operazione di stampa"));
+    EXPECT_EQ(fakes.dialogs.shown.back().text, QStringLiteral("Si vuole stampare la tessera del cliente?"));
+    std::ifstream ini(path("Tessera.ini").toStdString());
+    const std::string saved((std::istreambuf_iterator<char>(ini)), {});
+    EXPECT_NE(saved.find("Rigo 1=Videoteca Aurora\r\n"), std::string::npos) << saved;
+
+    child<QPushButton>(card(), "cmdTessera")->click();
+    ASSERT_EQ(fakes.printing.jobs.size(), 1u);
+    EXPECT_EQ(fakes.printing.jobs[0].name, QStringLiteral("Tessera T7"));
+    const auto texts = fakes.printing.jobs[0].canvas.starting("text");
+    EXPECT_EQ(texts[0], "text 300,-100 Videoteca Aurora");
+    EXPECT_EQ(texts[1], "text 440,-310 Rossi Mario");
+    EXPECT_EQ(texts[3], "text 440,-440 20121    ");
+    EXPECT_EQ(fakes.dialogs.modals, (QStringList{"frmTessera", "frmTessera"}));
+}
+
 } // namespace
 } // namespace filmeria::testing

@@ -505,5 +505,71 @@ TEST_F(RentalScreen, PrintExportAndLetterheadOpenANewScreenEachTime) {
         EXPECT_TRUE(screen.isNull()); // each was destroyed when it closed
 }
 
+TEST_F(RentalScreen, LetterheadScreenReadsAndWritesTessera) {
+    openYear();
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        for (const char* name : {"txtLogo01", "txtLogo02", "txtLogo03"}) {
+            EXPECT_TRUE(child<QLineEdit>(d, name)->text().isEmpty());
+            EXPECT_EQ(child<QLineEdit>(d, name)->maxLength(), 50);
+        }
+        child<QLineEdit>(d, "txtLogo01")->setText(QStringLiteral(" Videoteca Aurora "));
+        child<QPushButton>(d, "cmdAnnulla")->click();
+    };
+    release("lblAzienda");
+    EXPECT_FALSE(std::filesystem::exists(path("Tessera.ini").toStdString())); // Annulla writes nothing
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        child<QLineEdit>(d, "txtLogo01")->setText(QStringLiteral(" Videoteca Aurora "));
+        child<QPushButton>(d, "cmdApplica")->click();
+        EXPECT_FALSE(d.isVisible());
+    };
+    release("lblAzienda");
+    std::ifstream ini(path("Tessera.ini").toStdString(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(ini), {}),
+              "[Dati Filmeria]\r\nRigo 1=Videoteca Aurora\r\nRigo 2=\r\nRigo 3=\r\n");
+}
+
+TEST_F(RentalScreen, StampaPrintsTheSlipOnScreenAndAFailureKeepsThePrintScreenOpen) {
+    openYear();
+    field("txtNumScheda")->setText(QStringLiteral("12"));
+    field("txtCliente")->setText(QStringLiteral("Rossi Mario"));
+    field("txtTessera")->setText(QStringLiteral("T7"));
+    field("txtTitolo01")->setText(QStringLiteral("Amarcord"));
+    field("txtPrezzoTot01")->setText(QStringLiteral("7,50"));
+    std::ofstream(path("Tessera.ini").toStdString()) << "[Dati Filmeria]\r\nRigo 1=Videoteca Aurora\r\n";
+    fakes.printing.refusal = "stampante spenta";
+    bool stayedOpen = false;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        EXPECT_EQ(child<QLineEdit>(d, "txtLogo01")->text(), QStringLiteral("Videoteca Aurora"));
+        child<QPushButton>(d, "cmdStampa")->click();
+        stayedOpen = d.isVisible();
+    };
+    release("lblStampa");
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(
+        fakes.dialogs.lastText(),
+        QStringLiteral("Attenzione: il sistema non permette di stampare la scheda.\n\r\n\rAccertarsi che la "
+                       "stampante sia configurata e collegata correttamente al proprio computer."));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    fakes.printing.refusal.reset();
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        child<QPushButton>(d, "cmdStampa")->click();
+        EXPECT_FALSE(d.isVisible());
+    };
+    release("lblStampa");
+    ASSERT_EQ(fakes.printing.jobs.size(), 2u);
+    EXPECT_EQ(fakes.printing.jobs[1].name, QStringLiteral("Scheda noleggio 12"));
+    const auto& calls = fakes.printing.jobs[1].canvas.calls;
+    for (const char* expected :
+         {"text 1100,-140 Videoteca Aurora", "text 1100,-310 Scheda noleggio n. 12 del 28/02/2009",
+          "text 1100,-370 Cliente: Rossi Mario", "text 390,-620 Amarcord", "text 1910,-620 7,50",
+          "text 1910,-1145 0,00"})
+        EXPECT_NE(std::find(calls.begin(), calls.end(), expected), calls.end()) << expected;
+
+    fakes.dialogs.onModal = [&](QDialog& d) { child<QPushButton>(d, "cmdAnnulla")->click(); };
+    release("lblStampa");
+    EXPECT_EQ(fakes.printing.jobs.size(), 2u); // Annulla prints nothing
+}
+
 } // namespace
 } // namespace filmeria::testing
