@@ -17,7 +17,7 @@ QImage pictureOf(PrintPicture picture) {
     case PrintPicture::FilmReel:
         break;
     }
-    return QImage(QStringLiteral(":/pictures/print_reel.png"));
+    return QImage(QStringLiteral(":/print/print_reel.png"));
 }
 
 } // namespace
@@ -133,6 +133,8 @@ void QtPrintCanvas::rectangle(int x1, int y1, int x2, int y2) {
 
 void QtPrintCanvas::drawPicture(int x, int y, PrintPicture picture) {
     const QImage image = pictureOf(picture);
+    if (image.isNull())
+        throw PrintError("Immagine da stampare mancante");
     // Upright, its lower left corner at (x, y): it rises by its height in the y-up mapping.
     const QPointF topLeft = tenthsOfMillimetre_ ? device(x, y + image.height()) : device(x, y);
     painter_.drawImage(QRectF(topLeft, QSizeF(unitsToPixels(image.width()), unitsToPixels(image.height()))),

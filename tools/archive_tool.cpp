@@ -2,16 +2,46 @@
 //   filmeria-archivi export FILE   CSV (UTF-8) of a customer file (.pro), a year file (.nol) or Film.db
 //   filmeria-archivi check FILE    record count and damage report; exit 0 clean, 1 problems,
 //                                  2 the file cannot be read
+//   filmeria-archivi stampa YEARFILE POSITION [--pdf OUT.pdf]
+//                                  prints the slip at POSITION under the letterhead of the
+//                                  Tessera.ini beside it; exit 0 printed, 1 no such position,
+//                                  2 unreadable file or refused job
 #include "tools/archive_report.h"
+#include "tools/slip_reprint.h"
+
+#include <QGuiApplication>
 
 #include <iostream>
+#include <optional>
 #include <string>
 
+namespace {
+
+int usage() {
+    std::cerr << "usage: filmeria-archivi export|check FILE\n"
+                 "       filmeria-archivi stampa YEARFILE POSITION [--pdf OUT.pdf]\n";
+    return 2;
+}
+
+int reprint(int argc, char** argv) {
+    if (argc != 4 && !(argc == 6 && std::string(argv[4]) == "--pdf"))
+        return usage();
+    // Fonts and printers need a GUI application; without a display it runs off screen.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const std::optional<std::string> pdf = argc == 6 ? std::optional<std::string>(argv[5]) : std::nullopt;
+    return filmeria::reprintSlip(argv[2], argv[3], pdf, std::cout, std::cerr);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    if (argc != 3 || (std::string(argv[1]) != "export" && std::string(argv[1]) != "check")) {
-        std::cerr << "usage: filmeria-archivi export|check FILE\n";
-        return 2;
-    }
+    if (argc >= 2 && std::string(argv[1]) == "stampa")
+        return reprint(argc, argv);
+    if (argc != 3 || (std::string(argv[1]) != "export" && std::string(argv[1]) != "check"))
+        return usage();
     const std::string command = argv[1];
     if (command == "export")
         return filmeria::exportArchive(argv[2], std::cout, std::cerr);

@@ -1,0 +1,157 @@
+// Each printout through the PDF target, read back with poppler's pdftotext: the text
+// positions on the page against the layouts' own coordinates.
+#include "core/list_printout.h"
+#include "customers/card_printout.h"
+#include "platform/printing.h"
+#include "rentals/slip_printout.h"
+#include "temp_folder.h"
+
+#include <QRegularExpression>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace filmeria {
+namespace {
+
+// One word on the page, its box in millimetres from the page's top left.
+struct Word {
+    std::string text;
+    double left, top, right, bottom;
+};
+
+std::vector<Word> wordsOf(const std::string& pdf, int page = 1) {
+    const std::string command = "pdftotext -bbox -f " + std::to_string(page) + " -l " + std::to_string(page) +
+                                " '" + pdf + "' - 2>/dev/null";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string html;
+    char buffer[4096];
+    while (pipe && fgets(buffer, sizeof buffer, pipe.get()))
+        html += buffer;
+    std::vector<Word> words;
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    const double mm = 25.4 / 72;
+    for (auto it = word.globalMatch(QString::fromStdString(html)); it.hasNext();) {
+        const auto m = it.next();
+        words.push_back({m.captured(5).toStdString(), m.captured(1).toDouble() * mm,
+                         m.captured(2).toDouble() * mm, m.captured(3).toDouble() * mm,
+                         m.captured(4).toDouble() * mm});
+    }
+    return words;
+}
+
+const Word* find(const std::vector<Word>& words, const std::string& text, std::size_t nth = 0) {
+    for (const Word& w : words) {
+        if (w.text == text && nth-- == 0)
+            return &w;
+    }
+    return nullptr;
+}
+
+// A word's top left (or right end) at a point in tenths of a millimetre, y up, within 0.5 mm.
+void expectAt(const std::vector<Word>& words, const std::string& text, int x, int y, bool rightEnd = false,
+              std::size_t nth = 0) {
+    const Word* w = find(words, text, nth);
+    ASSERT_NE(w, nullptr) << text;
+    EXPECT_NEAR(rightEnd ? w->right : w->left, x / 10.0, 0.5) << text;
+    EXPECT_NEAR(w->top, -y / 10.0, 0.5) << text;
+}
+
+TEST(PrintToPdf, TheSlipsTextsStandWhereTheLayoutPutsThem) {
+    testing::TempFolder dir;
+    RentalRecord slip;
+    slip[SlipField::NumScheda] = "12";
+    slip[SlipField::Data] = "05/03/2009";
+    slip[SlipField::Cliente] = "Rossi";
+    slip[SlipField::Tessera] = "T7";
+    slip[SlipField::Totale] = "130,50";
+    slip.at(RowField::Codice, 1) = "F1";
+    slip.at(RowField::PrezzoTot, 1) = "7,50";
+    slip.at(RowField::Codice, 3) = "F3";
+    slip.at(RowField::PrezzoTot, 3) = "123,00";
+    const std::string pdf = dir.file("slip.pdf");
+    printToPdf(QString::fromStdString(pdf), QStringLiteral("Scheda noleggio 12"), [&](PrintCanvas& canvas) {
+        printSlip(canvas, {"Aurora", "", ""}, slip);
+    });
+    const auto words = wordsOf(pdf);
+    expectAt(words, "Aurora", 1100, -140);
+    expectAt(words, "Scheda", 1100, -310);
+    expectAt(words, "Cliente:", 1100, -370);
+    expectAt(words, "CODICE", 100, -540);
+    expectAt(words, "F1", 100, -620);
+    expectAt(words, "F3", 100, -720);
+    expectAt(words, "7,50", 1910, -620, true);
+    expectAt(words, "123,00", 1910, -720, true);
+    expectAt(words, "130,50", 1910, -1145, true);
+    expectAt(words, "TOTALE:", 1560, -1145);
+    expectAt(words, "I", 100, -1200);
+
+    // The film reel, placed at its own size: 195 x 212 picture pixels.
+    const std::string command = "pdfimages -list '" + pdf + "' 2>/dev/null";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string list;
+    char buffer[512];
+    while (pipe && fgets(buffer, sizeof buffer, pipe.get()))
+        list += buffer;
+    EXPECT_TRUE(
+        QString::fromStdString(list).contains(QRegularExpression(QStringLiteral("image\\s+195\\s+212"))))
+        << list;
+}
+
+TEST(PrintToPdf, TheCardsTextsStandWhereTheLayoutPutsThem) {
+    testing::TempFolder dir;
+    MembershipCard card;
+    card.letterhead = {"Aurora", "", ""};
+    card.name = "Rossi";
+    card.address = "Via";
+    card.card = "T7";
+    card.enrolment = "01/02/2009";
+    const std::string pdf = dir.file("card.pdf");
+    printToPdf(QString::fromStdString(pdf), QStringLiteral("Tessera T7"),
+               [&](PrintCanvas& canvas) { printMembershipCard(canvas, card); });
+    const auto words = wordsOf(pdf);
+    expectAt(words, "Aurora", 300, -100);
+    expectAt(words, "Rossi", 440, -310);
+    expectAt(words, "Via", 440, -390);
+    expectAt(words, "Tessera", 440, -600);
+    expectAt(words, "Data", 440, -650);
+}
+
+TEST(PrintToPdf, TheListBreaksItsPagesAt600DotsPerInch) {
+    testing::TempFolder dir;
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 60; ++i)
+        lines.push_back("riga" + std::to_string(i));
+    const std::string pdf = dir.file("list.pdf");
+    printToPdf(QString::fromStdString(pdf), QStringLiteral("Elenco"), [&](PrintCanvas& canvas) {
+        printList(canvas, lines, "Elenco clienti", PageOrientation::Portrait, [] {
+            return std::pair<std::string, std::string>{"05/03/2009", "17:42:10"};
+        });
+    });
+    const double pixel = 25.4 / 600; // h(14) = 117, h(12) = 100, h(8) = 67 pixels
+    const auto first = wordsOf(pdf, 1);
+    const Word* title = find(first, "Elenco");
+    ASSERT_NE(title, nullptr);
+    EXPECT_NEAR(title->left, 150 * pixel, 0.5);
+    EXPECT_NEAR(title->top, 334 * pixel, 0.5);
+    EXPECT_NEAR(find(first, "riga1")->top, 635 * pixel, 0.5);
+    // A4 at 600 dpi is 7016 pixels high: lines run while y < 7016 - 201, every 134 pixels.
+    const int perFirstPage = (7016 - 201 - 635 + 133) / 134;
+    ASSERT_NE(find(first, "riga" + std::to_string(perFirstPage)), nullptr);
+    EXPECT_EQ(find(first, "riga" + std::to_string(perFirstPage + 1)), nullptr);
+    const auto second = wordsOf(pdf, 2);
+    const Word* next = find(second, "riga" + std::to_string(perFirstPage + 1));
+    ASSERT_NE(next, nullptr);
+    EXPECT_NEAR(next->top, 134 * pixel, 0.5);
+    EXPECT_EQ(find(second, "Elenco"), nullptr); // headings on the first page only
+    EXPECT_NE(find(second, "17:42:10"), nullptr);
+}
+
+} // namespace
+} // namespace filmeria

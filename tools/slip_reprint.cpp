@@ -1,0 +1,70 @@
+#include "tools/slip_reprint.h"
+
+#include "core/letterhead.h"
+#include "core/posix_file.h"
+#include "core/text_rules.h"
+#include "platform/printing.h"
+#include "platform/qt_services.h"
+#include "platform/qt_text.h"
+#include "rentals/slip_printout.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
+#include <charconv>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace filmeria {
+
+int reprintSlip(const std::string& yearFile, const std::string& position,
+                const std::optional<std::string>& pdf, std::ostream& out, std::ostream& err) {
+    RentalRecord slip;
+    try {
+        const FileDescriptor fd(::open(yearFile.c_str(), O_RDONLY | O_CLOEXEC));
+        if (!fd.isOpen())
+            failOnFile("cannot open", yearFile, errno);
+        struct stat st {};
+        if (::fstat(fd.get(), &st) != 0)
+            failOnFile("cannot measure", yearFile, errno);
+        const std::size_t count = static_cast<std::size_t>(st.st_size) / kRentalRecordSize;
+        std::size_t p = 0;
+        const auto [end, ec] = std::from_chars(position.data(), position.data() + position.size(), p);
+        if (ec != std::errc() || end != position.data() + position.size() || p < 1 || p > count) {
+            err << yearFile << ": there is no slip at position " << position << " (the file holds " << count
+                << " slips)\n";
+            return 1;
+        }
+        std::string bytes(kRentalRecordSize, '\0');
+        readExactly(fd.get(), bytes.data(), bytes.size(), static_cast<off_t>((p - 1) * kRentalRecordSize),
+                    yearFile);
+        slip = RentalRecord::decode(bytes);
+    } catch (const ArchiveError& e) {
+        err << e.what() << "\n";
+        return 2;
+    }
+
+    const QString folder = QFileInfo(QString::fromStdString(yearFile)).absolutePath() + QLatin1Char('/');
+    const Letterhead letterhead = readLetterhead(folder.toStdString());
+    const QString name = QStringLiteral("Scheda noleggio ") + fromCp1252(trimmed(slip[SlipField::NumScheda]));
+    const PrintDrawing draw = [&](PrintCanvas& canvas) { printSlip(canvas, letterhead, slip); };
+    try {
+        if (pdf) {
+            printToPdf(QString::fromStdString(*pdf), name, draw);
+            out << *pdf << "\n";
+            return 0;
+        }
+        SystemClock clock;
+        SystemPrinting printing(folder, clock);
+        if (const auto saved = printing.print(name, draw))
+            out << "no printer installed: written to " << saved->toStdString() << "\n";
+        else
+            out << "sent to the default printer\n";
+    } catch (const std::exception& e) {
+        err << e.what() << "\n";
+        return 2;
+    }
+    return 0;
+}
+
+} // namespace filmeria
