@@ -8,7 +8,7 @@ packages=(
     libsqlite3-dev sqlite3 libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
-    poppler-utils
+    poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
 )
 
 missing=()

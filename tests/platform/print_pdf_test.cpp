@@ -2,6 +2,7 @@
 // positions on the page against the layouts' own coordinates.
 #include "core/list_printout.h"
 #include "customers/card_printout.h"
+#include "pdf_words.h"
 #include "platform/printing.h"
 #include "rentals/slip_printout.h"
 #include "temp_folder.h"
@@ -19,32 +20,8 @@
 namespace filmeria {
 namespace {
 
-// One word on the page, its box in millimetres from the page's top left.
-struct Word {
-    std::string text;
-    double left, top, right, bottom;
-};
-
-std::vector<Word> wordsOf(const std::string& pdf, int page = 1) {
-    const std::string command = "pdftotext -bbox -f " + std::to_string(page) + " -l " + std::to_string(page) +
-                                " '" + pdf + "' - 2>/dev/null";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string html;
-    char buffer[4096];
-    while (pipe && fgets(buffer, sizeof buffer, pipe.get()))
-        html += buffer;
-    std::vector<Word> words;
-    static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
-    const double mm = 25.4 / 72;
-    for (auto it = word.globalMatch(QString::fromStdString(html)); it.hasNext();) {
-        const auto m = it.next();
-        words.push_back({m.captured(5).toStdString(), m.captured(1).toDouble() * mm,
-                         m.captured(2).toDouble() * mm, m.captured(3).toDouble() * mm,
-                         m.captured(4).toDouble() * mm});
-    }
-    return words;
-}
+using testing::Word;
+using testing::wordsOf;
 
 const Word* find(const std::vector<Word>& words, const std::string& text, std::size_t nth = 0) {
     for (const Word& w : words) {
@@ -93,12 +70,7 @@ TEST(PrintToPdf, TheSlipsTextsStandWhereTheLayoutPutsThem) {
     expectAt(words, "I", 100, -1200);
 
     // The film reel, placed at its own size: 195 x 212 picture pixels.
-    const std::string command = "pdfimages -list '" + pdf + "' 2>/dev/null";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string list;
-    char buffer[512];
-    while (pipe && fgets(buffer, sizeof buffer, pipe.get()))
-        list += buffer;
+    const std::string list = testing::outputOf("pdfimages -list '" + pdf + "' 2>/dev/null");
     EXPECT_TRUE(
         QString::fromStdString(list).contains(QRegularExpression(QStringLiteral("image\\s+195\\s+212"))))
         << list;

@@ -1,3 +1,4 @@
+#include "pdf_words.h"
 #include "rentals/rental_file.h"
 #include "temp_folder.h"
 #include "tools/slip_reprint.h"
@@ -20,12 +21,7 @@ TEST(SlipReprint, PrintsThePositionAskedForAndRefusesOthers) {
     dir.write("Tessera.ini", "[Dati Filmeria]\r\nRigo 1=Videoteca Aurora\r\n");
     std::ostringstream out, err;
     EXPECT_EQ(reprintSlip(dir.file("2009.nol"), "2", dir.file("s.pdf"), out, err), 0) << err.str();
-    const std::string command = "pdftotext '" + dir.file("s.pdf") + "' - 2>/dev/null";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string text;
-    char buffer[4096];
-    while (pipe && fgets(buffer, sizeof buffer, pipe.get()))
-        text += buffer;
+    const std::string text = testing::outputOf("pdftotext '" + dir.file("s.pdf") + "' - 2>/dev/null");
     EXPECT_NE(text.find("Scheda noleggio n. 8 del"), std::string::npos) << text;
     EXPECT_NE(text.find("Videoteca Aurora"), std::string::npos) << text;
 
