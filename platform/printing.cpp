@@ -26,14 +26,20 @@ void runOn(QPrinter& printer, const QString& documentName, const PrintDrawing& d
 
 } // namespace
 
-SystemPrinting::SystemPrinting(QString folder, const Clock& clock)
-    : folder_(std::move(folder))
-    , clock_(clock) {}
-
-std::optional<QString> SystemPrinting::print(const QString& documentName, const PrintDrawing& draw) {
+QPrinterInfo SystemPrinting::defaultPrinter() {
     QPrinterInfo target = QPrinterInfo::defaultPrinter();
     if (target.isNull() && !QPrinterInfo::availablePrinters().isEmpty())
         target = QPrinterInfo::availablePrinters().first();
+    return target;
+}
+
+SystemPrinting::SystemPrinting(QString folder, const Clock& clock, PrinterLookup lookup)
+    : folder_(std::move(folder))
+    , clock_(clock)
+    , lookup_(std::move(lookup)) {}
+
+std::optional<QString> SystemPrinting::print(const QString& documentName, const PrintDrawing& draw) {
+    const QPrinterInfo target = lookup_();
     if (!target.isNull()) {
         QPrinter printer(target, QPrinter::HighResolution);
         runOn(printer, documentName, draw);

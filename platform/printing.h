@@ -3,6 +3,7 @@
 // Support), or on a PDF file. The drawing of every printout goes through the same canvas.
 #include "core/print_canvas.h"
 
+#include <QPrinterInfo>
 #include <QString>
 
 #include <functional>
@@ -28,12 +29,17 @@ public:
 // 17.42.10.pdf").
 class SystemPrinting final : public Printing {
 public:
-    SystemPrinting(QString folder, const Clock& clock);
+    // The printer a job goes to; a null one when none is installed.
+    using PrinterLookup = std::function<QPrinterInfo()>;
+    static QPrinterInfo defaultPrinter();
+
+    SystemPrinting(QString folder, const Clock& clock, PrinterLookup lookup = defaultPrinter);
     std::optional<QString> print(const QString& documentName, const PrintDrawing& draw) override;
 
 private:
     QString folder_;
     const Clock& clock_;
+    PrinterLookup lookup_;
 };
 
 // The same drawing into a PDF file at 600 dots per inch on A4 with no margins.

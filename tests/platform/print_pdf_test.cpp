@@ -2,6 +2,7 @@
 // positions on the page against the layouts' own coordinates.
 #include "core/list_printout.h"
 #include "customers/card_printout.h"
+#include "fake_services.h"
 #include "pdf_words.h"
 #include "platform/printing.h"
 #include "rentals/slip_printout.h"
@@ -123,6 +124,23 @@ TEST(PrintToPdf, TheListBreaksItsPagesAt600DotsPerInch) {
     EXPECT_NEAR(next->top, 134 * pixel, 0.5);
     EXPECT_EQ(find(second, "Elenco"), nullptr); // headings on the first page only
     EXPECT_NE(find(second, "17:42:10"), nullptr);
+}
+
+TEST(SystemPrinting, WithNoPrinterInstalledTheJobBecomesAPdfInStampe) {
+    testing::TempFolder dir;
+    testing::FakeClock clock; // 28/02/2009 17:42:10
+    SystemPrinting printing(QString::fromStdString(dir.folder()), clock, [] { return QPrinterInfo(); });
+    RentalRecord slip;
+    slip[SlipField::NumScheda] = "12/B";
+    const auto saved = printing.print(QStringLiteral("Scheda noleggio 12/B"), [&](PrintCanvas& canvas) {
+        printSlip(canvas, {"", "", ""}, slip);
+    });
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_EQ(*saved, QString::fromStdString(dir.folder()) +
+                          QStringLiteral("Stampe/Scheda noleggio 12-B del 28-02-2009 17.42.10.pdf"));
+    EXPECT_NE(testing::outputOf("pdftotext '" + saved->toStdString() + "' - 2>/dev/null")
+                  .find("Scheda noleggio n. 12/B"),
+              std::string::npos);
 }
 
 } // namespace
