@@ -1,0 +1,116 @@
+// The spreadsheet, written with libxlsxwriter in constant-memory mode: rows go to disk as
+// they are written, so a grid of any length takes little memory.
+#include "platform/office_files.h"
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace filmeria {
+namespace {
+
+struct CloseWorkbook {
+    void operator()(lxw_workbook* workbook) const { workbook_close(workbook); }
+};
+using Workbook = std::unique_ptr<lxw_workbook, CloseWorkbook>;
+
+// Removes a file that was not finished, unless told it is.
+class UnfinishedFile {
+public:
+    explicit UnfinishedFile(std::string path)
+        : path_(std::move(path)) {}
+    ~UnfinishedFile() {
+        if (!finished_)
+            std::remove(path_.c_str());
+    }
+    UnfinishedFile(const UnfinishedFile&) = delete;
+    UnfinishedFile& operator=(const UnfinishedFile&) = delete;
+    void finished() { finished_ = true; }
+
+private:
+    std::string path_;
+    bool finished_ = false;
+};
+
+void check(lxw_error error, const char* what) {
+    if (error != LXW_NO_ERROR)
+        throw OfficeError(std::string(what) + ": " + lxw_strerror(error));
+}
+
+std::size_t codePoints(const std::string& utf8) {
+    return static_cast<std::size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+} // namespace
+
+void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet) {
+    if (FILE* existing = std::fopen(path.c_str(), "rb")) {
+        std::fclose(existing);
+        throw OfficeError("the file '" + path + "' exists already");
+    }
+    UnfinishedFile unfinished(path);
+    {
+        lxw_workbook_options options{};
+        options.constant_memory = LXW_TRUE;
+        Workbook workbook(workbook_new_opt(path.c_str(), &options));
+        if (!workbook)
+            throw OfficeError("cannot create the spreadsheet '" + path + "'");
+        lxw_worksheet* worksheet = workbook_add_worksheet(workbook.get(), sheet.sheetName.c_str());
+        if (!worksheet)
+            throw OfficeError("invalid worksheet name '" + sheet.sheetName + "'");
+        lxw_format* text = workbook_add_format(workbook.get());
+        format_set_num_format(text, "@");
+        lxw_format* bold = workbook_add_format(workbook.get());
+        format_set_num_format(bold, "@");
+        format_set_bold(bold);
+
+        std::size_t columns = 0;
+        for (const auto& row : sheet.cells)
+            columns = std::max(columns, row.size());
+        // Every column of the block holds text; the fitted ones take their longest text's width.
+        for (std::size_t c = 0;
+             c < std::max<std::size_t>(columns, static_cast<std::size_t>(sheet.fittedColumns)); ++c) {
+            double width = LXW_DEF_COL_WIDTH;
+            if (static_cast<int>(c) < sheet.fittedColumns) {
+                std::size_t longest = 0;
+                for (const auto& row : sheet.cells) {
+                    if (c < row.size())
+                        longest = std::max(longest, codePoints(row[c]));
+                }
+                width = std::clamp(static_cast<double>(longest) * 1.1 + 1.0, 2.0, 255.0);
+            }
+            check(worksheet_set_column(worksheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width,
+                                       c < columns ? text : nullptr),
+                  "cannot set a column");
+        }
+        for (std::size_t r = 0; r < sheet.cells.size(); ++r) {
+            const auto& row = sheet.cells[r];
+            const std::size_t width =
+                r == 0 ? std::max(row.size(), static_cast<std::size_t>(std::max(0, sheet.boldLastColumn)))
+                       : row.size();
+            for (std::size_t c = 0; c < width; ++c) {
+                const int column = static_cast<int>(c) + 1;
+                const bool isBold =
+                    r == 0 && column >= sheet.boldFirstColumn && column <= sheet.boldLastColumn;
+                lxw_format* format = isBold ? bold : text;
+                const auto rowIndex = static_cast<lxw_row_t>(r);
+                const auto colIndex = static_cast<lxw_col_t>(c);
+                if (c < row.size() && !row[c].empty())
+                    check(worksheet_write_string(worksheet, rowIndex, colIndex, row[c].c_str(), format),
+                          "cannot write a cell");
+                else
+                    check(worksheet_write_blank(worksheet, rowIndex, colIndex, format),
+                          "cannot write a cell");
+            }
+        }
+        worksheet_set_selection(worksheet, 0, 0, 0, 0);
+        worksheet_activate(worksheet);
+        check(workbook_close(workbook.release()), "cannot write the spreadsheet");
+    }
+    unfinished.finished();
+}
+
+} // namespace filmeria

@@ -1,0 +1,106 @@
+// The office files read back with independent readers: openpyxl for the spreadsheet,
+// python-docx for the documents (Debian's python3, whatever else comes first on the PATH).
+#include "pdf_words.h"
+#include "platform/office_files.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace filmeria {
+namespace {
+
+// Runs a Python script on a file and returns what it prints.
+std::string python(const std::string& script, const std::string& file) {
+    std::ofstream(file + ".py") << script;
+    return testing::outputOf("/usr/bin/python3 '" + file + ".py' '" + file + "' 2>&1");
+}
+
+TEST(OfficeFiles, TheSpreadsheetHoldsEveryCellAsTextWithTheBoldHeadingsAndA1Selected) {
+    testing::TempFolder dir;
+    Spreadsheet sheet;
+    sheet.sheetName = "Clienti";
+    sheet.cells = {{"", "Nome", "CAP", "Data"},
+                   {"1", "Citt\xC3\xA0 Nicol\xC3\xB2", "00123", "05/03/2009"},
+                   {"2", "Rossi", "", "12,50"},
+                   {"", "", "", ""}};
+    sheet.boldFirstColumn = 2;
+    sheet.boldLastColumn = 6; // beyond the data, as the caller asks
+    sheet.fittedColumns = 5;
+    const std::string path = dir.file("c.xlsx");
+    writeSpreadsheet(path, sheet);
+    const std::string out = python(R"(
+import sys, openpyxl
+wb = openpyxl.load_workbook(sys.argv[1])
+ws = wb.active
+print(wb.sheetnames, ws.max_row, ws.sheet_view.selection[0].activeCell)
+for row in ws.iter_rows(min_row=1, max_row=4, max_col=6):
+    print([(c.value, c.data_type, c.font.b, c.number_format) for c in row])
+print(round(ws.column_dimensions['B'].width), round(ws.column_dimensions['D'].width))
+)",
+                                   path);
+    EXPECT_NE(out.find("['Clienti'] 4 A1"), std::string::npos) << out;
+    EXPECT_NE(out.find("('Nome', 's', True, '@')"), std::string::npos) << out;
+    EXPECT_NE(out.find("(None, 'n', False, '@'), ('Nome'"), std::string::npos) << out; // A1 stays plain
+    EXPECT_NE(out.find("(None, 'n', True, '@'), (None, 'n', True, '@')]"), std::string::npos) << out;
+    EXPECT_NE(out.find("('00123', 's', False, '@'), ('05/03/2009', 's', False, '@')"), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("('12,50', 's', False, '@')"), std::string::npos) << out;
+    EXPECT_NE(out.find("Citt\xC3\xA0 Nicol\xC3\xB2"), std::string::npos) << out;
+    EXPECT_NE(out.find("\n15 13\n"), std::string::npos) << out; // fitted to "Città Nicolò" and "05/03/2009"
+    EXPECT_THROW(writeSpreadsheet(path, sheet), OfficeError);   // never over an existing file
+}
+
+TEST(OfficeFiles, TheTableDocumentKeepsEveryCellAsItStands) {
+    testing::TempFolder dir;
+    const std::string path = dir.file("t.docx");
+    writeTableDocument(
+        path, {{"", " Nome", " Note"}, {"1", "Rossi & figli", "riga uno\r\nriga due"}, {"", "", ""}});
+    const std::string out = python(R"(
+import sys, docx
+d = docx.Document(sys.argv[1])
+t = d.tables[0]
+print(len(t.rows), len(t.columns))
+for r in t.rows:
+    print([c.text for c in r.cells])
+)",
+                                   path);
+    EXPECT_NE(
+        out.find("3 3\n['', ' Nome', ' Note']\n['1', 'Rossi & figli', 'riga uno\\nriga due']\n['', '', '']"),
+        std::string::npos)
+        << out;
+}
+
+TEST(OfficeFiles, TheCardDocumentEmbedsItsPictureUnderTheTitle) {
+    testing::TempFolder dir;
+    CardDocument card;
+    card.title = "Scheda cliente";
+    card.picture = std::string("\x89PNG\r\n\x1a\n fake picture bytes", 27);
+    card.pictureExtension = "png";
+    card.pictureWidth = 120;
+    card.pictureHeight = 160;
+    card.rows = {{"Nome", "Rossi"}, {"Note", "uno\r\ndue"}};
+    const std::string path = dir.file("s.docx");
+    writeCardDocument(path, card);
+    // The check reads the expected bytes from a file beside the document.
+    std::ofstream(path + ".picture", std::ios::binary) << card.picture;
+    const std::string again = python(R"(
+import sys, docx
+d = docx.Document(sys.argv[1])
+p = d.paragraphs[0]
+print(repr(p.text), p.alignment, p.runs[0].bold, p.runs[0].font.name, p.runs[0].font.size.pt)
+print(repr(d.paragraphs[1].text), len(d.inline_shapes))
+blip = d.inline_shapes[0]._inline.graphic.graphicData.pic.blipFill.blip
+print(d.part.related_parts[blip.embed].blob == open(sys.argv[1] + '.picture', 'rb').read())
+print([[c.text for c in r.cells] for r in d.tables[0].rows], d.tables[0].rows[0].cells[0].paragraphs[0].alignment)
+)",
+                                     path);
+    EXPECT_NE(again.find("'Scheda cliente' CENTER (1) True Arial 10.0\n'' 1\nTrue\n"), std::string::npos)
+        << again;
+    EXPECT_NE(again.find("[['Nome', 'Rossi'], ['Note', 'uno\\ndue']] JUSTIFY (3)"), std::string::npos)
+        << again;
+}
+
+} // namespace
+} // namespace filmeria
