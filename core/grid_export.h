@@ -1,0 +1,26 @@
+#pragma once
+// The export grid sent to a spreadsheet or a word-processor table, as each caller asks.
+#include "core/office_documents.h"
+#include "core/text_table.h"
+
+#include <string>
+
+namespace filmeria {
+
+struct SpreadsheetCaller {
+    std::string sheetName;
+    int boldFirstColumn;
+    int boldLastColumn;
+    int fittedColumns; // columns A.. fitted to their content
+};
+
+inline const SpreadsheetCaller kCustomerSheet{"Clienti", 2, 19, 20};   // bold B1:S1, fitted A:T
+inline const SpreadsheetCaller kRentalSheet{"Noleggi", 2, 17, 18};     // bold B1:Q1, fitted A:R
+inline const SpreadsheetCaller kFilmSheet{"Archivio film", 2, 18, 18}; // bold B1:R1, fitted A:R
+
+// Every cell of the grid, headings and number column included, in UTF-8: for the spreadsheet
+// with blanks and control characters removed (line breaks kept), for the table as they stand.
+Spreadsheet spreadsheetOf(const TextTable& grid, const SpreadsheetCaller& caller);
+TextGrid documentTableOf(const TextTable& grid);
+
+} // namespace filmeria
