@@ -12,6 +12,7 @@
 #include "app/Splash.h"
 #include "customers/Clienti.h"
 #include "films/Films.h"
+#include "office/ExpContatti.h"
 #include "rentals/Noleggi.h"
 
 #include <QCloseEvent>
@@ -104,7 +105,7 @@ TfrmFilmeria::TfrmFilmeria(Services& services, MainWindowScreens screens)
         screens_.noleggi->prepareYearChoice();
         openWorkScreen(*screens_.noleggi);
     });
-    // imgEsporta and imgExcel open the film archive export, wired with that screen.
+    bind({imgEsporta, imgExcel}, [this] { exportFilms(); });
     bind({imgGuida}, [this] { screens_.help->showTopic(HelpTopicId::MainWindow); });
     bind({imgInfo}, [this] { services_.dialogs.exec(*screens_.info); });
     bind({imgCopyright}, [this] { services_.dialogs.exec(*screens_.splash); });
@@ -122,6 +123,16 @@ void TfrmFilmeria::showMain() {
 void TfrmFilmeria::openWorkScreen(QWidget& screen) {
     screen.show();
     hide();
+}
+
+void TfrmFilmeria::exportFilms() {
+    try {
+        store_.reopenWith(services_.folder.toStdString(), FirstFilmQuery());
+        services_.dialogs.exec(*screens_.expContatti);
+    } catch (const std::exception&) {
+        // The main window's rule: a film store that cannot be opened leaves the export unopened,
+        // without a message.
+    }
 }
 
 void TfrmFilmeria::reloadAnimations() {

@@ -1,5 +1,6 @@
 #pragma once
 // TfrmFilmeria: the main window, the way into the three work environments.
+#include "films/film_store.h"
 #include "screenkit/screen_ref.h"
 #include "screenkit/work_window.h"
 
@@ -14,6 +15,7 @@ namespace filmeria {
 class PictureButtons;
 struct Services;
 class TfrmClienti;
+class TfrmExpContatti;
 class TfrmFilms;
 class TfrmHelpForm;
 class TfrmInfo;
@@ -28,6 +30,7 @@ struct MainWindowScreens {
     ScreenRef<TfrmFilms> films;
     ScreenRef<TfrmClienti> clienti;
     ScreenRef<TfrmNoleggi> noleggi;
+    ScreenRef<TfrmExpContatti> expContatti;
 };
 
 class TfrmFilmeria final : public WorkWindow {
@@ -44,9 +47,11 @@ protected:
 private:
     void reloadAnimations();
     void openWorkScreen(QWidget& screen);
+    void exportFilms();
 
     Services& services_;
     MainWindowScreens screens_;
+    FilmStoreSlots store_; // the main window's own connection, kept until the next export
     PictureButtons* buttons_;
     QLabel* imgLogo;
     QFrame* shpOmbra;

@@ -2,6 +2,7 @@
 #include "app/Password.h"
 #include "app/application.h"
 #include "app/screen_set.h"
+#include "platform/office.h"
 #include "platform/printing.h"
 #include "platform/qt_services.h"
 
@@ -12,8 +13,9 @@ int main(int argc, char* argv[]) {
     filmeria::SystemClock clock;
     const QString folder = filmeria::Application::programFolder();
     filmeria::SystemPrinting printing(folder, clock);
-    filmeria::Services services{dialogs,  shell,  clock,
-                                printing, folder, [] { filmeria::Application::quit(); }};
+    filmeria::DesktopOffice office(folder, clock, shell);
+    filmeria::Services services{
+        dialogs, shell, clock, printing, office, folder, [] { filmeria::Application::quit(); }};
     app.useDialogs(dialogs);
     filmeria::ScreenSet screens(services);
     screens.password().show();

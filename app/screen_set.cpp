@@ -47,7 +47,8 @@ ScreenSet::ScreenSet(Services& services)
     frmFilmeria_ = create<TfrmFilmeria>(
         services, MainWindowScreens{later(&ScreenSet::frmHelpForm_), later(&ScreenSet::frmInfo_),
                                     later(&ScreenSet::frmSplash_), later(&ScreenSet::frmFilms_),
-                                    later(&ScreenSet::frmClienti_), later(&ScreenSet::frmNoleggi_)});
+                                    later(&ScreenSet::frmClienti_), later(&ScreenSet::frmNoleggi_),
+                                    later(&ScreenSet::frmExpContatti_)});
     frmHelpForm_ = create<TfrmHelpForm>(services);
     frmInfo_ = create<TfrmInfo>(services);
     frmSplash_ = create<TfrmSplash>(services);
@@ -64,15 +65,15 @@ ScreenSet::ScreenSet(Services& services)
     frmNoleggi_ = create<TfrmNoleggi>(services, *frmHelpForm_, later(&ScreenSet::frmImportaFilm_),
                                       later(&ScreenSet::frmCercaNoleggio_));
     frmAvanzate_ = create<TfrmAvanzate>(services);
-    frmImminenti_ = create<TfrmImminenti>(services);
+    frmImminenti_ = create<TfrmImminenti>(services, *frmHelpForm_);
     frmCalendario_ = create<TfrmCalendario>(services);
     frmImportaCliente_ = create<TfrmImportaCliente>(services);
     frmImportaFilm_ = create<TfrmImportaFilm>(services);
     frmAzienda_ = create<TfrmAzienda>(services);
-    frmExpNoleggi_ = create<TfrmExpNoleggi>(services);
+    frmExpNoleggi_ = create<TfrmExpNoleggi>(services, *frmHelpForm_, QString());
     frmCercaNoleggio_ = create<TfrmCercaNoleggio>(services);
     frmCercaStorico_ = create<TfrmCercaStorico>(services);
-    frmExpContatti_ = create<TfrmExpContatti>(services);
+    frmExpContatti_ = create<TfrmExpContatti>(services, *frmHelpForm_);
     frmStampaNoleggio_ = create<TfrmStampaNoleggio>(services, RentalRecord());
     frmCambiaPassword_ = create<TfrmCambiaPassword>(services, *frmPassword_);
 

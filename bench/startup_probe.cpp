@@ -4,6 +4,7 @@
 #include "app/Password.h"
 #include "app/application.h"
 #include "app/screen_set.h"
+#include "platform/office.h"
 #include "platform/printing.h"
 #include "platform/qt_services.h"
 
@@ -16,8 +17,9 @@ int main(int argc, char* argv[]) {
     filmeria::DesktopShell shell;
     filmeria::SystemClock clock;
     filmeria::SystemPrinting printing(filmeria::Application::programFolder(), clock);
-    filmeria::Services services{dialogs, shell, clock, printing, filmeria::Application::programFolder(),
-                                [] {}};
+    filmeria::DesktopOffice office(filmeria::Application::programFolder(), clock, shell);
+    filmeria::Services services{
+        dialogs, shell, clock, printing, office, filmeria::Application::programFolder(), [] {}};
     filmeria::ScreenSet screens(services);
     auto& login = screens.password();
     login.show();

@@ -233,7 +233,7 @@ void TfrmClienti::buildCommands() {
         {"imgExcel", "lblExcel", "Esporta archivio", ":/pictures/cmd_excel.png",
          " Esporta l'archivio corrente in un foglio di Microsoft Excel.",
          [this] {
-             TfrmImminenti exportScreen(services_);
+             TfrmImminenti exportScreen(services_, help_);
              services_.dialogs.exec(exportScreen);
          }},
         {"imgElimina", "lblElimina", "Elimina", ":/pictures/cmd_elimina.png",

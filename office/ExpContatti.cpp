@@ -1,16 +1,52 @@
 #include "office/ExpContatti.h"
 
-#include "screenkit/window_placement.h"
+#include "platform/services.h"
+#include "screenkit/HelpForm.h"
+
+#include <QShowEvent>
 
 namespace filmeria {
 
-TfrmExpContatti::TfrmExpContatti(Services& services)
-    : services_(services) {
+TfrmExpContatti::TfrmExpContatti(Services& services, TfrmHelpForm& help)
+    : ExportScreen(services, QStringLiteral(" Esportazione archivio film"), kFilmExportColumns) {
     setObjectName("frmExpContatti");
-    setWindowTitle(QString::fromUtf8(" Esportazione archivio film"));
-    useDialogFrame(this);
-    resize(600, 420);
-    centreOnDesktop(this);
+    const auto view = [this](FilmExportView v) { return [this, v] { load(v); }; };
+    addCommands({
+        {"imgAggiorna", "lblAggiorna", "Cast", ":/pictures/cmd_trova.png", " Elenca i film con il cast.",
+         view(FilmExportView::Cast)},
+        {"imgPassate", "lblPassate", "Regista", ":/pictures/cmd_trova.png", " Elenca i film con il regista.",
+         view(FilmExportView::Director)},
+        {"imgNote", "lblNote", "Genere", ":/pictures/cmd_trova.png", " Elenca i film con il genere.",
+         view(FilmExportView::Genre)},
+        {"imgCSV", "lblCSV", "Sottotitoli", ":/pictures/cmd_trova.png", " Elenca i film con i sottotitoli.",
+         view(FilmExportView::Subtitles)},
+        {"imgWord", "lblWord", "Disponibile", ":/pictures/cmd_trova.png", " Elenca i film disponibili.",
+         view(FilmExportView::Available)},
+        {"imgTutte", "lblTutte", "Tutti", ":/pictures/cmd_nuovo.png", " Elenca tutti i film.",
+         view(FilmExportView::All)},
+        {"imgExcel", "lblExcel", "Esporta in Excel", ":/pictures/cmd_excel.png",
+         " Esporta l'elenco in un foglio di calcolo.",
+         [this] { exportToSpreadsheet(QStringLiteral("Archivio film"), kFilmSheet); }},
+        {"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png", " Visualizza la guida in linea.",
+         [&help] { help.showTopic(HelpTopicId::ExpContatti); }},
+        {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png", " Chiude la finestra.",
+         [this] { close(); }},
+    });
+}
+
+void TfrmExpContatti::showEvent(QShowEvent* event) {
+    ExportScreen::showEvent(event);
+    if (!event->spontaneous())
+        load(FilmExportView::All);
+}
+
+void TfrmExpContatti::load(FilmExportView view) {
+    try {
+        TSQLiteTable& result = slots_.reopenWith(services_.folder.toStdString(), filmExportQuery(view));
+        showView(filmExportTable(result), {kFilmExportWidths.begin(), kFilmExportWidths.end()});
+    } catch (const std::exception&) {
+        // The export's rule: a store that cannot be read leaves the grid as it was, silently.
+    }
 }
 
 } // namespace filmeria

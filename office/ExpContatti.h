@@ -1,17 +1,25 @@
 #pragma once
-// TfrmExpContatti: film archive export.
-#include <QDialog>
+// TfrmExpContatti: the film archive export, every film or those with one field filled in, to a
+// spreadsheet. The start-up screen, reloaded with every film at every showing; it keeps its
+// own connection to the film store.
+#include "films/film_export.h"
+#include "screenkit/export_screen.h"
 
 namespace filmeria {
 
-struct Services;
+class TfrmHelpForm;
 
-class TfrmExpContatti final : public QDialog {
+class TfrmExpContatti final : public ExportScreen {
 public:
-    TfrmExpContatti(Services& services);
+    TfrmExpContatti(Services& services, TfrmHelpForm& help);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
-    Services& services_;
+    void load(FilmExportView view);
+
+    FilmStoreSlots slots_;
 };
 
 } // namespace filmeria

@@ -1,16 +1,53 @@
 #include "office/ExpNoleggi.h"
 
-#include "screenkit/window_placement.h"
+#include "core/posix_file.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+#include "screenkit/HelpForm.h"
+
+#include <QShowEvent>
 
 namespace filmeria {
 
-TfrmExpNoleggi::TfrmExpNoleggi(Services& services)
-    : services_(services) {
+TfrmExpNoleggi::TfrmExpNoleggi(Services& services, TfrmHelpForm& help, QString year)
+    : ExportScreen(services, QStringLiteral(" Esportazione archivio noleggi"), 17)
+    , year_(year.trimmed()) {
     setObjectName("frmExpNoleggi");
-    setWindowTitle(QString::fromUtf8(" Esportazione archivio noleggi"));
-    useDialogFrame(this);
-    resize(600, 420);
-    centreOnDesktop(this);
+    const QString name = QStringLiteral("Noleggi ") + year_;
+    addCommands({
+        {"imgAggiorna", "lblAggiorna", "Saldati", ":/pictures/cmd_trova.png", " Elenca le schede saldate.",
+         [this] { load(RentalExportView::Paid); }},
+        {"imgPassate", "lblPassate", "Non saldati", ":/pictures/cmd_trova.png",
+         " Elenca le schede non saldate.", [this] { load(RentalExportView::NotPaid); }},
+        {"imgCSV", "lblCSV", "Senza film", ":/pictures/cmd_trova.png",
+         " Elenca le schede senza i film noleggiati.", [this] { load(RentalExportView::WithoutFilms); }},
+        {"imgTutte", "lblTutte", "Tutte le schede", ":/pictures/cmd_nuovo.png", " Elenca tutte le schede.",
+         [this] { load(RentalExportView::All); }},
+        {"imgExcel", "lblExcel", "Esporta in Excel", ":/pictures/cmd_excel.png",
+         " Esporta l'elenco in un foglio di calcolo.",
+         [this, name] { exportToSpreadsheet(name, kRentalSheet); }},
+        {"imgWord", "lblWord", "Esporta in Word", ":/pictures/cmd_word.png",
+         " Esporta l'elenco in una tabella di un documento.", [this, name] { exportToDocument(name); }},
+        {"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png", " Visualizza la guida in linea.",
+         [&help] { help.showTopic(HelpTopicId::ExpNoleggi); }},
+        {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png", " Chiude la finestra.",
+         [this] { close(); }},
+    });
+}
+
+void TfrmExpNoleggi::showEvent(QShowEvent* event) {
+    ExportScreen::showEvent(event);
+    if (!event->spontaneous())
+        load(RentalExportView::All);
+}
+
+void TfrmExpNoleggi::load(RentalExportView view) {
+    try {
+        showView(rentalExportTable(services_.folder.toStdString(), toCp1252(year_), view),
+                 rentalExportWidths(view));
+    } catch (const ArchiveError&) {
+        // The export's rule: a year file that cannot be read leaves the grid as it was, silently.
+    }
 }
 
 } // namespace filmeria

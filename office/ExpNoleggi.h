@@ -1,17 +1,24 @@
 #pragma once
-// TfrmExpNoleggi: rental archive export.
-#include <QDialog>
+// TfrmExpNoleggi: the rental archive export of the year open on the slip screen, in four
+// views, to a spreadsheet or a word-processor table. A new screen for every use.
+#include "rentals/rental_export.h"
+#include "screenkit/export_screen.h"
 
 namespace filmeria {
 
-struct Services;
+class TfrmHelpForm;
 
-class TfrmExpNoleggi final : public QDialog {
+class TfrmExpNoleggi final : public ExportScreen {
 public:
-    TfrmExpNoleggi(Services& services);
+    TfrmExpNoleggi(Services& services, TfrmHelpForm& help, QString year);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
-    Services& services_;
+    void load(RentalExportView view);
+
+    QString year_;
 };
 
 } // namespace filmeria

@@ -1,16 +1,52 @@
 #include "office/Imminenti.h"
 
-#include "screenkit/window_placement.h"
+#include "core/posix_file.h"
+#include "platform/services.h"
+#include "screenkit/HelpForm.h"
+
+#include <QShowEvent>
 
 namespace filmeria {
 
-TfrmImminenti::TfrmImminenti(Services& services)
-    : services_(services) {
+TfrmImminenti::TfrmImminenti(Services& services, TfrmHelpForm& help)
+    : ExportScreen(services, QStringLiteral(" Esportazione archivio clienti"), kCustomerExportColumns) {
     setObjectName("frmImminenti");
-    setWindowTitle(QString::fromUtf8(" Esportazione archivio clienti"));
-    useDialogFrame(this);
-    resize(600, 420);
-    centreOnDesktop(this);
+    addCommands({
+        {"imgAggiorna", "lblAggiorna", "Tel. casa", ":/pictures/cmd_trova.png",
+         " Elenca i clienti con il numero di telefono di casa.",
+         [this] { load(CustomerExportView::HomePhone); }},
+        {"imgPassate", "lblPassate", "E-mail", ":/pictures/cmd_trova.png",
+         " Elenca i clienti con l'indirizzo e-mail.", [this] { load(CustomerExportView::Email); }},
+        {"imgCSV", "lblCSV", "Note", ":/pictures/cmd_trova.png", " Elenca i clienti con le note.",
+         [this] { load(CustomerExportView::Notes); }},
+        {"imgTutte", "lblTutte", "Tutti i clienti", ":/pictures/cmd_nuovo.png", " Elenca tutti i clienti.",
+         [this] { load(CustomerExportView::All); }},
+        {"imgExcel", "lblExcel", "Esporta in Excel", ":/pictures/cmd_excel.png",
+         " Esporta l'elenco in un foglio di calcolo.",
+         [this] { exportToSpreadsheet(QStringLiteral("Clienti"), kCustomerSheet); }},
+        {"imgWord", "lblWord", "Esporta in Word", ":/pictures/cmd_word.png",
+         " Esporta l'elenco in una tabella di un documento.",
+         [this] { exportToDocument(QStringLiteral("Clienti")); }},
+        {"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png", " Visualizza la guida in linea.",
+         [&help] { help.showTopic(HelpTopicId::Imminenti); }},
+        {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png", " Chiude la finestra.",
+         [this] { close(); }},
+    });
+}
+
+void TfrmImminenti::showEvent(QShowEvent* event) {
+    ExportScreen::showEvent(event);
+    if (!event->spontaneous())
+        load(CustomerExportView::All);
+}
+
+void TfrmImminenti::load(CustomerExportView view) {
+    try {
+        showView(customerExportTable(services_.folder.toStdString(), view),
+                 {kCustomerExportWidths.begin(), kCustomerExportWidths.end()});
+    } catch (const ArchiveError&) {
+        // The export's rule: an archive that cannot be read leaves the grid as it was, silently.
+    }
 }
 
 } // namespace filmeria

@@ -1,17 +1,22 @@
 #pragma once
-// TfrmImminenti: customer archive export.
-#include <QDialog>
+// TfrmImminenti: the customer archive export, in four views, to a spreadsheet or a
+// word-processor table. A new screen for every use.
+#include "customers/customer_export.h"
+#include "screenkit/export_screen.h"
 
 namespace filmeria {
 
-struct Services;
+class TfrmHelpForm;
 
-class TfrmImminenti final : public QDialog {
+class TfrmImminenti final : public ExportScreen {
 public:
-    TfrmImminenti(Services& services);
+    TfrmImminenti(Services& services, TfrmHelpForm& help);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
-    Services& services_;
+    void load(CustomerExportView view);
 };
 
 } // namespace filmeria

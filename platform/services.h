@@ -46,6 +46,7 @@ public:
     virtual QDateTime now() const = 0;
 };
 
+class Office;
 class Printing;
 
 struct Services {
@@ -53,6 +54,7 @@ struct Services {
     Shell& shell;
     Clock& clock;
     Printing& printing;
+    Office& office;
     QString folder;             // the program's folder, with its trailing separator
     std::function<void()> quit; // asks the application to terminate
 };

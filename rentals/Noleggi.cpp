@@ -594,7 +594,7 @@ void TfrmNoleggi::editLetterhead() {
 }
 
 void TfrmNoleggi::exportArchive() {
-    TfrmExpNoleggi exportScreen(services_);
+    TfrmExpNoleggi exportScreen(services_, help_, yearText());
     services_.dialogs.exec(exportScreen);
 }
 

@@ -6,9 +6,11 @@
 #include "app/maker_links.h"
 #include "customers/Clienti.h"
 #include "films/Films.h"
+#include "films/film_store.h"
 #include "rentals/Noleggi.h"
 #include "screenkit/HelpForm.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include <QMovie>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableView>
 
 namespace filmeria::testing {
 namespace {
@@ -208,6 +211,25 @@ TEST_F(MainWindow, ContainerStaysCentredAndTheWindowKeepsItsMinimumSize) {
     EXPECT_EQ(window.size(), QSize(800, 582));
     EXPECT_EQ(container->pos(),
               QPoint((800 + frame.width()) / 2 - 389 - 4, (582 + frame.height()) / 2 - 268 - 18));
+}
+
+TEST_F(MainWindow, FilmExportCreatesTheStoreAndListsEveryFilm) {
+    main();
+    QStringList rows;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        rows << QString::number(child<QTableView>(d, "grdRecords")->model()->rowCount());
+    };
+    releaseOn(picture("imgEsporta"));
+    EXPECT_TRUE(QFileInfo::exists(path("Film.db")));
+    {
+        FilmStore store(folderOf(dir).toStdString());
+        FilmRow film;
+        film[FilmField::varTitolo] = "Amarcord";
+        store.insert(film);
+    }
+    releaseOn(picture("imgExcel"));
+    EXPECT_EQ(fakes.dialogs.modals, (QStringList{"frmExpContatti", "frmExpContatti"}));
+    EXPECT_EQ(rows, (QStringList{"9", "1"})); // the initial empty grid, then the one film
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 
 #include <fstream>
 
@@ -458,6 +459,49 @@ TEST_F(CustomerScreens, MembershipCardChecksConfirmsPrintsAndKeepsTheLetterhead)
     EXPECT_EQ(texts[1], "text 440,-310 Rossi Mario");
     EXPECT_EQ(texts[3], "text 440,-440 20121    ");
     EXPECT_EQ(fakes.dialogs.modals, (QStringList{"frmTessera", "frmTessera"}));
+}
+
+TEST_F(CustomerScreens, ArchiveExportShowsTheViewsAndSendsTheGridAsShown) {
+    CustomerRecord with = customer("Rossi Mario", "00123");
+    with[CustomerField::Email] = "rossi@esempio.it";
+    store({customer("Alfa", "1"), with, customer("Beta", "2")});
+    card();
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        auto* grid = child<QTableView>(d, "grdRecords");
+        EXPECT_EQ(grid->model()->rowCount(), 3); // every customer
+        EXPECT_EQ(grid->model()->headerData(0, Qt::Horizontal).toString(),
+                  QStringLiteral(" Cognome, nome o ragione sociale"));
+        EXPECT_EQ(grid->columnWidth(17), 400);
+        releaseOn(child<QLabel>(d, "lblPassate")); // e-mail view
+        EXPECT_EQ(grid->model()->index(0, 0).data().toString(), QStringLiteral("Rossi Mario"));
+        EXPECT_EQ(grid->model()->headerData(1, Qt::Vertical).toString(), QString()); // an empty row follows
+        releaseOn(child<QLabel>(d, "lblExcel"));
+        releaseOn(child<QLabel>(d, "imgWord"));
+        fakes.office.opens = false;
+        releaseOn(child<QLabel>(d, "lblExcel"));
+        fakes.office.refusal = "disco pieno";
+        releaseOn(child<QLabel>(d, "lblWord"));
+    };
+    releaseOn(child<QLabel>(card(), "lblExcel"));
+    EXPECT_EQ(fakes.dialogs.modals, QStringList{"frmImminenti"});
+    ASSERT_EQ(fakes.office.sheets.size(), 2u);
+    EXPECT_EQ(fakes.office.sheets[0].first, QStringLiteral("Clienti"));
+    const Spreadsheet& sheet = fakes.office.sheets[0].second;
+    EXPECT_EQ(sheet.sheetName, "Clienti");
+    EXPECT_EQ(sheet.cells.size(), 4u);
+    EXPECT_EQ(sheet.cells[1][1], "Rossi Mario");
+    EXPECT_EQ(sheet.cells[1][10], "00123");
+    EXPECT_EQ(sheet.cells[2], std::vector<std::string>(19));
+    EXPECT_EQ((std::pair{sheet.boldFirstColumn, sheet.boldLastColumn}), (std::pair{2, 19}));
+    ASSERT_EQ(fakes.office.tables.size(), 2u); // the second one refused
+    EXPECT_EQ(fakes.office.tables[0].second[0][1], " Cognome, nome o ragione sociale");
+    ASSERT_EQ(fakes.dialogs.shown.size(), 2u);
+    EXPECT_TRUE(fakes.dialogs.shown[0].text.startsWith(
+        QString::fromUtf8("Si è verificato un errore durante l'esportazione dei dati in Excel.")));
+    EXPECT_TRUE(fakes.dialogs.shown[0].text.endsWith(QStringLiteral("/esportazioni/Clienti")));
+    EXPECT_EQ(fakes.dialogs.shown[1].text,
+              QStringLiteral("Attenzione: il sistema non consente di creare il file di "
+                             "Microsoft Word.\n\r\n\rEsportazione dati non riuscita."));
 }
 
 } // namespace

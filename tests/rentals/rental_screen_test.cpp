@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableView>
 
 #include <filesystem>
 #include <fstream>
@@ -569,6 +570,29 @@ TEST_F(RentalScreen, StampaPrintsTheSlipOnScreenAndAFailureKeepsThePrintScreenOp
     fakes.dialogs.onModal = [&](QDialog& d) { child<QPushButton>(d, "cmdAnnulla")->click(); };
     release("lblStampa");
     EXPECT_EQ(fakes.printing.jobs.size(), 2u); // Annulla prints nothing
+}
+
+TEST_F(RentalScreen, ArchiveExportOfTheOpenYearWithItsViews) {
+    addSlips({slip("1", "Alfa", kPaid), slip("2", "Beta"), slip("3", "Gamma", kPaid)});
+    openYear();
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        auto* grid = child<QTableView>(d, "grdRecords");
+        EXPECT_EQ(grid->model()->columnCount(), 16);
+        releaseOn(child<QLabel>(d, "lblAggiorna")); // paid
+        EXPECT_EQ(grid->model()->index(1, 2).data().toString(), QStringLiteral("Gamma"));
+        EXPECT_EQ(grid->model()->index(2, 2).data().toString(), QString());
+        releaseOn(child<QLabel>(d, "lblCSV")); // without films
+        EXPECT_EQ(grid->model()->columnCount(), 6);
+        EXPECT_EQ(grid->model()->index(1, 5).data().toString(), QStringLiteral("Non saldato"));
+        releaseOn(child<QLabel>(d, "lblTutte"));
+        EXPECT_EQ(grid->model()->columnCount(), 16);
+        releaseOn(child<QLabel>(d, "lblExcel"));
+    };
+    release("lblExcel");
+    ASSERT_EQ(fakes.office.sheets.size(), 1u);
+    EXPECT_EQ(fakes.office.sheets[0].first, QStringLiteral("Noleggi 2009"));
+    EXPECT_EQ(fakes.office.sheets[0].second.sheetName, "Noleggi");
+    EXPECT_EQ(fakes.office.sheets[0].second.cells[0][16], "Pagamento");
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #pragma once
 // Test doubles of the platform services: they record what the screens asked and answer
 // from a script.
+#include "platform/office.h"
+#include "platform/office_files.h"
 #include "platform/printing.h"
 #include "platform/services.h"
 #include "recording_canvas.h"
@@ -112,14 +114,45 @@ public:
     std::optional<QString> savedAs;     // the PDF written when no printer is installed
 };
 
+// Keeps what the exports asked for; can refuse to write or answer that no application opened
+// the file.
+class FakeOffice final : public Office {
+public:
+    ExportedFile spreadsheet(const QString& name, const Spreadsheet& sheet) override {
+        sheets.push_back({name, sheet});
+        return outcome(name);
+    }
+    ExportedFile tableDocument(const QString& name, const TextGrid& table) override {
+        tables.push_back({name, table});
+        return outcome(name);
+    }
+    ExportedFile cardDocument(const QString& name, const CardDocument& card) override {
+        cards.push_back({name, card});
+        return outcome(name);
+    }
+    std::vector<std::pair<QString, Spreadsheet>> sheets;
+    std::vector<std::pair<QString, TextGrid>> tables;
+    std::vector<std::pair<QString, CardDocument>> cards;
+    std::optional<std::string> refusal; // the writer's error
+    bool opens = true;
+
+private:
+    ExportedFile outcome(const QString& name) {
+        if (refusal)
+            throw OfficeError(*refusal);
+        return {QStringLiteral("/esportazioni/") + name, opens};
+    }
+};
+
 // A complete set of services over a folder of the test's own.
 struct FakeServices {
     explicit FakeServices(const QString& folder)
-        : services{dialogs, shell, clock, printing, folder, [this] { ++quitRequests; }} {}
+        : services{dialogs, shell, clock, printing, office, folder, [this] { ++quitRequests; }} {}
     FakeDialogs dialogs;
     FakeShell shell;
     FakeClock clock;
     FakePrinting printing;
+    FakeOffice office;
     int quitRequests = 0;
     Services services;
 };

@@ -1,0 +1,104 @@
+#include "screenkit/export_screen.h"
+
+#include "platform/office.h"
+#include "platform/office_files.h"
+#include "platform/services.h"
+#include "screenkit/busy_cursor.h"
+#include "screenkit/export_grid.h"
+#include "screenkit/picture_buttons.h"
+#include "screenkit/screen_style.h"
+#include "screenkit/status_panel.h"
+#include "screenkit/window_placement.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace filmeria {
+namespace {
+
+QString savedAt(const QString& path) {
+    return QStringLiteral("\r\n\r\nIl file è stato salvato in:\r\n") + path;
+}
+
+} // namespace
+
+ExportScreen::ExportScreen(Services& services, const QString& caption, int columns)
+    : services_(services) {
+    setWindowTitle(caption);
+    useDialogFrame(this, FrameButtons::MinimiseAndClose);
+    setFixedSize(792, 560);
+    style::setBackground(this, style::kSilver);
+
+    grpControlli = new QGroupBox(this);
+    grpControlli->setObjectName("grpControlli");
+    grpControlli->setGeometry(8, 4, 776, 78);
+    grdRecords = new ExportGrid(this, columns);
+    grdRecords->setGeometry(8, 88, 776, 438);
+    grdRecords->viewport()->installEventFilter(this);
+    grdRecords->viewport()->setMouseTracking(true);
+    panInfo = makeStatusPanel(this, StatusPanelKind::Sunken);
+    panInfo->setGeometry(8, 532, 776, 22);
+    buttons_ = new PictureButtons(this, services_.dialogs, panInfo, style::kNavy);
+    buttons_->addResetArea(this);
+    buttons_->addResetArea(grpControlli);
+    centreOnDesktop(this);
+}
+
+void ExportScreen::addCommands(const std::vector<PictureCommand>& commands) {
+    const int step = 776 / static_cast<int>(commands.size());
+    for (const auto& [image, label] : addPictureCommands(*buttons_, grpControlli, commands, [step](int i) {
+             const int x = 4 + i * step;
+             return std::pair{QRect(x + (step - 32) / 2 - 2, 8, 32, 32), QRect(x, 44, step - 4, 18)};
+         })) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(style::verdana(8, false, true));
+        style::setTextColour(label, style::kNavy);
+    }
+}
+
+void ExportScreen::showView(const std::optional<TextTable>& table, const std::vector<int>& widths) {
+    if (table)
+        grdRecords->setTable(*table, widths);
+}
+
+bool ExportScreen::eventFilter(QObject* watched, QEvent* event) {
+    // Moving over the grid tells the selected cell's text in the status panel.
+    if (watched == grdRecords->viewport() && event->type() == QEvent::MouseMove)
+        panInfo->setText(grdRecords->selectedText());
+    return QDialog::eventFilter(watched, event);
+}
+
+void ExportScreen::exportToSpreadsheet(const QString& name, const SpreadsheetCaller& caller) {
+    const QString failed = QString::fromUtf8(kSpreadsheetFailed);
+    ExportedFile file;
+    try {
+        BusyCursor busy;
+        file = services_.office.spreadsheet(name, spreadsheetOf(grdRecords->table(), caller));
+    } catch (const OfficeError&) {
+        services_.dialogs.information(this, failed);
+        return;
+    }
+    if (!file.opened)
+        services_.dialogs.information(this, failed + savedAt(file.path));
+}
+
+void ExportScreen::exportToDocument(const QString& name) {
+    const QString failed = QString::fromUtf8(kDocumentFailed);
+    ExportedFile file;
+    try {
+        BusyCursor busy;
+        file = services_.office.tableDocument(name, documentTableOf(grdRecords->table()));
+    } catch (const OfficeError&) {
+        services_.dialogs.information(this, failed);
+        return;
+    }
+    if (!file.opened)
+        services_.dialogs.information(
+            this, failed +
+                      QStringLiteral("\r\n\r\nAccertarsi che un programma di videoscrittura (ad esempio "
+                                     "LibreOffice) sia installato sul proprio computer.") +
+                      savedAt(file.path));
+}
+
+} // namespace filmeria
