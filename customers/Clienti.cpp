@@ -12,6 +12,7 @@
 #include "screenkit/HelpForm.h"
 #include "screenkit/action_guard.h"
 #include "screenkit/archive_message.h"
+#include "screenkit/card_export.h"
 #include "screenkit/arrow_strip.h"
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
@@ -223,13 +224,8 @@ void TfrmClienti::buildCommands() {
          [this] { save(); }},
         {"imgTrova", "lblTrova", "Cerca", ":/pictures/cmd_trova.png", " Cerca una scheda in archivio.",
          [this] { search(); }},
-        // The Word export of the card comes with the office exports.
-        {"imgEsporta",
-         "lblEsporta",
-         "Esporta scheda",
-         ":/pictures/cmd_word.png",
-         " Esporta la scheda corrente in un file di Microsoft Word.",
-         {}},
+        {"imgEsporta", "lblEsporta", "Esporta scheda", ":/pictures/cmd_word.png",
+         " Esporta la scheda corrente in un file di Microsoft Word.", [this] { exportCard(); }},
         {"imgExcel", "lblExcel", "Esporta archivio", ":/pictures/cmd_excel.png",
          " Esporta l'archivio corrente in un foglio di Microsoft Excel.",
          [this] {
@@ -368,6 +364,40 @@ void TfrmClienti::search() {
         return;
     if (const auto& chosen = searchScreen.chosenCustomer())
         showCustomer(chosen->record, chosen->position);
+}
+
+void TfrmClienti::exportCard() {
+    if (trimmed(toCp1252(txtNome->text())).empty()) {
+        services_.dialogs.information(
+            this, QString::fromUtf8("Per poter esportare la scheda corrente in Microsoft Word è necessario indicare il "
+                                    "cognome e il nome o la ragione sociale del cliente."));
+        txtNome->setFocus();
+        return;
+    }
+    CardDocument card;
+    card.title = "SCHEDA CLIENTE";
+    const std::pair<const char*, QString> rows[] = {
+        {"Cognome, nome o ragione sociale:", txtNome->text()},
+        {"Indirizzo:", txtIndirizzo->text()},
+        {"CAP:", txtCap->text()},
+        {"Città:", txtCitta->text()},
+        {"Provincia:", txtProv->currentText()},
+        {"Data di nascita:", txtDataNasc->text()},
+        {"Luogo di nascita:", txtLuogoNasc->text()},
+        {"Codice fiscale:", txtCodFisc->text()},
+        {"Partita IVA:", txtIva->text()},
+        {"Tessera numero:", txtTessera->text()},
+        {"Data iscrizione:", txtIscrizione->text()},
+        {"Genere cinematografico preferito:", txtNoleggio->text()},
+        {"Tel. casa:", txtTelCasa->text()},
+        {"Tel. ufficio:", txtTelUff->text()},
+        {"Tel. cellulare:", txtTelCel->text()},
+        {"Fax:", txtFax->text()},
+        {"E-mail:", txtEmail->text()},
+        {"Note:", txtTrama->toPlainText()}};
+    for (const auto& [label, value] : rows)
+        card.rows.emplace_back(label, cardValue(value));
+    exportCardDocument(services_, this, QStringLiteral("Scheda cliente - ") + txtNome->text().trimmed(), card);
 }
 
 void TfrmClienti::checkFiscalCode() {

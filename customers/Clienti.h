@@ -46,6 +46,7 @@ private:
     void navigate(NavigationStep step);
     void deleteCard();
     void search();
+    void exportCard();
     void checkFiscalCode();
     void checkVatNumber();
     void sendMail();

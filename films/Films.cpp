@@ -1,5 +1,7 @@
 #include "films/Films.h"
 
+#include "core/posix_file.h"
+
 #include "core/text_rules.h"
 #include "films/RicercaFilm.h"
 #include "films/Zoom.h"
@@ -11,6 +13,7 @@
 #include "screenkit/amount_fields.h"
 #include "screenkit/arrow_strip.h"
 #include "screenkit/busy_cursor.h"
+#include "screenkit/card_export.h"
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
@@ -19,6 +22,7 @@
 #include "screenkit/screen_style.h"
 #include "screenkit/status_panel.h"
 
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
@@ -267,7 +271,7 @@ void TfrmFilms::buildCommands() {
          [this] { search(); }},
         // The Word export of the card comes with the office exports.
         {"imgEsporta", "lblEsporta", "Esporta scheda", ":/pictures/cmd_word.png",
-         " Esporta la scheda corrente in un file di Microsoft Word.", [] {}},
+         " Esporta la scheda corrente in un file di Microsoft Word.", [this] { exportCard(); }},
         {"imgRiepilogo", "lblRiepilogo", "Cerca sul Web", ":/pictures/cmd_web.png",
          " Cerca sul Web, tramite Google, informazioni relative al film corrente.", [this] { searchWeb(); }},
         {"imgElimina", "lblElimina", "Elimina", ":/pictures/cmd_elimina.png",
@@ -371,8 +375,9 @@ FilmRow TfrmFilms::rowFromCard() const {
     return row;
 }
 
-void TfrmFilms::setPoster(const QPixmap& picture) {
+void TfrmFilms::setPoster(const QPixmap& picture, std::string bytes) {
     poster_ = picture;
+    posterBytes_ = std::move(bytes);
     if (picture.isNull()) {
         imgFoto->clear();
         return;
@@ -401,7 +406,7 @@ void TfrmFilms::ShowFilmOnCard(const TSQLiteTable& result) {
         if (!picture.loadFromData(reinterpret_cast<const uchar*>(row.picture->data()),
                                   static_cast<uint>(row.picture->size()), "JPEG"))
             throw std::runtime_error("Impossibile visualizzare la locandina: l'immagine JPEG non è valida");
-        setPoster(picture);
+        setPoster(picture, *row.picture);
     }
 }
 
@@ -591,7 +596,72 @@ void TfrmFilms::choosePoster() {
     QImageReader reader(path, "jpeg");
     const QImage image = reader.read();
     // A file that does not load shows the placeholder; Salva still stores its bytes.
-    setPoster(image.isNull() ? imgTemp->pixmap() : QPixmap::fromImage(image));
+    if (image.isNull()) {
+        setPoster(imgTemp->pixmap());
+        return;
+    }
+    std::optional<std::string> bytes;
+    try {
+        bytes = readWholeFile(toCp1252(path));
+    } catch (const ArchiveError&) {
+        // The picture was read a moment ago: its bytes are kept for the card export when readable.
+    }
+    setPoster(QPixmap::fromImage(image), bytes.value_or(std::string()));
+}
+
+void TfrmFilms::exportCard() {
+    if (trimmed(toCp1252(txtTitolo->text())).empty()) {
+        services_.dialogs.information(
+            this, QString::fromUtf8("Per poter esportare la scheda corrente in Microsoft Word "
+                                    "è necessario indicare il titolo del film."));
+        txtTitolo->setFocus();
+        return;
+    }
+    CardDocument card;
+    card.title = "SCHEDA FILM";
+    try {
+        // Scheda.bmp beside the archives: the placeholder first, then the poster's own bytes.
+        const std::string picturePath = folder() + "Scheda.bmp";
+        QByteArray placeholder;
+        QBuffer buffer(&placeholder);
+        buffer.open(QIODevice::WriteOnly);
+        imgTemp->pixmap().save(&buffer, "PNG");
+        card.picture = placeholder.toStdString();
+        card.pictureExtension = "png";
+        card.pictureWidth = imgTemp->pixmap().width();
+        card.pictureHeight = imgTemp->pixmap().height();
+        replaceFileAtomically(picturePath, picturePath + ".tmp", card.picture);
+        if (!posterBytes_.empty()) {
+            card.picture = posterBytes_;
+            card.pictureExtension = "jpeg";
+            card.pictureWidth = poster_.width();
+            card.pictureHeight = poster_.height();
+            replaceFileAtomically(picturePath, picturePath + ".tmp", card.picture);
+        }
+    } catch (const ArchiveError&) {
+        services_.dialogs.information(this, QString::fromUtf8(kCardExportFailed));
+        return;
+    }
+    const std::pair<const char*, FilmField> rows[] = {{"Titolo film:", FilmField::varTitolo},
+                                                      {"Nazione di produzione:", FilmField::varNazione},
+                                                      {"Anno di produzione:", FilmField::varAnno},
+                                                      {"Genere:", FilmField::varGenere},
+                                                      {"Durata:", FilmField::varDurata},
+                                                      {"Regista:", FilmField::varRegista},
+                                                      {"Distributore:", FilmField::varDistributore},
+                                                      {"Cast:", FilmField::varCast},
+                                                      {"Titolo originale:", FilmField::varOriginale},
+                                                      {"Sottotitoli:", FilmField::varSottotitoli},
+                                                      {"Lingue audio:", FilmField::varLingue},
+                                                      {"Prezzo:", FilmField::varPrezzo},
+                                                      {"Tipo supporto:", FilmField::varSupporto},
+                                                      {"Disponibile:", FilmField::varDisponibile},
+                                                      {"Trama:", FilmField::varTrama},
+                                                      {"Codice identificativo:", FilmField::varCodice},
+                                                      {"Sito Web:", FilmField::varWeb}};
+    for (const auto& [label, field] : rows)
+        card.rows.emplace_back(label, cardValue(fieldText(field)));
+    exportCardDocument(services_, this, QStringLiteral("Scheda film - ") + txtTitolo->text().trimmed(), card);
 }
 
 void TfrmFilms::zoom() {

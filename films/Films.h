@@ -46,7 +46,9 @@ private:
     void setFieldText(FilmField field, const QString& text);
     FilmRow rowFromCard() const;
     std::string folder() const;
-    void setPoster(const QPixmap& picture);
+    // The poster shown; `bytes` are its file's own bytes (none for the placeholder).
+    void setPoster(const QPixmap& picture, std::string bytes = {});
+    void exportCard();
     void openFirst();
 
     void navigate(const FilmQuery& query);
@@ -67,7 +69,8 @@ private:
     TfrmHelpForm& help_;
     ScreenRef<TfrmRicercaFilm> filmSearch_;
     FilmStoreSlots slots_;
-    QPixmap poster_; // the picture shown, at its own size
+    QPixmap poster_;          // the picture shown, at its own size
+    std::string posterBytes_; // its JPEG bytes as stored or chosen; empty for the placeholder
 
     QGroupBox* grpProdotto;
     QGroupBox* grpPrezzo;

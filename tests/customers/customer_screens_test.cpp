@@ -225,12 +225,32 @@ TEST_F(CustomerScreens, RentalsButtonValidatesThenPresetsTheHistorySearch) {
     EXPECT_EQ(historyAsked, QStringList{QStringLiteral("Bar Sport | A15")});
 }
 
-TEST_F(CustomerScreens, CardExportPictureDoesNothingVisibleUntilItsExportExists) {
+TEST_F(CustomerScreens, CardExportNeedsANameAndSendsTheCardAsShown) {
     card();
     release("imgEsporta");
+    EXPECT_EQ(
+        fakes.dialogs.lastText(),
+        QString::fromUtf8("Per poter esportare la scheda corrente in Microsoft Word è necessario indicare il "
+                          "cognome e il nome o la ragione sociale del cliente."));
+    EXPECT_TRUE(field("txtNome")->hasFocus());
+    EXPECT_TRUE(fakes.office.cards.empty());
+    field("txtNome")->setText(QString::fromUtf8(" Città Nicolò "));
+    child<QPlainTextEdit>(card(), "txtTrama")->setPlainText(QStringLiteral("uno\ndue"));
     release("lblEsporta");
-    EXPECT_TRUE(fakes.dialogs.shown.empty());
-    EXPECT_TRUE(fakes.dialogs.modals.isEmpty());
+    ASSERT_EQ(fakes.office.cards.size(), 1u);
+    EXPECT_EQ(fakes.office.cards[0].first, QString::fromUtf8("Scheda cliente - Città Nicolò"));
+    const CardDocument& doc = fakes.office.cards[0].second;
+    EXPECT_EQ(doc.title, "SCHEDA CLIENTE");
+    EXPECT_TRUE(doc.picture.empty());
+    ASSERT_EQ(doc.rows.size(), 18u);
+    EXPECT_EQ(doc.rows[0], (std::pair<std::string, std::string>{"Cognome, nome o ragione sociale:",
+                                                                "Citt\xC3\xA0 Nicol\xC3\xB2"}));
+    EXPECT_EQ(doc.rows[3].first, "Citt\xC3\xA0:");
+    EXPECT_EQ(doc.rows[17], (std::pair<std::string, std::string>{"Note:", "uno\ndue"}));
+    fakes.office.refusal = "disco pieno";
+    release("lblEsporta");
+    EXPECT_EQ(fakes.dialogs.lastText(), QString::fromUtf8("Si è verificato un errore imprevisto durante "
+                                                          "l'esportazione della scheda in Microsoft Word."));
 }
 
 class CustomerSearch : public CustomerScreens {

@@ -299,5 +299,37 @@ TEST_F(FilmScreens, StampaPrintsTheFilmListInPortraitAndAnEmptyListIsRefused) {
     EXPECT_EQ(canvas.starting("text")[3], "text 150,635 Amarcord - Italia  - ");
 }
 
+TEST_F(FilmScreens, CardExportWritesSchedaBmpAndEmbedsThePosterBytes) {
+    card();
+    release("lblEsporta");
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              QString::fromUtf8("Per poter esportare la scheda corrente in Microsoft Word "
+                                "è necessario indicare il titolo del film."));
+    EXPECT_TRUE(field("txtTitolo")->hasFocus());
+
+    const std::int64_t id = addFilm("Amarcord", "Italia", true);
+    release("imgUltimo");
+    ASSERT_EQ(box(), QString::number(id));
+    child<QPlainTextEdit>(card(), "txtTrama")->setPlainText(QStringLiteral("riga uno\nriga due"));
+    release("imgEsporta");
+    ASSERT_EQ(fakes.office.cards.size(), 1u);
+    EXPECT_EQ(fakes.office.cards[0].first, QStringLiteral("Scheda film - Amarcord"));
+    const CardDocument& doc = fakes.office.cards[0].second;
+    EXPECT_EQ(doc.title, "SCHEDA FILM");
+    EXPECT_EQ(doc.picture, *stored(id).picture); // the poster's own bytes
+    EXPECT_EQ(doc.pictureExtension, "jpeg");
+    std::ifstream bmp(path("Scheda.bmp").toStdString(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(bmp), {}), doc.picture);
+    ASSERT_EQ(doc.rows.size(), 17u);
+    EXPECT_EQ(doc.rows[12].first, "Tipo supporto:");
+    EXPECT_EQ(doc.rows[14], (std::pair<std::string, std::string>{"Trama:", "riga uno\nriga due"}));
+
+    addFilm("Senza locandina");
+    release("imgUltimo");
+    release("imgEsporta");
+    EXPECT_EQ(fakes.office.cards[1].second.pictureExtension, "png"); // the placeholder
+    EXPECT_EQ(fakes.office.cards[1].second.picture.substr(1, 3), "PNG");
+}
+
 } // namespace
 } // namespace filmeria::testing

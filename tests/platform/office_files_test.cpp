@@ -1,6 +1,8 @@
 // The office files read back with independent readers: openpyxl for the spreadsheet,
 // python-docx for the documents (Debian's python3, whatever else comes first on the PATH).
+#include "fake_services.h"
 #include "pdf_words.h"
+#include "platform/office.h"
 #include "platform/office_files.h"
 #include "temp_folder.h"
 
@@ -100,6 +102,28 @@ print([[c.text for c in r.cells] for r in d.tables[0].rows], d.tables[0].rows[0]
         << again;
     EXPECT_NE(again.find("[['Nome', 'Rossi'], ['Note', 'uno\\ndue']] JUSTIFY (3)"), std::string::npos)
         << again;
+}
+
+TEST(DesktopOffice, NewNamedFilesInEsportazioniNeverOverAnotherAndOpened) {
+    testing::TempFolder dir;
+    testing::FakeClock clock;
+    testing::FakeShell shell;
+    DesktopOffice office(QString::fromStdString(dir.folder()), clock, shell);
+    Spreadsheet sheet{"Clienti", {{"a"}}, 2, 2, 1};
+    const ExportedFile first = office.spreadsheet(QStringLiteral("Clienti"), sheet);
+    const ExportedFile second = office.spreadsheet(QStringLiteral("Clienti"), sheet);
+    EXPECT_EQ(first.path, QString::fromStdString(dir.folder()) +
+                              QStringLiteral("Esportazioni/Clienti 2009-02-28 17.42.10.xlsx"));
+    EXPECT_EQ(second.path, QString::fromStdString(dir.folder()) +
+                               QStringLiteral("Esportazioni/Clienti 2009-02-28 17.42.10 (2).xlsx"));
+    EXPECT_TRUE(first.opened);
+    EXPECT_EQ(shell.opened, (QStringList{first.path, second.path}));
+    CardDocument titleOnly;
+    titleOnly.title = "T";
+    const ExportedFile card = office.cardDocument(QStringLiteral("Scheda film - Tom/Jerry"), titleOnly);
+    EXPECT_TRUE(card.path.endsWith(QStringLiteral("Esportazioni/Scheda film - Tom-Jerry.docx")));
+    shell.succeeds = false;
+    EXPECT_FALSE(office.tableDocument(QStringLiteral("Noleggi 2009"), {{"x"}}).opened);
 }
 
 } // namespace
