@@ -43,7 +43,10 @@ bool listed(CustomerExportView view, const CustomerView& customer) {
 } // namespace
 
 std::optional<TextTable> customerExportTable(const std::string& folder, CustomerExportView view) {
-    const CustomerArchive archive = customerArchive(folder);
+    return customerExportTable(customerArchive(folder), view);
+}
+
+std::optional<TextTable> customerExportTable(const CustomerArchive& archive, CustomerExportView view) {
     const std::size_t count = archive.count();
     if (count == 0)
         return std::nullopt;

@@ -2,6 +2,7 @@
 // The customer archive export's views: every customer, or those with a home telephone, an
 // e-mail address or notes, as the 19 columns of the export grid.
 #include "core/text_table.h"
+#include "customers/customer_file.h"
 
 #include <array>
 #include <optional>
@@ -20,5 +21,6 @@ inline constexpr std::array<int, kCustomerExportColumns> kCustomerExportWidths =
 // up to the number of customers in the file. nullopt when the file holds no customer (the
 // grid stays as it was). Throws ArchiveError.
 std::optional<TextTable> customerExportTable(const std::string& folder, CustomerExportView view);
+std::optional<TextTable> customerExportTable(const CustomerArchive& archive, CustomerExportView view);
 
 } // namespace filmeria

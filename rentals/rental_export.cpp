@@ -36,7 +36,10 @@ std::vector<int> rentalExportWidths(RentalExportView view) {
 
 std::optional<TextTable> rentalExportTable(const std::string& folder, const std::string& year,
                                            RentalExportView view) {
-    const RentalArchive archive = yearArchive(folder, year);
+    return rentalExportTable(yearArchive(folder, year), view);
+}
+
+std::optional<TextTable> rentalExportTable(const RentalArchive& archive, RentalExportView view) {
     const std::size_t count = archive.count();
     if (count == 0)
         return std::nullopt;

@@ -2,6 +2,7 @@
 // The rental archive export's views of one year: every slip, the paid ones, the unpaid ones
 // (17 columns), or every slip without its films (7 columns).
 #include "core/text_table.h"
+#include "rentals/rental_file.h"
 
 #include <optional>
 #include <string>
@@ -18,5 +19,6 @@ std::vector<int> rentalExportWidths(RentalExportView view);
 // number of slips in the file. nullopt when the file holds no slip. Throws ArchiveError.
 std::optional<TextTable> rentalExportTable(const std::string& folder, const std::string& year,
                                            RentalExportView view);
+std::optional<TextTable> rentalExportTable(const RentalArchive& archive, RentalExportView view);
 
 } // namespace filmeria

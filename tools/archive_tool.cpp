@@ -1,5 +1,8 @@
 // filmeria-archivi: backup, migration and support for the record archives.
 //   filmeria-archivi export FILE   CSV (UTF-8) of a customer file (.pro), a year file (.nol) or Film.db
+//   filmeria-archivi export FILE --xlsx OUT.xlsx | --docx OUT.docx
+//                                  the export screen's full view as a spreadsheet or a
+//                                  word-processor table (no table for Film.db); exit 0 or 2
 //   filmeria-archivi check FILE    record count and damage report; exit 0 clean, 1 problems,
 //                                  2 the file cannot be read
 //   filmeria-archivi stampa YEARFILE POSITION [--pdf OUT.pdf]
@@ -7,6 +10,7 @@
 //                                  Tessera.ini beside it; exit 0 printed, 1 no such position,
 //                                  2 unreadable file or refused job
 #include "tools/archive_report.h"
+#include "tools/office_export.h"
 #include "tools/slip_reprint.h"
 
 #include <QGuiApplication>
@@ -19,6 +23,7 @@ namespace {
 
 int usage() {
     std::cerr << "usage: filmeria-archivi export|check FILE\n"
+                 "       filmeria-archivi export FILE --xlsx OUT.xlsx|--docx OUT.docx\n"
                  "       filmeria-archivi stampa YEARFILE POSITION [--pdf OUT.pdf]\n";
     return 2;
 }
@@ -40,6 +45,12 @@ int reprint(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc >= 2 && std::string(argv[1]) == "stampa")
         return reprint(argc, argv);
+    if (argc == 5 && std::string(argv[1]) == "export" &&
+        (std::string(argv[3]) == "--xlsx" || std::string(argv[3]) == "--docx"))
+        return filmeria::exportToOffice(argv[2], argv[4],
+                                        std::string(argv[3]) == "--xlsx" ? filmeria::OfficeFormat::Spreadsheet
+                                                                         : filmeria::OfficeFormat::Document,
+                                        std::cerr);
     if (argc != 3 || (std::string(argv[1]) != "export" && std::string(argv[1]) != "check"))
         return usage();
     const std::string command = argv[1];

@@ -1,0 +1,65 @@
+#include "tools/office_export.h"
+
+#include "core/grid_export.h"
+#include "core/text_rules.h"
+#include "customers/customer_export.h"
+#include "films/film_export.h"
+#include "platform/office_files.h"
+#include "rentals/rental_export.h"
+
+#include <filesystem>
+
+namespace filmeria {
+
+int exportToOffice(const std::string& archive, const std::string& out, OfficeFormat format,
+                   std::ostream& err) {
+    if (!std::filesystem::is_regular_file(archive)) {
+        err << "cannot open '" << archive << "': no such file\n";
+        return 2;
+    }
+    const std::string lower = asciiLower(archive);
+    const auto endsWith = [&](std::string_view tail) {
+        return lower.size() >= tail.size() &&
+               lower.compare(lower.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    try {
+        std::optional<TextTable> grid;
+        const SpreadsheetCaller* caller = nullptr;
+        int columns = 0;
+        if (endsWith(".pro")) {
+            grid = customerExportTable(CustomerArchive(archive, archive + ".tmp"), CustomerExportView::All);
+            caller = &kCustomerSheet;
+            columns = kCustomerExportColumns;
+        } else if (endsWith(".nol")) {
+            grid = rentalExportTable(RentalArchive(archive, archive + ".tmp"), RentalExportView::All);
+            caller = &kRentalSheet;
+            columns = 17;
+        } else {
+            if (format == OfficeFormat::Document) {
+                err << "the film archive has no word-processor export\n";
+                return 2;
+            }
+            TSQLiteDatabase db(archive);
+            if (!db.HasTable("film")) {
+                err << "'" << archive << "' holds no film table\n";
+                return 2;
+            }
+            const auto result = db.Query(AllFilmsQuery().sql);
+            grid = filmExportTable(*result);
+            caller = &kFilmSheet;
+            columns = kFilmExportColumns;
+        }
+        // An empty archive gives the screen's initial empty grid.
+        const TextTable table = grid ? *grid : TextTable(10, columns);
+        if (format == OfficeFormat::Spreadsheet)
+            writeSpreadsheet(out, spreadsheetOf(table, *caller));
+        else
+            writeTableDocument(out, documentTableOf(table));
+    } catch (const std::exception& e) {
+        err << e.what() << "\n";
+        return 2;
+    }
+    return 0;
+}
+
+} // namespace filmeria
