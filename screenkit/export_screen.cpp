@@ -52,7 +52,7 @@ void ExportScreen::addCommands(const std::vector<PictureCommand>& commands) {
              return std::pair{QRect(x + (step - 32) / 2 - 2, 8, 32, 32), QRect(x, 44, step - 4, 18)};
          })) {
         label->setAlignment(Qt::AlignCenter);
-        label->setFont(style::verdana(8, false, true));
+        label->setFont(style::verdana(step < 90 ? 7 : 8, false, true)); // nine buttons share the strip
         style::setTextColour(label, style::kNavy);
     }
 }
