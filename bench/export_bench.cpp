@@ -6,6 +6,7 @@
 #include "../tests/support/fake_services.h"
 #include "core/grid_export.h"
 #include "customers/customer_export.h"
+#include "memory_probe.h"
 #include "office/Imminenti.h"
 #include "platform/office_files.h"
 #include "qt_bench_main.h"
@@ -24,20 +25,6 @@
 
 namespace filmeria::bench {
 namespace {
-
-double peakResidentMiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    }
-    return 0;
-}
-
-void resetPeakResident() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
 
 const TextTable& customerGrid() {
     static const TextTable grid = *customerExportTable(storeFolder(), CustomerExportView::All);

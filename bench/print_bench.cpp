@@ -4,6 +4,7 @@
 // of 10,000 and one of 100,000 lines show whether memory grows with the pages.
 #include "core/list_printout.h"
 #include "customers/customer_search.h"
+#include "memory_probe.h"
 #include "platform/printing.h"
 #include "qt_bench_main.h"
 #include "store_archives.h"
@@ -21,21 +22,6 @@ namespace {
 const std::vector<std::string>& everyCustomer() {
     static const std::vector<std::string> lines = searchCustomers(storeFolder(), CustomerCriteria{});
     return lines;
-}
-
-// Peak resident memory since the last reset, in MiB (Linux /proc).
-double peakResidentMiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    }
-    return 0;
-}
-
-void resetPeakResident() {
-    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 void BM_ListPrintoutToPdf(benchmark::State& state) {

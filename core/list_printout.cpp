@@ -19,11 +19,7 @@ int useCourier(PrintCanvas& canvas, int points) {
 
 void printList(PrintCanvas& canvas, const std::vector<std::string>& lines, std::string_view title,
                PageOrientation orientation, const PrintMoment& now) {
-    canvas.reselectPrinter();
-    canvas.askForColour();
-    canvas.reselectPrinter();
-    canvas.setOrientation(orientation);
-    canvas.beginDocument();
+    beginJob(canvas, orientation);
 
     int y = 2 * useCourier(canvas, 14);
     canvas.textOut(kLeft, y, kHyphenRule);

@@ -2,6 +2,14 @@
 
 namespace filmeria {
 
+void beginJob(PrintCanvas& canvas, PageOrientation orientation) {
+    canvas.reselectPrinter();
+    canvas.askForColour();
+    canvas.reselectPrinter();
+    canvas.setOrientation(orientation);
+    canvas.beginDocument();
+}
+
 std::string printableLine(std::string_view text) {
     std::string line;
     line.reserve(text.size());

@@ -59,6 +59,10 @@ public:
     virtual void endDocument() = 0;
 };
 
+// The start of every job: the current printer selected again with colour asked for, the
+// orientation, the document begun.
+void beginJob(PrintCanvas& canvas, PageOrientation orientation);
+
 // A text as one printed line: control characters (line breaks among them) are removed, so a
 // value holding them never moves the texts that follow.
 std::string printableLine(std::string_view text);

@@ -11,6 +11,7 @@
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
+#include "screenkit/letterhead_fields.h"
 #include "screenkit/print_job.h"
 #include "screenkit/screen_style.h"
 #include "screenkit/window_placement.h"
@@ -149,10 +150,7 @@ TfrmTessera::TfrmTessera(Services& services, const MembershipCard& customer)
 
 void TfrmTessera::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    const Letterhead lines = readLetterhead(services_.folder.toStdString());
-    txtLogo01->setText(fromCp1252(lines[0]));
-    txtLogo02->setText(fromCp1252(lines[1]));
-    txtLogo03->setText(fromCp1252(lines[2]));
+    showLetterhead({txtLogo01, txtLogo02, txtLogo03}, readLetterhead(services_.folder.toStdString()));
     txtLogo01->setFocus();
 }
 
@@ -160,9 +158,7 @@ void TfrmTessera::done(int result) {
     QDialog::done(result);
     // However the screen closes, the letterhead lines are kept for the next card and slip.
     runGuarded(services_.dialogs, this, [this] {
-        writeLetterhead(
-            services_.folder.toStdString(),
-            {toCp1252(txtLogo01->text()), toCp1252(txtLogo02->text()), toCp1252(txtLogo03->text())});
+        writeLetterhead(services_.folder.toStdString(), letterheadIn({txtLogo01, txtLogo02, txtLogo03}));
     });
 }
 
@@ -179,7 +175,7 @@ bool TfrmTessera::fieldsComplete() {
 }
 
 MembershipCard TfrmTessera::cardFromScreen() const {
-    return {{toCp1252(txtLogo01->text()), toCp1252(txtLogo02->text()), toCp1252(txtLogo03->text())},
+    return {letterheadIn({txtLogo01, txtLogo02, txtLogo03}),
             toCp1252(txtNome->text()),
             toCp1252(txtIndirizzo->text()),
             toCp1252(txtCap->text()),

@@ -12,11 +12,7 @@ CanvasFont verdana(int height, bool bold) {
 } // namespace
 
 void printMembershipCard(PrintCanvas& canvas, const MembershipCard& card) {
-    canvas.reselectPrinter();
-    canvas.askForColour();
-    canvas.reselectPrinter();
-    canvas.setOrientation(PageOrientation::Portrait);
-    canvas.beginDocument();
+    beginJob(canvas, PageOrientation::Portrait);
     canvas.useTenthsOfMillimetre();
     canvas.setTextAlignment(TextAlignment::LeftTop);
 

@@ -9,6 +9,7 @@
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
+#include "screenkit/letterhead_fields.h"
 #include "screenkit/screen_style.h"
 #include "screenkit/window_placement.h"
 
@@ -67,18 +68,13 @@ TfrmAzienda::TfrmAzienda(Services& services)
 
 void TfrmAzienda::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    const Letterhead lines = readLetterhead(services_.folder.toStdString());
-    txtLogo01->setText(fromCp1252(lines[0]));
-    txtLogo02->setText(fromCp1252(lines[1]));
-    txtLogo03->setText(fromCp1252(lines[2]));
+    showLetterhead({txtLogo01, txtLogo02, txtLogo03}, readLetterhead(services_.folder.toStdString()));
     txtLogo01->setFocus();
 }
 
 void TfrmAzienda::apply() {
     try {
-        writeLetterhead(
-            services_.folder.toStdString(),
-            {toCp1252(txtLogo01->text()), toCp1252(txtLogo02->text()), toCp1252(txtLogo03->text())});
+        writeLetterhead(services_.folder.toStdString(), letterheadIn({txtLogo01, txtLogo02, txtLogo03}));
     } catch (const ArchiveError&) {
         // Nothing typed is lost: the screen stays open with the lines as they are.
         services_.dialogs.information(this, kArchiveAccessMessage);

@@ -7,6 +7,7 @@
 #include "rentals/slip_printout.h"
 #include "screenkit/action_guard.h"
 #include "screenkit/controls.h"
+#include "screenkit/letterhead_fields.h"
 #include "screenkit/print_job.h"
 #include "screenkit/screen_style.h"
 #include "screenkit/window_placement.h"
@@ -59,16 +60,12 @@ TfrmStampaNoleggio::TfrmStampaNoleggio(Services& services, RentalRecord slip)
 
 void TfrmStampaNoleggio::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    const Letterhead lines = readLetterhead(services_.folder.toStdString());
-    txtLogo01->setText(fromCp1252(lines[0]));
-    txtLogo02->setText(fromCp1252(lines[1]));
-    txtLogo03->setText(fromCp1252(lines[2]));
+    showLetterhead({txtLogo01, txtLogo02, txtLogo03}, readLetterhead(services_.folder.toStdString()));
     cmdStampa->setFocus();
 }
 
 void TfrmStampaNoleggio::print() {
-    const Letterhead letterhead = {toCp1252(txtLogo01->text()), toCp1252(txtLogo02->text()),
-                                   toCp1252(txtLogo03->text())};
+    const Letterhead letterhead = letterheadIn({txtLogo01, txtLogo02, txtLogo03});
     const QString name =
         QStringLiteral("Scheda noleggio ") + fromCp1252(trimmed(slip_[SlipField::NumScheda]));
     try {

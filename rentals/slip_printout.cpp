@@ -30,11 +30,7 @@ void text(PrintCanvas& canvas, int x, int y, std::string_view value) {
 } // namespace
 
 void printSlip(PrintCanvas& canvas, const Letterhead& letterhead, const RentalRecord& slip) {
-    canvas.reselectPrinter();
-    canvas.askForColour();
-    canvas.reselectPrinter();
-    canvas.setOrientation(PageOrientation::Portrait);
-    canvas.beginDocument();
+    beginJob(canvas, PageOrientation::Portrait);
     canvas.useTenthsOfMillimetre();
 
     canvas.rectangle(50, -50, 1970, -1320);
