@@ -20,11 +20,13 @@ start_print_queue() {
     fi
     lpadmin -p FilmeriaPDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
     lpadmin -d FilmeriaPDF
-    # cups-pdf writes into the "Out" folder of its configuration, ${HOME}/PDF by default.
-    local out
+    # cups-pdf writes into the "Out" folder of its configuration, ${HOME}/PDF by default, where
+    # HOME is the home of the job's owner in the user database (not this shell's variable).
+    local out home
     out=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf | tail -n 1)
     out=${out:-\$\{HOME\}/PDF}
-    export FILMERIA_CUPS_PDF_OUT="${out//\$\{HOME\}/$HOME}"
+    home=$(getent passwd "$(id -un)" | cut -d: -f6)
+    export FILMERIA_CUPS_PDF_OUT="${out//\$\{HOME\}/$home}"
     mkdir -p "$FILMERIA_CUPS_PDF_OUT"
     echo "print queue: FilmeriaPDF writes into $FILMERIA_CUPS_PDF_OUT"
 }
