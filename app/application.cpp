@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "core/posix_file.h"
+
 #include "core/text_rules.h"
 #include "screenkit/action_guard.h"
 
@@ -21,6 +23,7 @@ void setUpApplication() {
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv) {
+    ignoreFileSizeSignal();
     setUpApplication();
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <libgen.h>
@@ -10,6 +11,10 @@
 #include <vector>
 
 namespace filmeria {
+
+void ignoreFileSizeSignal() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 void failOnFile(const std::string& what, const std::string& path, int error) {
     throw ArchiveError(what + " '" + path + "': " + std::strerror(error));

@@ -18,6 +18,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A write beyond the process's file-size limit fails with an error instead of ending the
+// program with SIGXFSZ. Called once at start-up.
+void ignoreFileSizeSignal();
+
 // Throws ArchiveError with the system's reason: "cannot open '<path>': No such file...".
 [[noreturn]] void failOnFile(const std::string& what, const std::string& path, int error);
 

@@ -51,8 +51,19 @@ void RecordFile::rewrite(std::size_t position, std::span<const char> record) {
 }
 
 std::size_t RecordFile::append(std::span<const char> record) {
-    const std::size_t position = count() + 1;
-    writeAt(position, record);
+    struct stat st {};
+    if (::fstat(fd_.get(), &st) != 0)
+        failOnFile("cannot measure", path_, errno);
+    const std::size_t position = static_cast<std::size_t>(st.st_size) / recordSize_ + 1;
+    try {
+        writeAt(position, record);
+    } catch (const ArchiveError&) {
+        // A write that failed half-way (a full disk, a size limit) leaves no fragment behind:
+        // the file goes back to the length it had.
+        while (::ftruncate(fd_.get(), st.st_size) != 0 && errno == EINTR) {
+        }
+        throw;
+    }
     return position;
 }
 

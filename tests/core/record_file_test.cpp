@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace filmeria {
@@ -68,6 +69,26 @@ TEST(Opening, AnArchiveThatCannotBeOpenedForWritingIsReportedAndLeftAsItIs) {
         EXPECT_THROW(yearArchive(dir.folder(), "2010").count(), ArchiveError);
     }
     EXPECT_EQ(dir.read("2010.nol"), slips(1));
+}
+
+TEST(Appending, AWriteThatFailsHalfWayLeavesTheFileAsItWas) {
+    TempFolder dir;
+    ignoreFileSizeSignal(); // as the program does at start-up: the write fails, nothing is killed
+    const RentalArchive slips = yearArchive(dir.folder(), "2009");
+    RentalRecord r;
+    r[SlipField::NumScheda] = "1";
+    slips.append(r);
+    slips.append(r);
+    const std::string before = dir.read("2009.nol");
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit limited = old;
+    limited.rlim_cur = before.size() + 700; // room for half a slip only
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    EXPECT_THROW(slips.append(r), ArchiveError);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_EQ(dir.read("2009.nol"), before); // no fragment
+    EXPECT_EQ(slips.append(r), 3u);
 }
 
 } // namespace
