@@ -7,6 +7,7 @@
 #include "rentals/rental_file.h"
 #include "tools/poster_jpeg.h"
 
+#include <filesystem>
 #include <optional>
 
 namespace filmeria {
@@ -46,11 +47,27 @@ std::string csvField(std::string_view utf8) {
 
 // Reads the whole archive; nullopt (after reporting) when it cannot be read or is of
 // no known kind.
+// An archive is a regular file: a pipe or a device would make a read wait for ever.
+bool isRegularFile(const std::string& path, std::ostream& err) {
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored)) {
+        err << "cannot read '" << path << "': no such file\n";
+        return false;
+    }
+    if (!std::filesystem::is_regular_file(path, ignored)) {
+        err << "cannot read '" << path << "': not a regular file\n";
+        return false;
+    }
+    return true;
+}
+
 std::optional<std::string> load(const std::string& path, std::ostream& err) {
     if (!kindOf(path)) {
         err << "unknown archive kind: '" << path << "' (expected .pro, .nol or .db)\n";
         return std::nullopt;
     }
+    if (!isRegularFile(path, err))
+        return std::nullopt;
     try {
         auto bytes = readWholeFile(path);
         if (!bytes)
@@ -69,11 +86,9 @@ bool isFilmStore(const std::string& path) {
 
 // Opens an existing film store (never creating one); nullptr (after reporting) when it cannot.
 std::unique_ptr<TSQLiteDatabase> openFilms(const std::string& path, std::ostream& err) {
+    if (!isRegularFile(path, err))
+        return nullptr;
     try {
-        if (!readWholeFile(path)) {
-            err << "cannot read '" << path << "': no such file\n";
-            return nullptr;
-        }
         auto db = std::make_unique<TSQLiteDatabase>(path);
         db->Query("SELECT count(*) FROM sqlite_master");
         return db;
@@ -88,11 +103,17 @@ int exportFilms(const std::string& path, std::ostream& out, std::ostream& err) {
     if (!db)
         return 2;
     try {
+        if (!db->HasTable("film")) {
+            err << "'" << path << "' holds no table film\n";
+            return 2;
+        }
         std::string columns = "ID";
         for (const char* column : filmColumns())
             columns += std::string(",") + column;
+        // A film without a poster counts 0 bytes, so the column is an integer on every row.
+        const auto rows =
+            db->Query("SELECT " + columns + ",coalesce(length(Picture), 0) FROM film ORDER BY ID");
         out << columns << ",PosterBytes\r\n";
-        const auto rows = db->Query("SELECT " + columns + ",length(Picture) FROM film ORDER BY ID");
         for (bool row = rows->First(); row && !rows->AtEnd(); rows->Next()) {
             out << rows->IntegerAt(0);
             for (int c = 1; c <= static_cast<int>(kFilmTextFields); ++c)

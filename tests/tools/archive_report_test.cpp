@@ -1,4 +1,5 @@
 #include "customers/identity_checks.h"
+#include "films/film_store.h"
 #include "temp_folder.h"
 #include "tools/archive_report.h"
 #include "tools/demo_data.h"
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <sys/stat.h>
 
 namespace filmeria {
 namespace {
@@ -99,6 +101,33 @@ TEST(DemoData, FiscalCodesCarryTheirCheckCharacterAndOutputIsDeterministic) {
     const std::string code = demo::makeCustomer(7, 12)[CustomerField::CodFisc];
     ASSERT_EQ(code.size(), 16u);
     EXPECT_TRUE(fiscalCodeIsCorrect(code)) << code; // judged by the program's own check
+}
+
+TEST(ArchiveCompanion, FilmsWithAndWithoutPostersAPipeAndAStoreWithoutItsTable) {
+    testing::TempFolder dir;
+    {
+        FilmStore store(dir.folder());
+        FilmRow plain;
+        plain[FilmField::varTitolo] = "Senza";
+        store.insert(plain);
+        dir.write("p.jpg", "\xFF\xD8\xFF jpeg");
+        FilmRow withPoster;
+        withPoster[FilmField::varTitolo] = "Con";
+        store.insert(withPoster, dir.file("p.jpg"));
+    }
+    std::ostringstream out, err;
+    EXPECT_EQ(exportArchive(dir.file("Film.db"), out, err), 0) << err.str();
+    EXPECT_NE(out.str().find("1,Senza,,,,,,,,,,,,,,,,,0\r\n2,Con,"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find(",8\r\n"), std::string::npos) << out.str(); // the poster's 8 bytes
+
+    dir.write("vuoto.db", "");
+    std::ostringstream none;
+    EXPECT_EQ(exportArchive(dir.file("vuoto.db"), none, err), 2);
+    EXPECT_TRUE(none.str().empty()); // nothing printed before the error
+
+    ASSERT_EQ(::mkfifo(dir.file("pipe.pro").c_str(), 0600), 0);
+    EXPECT_EQ(checkArchive(dir.file("pipe.pro"), out, err), 2); // at once, never waiting on the pipe
+    EXPECT_NE(err.str().find("not a regular file"), std::string::npos);
 }
 
 } // namespace
