@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <libgen.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -134,24 +137,45 @@ void replaceThroughTemporary(const std::string& path, const std::string& tempPat
         if (beforeStep)
             beforeStep(s);
     };
+    // A link is rewritten through: its target is replaced, with the temporary file in the
+    // target's folder so the rename stays within one file system.
+    std::string target = path;
+    std::string temp = tempPath;
+    if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+        target = resolved;
+        std::free(resolved);
+        if (target != path) {
+            const std::string::size_type slash = target.rfind('/');
+            temp = target.substr(0, slash + 1) + tempPath.substr(tempPath.rfind('/') + 1);
+        }
+    }
+    struct stat original {};
+    const bool replacing = ::stat(target.c_str(), &original) == 0;
+
     step(ReplaceStep::CreateTemporary);
-    FileDescriptor fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    FileDescriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (!fd.isOpen())
-        failOnFile("cannot create", tempPath, errno);
+        failOnFile("cannot create", temp, errno);
     try {
+        if (replacing) {
+            // The file keeps its permissions, and its owner where the system allows it.
+            if (::fchmod(fd.get(), original.st_mode & 07777) != 0)
+                failOnFile("cannot set the permissions of", temp, errno);
+            [[maybe_unused]] const int owned = ::fchown(fd.get(), original.st_uid, original.st_gid);
+        }
         step(ReplaceStep::Write);
         write(fd.get());
         step(ReplaceStep::Flush);
-        flushToDisk(fd.get(), tempPath);
-        fd.close(tempPath);
+        flushToDisk(fd.get(), temp);
+        fd.close(temp);
         step(ReplaceStep::Rename);
-        if (::rename(tempPath.c_str(), path.c_str()) != 0)
-            failOnFile("cannot replace", path, errno);
+        if (::rename(temp.c_str(), target.c_str()) != 0)
+            failOnFile("cannot replace", target, errno);
     } catch (...) {
-        ::unlink(tempPath.c_str());
+        ::unlink(temp.c_str());
         throw;
     }
-    flushFolderOf(path);
+    flushFolderOf(target);
 }
 
 void replaceFileAtomically(const std::string& path, const std::string& tempPath, std::string_view bytes) {

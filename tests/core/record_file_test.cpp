@@ -91,5 +91,27 @@ TEST(Appending, AWriteThatFailsHalfWayLeavesTheFileAsItWas) {
     EXPECT_EQ(slips.append(r), 3u);
 }
 
+TEST(Deleting, TheArchiveKeepsItsPermissionsAndALinkStaysALink) {
+    TempFolder dir;
+    dir.write("2009.nol", slips(3));
+    std::filesystem::permissions(dir.file("2009.nol"), std::filesystem::perms(0666));
+    yearArchive(dir.folder(), "2009").deleteAt(1);
+    EXPECT_EQ(std::filesystem::status(dir.file("2009.nol")).permissions(), std::filesystem::perms(0666));
+
+    std::filesystem::create_directory(dir.file("altrove"));
+    dir.write("altrove/Clienti.pro", std::string(3 * kCustomerRecordSize, '\0'));
+    std::filesystem::create_symlink(dir.file("altrove/Clienti.pro"), dir.file("Clienti.pro"));
+    customerArchive(dir.folder()).deleteAt(2);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("Clienti.pro")));
+    EXPECT_EQ(dir.read("altrove/Clienti.pro").size(), 2 * kCustomerRecordSize); // the target was rewritten
+    EXPECT_FALSE(dir.exists("altrove/Clienti.tmp"));
+
+    dir.write("Tessera.ini", "[Dati Filmeria]\r\n"); // a settings file only its owner may read
+    std::filesystem::permissions(dir.file("Tessera.ini"), std::filesystem::perms(0600));
+    replaceFileAtomically(dir.file("Tessera.ini"), dir.file("Tessera.ini.new"),
+                          "[Dati Filmeria]\r\nRigo 1=A\r\n");
+    EXPECT_EQ(std::filesystem::status(dir.file("Tessera.ini")).permissions(), std::filesystem::perms(0600));
+}
+
 } // namespace
 } // namespace filmeria
