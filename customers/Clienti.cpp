@@ -185,7 +185,7 @@ void TfrmClienti::buildFields() {
     highlightOnFocus(txtTrama, style::kMoneyGreen);
     // The notes field holds 255 bytes in the archive, line breaks counting two.
     connect(txtTrama, &QPlainTextEdit::textChanged, this, [this] {
-        const QString text = txtTrama->toPlainText();
+        const QString text = memoText(txtTrama);
         if (notesForArchive(text).size() <= static_cast<std::size_t>(fieldCapacity(CustomerField::Trama)))
             return;
         QString kept = text;
@@ -280,7 +280,7 @@ CustomerRecord TfrmClienti::recordFromCard() const {
     for (const auto& [f, edit] : lineFields())
         r[f] = toCp1252(edit->text());
     r[CustomerField::Prov] = toCp1252(txtProv->currentText());
-    r[CustomerField::Trama] = notesForArchive(txtTrama->toPlainText());
+    r[CustomerField::Trama] = notesForArchive(memoText(txtTrama));
     return r;
 }
 
@@ -394,7 +394,7 @@ void TfrmClienti::exportCard() {
         {"Tel. cellulare:", txtTelCel->text()},
         {"Fax:", txtFax->text()},
         {"E-mail:", txtEmail->text()},
-        {"Note:", txtTrama->toPlainText()}};
+        {"Note:", memoText(txtTrama)}};
     for (const auto& [label, value] : rows)
         card.rows.emplace_back(label, cardValue(value));
     exportCardDocument(services_, this, QStringLiteral("Scheda cliente - ") + txtNome->text().trimmed(), card);

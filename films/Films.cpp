@@ -348,7 +348,7 @@ QString TfrmFilms::fieldText(FilmField field) const {
         if (auto* c = qobject_cast<QComboBox*>(w))
             return c->currentText();
         // The plot keeps Windows line breaks in the archive.
-        return static_cast<QPlainTextEdit*>(w)->toPlainText().replace(QLatin1Char('\n'),
+        return memoText(static_cast<QPlainTextEdit*>(w)).replace(QLatin1Char('\n'),
                                                                       QStringLiteral("\r\n"));
     }
     return {};

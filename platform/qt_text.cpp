@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace filmeria {
 
@@ -58,9 +59,16 @@ void acceptOnlyCp1252(QLineEdit* field) {
     field->setValidator(new Cp1252Validator(field));
 }
 
+QString memoText(const QPlainTextEdit* memo) {
+    QString text = memo->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
 void acceptOnlyCp1252(QPlainTextEdit* memo) {
     QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [memo] {
-        const QString text = memo->toPlainText();
+        const QString text = memoText(memo);
         if (isCp1252Text(text))
             return;
         QString kept;

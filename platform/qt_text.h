@@ -30,4 +30,8 @@ public:
 void acceptOnlyCp1252(QLineEdit* field);
 void acceptOnlyCp1252(QPlainTextEdit* memo);
 
+// A memo's text exactly as it shows it: no-break spaces kept (the toolkit's plain text turns
+// them into blanks), line breaks as line feeds.
+QString memoText(const QPlainTextEdit* memo);
+
 } // namespace filmeria

@@ -524,5 +524,22 @@ TEST_F(CustomerScreens, ArchiveExportShowsTheViewsAndSendsTheGridAsShown) {
                              "Microsoft Word.\n\r\n\rEsportazione dati non riuscita."));
 }
 
+TEST_F(CustomerScreens, NotesKeepTheirNoBreakSpacesAndStopAtTheFieldsLastWholeCharacter) {
+    store({customer("Alfa", "1")});
+    card();
+    release("imgPrimo");
+    auto* notes = child<QPlainTextEdit>(card(), "txtTrama");
+    notes->setPlainText(QString::fromUtf8("\u00A0\u00A0\nx\u00A0y"));
+    release("lblSalva");
+    EXPECT_EQ(CustomerRecord::decode(archive())[CustomerField::Trama], "\xA0\xA0\r\nx\xA0y");
+
+    // 254 letters, a line break and more: the break would need two bytes where one is left, so
+    // the notes stop at the letters (a lone carriage return would be a broken line break).
+    notes->setPlainText(QString(254, QLatin1Char('n')) + QStringLiteral("\naltro"));
+    EXPECT_EQ(notes->toPlainText(), QString(254, QLatin1Char('n')));
+    release("lblSalva");
+    EXPECT_EQ(CustomerRecord::decode(archive())[CustomerField::Trama], std::string(254, 'n'));
+}
+
 } // namespace
 } // namespace filmeria::testing
