@@ -27,10 +27,18 @@ public:
     Record readAt(std::size_t position) const { return Record::decode(open().read(position)); }
     // Overwrites the record at a position inside the file; the file keeps its length.
     void writeAt(std::size_t position, const Record& record) const {
-        open().rewrite(position, record.encode());
+        open(RecordFile::Lock::Exclusive).rewrite(position, record.encode());
     }
     // Writes behind the last whole record; returns its position.
-    std::size_t append(const Record& record) const { return open().append(record.encode()); }
+    std::size_t append(const Record& record) const {
+        return open(RecordFile::Lock::Exclusive).append(record.encode());
+    }
+    // Runs `work` on the open file under the exclusive lock, for an operation of several steps
+    // (count, then write) that no other program may come between.
+    template <typename Work> auto locked(Work&& work) const {
+        RecordFile file = open(RecordFile::Lock::Exclusive);
+        return work(file);
+    }
     // Rewrites the file without the record, through the temporary copy (see deleteRecord).
     void deleteAt(std::size_t position, const DeletionFault& fault = {}) const {
         deleteRecord(path_, tempPath_, Layout::kRecordSize, position, fault);
@@ -44,7 +52,9 @@ public:
     const std::string& path() const { return path_; }
 
 private:
-    RecordFile open() const { return RecordFile(path_, Layout::kRecordSize, RecordFile::IfMissing::Create); }
+    RecordFile open(RecordFile::Lock lock = RecordFile::Lock::Shared) const {
+        return RecordFile(path_, Layout::kRecordSize, RecordFile::IfMissing::Create, lock);
+    }
 
     std::string path_;
     std::string tempPath_;

@@ -9,14 +9,51 @@
 
 namespace filmeria {
 
-RecordFile::RecordFile(const std::string& path, std::size_t recordSize, IfMissing ifMissing)
+namespace {
+
+// Takes an open file description lock on the whole file, waiting a few seconds at most.
+bool lockWholeFile(int fd, RecordFile::Lock lock) {
+    struct flock region {};
+    region.l_type = lock == RecordFile::Lock::Shared ? F_RDLCK : F_WRLCK;
+    region.l_whence = SEEK_SET;
+    for (int attempt = 0; attempt < 500; ++attempt) {
+        if (::fcntl(fd, F_OFD_SETLK, &region) == 0)
+            return true;
+        if (errno != EAGAIN && errno != EACCES && errno != EINTR)
+            return false;
+        ::usleep(10000);
+    }
+    return false;
+}
+
+bool sameFile(int fd, const std::string& path) {
+    struct stat open {};
+    struct stat named {};
+    return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+           open.st_ino == named.st_ino;
+}
+
+} // namespace
+
+RecordFile::RecordFile(const std::string& path, std::size_t recordSize, IfMissing ifMissing, Lock lock)
     : path_(path)
-    , recordSize_(recordSize)
-    , fd_(::open(path.c_str(), O_RDWR | O_CLOEXEC)) {
-    if (!fd_.isOpen() && errno == ENOENT && ifMissing == IfMissing::Create)
-        fd_ = FileDescriptor(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
-    if (!fd_.isOpen())
-        failOnFile("cannot open", path, errno);
+    , recordSize_(recordSize) {
+    // A deletion replaces the file while others wait for it: whoever gets the lock on a file
+    // that is no longer the archive opens the archive again.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        fd_ = FileDescriptor(::open(path.c_str(), O_RDWR | O_CLOEXEC));
+        if (!fd_.isOpen() && errno == ENOENT && ifMissing == IfMissing::Create)
+            fd_ = FileDescriptor(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+        if (!fd_.isOpen() && errno == EEXIST)
+            continue; // created by another program a moment ago
+        if (!fd_.isOpen())
+            failOnFile("cannot open", path, errno);
+        if (!lockWholeFile(fd_.get(), lock))
+            failOnFile("cannot lock", path, errno == 0 ? EAGAIN : errno);
+        if (sameFile(fd_.get(), path))
+            return;
+    }
+    failOnFile("cannot lock", path, EAGAIN);
 }
 
 std::size_t RecordFile::count() const {
@@ -88,7 +125,7 @@ void deleteRecord(const std::string& path, const std::string& tempPath, std::siz
             failOnFile(what, name, EIO);
     };
     failIf(DeletionStep::Open, "cannot open", path);
-    const RecordFile archive(path, recordSize, RecordFile::IfMissing::Fail);
+    const RecordFile archive(path, recordSize, RecordFile::IfMissing::Fail, RecordFile::Lock::Exclusive);
     const std::size_t total = archive.count();
     const auto copyAllBut = [&](int temp) {
         const int in = archive.descriptor();

@@ -12,10 +12,15 @@ namespace filmeria {
 class RecordFile {
 public:
     enum class IfMissing { Create, Fail };
+    // The advisory lock held for the whole operation: shared to read and scan, exclusive to
+    // append, rewrite or delete, so two programs on one folder never lose a record.
+    enum class Lock { Shared, Exclusive };
 
-    // Opens for reading and writing. An existing file is never truncated: a failure to open
-    // it is an error, never a reason to create it anew.
-    RecordFile(const std::string& path, std::size_t recordSize, IfMissing ifMissing);
+    // Opens for reading and writing and takes the lock. An existing file is never truncated:
+    // a failure to open it is an error, never a reason to create it anew. A lock that cannot
+    // be had within a few seconds is an ArchiveError.
+    RecordFile(const std::string& path, std::size_t recordSize, IfMissing ifMissing,
+               Lock lock = Lock::Shared);
 
     // Whole records only; a shorter fragment at the end is never counted or read.
     std::size_t count() const;
