@@ -12,8 +12,8 @@
 #include "screenkit/HelpForm.h"
 #include "screenkit/action_guard.h"
 #include "screenkit/archive_message.h"
-#include "screenkit/card_export.h"
 #include "screenkit/arrow_strip.h"
+#include "screenkit/card_export.h"
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
@@ -61,14 +61,8 @@ QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width) {
 }
 
 QLineEdit* field(QWidget* parent, const char* name, int maxLength, QRect geometry) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    e->setMaxLength(maxLength);
-    e->setFont(style::verdana(8, true));
-    e->setGeometry(geometry);
-    acceptOnlyCp1252(e);
-    highlightOnFocus(e, style::kMoneyGreen);
-    return e;
+    return makeEditField(parent, QLatin1String(name), maxLength, geometry, style::verdana(8, true),
+                         style::kMoneyGreen);
 }
 
 QPushButton* sideButton(QWidget* parent, const char* name, const QString& text, QRect geometry) {
@@ -369,8 +363,9 @@ void TfrmClienti::search() {
 void TfrmClienti::exportCard() {
     if (trimmed(toCp1252(txtNome->text())).empty()) {
         services_.dialogs.information(
-            this, QString::fromUtf8("Per poter esportare la scheda corrente in Microsoft Word è necessario indicare il "
-                                    "cognome e il nome o la ragione sociale del cliente."));
+            this, QString::fromUtf8(
+                      "Per poter esportare la scheda corrente in Microsoft Word è necessario indicare il "
+                      "cognome e il nome o la ragione sociale del cliente."));
         txtNome->setFocus();
         return;
     }
@@ -397,7 +392,8 @@ void TfrmClienti::exportCard() {
         {"Note:", memoText(txtTrama)}};
     for (const auto& [label, value] : rows)
         card.rows.emplace_back(label, cardValue(value));
-    exportCardDocument(services_, this, QStringLiteral("Scheda cliente - ") + txtNome->text().trimmed(), card);
+    exportCardDocument(services_, this, QStringLiteral("Scheda cliente - ") + txtNome->text().trimmed(),
+                       card);
 }
 
 void TfrmClienti::checkFiscalCode() {

@@ -38,14 +38,8 @@ const char* const kMissing[] = {
     "Attenzione: per stampare la tessera del cliente è necessario compilare il campo Data iscrizione."};
 
 QLineEdit* cardField(QWidget* parent, const char* name, int maxLength, QRect geometry) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    e->setMaxLength(maxLength);
-    e->setFont(style::verdana(8, true));
-    e->setGeometry(geometry);
-    acceptOnlyCp1252(e);
-    highlightOnFocus(e, style::kMoneyGreen);
-    return e;
+    return makeEditField(parent, QLatin1String(name), maxLength, geometry, style::verdana(8, true),
+                         style::kMoneyGreen);
 }
 
 QLabel* caption(QWidget* parent, const QString& text, QRect geometry, bool italic = false) {

@@ -82,14 +82,8 @@ QLabel* caption(QWidget* parent, const QString& text, QRect geometry) {
 }
 
 QLineEdit* edit(QWidget* parent, const char* name, QRect geometry, int maxLength = 32767) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    e->setFont(style::verdana(8, true));
-    e->setMaxLength(maxLength);
-    e->setGeometry(geometry);
-    acceptOnlyCp1252(e);
-    highlightOnFocus(e, style::kMoneyGreen);
-    return e;
+    return makeEditField(parent, QLatin1String(name), maxLength, geometry, style::verdana(8, true),
+                         style::kMoneyGreen);
 }
 
 QComboBox* combo(QWidget* parent, const char* name, QRect geometry, const QStringList& items,
@@ -348,8 +342,7 @@ QString TfrmFilms::fieldText(FilmField field) const {
         if (auto* c = qobject_cast<QComboBox*>(w))
             return c->currentText();
         // The plot keeps Windows line breaks in the archive.
-        return memoText(static_cast<QPlainTextEdit*>(w)).replace(QLatin1Char('\n'),
-                                                                      QStringLiteral("\r\n"));
+        return memoText(static_cast<QPlainTextEdit*>(w)).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     }
     return {};
 }

@@ -21,14 +21,8 @@ namespace filmeria {
 namespace {
 
 QLineEdit* letterheadField(QWidget* parent, const char* name, int top) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    e->setMaxLength(50);
-    e->setFont(style::verdana(9, true));
-    e->setGeometry(96, top, 360, 26);
-    acceptOnlyCp1252(e);
-    highlightOnFocus(e, style::kMoneyGreen);
-    return e;
+    return makeEditField(parent, QLatin1String(name), 50, {96, top, 360, 26}, style::verdana(9, true),
+                         style::kMoneyGreen);
 }
 
 } // namespace

@@ -84,14 +84,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, QRect g
 
 QLineEdit* edit(QWidget* parent, const QString& name, int maxLength, QRect geometry, const QColor& resting,
                 const QFont& font) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->setMaxLength(maxLength);
-    e->setFont(font);
-    e->setGeometry(geometry);
-    acceptOnlyCp1252(e);
-    highlightOnFocus(e, resting);
-    return e;
+    return makeEditField(parent, name, maxLength, geometry, font, resting);
 }
 
 QPushButton* iconButton(QWidget* parent, const QString& name, const QString& resource, QRect geometry,

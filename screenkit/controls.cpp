@@ -1,8 +1,11 @@
 #include "screenkit/controls.h"
 
+#include "platform/qt_text.h"
+#include "screenkit/field_highlight.h"
 #include "screenkit/picture_buttons.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace filmeria {
@@ -18,6 +21,18 @@ QLabel* makePicture(QWidget* parent, const QString& name, const QString& resourc
     if (!hint.isEmpty())
         picture->setToolTip(hint);
     return picture;
+}
+
+QLineEdit* makeEditField(QWidget* parent, const QString& name, int maxLength, QRect geometry,
+                         const QFont& font, const QColor& resting) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setMaxLength(maxLength);
+    e->setFont(font);
+    e->setGeometry(geometry);
+    acceptOnlyCp1252(e);
+    highlightOnFocus(e, resting);
+    return e;
 }
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QRect geometry) {

@@ -7,7 +7,10 @@
 #include <utility>
 #include <vector>
 
+class QColor;
+class QFont;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -18,6 +21,11 @@ class PictureButtons;
 // A picture control showing a resource, centred, with an optional tooltip.
 QLabel* makePicture(QWidget* parent, const QString& name, const QString& resource, QRect geometry,
                     const QString& hint = {});
+
+// An edit field of a screen: Windows-1252 text only, its resting colour turning yellow while
+// it has the focus.
+QLineEdit* makeEditField(QWidget* parent, const QString& name, int maxLength, QRect geometry,
+                         const QFont& font, const QColor& resting);
 
 // A push button that never becomes the dialog's default (Enter belongs to the fields).
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QRect geometry);
