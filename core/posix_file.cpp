@@ -40,11 +40,6 @@ FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
     return *this;
 }
 
-void FileDescriptor::close(const std::string& path) {
-    if (::close(std::exchange(fd_, -1)) != 0)
-        failOnFile("cannot close", path, errno);
-}
-
 void readExactly(int fd, char* buffer, std::size_t size, off_t offset, const std::string& path) {
     std::size_t done = 0;
     while (done < size) {
@@ -108,6 +103,58 @@ void flushFolderOf(const std::string& path) {
         ::fsync(folder.get()); // best effort: the rename has happened either way
 }
 
+bool lockWholeFile(int fd, bool exclusive, int waitMs) {
+    struct flock region {};
+    region.l_type = exclusive ? F_WRLCK : F_RDLCK;
+    region.l_whence = SEEK_SET;
+    for (int waited = 0;; waited += 10) {
+        if (::fcntl(fd, F_OFD_SETLK, &region) == 0)
+            return true;
+        if ((errno != EAGAIN && errno != EACCES && errno != EINTR) || waited >= waitMs)
+            return false;
+        ::usleep(10000);
+    }
+}
+
+bool isFileAt(int fd, const std::string& path) {
+    struct stat open {};
+    struct stat named {};
+    return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+           open.st_ino == named.st_ino;
+}
+
+void removeStaleTemporary(const std::string& tempPath) {
+    const FileDescriptor fd(::open(tempPath.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
+    if (!fd.isOpen())
+        return;
+    struct stat st {};
+    if (::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && lockWholeFile(fd.get(), true, 0) &&
+        isFileAt(fd.get(), tempPath))
+        ::unlink(tempPath.c_str());
+}
+
+namespace {
+
+// Creates or reuses the temporary file and holds its lock; whoever gets the lock on a file that
+// a rename has meanwhile turned into an archive opens the temporary name again.
+FileDescriptor claimTemporary(const std::string& temp) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        FileDescriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+        if (!fd.isOpen())
+            failOnFile("cannot create", temp, errno);
+        if (!lockWholeFile(fd.get(), true))
+            failOnFile("cannot lock", temp, errno == 0 ? EAGAIN : errno);
+        if (!isFileAt(fd.get(), temp))
+            continue;
+        if (::ftruncate(fd.get(), 0) != 0)
+            failOnFile("cannot create", temp, errno);
+        return fd;
+    }
+    failOnFile("cannot lock", temp, EAGAIN);
+}
+
+} // namespace
+
 std::optional<std::string> readWholeFile(const std::string& path) {
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.isOpen()) {
@@ -153,9 +200,8 @@ void replaceThroughTemporary(const std::string& path, const std::string& tempPat
     const bool replacing = ::stat(target.c_str(), &original) == 0;
 
     step(ReplaceStep::CreateTemporary);
-    FileDescriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (!fd.isOpen())
-        failOnFile("cannot create", temp, errno);
+    // The lock is held until after the rename, so nobody truncates the copy on its way in.
+    const FileDescriptor fd = claimTemporary(temp);
     try {
         if (replacing) {
             // The file keeps its permissions, and its owner where the system allows it.
@@ -167,12 +213,12 @@ void replaceThroughTemporary(const std::string& path, const std::string& tempPat
         write(fd.get());
         step(ReplaceStep::Flush);
         flushToDisk(fd.get(), temp);
-        fd.close(temp);
         step(ReplaceStep::Rename);
         if (::rename(temp.c_str(), target.c_str()) != 0)
             failOnFile("cannot replace", target, errno);
     } catch (...) {
-        ::unlink(temp.c_str());
+        if (isFileAt(fd.get(), temp))
+            ::unlink(temp.c_str());
         throw;
     }
     flushFolderOf(target);

@@ -39,8 +39,6 @@ public:
 
     int get() const { return fd_; }
     bool isOpen() const { return fd_ >= 0; }
-    // Closes now, reporting a failure (a delayed write error) as ArchiveError.
-    void close(const std::string& path);
 
 private:
     int fd_ = -1;
@@ -55,6 +53,17 @@ void flushToDisk(int fd, const std::string& path);
 // Makes a rename in the folder of `path` durable; the files are whole either way.
 void flushFolderOf(const std::string& path);
 
+// Takes an open-file-description lock on the whole file (shared or exclusive), waiting
+// `waitMs` milliseconds at most; false when it could not be had. The lock goes with the
+// descriptor's last close, and two descriptors of one process exclude each other too.
+bool lockWholeFile(int fd, bool exclusive, int waitMs = 5000);
+// True while `path` names the file open on `fd` (not replaced or removed meanwhile).
+bool isFileAt(int fd, const std::string& path);
+
+// Removes a temporary file a killed program left behind. One that another program is
+// using holds its lock and stays.
+void removeStaleTemporary(const std::string& tempPath);
+
 // The whole content of a file; nullopt when it does not exist.
 std::optional<std::string> readWholeFile(const std::string& path);
 
@@ -64,6 +73,8 @@ enum class ReplaceStep { CreateTemporary, Write, Flush, Rename };
 // Creates `tempPath` (in the folder of `path`), lets `write` fill it through its descriptor,
 // flushes it to disk and renames it over `path` in one step, so `path` is never missing or
 // half-written. On failure the temporary file is removed and `path` is left as it was.
+// The temporary file is locked while in use: archives that share one temporary name
+// (every year file) take turns instead of writing into each other's copy.
 // `beforeStep` runs before each step and may throw to make it fail.
 void replaceThroughTemporary(const std::string& path, const std::string& tempPath,
                              const std::function<void(int fd)>& write,

@@ -53,7 +53,12 @@ public:
 
 private:
     RecordFile open(RecordFile::Lock lock = RecordFile::Lock::Shared) const {
-        return RecordFile(path_, Layout::kRecordSize, RecordFile::IfMissing::Create, lock);
+        RecordFile file(path_, Layout::kRecordSize, RecordFile::IfMissing::Create, lock);
+        // Under the exclusive lock no deletion of this archive is under way: a temporary copy
+        // still there was left by a program that was killed.
+        if (lock == RecordFile::Lock::Exclusive)
+            removeStaleTemporary(tempPath_);
+        return file;
     }
 
     std::string path_;

@@ -9,32 +9,6 @@
 
 namespace filmeria {
 
-namespace {
-
-// Takes an open file description lock on the whole file, waiting a few seconds at most.
-bool lockWholeFile(int fd, RecordFile::Lock lock) {
-    struct flock region {};
-    region.l_type = lock == RecordFile::Lock::Shared ? F_RDLCK : F_WRLCK;
-    region.l_whence = SEEK_SET;
-    for (int attempt = 0; attempt < 500; ++attempt) {
-        if (::fcntl(fd, F_OFD_SETLK, &region) == 0)
-            return true;
-        if (errno != EAGAIN && errno != EACCES && errno != EINTR)
-            return false;
-        ::usleep(10000);
-    }
-    return false;
-}
-
-bool sameFile(int fd, const std::string& path) {
-    struct stat open {};
-    struct stat named {};
-    return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
-           open.st_ino == named.st_ino;
-}
-
-} // namespace
-
 RecordFile::RecordFile(const std::string& path, std::size_t recordSize, IfMissing ifMissing, Lock lock)
     : path_(path)
     , recordSize_(recordSize) {
@@ -48,9 +22,9 @@ RecordFile::RecordFile(const std::string& path, std::size_t recordSize, IfMissin
             continue; // created by another program a moment ago
         if (!fd_.isOpen())
             failOnFile("cannot open", path, errno);
-        if (!lockWholeFile(fd_.get(), lock))
+        if (!lockWholeFile(fd_.get(), lock == Lock::Exclusive))
             failOnFile("cannot lock", path, errno == 0 ? EAGAIN : errno);
-        if (sameFile(fd_.get(), path))
+        if (isFileAt(fd_.get(), path))
             return;
     }
     failOnFile("cannot lock", path, EAGAIN);

@@ -41,6 +41,10 @@ const QString kYearDigitsOnly =
 const QString kSavedChanges =
     QStringLiteral("Le modifiche apportate alla scheda noleggio corrente sono state salvate in archivio.");
 const QString kSavedNew = QString::fromUtf8("La scheda noleggio corrente è stata salvata in archivio.");
+// Added when the proposed number was taken meanwhile: %1 the proposed number, %2 the saved one.
+const char* const kRenumbered =
+    "Il numero %1 risultava già assegnato ad un'altra scheda dell'archivio: la scheda "
+    "è stata salvata con il numero %2.";
 const QString kDeleteInvalid = QString::fromUtf8("Attenzione: operazione non valida.\r\n\r\nLa cancellazione "
                                                  "può essere applicata soltanto ad una scheda già "
                                                  "registrata in archivio.");
@@ -450,13 +454,15 @@ void TfrmNoleggi::clearSlip() {
             edit->clear();
     }
     lblPosizione->clear();
+    proposedNumber_.clear();
     rows_[0].txtCodice->setFocus();
 }
 
 void TfrmNoleggi::newSlip() {
     clearSlip();
     try {
-        txtNumScheda->setText(QString::fromStdString(NextSlipNumber(archive())));
+        proposedNumber_ = NextSlipNumber(archive());
+        txtNumScheda->setText(QString::fromStdString(proposedNumber_));
     } catch (const ArchiveError&) {
         // Numbering is a convenience: without it the operator types the number.
     }
@@ -513,6 +519,7 @@ void TfrmNoleggi::loadSlip(const RentalRecord& r, std::size_t position) {
     else if (r[SlipField::Saldato] == kNotPaid)
         chkSaldato->setChecked(false);
     lblPosizione->setText(QString::number(position));
+    proposedNumber_.clear();
 }
 
 void TfrmNoleggi::save() {
@@ -527,8 +534,18 @@ void TfrmNoleggi::save() {
             slips.writeAt(position, record);
             services_.dialogs.information(this, kSavedChanges);
         } else {
-            lblPosizione->setText(QString::number(slips.append(record)));
-            services_.dialogs.information(this, kSavedNew);
+            const SavedSlip saved = appendNewSlip(slips, record, proposedNumber_);
+            lblPosizione->setText(QString::number(saved.position));
+            QString message = kSavedNew;
+            if (saved.renumbered) {
+                txtNumScheda->setText(fromCp1252(saved.number));
+                message +=
+                    QStringLiteral("\r\n\r\n") +
+                    QString::fromUtf8(kRenumbered)
+                        .arg(QString::fromStdString(trimmed(proposedNumber_)), fromCp1252(saved.number));
+            }
+            proposedNumber_.clear();
+            services_.dialogs.information(this, message);
         }
     } catch (const ArchiveError&) {
         archiveMessage();

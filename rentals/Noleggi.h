@@ -130,6 +130,8 @@ private:
     QFrame* shpControlli;
     QLabel* lblPosizione;
     QLabel* lblFile;
+    // The number Nuovo proposed for the slip on screen; empty for a slip read from the archive.
+    std::string proposedNumber_;
 };
 
 } // namespace filmeria

@@ -84,4 +84,16 @@ RentalArchive yearArchive(const std::string& folder, const std::string& year);
 // Decimal text of the record count + 1 ("1" for an empty or new file).
 std::string NextSlipNumber(const RentalArchive& archive);
 
+struct SavedSlip {
+    std::size_t position = 0;
+    std::string number;      // the slip number as saved
+    bool renumbered = false; // the proposed number was taken meanwhile
+};
+
+// Saves a new slip behind the last one. A slip that still carries the number the program
+// proposed (`proposed`), when another slip of the year already has it (saved meanwhile by
+// another counter, or proposed again after a deletion), takes the next free number above it.
+// A number the operator typed is saved as typed.
+SavedSlip appendNewSlip(const RentalArchive& archive, RentalRecord slip, const std::string& proposed);
+
 } // namespace filmeria

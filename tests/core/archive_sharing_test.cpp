@@ -1,10 +1,12 @@
-// Two programs on one folder: processes appending to one year file while another deletes from
-// it. Every operation holds its lock, so nothing written is lost or written twice.
+// Two programs on one folder: processes saving to one archive while others delete from it.
+// Every operation holds its lock, so nothing written is lost, written twice or numbered twice.
+#include "customers/customer_file.h"
 #include "rentals/rental_file.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,65 +14,123 @@
 namespace filmeria {
 namespace {
 
-RentalRecord slip(const std::string& customer) {
-    RentalRecord r;
-    r[SlipField::Cliente] = customer;
-    return r;
-}
+constexpr int kPerWriter = 2000;
+constexpr int kDeletions = 100;
 
-TEST(SharedArchive, AppendsWhileAnotherProgramDeletesLoseNothing) {
-    testing::TempFolder dir;
-    const RentalArchive slips = yearArchive(dir.folder(), "2009");
-    for (int i = 0; i < 100; ++i)
-        slips.append(slip("old"));
-    constexpr int kPerWriter = 2000;
+// Runs every job in a process of its own, all at once; a job returns how many of its
+// operations failed.
+void runTogether(const std::vector<std::function<int()>>& jobs) {
     std::vector<pid_t> children;
-    for (int writer = 0; writer < 2; ++writer) {
+    for (const auto& job : jobs) {
         const pid_t pid = ::fork();
         ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            int failures = 0;
-            for (int i = 0; i < kPerWriter; ++i) {
-                try {
-                    yearArchive(dir.folder(), "2009")
-                        .append(slip("w" + std::to_string(writer) + "-" + std::to_string(i)));
-                } catch (...) {
-                    ++failures;
-                }
-            }
-            ::_exit(failures == 0 ? 0 : 1);
-        }
+        if (pid == 0)
+            ::_exit(job() == 0 ? 0 : 1);
         children.push_back(pid);
     }
-    const pid_t deleter = ::fork();
-    ASSERT_GE(deleter, 0);
-    if (deleter == 0) {
-        int failures = 0;
-        for (int i = 0; i < 100; ++i) {
-            try {
-                yearArchive(dir.folder(), "2009").deleteAt(1); // always an old slip: appends go to the end
-            } catch (...) {
-                ++failures;
-            }
-        }
-        ::_exit(failures == 0 ? 0 : 1);
-    }
-    children.push_back(deleter);
     for (const pid_t child : children) {
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a process reported failures";
     }
+}
+
+// `operation(i)` run `times` times, counting the ones that threw.
+int failuresOf(int times, const std::function<void(int)>& operation) {
+    int failures = 0;
+    for (int i = 0; i < times; ++i) {
+        try {
+            operation(i);
+        } catch (...) {
+            ++failures;
+        }
+    }
+    return failures;
+}
+
+RentalRecord slip(const std::string& customer, const std::string& number = "") {
+    RentalRecord r;
+    r[SlipField::Cliente] = customer;
+    r[SlipField::NumScheda] = number;
+    return r;
+}
+
+TEST(SharedArchive, SlipsSavedWhileOthersDeleteAreAllThereOnceWithTheirOwnNumbers) {
+    testing::TempFolder dir;
+    const std::string folder = dir.folder();
+    for (int i = 0; i < kDeletions; ++i) {
+        yearArchive(folder, "2009").append(slip("old", "old"));
+        yearArchive(folder, "2010").append(slip("2010-" + std::to_string(i)));
+    }
+    // Saved as the slip screen saves: the number proposed by Nuovo, the slip saved a moment later.
+    const auto writer = [&](int id) {
+        return failuresOf(kPerWriter, [&, id](int i) {
+            const std::string proposed = NextSlipNumber(yearArchive(folder, "2009"));
+            appendNewSlip(yearArchive(folder, "2009"),
+                          slip("w" + std::to_string(id) + "-" + std::to_string(i), proposed), proposed);
+        });
+    };
+    // Always an old slip (new ones go to the end); the other year shares the temporary file.
+    const auto deleter = [&](const char* year) {
+        return failuresOf(kDeletions / 2, [&](int) { yearArchive(folder, year).deleteAt(1); });
+    };
+    runTogether({[&] { return writer(0); }, [&] { return writer(1); }, [&] { return deleter("2009"); },
+                 [&] { return deleter("2009"); }, [&] { return deleter("2010"); }});
+
+    std::map<std::string, int> customers;
+    std::map<std::string, int> numbers;
+    yearArchive(folder, "2009").scan([&](const RentalView& v, std::size_t) {
+        ++customers[v.text(SlipField::Cliente)];
+        ++numbers[v.text(SlipField::NumScheda)];
+        return true;
+    });
+    EXPECT_EQ(customers.count("old"), 0u);
+    EXPECT_EQ(customers.size(), 2u * kPerWriter);
+    for (const auto& [customer, times] : customers)
+        ASSERT_EQ(times, 1) << customer;
+    for (const auto& [number, times] : numbers)
+        ASSERT_EQ(times, 1) << "slip number " << number << " shared";
+    EXPECT_EQ(dir.read("2009.nol").size(), 2u * kPerWriter * kRentalRecordSize);
+
+    std::vector<std::string> otherYear;
+    yearArchive(folder, "2010").scan([&](const RentalView& v, std::size_t) {
+        otherYear.push_back(v.text(SlipField::Cliente));
+        return true;
+    });
+    ASSERT_EQ(otherYear.size(), kDeletions / 2u);
+    for (std::size_t i = 0; i < otherYear.size(); ++i)
+        EXPECT_EQ(otherYear[i], "2010-" + std::to_string(i + kDeletions / 2));
+    EXPECT_FALSE(dir.exists("Noleggi.tmp"));
+}
+
+TEST(SharedArchive, CustomersSavedWhileAnotherProgramDeletesAreAllThereOnce) {
+    testing::TempFolder dir;
+    const std::string folder = dir.folder();
+    const auto customer = [](const std::string& name) {
+        CustomerRecord r;
+        r[CustomerField::Nome] = name;
+        return r;
+    };
+    for (int i = 0; i < kDeletions; ++i)
+        customerArchive(folder).append(customer("old"));
+    const auto writer = [&](int id) {
+        return failuresOf(kPerWriter, [&, id](int i) {
+            customerArchive(folder).append(customer("w" + std::to_string(id) + "-" + std::to_string(i)));
+        });
+    };
+    runTogether({[&] { return writer(0); }, [&] { return writer(1); },
+                 [&] { return failuresOf(kDeletions, [&](int) { customerArchive(folder).deleteAt(1); }); }});
+
     std::map<std::string, int> seen;
-    slips.scan([&](const RentalView& v, std::size_t) {
-        ++seen[v.text(SlipField::Cliente)];
+    customerArchive(folder).scan([&](const CustomerView& v, std::size_t) {
+        ++seen[v.text(CustomerField::Nome)];
         return true;
     });
     EXPECT_EQ(seen.count("old"), 0u);
     EXPECT_EQ(seen.size(), 2u * kPerWriter);
-    for (const auto& [customer, times] : seen)
-        ASSERT_EQ(times, 1) << customer;
-    EXPECT_EQ(dir.read("2009.nol").size(), 2u * kPerWriter * kRentalRecordSize);
+    for (const auto& [name, times] : seen)
+        ASSERT_EQ(times, 1) << name;
+    EXPECT_EQ(dir.read("Clienti.pro").size(), 2u * kPerWriter * CustomerLayout::kRecordSize);
 }
 
 } // namespace

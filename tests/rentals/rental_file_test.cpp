@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+
 namespace filmeria {
 namespace {
 
@@ -105,6 +107,51 @@ TEST(YearFile, DeletionKeepsNumbersAndTheNextNumberFollowsTheCount) {
     yearArchive(dir.folder(), "2009").deleteAt(1);
     yearArchive(dir.folder(), "2009").deleteAt(1);
     EXPECT_EQ(dir.read("2009.nol").size(), 0u);
+}
+
+TEST(YearFile, AProposedNumberTakenMeanwhileBecomesTheNextFreeOneATypedNumberIsKept) {
+    struct Case {
+        std::vector<const char*> inFile;
+        const char* onSlip;
+        const char* proposed;
+        const char* expected;
+        bool renumbered;
+    };
+    const Case cases[] = {
+        {{"1", "2"}, "3", "3", "3", false},          // nobody came between
+        {{"1", "3"}, "3", "3", "4", true},           // proposed after a deletion: 3 is still in use
+        {{"1", "3", "4", "6"}, "3", "3", "5", true}, // another counter saved 3 and 4
+        {{"1", "7"}, "7", "3", "7", false},          // typed by the operator over the proposal
+        {{"1", "A3"}, "3", "3", "3", false},         // a number with letters is no number
+    };
+    for (const Case& c : cases) {
+        TempFolder dir;
+        for (const char* n : c.inFile)
+            yearArchive(dir.folder(), "2009").append(slip(n));
+        const SavedSlip saved = appendNewSlip(yearArchive(dir.folder(), "2009"), slip(c.onSlip), c.proposed);
+        EXPECT_EQ(saved.number, c.expected) << c.onSlip;
+        EXPECT_EQ(saved.renumbered, c.renumbered) << c.onSlip;
+        EXPECT_EQ(saved.position, c.inFile.size() + 1);
+        const RentalRecord stored = yearArchive(dir.folder(), "2009").readAt(saved.position);
+        EXPECT_EQ(stored[SlipField::NumScheda], c.expected);
+    }
+}
+
+TEST(YearFile, AWriteRemovesATemporaryCopyLeftByAKilledProgramButNotOneInUse) {
+    TempFolder dir;
+    yearArchive(dir.folder(), "2009").append(slip("1"));
+    dir.write("Noleggi.tmp", std::string(1368, 'x'));
+    yearArchive(dir.folder(), "2009").count(); // reading leaves it alone
+    EXPECT_TRUE(dir.exists("Noleggi.tmp"));
+    yearArchive(dir.folder(), "2009").append(slip("2"));
+    EXPECT_FALSE(dir.exists("Noleggi.tmp"));
+
+    // A copy another program is writing holds its lock and stays.
+    dir.write("Noleggi.tmp", "");
+    const FileDescriptor inUse(::open(dir.file("Noleggi.tmp").c_str(), O_RDWR));
+    ASSERT_TRUE(lockWholeFile(inUse.get(), true, 0));
+    yearArchive(dir.folder(), "2009").append(slip("3"));
+    EXPECT_TRUE(dir.exists("Noleggi.tmp"));
 }
 
 TEST(YearFile, TrailingFragmentIsIgnored) {

@@ -149,6 +149,31 @@ TEST_F(RentalScreen, FirstSlipOfANewYearThenSavedAgainInPlace) {
     EXPECT_EQ(saved[SlipField::Data], "28/02/2009");
 }
 
+TEST_F(RentalScreen, ANumberAnotherCounterTookMeanwhileIsReplacedAndTheMessageSaysSo) {
+    openYear();
+    release("imgNuovo");
+    ASSERT_EQ(field("txtNumScheda")->text(), QStringLiteral("1"));
+    addSlips({slip("1", "Altra cassa")}); // the other counter saves first
+    field("txtCliente")->setText(QStringLiteral("Bar Sport"));
+    field("txtTessera")->setText(QStringLiteral("A15"));
+    release("imgSalva");
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              kSavedNew + QString::fromUtf8("\r\n\r\nIl numero 1 risultava già assegnato ad un'altra scheda "
+                                            "dell'archivio: la scheda è stata salvata con il numero 2."));
+    EXPECT_EQ(field("txtNumScheda")->text(), QStringLiteral("2"));
+    EXPECT_EQ(box(), QStringLiteral("2"));
+    EXPECT_EQ(yearArchive(folderOf(dir).toStdString(), "2009").readAt(2)[SlipField::NumScheda], "2");
+
+    // A number typed over the proposal is the operator's: kept even when taken.
+    release("imgNuovo");
+    field("txtNumScheda")->setText(QStringLiteral("2"));
+    field("txtCliente")->setText(QStringLiteral("Bar Sport"));
+    field("txtTessera")->setText(QStringLiteral("A15"));
+    release("imgSalva");
+    EXPECT_EQ(fakes.dialogs.lastText(), kSavedNew);
+    EXPECT_EQ(yearArchive(folderOf(dir).toStdString(), "2009").readAt(3)[SlipField::NumScheda], "2");
+}
+
 TEST_F(RentalScreen, SaveAndPrintValidateInOrderWithTheirFocus) {
     const struct {
         const char* emptied;
