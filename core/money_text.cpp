@@ -133,8 +133,11 @@ double RoundAmount(double value, int places) {
     long double scale = 1.0L;
     for (int i = 0; i < places; ++i)
         scale *= 10.0L;
-    const long double scaled = static_cast<long double>(value) * scale + 0.5L;
-    return static_cast<double>(std::trunc(scaled) / scale);
+    // Halves go away from zero on both sides: trunc(v * scale + 0.5) alone would move a
+    // negative amount (read from a year file; the keys admit no sign) down a cent each time
+    // its field is left.
+    const long double magnitude = std::fabs(static_cast<long double>(value)) * scale + 0.5L;
+    return static_cast<double>(std::copysign(std::trunc(magnitude) / scale, static_cast<long double>(value)));
 }
 
 // Steps 5 to 7, shared by both rules: a lone, leading or trailing comma is completed.
@@ -152,7 +155,9 @@ std::string NormaliseMoneyText(std::string_view text, int places, std::string_vi
     std::string s = roundedText(text, places, emptyText, settled);
     if (settled)
         return s;
-    if (s.find(',') == std::string::npos)
+    // An exponent form (10^15 and above) stays as it is: with ",00" behind it the text would
+    // no longer read as a number, and leaving the field again would make it 0,00.
+    if (s.find(',') == std::string::npos && s.find('E') == std::string::npos)
         s += ",00";
     completeComma(s);
     if (endsWithCommaDigit(s))

@@ -64,12 +64,9 @@ std::string_view unquoted(std::string_view value) {
 
 } // namespace
 
-std::string readProfileString(const std::string& path, std::string_view section, std::string_view key) {
-    const auto content = readWholeFile(path);
-    if (!content)
-        return {};
+std::string profileValue(std::string_view content, std::string_view section, std::string_view key) {
     bool inSection = false;
-    for (const std::string_view line : splitLines(*content)) {
+    for (const std::string_view line : splitLines(content)) {
         if (const auto name = sectionName(line)) {
             inSection = equalsIgnoringAsciiCase(*name, section);
             continue;
@@ -82,9 +79,13 @@ std::string readProfileString(const std::string& path, std::string_view section,
     return {};
 }
 
-void writeProfileString(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value) {
-    const std::string content = readWholeFile(path).value_or(std::string());
+std::string readProfileString(const std::string& path, std::string_view section, std::string_view key) {
+    const auto content = readWholeFile(path);
+    return content ? profileValue(*content, section, key) : std::string();
+}
+
+std::string withProfileValue(std::string_view content, std::string_view section, std::string_view key,
+                             std::string_view value) {
     const bool lfOnly = content.find('\n') != std::string::npos && content.find("\r\n") == std::string::npos;
     const std::string_view eol = lfOnly ? "\n" : "\r\n";
     const std::string newLine = std::string(key) + "=" + std::string(value);
@@ -128,7 +129,13 @@ void writeProfileString(const std::string& path, std::string_view section, std::
         out += line;
         out += eol;
     }
-    replaceFileAtomically(path, path + ".new", out);
+    return out;
+}
+
+void writeProfileString(const std::string& path, std::string_view section, std::string_view key,
+                        std::string_view value) {
+    const std::string content = readWholeFile(path).value_or(std::string());
+    replaceFileAtomically(path, path + ".new", withProfileValue(content, section, key, value));
 }
 
 } // namespace filmeria

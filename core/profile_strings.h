@@ -7,6 +7,13 @@
 
 namespace filmeria {
 
+// The value of `key` in `section` of a settings text, or "" when the section or the key is missing.
+std::string profileValue(std::string_view content, std::string_view section, std::string_view key);
+
+// The settings text with `key` in `section` set to `value` (see writeProfileString).
+std::string withProfileValue(std::string_view content, std::string_view section, std::string_view key,
+                             std::string_view value);
+
 // The value of `key` in `section`, or "" when the file, the section or the key is missing.
 // Throws ArchiveError when the file exists but cannot be read.
 std::string readProfileString(const std::string& path, std::string_view section, std::string_view key);

@@ -30,6 +30,14 @@ TEST(MoneyText, LeavingFieldsNormalisesTheirTexts) {
         {"total", "2,55555", "2,56"},
         {"total", "", "0,00"},
         {"total", "30000000", "30000000,00"},
+        // From 10^15 the general format has an exponent: ",00" behind it would make a text
+        // that the next reading takes for no number at all.
+        {"total", "1E15", "1E15"},
+        {"row", "123456789012345678", "1,23456789012346E17"},
+        // A negative amount from a year file keeps its value when its field is left.
+        {"total", "-3", "-3,00"},
+        {"total", "-2,555", "-2,56"},
+        {"days", "-2,5", "-2,5"},
         {"days", "3", "3"},
         {"days", "2,5", "2,5"},
         {"days", "2,55555", "2,5556"},
