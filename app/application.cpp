@@ -3,6 +3,7 @@
 #include "core/posix_file.h"
 
 #include "core/text_rules.h"
+#include "platform/translations.h"
 #include "screenkit/action_guard.h"
 
 #include <QStyleFactory>
@@ -19,6 +20,7 @@ void setUpApplication() {
     QApplication::setApplicationDisplayName(QStringLiteral("Filmeria Pro"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
+    installItalianTranslations();
 }
 
 Application::Application(int& argc, char** argv)

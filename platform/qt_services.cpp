@@ -2,6 +2,7 @@
 
 #include "platform/qt_text.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -17,6 +18,11 @@ int showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, con
             QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, caption, displayText(text), buttons, parent);
     box.setTextFormat(Qt::PlainText);
+    // The answers are the program's own words, whatever the system's language.
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes))
+        yes->setText(QString::fromUtf8("Sì"));
+    if (QAbstractButton* no = box.button(QMessageBox::No))
+        no->setText(QStringLiteral("No"));
     return box.exec();
 }
 
@@ -44,7 +50,9 @@ int QtDialogs::exec(QDialog& dialog) {
 }
 
 QString QtDialogs::openFile(QWidget* parent, const QString& title, const QString& filters) {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filters);
+    // The toolkit's own dialog, so it speaks the program's Italian on every desktop.
+    return QFileDialog::getOpenFileName(parent, title, QString(), filters, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
 }
 
 bool DesktopShell::open(const QString& target, ShellVerb) {
