@@ -82,14 +82,10 @@ TfrmCambiaPassword::TfrmCambiaPassword(Services& services, TfrmPassword& login)
     cmdOK->setEnabled(false);
     cmdOK->setAutoDefault(false);
 
-    onEnter(txtPasswordOld, services_.dialogs, [this] { txtPasswordNew->setFocus(); });
-    onEnter(txtPasswordNew, services_.dialogs, [this] { txtConferma->setFocus(); });
-    onEnter(txtConferma, services_.dialogs, [this] {
-        if (cmdOK->isEnabled())
-            cmdOK->setFocus();
-        else
-            txtPasswordOld->setFocus();
-    });
+    onEnter(txtPasswordOld, services_.dialogs, [this] { focusByKeyboard(txtPasswordNew); });
+    onEnter(txtPasswordNew, services_.dialogs, [this] { focusByKeyboard(txtConferma); });
+    onEnter(txtConferma, services_.dialogs,
+            [this] { focusByKeyboard(cmdOK->isEnabled() ? static_cast<QWidget*>(cmdOK) : txtPasswordOld); });
     connect(cmdOK, &QPushButton::clicked, this,
             [this] { runGuarded(services_.dialogs, this, [this] { cmdOKClick(); }); });
     connect(cmdEsci, &QPushButton::clicked, this, [this] { close(); });

@@ -5,6 +5,7 @@
 #include "core/text_rules.h"
 #include "platform/translations.h"
 #include "screenkit/action_guard.h"
+#include "screenkit/enter_keys.h"
 
 #include <QStyleFactory>
 
@@ -21,6 +22,7 @@ void setUpApplication() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
     installItalianTranslations();
+    pressButtonsOnEnter();
 }
 
 Application::Application(int& argc, char** argv)

@@ -2,7 +2,9 @@
 
 #include "screenkit/action_guard.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QWidget>
 
 namespace filmeria {
@@ -41,12 +43,45 @@ void replaceEnterAction(QWidget* field, std::function<void()> action) {
     new EnterFilter(field, std::move(action));
 }
 
+// Presses the focused push button that receives Enter.
+class ButtonEnterFilter final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto* button = qobject_cast<QPushButton*>(receiver);
+        if (!button || !button->isEnabled() || !button->hasFocus())
+            return false;
+        button->click();
+        return true;
+    }
+};
+
 } // namespace
+
+void focusByKeyboard(QWidget* next) {
+    next->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    next->setFocus(Qt::TabFocusReason);
+}
+
+void pressButtonsOnEnter() {
+    static ButtonEnterFilter* filter = nullptr;
+    if (!filter) {
+        filter = new ButtonEnterFilter(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(filter);
+    }
+}
 
 void chainOnEnter(const std::vector<QWidget*>& fields) {
     for (std::size_t i = 0; i + 1 < fields.size(); ++i) {
         QWidget* next = fields[i + 1];
-        replaceEnterAction(fields[i], [next] { next->setFocus(Qt::TabFocusReason); });
+        replaceEnterAction(fields[i], [next] { focusByKeyboard(next); });
     }
 }
 

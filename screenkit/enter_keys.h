@@ -18,4 +18,11 @@ void chainOnEnter(const std::vector<QWidget*>& fields);
 // Enter in `field` runs `action` (inside the screen's error guard) and is swallowed.
 void onEnter(QWidget* field, Dialogs& dialogs, std::function<void()> action);
 
+// Gives `next` the focus as the Tab key would, so a button shows its focus mark.
+void focusByKeyboard(QWidget* next);
+
+// Enter (either key) on a focused push button presses it, as Space does, in every window of
+// the application: a chain of fields that ends on a button ends with one more Enter.
+void pressButtonsOnEnter();
+
 } // namespace filmeria

@@ -189,7 +189,7 @@ TEST_F(ChangePassword, ShowingEmptiesTheFieldsAndEnablesOKOnlyWithAllThree) {
     EXPECT_TRUE(field("txtConferma")->text().isEmpty());
 }
 
-TEST_F(ChangePassword, EnterMovesAlongTheFieldsAndStopsBeforeOK) {
+TEST_F(ChangePassword, EnterMovesAlongTheFieldsToOKWhichShowsItsFocusAndTakesEnter) {
     openChange();
     pressEnter(field("txtPasswordOld"));
     EXPECT_TRUE(field("txtPasswordNew")->hasFocus());
@@ -203,6 +203,12 @@ TEST_F(ChangePassword, EnterMovesAlongTheFieldsAndStopsBeforeOK) {
     auto* ok = child<QPushButton>(screens().cambiaPassword(), "cmdOK");
     EXPECT_TRUE(ok->hasFocus());
     EXPECT_TRUE(fakes.dialogs.shown.empty()); // focused, not pressed
+    // The focus mark: the button looks different from the same button without it.
+    const QImage marked = ok->grab().toImage();
+    ok->window()->setAttribute(Qt::WA_KeyboardFocusChange, false);
+    EXPECT_NE(ok->grab().toImage(), marked);
+    pressEnter(ok);
+    EXPECT_EQ(fakes.dialogs.texts(), QStringList{kOldWrong}); // pressed: the old password is checked
 }
 
 TEST_F(ChangePassword, WrongOldPasswordIsRefusedFirst) {
