@@ -13,9 +13,9 @@
 #include "screenkit/window_placement.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace filmeria {
@@ -97,10 +97,9 @@ FilmSearchScreen::FilmSearchScreen(Services& services, Kind kind)
          {12, 72, 670, 16})
         ->setFont(style::verdana(7));
 
-    lstRecords = new QListWidget(this);
+    lstRecords = new ResultList(this);
     lstRecords->setObjectName("lstRecords");
     lstRecords->setGeometry(12, 94, 671, 236);
-    lstRecords->setUniformItemSizes(true);
     limeOnBlack(lstRecords);
 
     txtTrova = new QLineEdit(this);
@@ -139,6 +138,12 @@ FilmSearchScreen::FilmSearchScreen(Services& services, Kind kind)
             [this] { runGuarded(services_.dialogs, this, [this] { search(); }); });
     connect(btnTrova, &QPushButton::clicked, this, [this] { findInList(); });
     onEnter(txtTrova, services_.dialogs, [this] { findInList(); });
+    onEnter(txtCriterio, services_.dialogs, [this] {
+        if (btnPopola->isEnabled())
+            search();
+    });
+    // One click on the criterion's text opens its list, as on the arrow.
+    cboCriterio->lineEdit()->installEventFilter(this);
     connect(lstRecords, &QListWidget::itemDoubleClicked, this, [this] { chooseSelectedLine(); });
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnStampa, &QPushButton::clicked, this, [this] {
@@ -160,6 +165,14 @@ QString FilmSearchScreen::memory() const {
 
 std::string FilmSearchScreen::folder() const {
     return services_.folder.toStdString();
+}
+
+bool FilmSearchScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cboCriterio->lineEdit() && event->type() == QEvent::MouseButtonPress) {
+        cboCriterio->showPopup();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FilmSearchScreen::showEvent(QShowEvent* event) {
@@ -188,11 +201,7 @@ void FilmSearchScreen::search() {
     for (bool row = result.First(); row && !result.AtEnd(); result.Next())
         lines_.push_back(FilmListLine(result));
     sortListLines(lines_);
-    QStringList shown;
-    shown.reserve(static_cast<qsizetype>(lines_.size()));
-    for (const std::string& line : lines_)
-        shown << fromCp1252(line);
-    lstRecords->addItems(shown); // one batch, already in order
+    lstRecords->showLines(lines_);
     LabelCount->setText(QStringLiteral("Totale schede : ") + QString::number(lstRecords->count()));
 }
 

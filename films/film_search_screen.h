@@ -5,6 +5,7 @@
 // the rental slip with it.
 #include "core/list_find.h"
 #include "films/film_store.h"
+#include "screenkit/result_list.h"
 
 #include <QDialog>
 
@@ -14,7 +15,6 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace filmeria {
@@ -48,6 +48,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void search();
@@ -64,7 +65,7 @@ private:
     QComboBox* cboCriterio;
     QLineEdit* txtCriterio;
     QPushButton* btnPopola;
-    QListWidget* lstRecords;
+    ResultList* lstRecords;
     QLineEdit* txtTrova;
     QPushButton* btnTrova;
     QLabel* LabelCount;

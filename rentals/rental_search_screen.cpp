@@ -81,8 +81,9 @@ RentalSearchScreen::RentalSearchScreen(Services& services, Kind kind)
     cmdData->setAutoDefault(false);
     cboGiorno = new QComboBox(grpCriteri);
     cboGiorno->setObjectName("cboGiorno");
-    cboGiorno->addItems({QStringLiteral("Non saldato"), QStringLiteral("Saldato")});
-    cboGiorno->setCurrentIndex(-1);
+    // The empty choice first, so a payment criterion can be taken back.
+    cboGiorno->addItems({QString(), QStringLiteral("Non saldato"), QStringLiteral("Saldato")});
+    cboGiorno->setCurrentIndex(0);
     cboGiorno->setGeometry(fieldX, row("Pagamento"), 150, 24);
     cboGiorno->installEventFilter(this);
     highlightOnFocus(cboGiorno, style::kWhite);
@@ -119,6 +120,8 @@ void RentalSearchScreen::setTitle(const QString& title) {
 void RentalSearchScreen::showEvent(QShowEvent* event) {
     chosen_.reset();
     SearchScreen::showEvent(event);
+    if (grpCriteri->isVisible())
+        txtAzienda->setFocus();
 }
 
 void RentalSearchScreen::setYear(const QString& year) {
@@ -157,9 +160,10 @@ RentalCriteria RentalSearchScreen::criteria() const {
     RentalCriteria c;
     c.number = toCp1252(txtAzienda->text());
     c.issueDate = toCp1252(txtAnno->text());
-    c.payment = cboGiorno->currentIndex() == 0   ? PaymentCriterion::NotPaid
-                : cboGiorno->currentIndex() == 1 ? PaymentCriterion::Paid
-                                                 : PaymentCriterion::Any;
+    const QString payment = cboGiorno->currentText();
+    c.payment = payment == QStringLiteral("Non saldato") ? PaymentCriterion::NotPaid
+                : payment == QStringLiteral("Saldato")   ? PaymentCriterion::Paid
+                                                         : PaymentCriterion::Any;
     c.customer = toCp1252(txtCognome->text());
     c.card = toCp1252(txtTipologia->text());
     c.firstCode = toCp1252(txtNome->text());
@@ -196,7 +200,7 @@ void RentalSearchScreen::done(int result) {
     cmdTrova->setEnabled(true);
     for (QLineEdit* e : {txtAzienda, txtAnno, txtCognome, txtTipologia, txtNome, txtDettagli})
         e->clear();
-    cboGiorno->setCurrentIndex(-1);
+    cboGiorno->setCurrentIndex(0);
     grpCriteri->show();
     grpElenco->hide();
 }

@@ -15,7 +15,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace filmeria {
@@ -59,10 +58,9 @@ SearchScreen::SearchScreen(Services& services, const Texts& texts)
     const int findTop = 14 + static_cast<int>(texts.listHelp.size()) * 17;
     txtTrova = searchField(grpElenco, "txtTrova", 255, {12, findTop, 520, 24});
     cmdTrova02 = makeButton(grpElenco, "cmdTrova02", QStringLiteral("Trova"), {540, findTop - 1, 92, 26});
-    lstRecords = new QListWidget(grpElenco);
+    lstRecords = new ResultList(grpElenco);
     lstRecords->setObjectName("lstRecords");
     lstRecords->setFont(style::font("Courier New", 9));
-    lstRecords->setUniformItemSizes(true);
     const int hintHeight = texts.doubleClickHint.isEmpty() ? 0 : 20;
     lstRecords->setGeometry(12, findTop + 32, 620, 416 - findTop - 42 - hintHeight);
     if (hintHeight) {
@@ -114,12 +112,7 @@ void SearchScreen::search() {
         services_.dialogs.information(this, kArchiveAccessMessage);
         return;
     }
-    QStringList shown;
-    shown.reserve(static_cast<qsizetype>(lines_.size()));
-    for (const std::string& line : lines_)
-        shown << fromCp1252(line);
-    lstRecords->clear();
-    lstRecords->addItems(shown); // one batch, already in order
+    lstRecords->showLines(lines_);
     grpElenco->show();
     grpCriteri->hide();
     cmdTrova->setEnabled(false);

@@ -4,6 +4,7 @@
 // Each search fills the criteria page and says how to search and what a double click does.
 #include "core/list_find.h"
 #include "core/print_canvas.h"
+#include "screenkit/result_list.h"
 
 #include <QDialog>
 
@@ -13,7 +14,6 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace filmeria {
@@ -61,7 +61,7 @@ protected:
     QGroupBox* grpElenco;
     QLineEdit* txtTrova;
     QPushButton* cmdTrova02;
-    QListWidget* lstRecords;
+    ResultList* lstRecords;
     QPushButton* cmdIndietro;
     QPushButton* cmdStampa;
     QPushButton* cmdTrova;

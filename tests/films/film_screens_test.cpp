@@ -8,6 +8,7 @@
 #include "screenkit/HelpForm.h"
 #include "tools/poster_jpeg.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -209,6 +210,23 @@ TEST_F(FilmScreens, WebFieldAndWebSearch) {
     release("lblRiepilogo");
     EXPECT_EQ(fakes.shell.opened,
               (QStringList{"http://abc", "http://www.google.com/search?q=Tom%20%26%20Jerry"}));
+}
+
+TEST_F(FilmScreens, EnterInTheKeySearchesAndOneClickOnTheCriterionOpensItsList) {
+    addFilm("Notte di luna");
+    addFilm("Amarcord");
+    auto& search = this->search();
+    showActive(&search);
+    auto* key = child<QLineEdit>(search, "txtCriterio");
+    key->setText(QStringLiteral("luna"));
+    pressEnter(key);
+    EXPECT_EQ(child<QListWidget>(search, "lstRecords")->count(), 1);
+    EXPECT_EQ(child<QLabel>(search, "LabelCount")->text(), QStringLiteral("Totale schede : 1"));
+
+    auto* criterion = child<QComboBox>(search, "cboCriterio");
+    QTest::mouseClick(criterion->lineEdit(), Qt::LeftButton);
+    EXPECT_TRUE(criterion->view()->isVisible());
+    criterion->hidePopup();
 }
 
 TEST_F(FilmScreens, SearchListsFindsAndShowsTheLowerOfEqualFilmsOnTheCard) {

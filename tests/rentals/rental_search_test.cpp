@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace filmeria::testing {
 namespace {
@@ -94,10 +95,35 @@ TEST_F(RentalSearch, CustomerCriterionMatchesAnyCaseAndPaymentNarrowsIt) {
     child<QPushButton>(search(), "cmdIndietro")->click();
     EXPECT_EQ(criterion("txtCognome")->text(), QStringLiteral("bar")); // criteria kept
     criterion("txtCognome")->setText(QStringLiteral("bar sport"));
-    child<QComboBox>(search(), "cboGiorno")->setCurrentIndex(0); // "Non saldato"
+    auto* payment = child<QComboBox>(search(), "cboGiorno");
+    payment->setCurrentText(QStringLiteral("Non saldato"));
     find();
     EXPECT_EQ(listed(), QStringList{"Scheda n. 1          del 12/03/2009"});
     EXPECT_EQ(child<QLabel>(search(), "lblConta")->text(), QStringLiteral("2"));
+
+    // The empty choice takes the payment criterion back.
+    child<QPushButton>(search(), "cmdIndietro")->click();
+    ASSERT_EQ(payment->itemText(0), QString());
+    payment->setCurrentIndex(0);
+    find();
+    EXPECT_EQ(listed(),
+              (QStringList{"Scheda n. 1          del 12/03/2009", "Scheda n. 10         del 12/03/2009"}));
+    EXPECT_EQ(child<QLabel>(search(), "lblConta")->text(), QStringLiteral("1"));
+}
+
+TEST_F(RentalSearch, OpensOnItsFirstCriterionAndEveryResultStartsAtTheTopLeft) {
+    showActive(&search());
+    EXPECT_TRUE(criterion("txtAzienda")->hasFocus());
+    find();
+    auto* list = child<QListWidget>(search(), "lstRecords");
+    QScrollBar* sideways = list->horizontalScrollBar();
+    EXPECT_EQ(sideways->maximum(), 1500 - list->viewport()->width());
+    sideways->setValue(sideways->maximum());
+    list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+    child<QPushButton>(search(), "cmdIndietro")->click();
+    find();
+    EXPECT_EQ(sideways->value(), 0);
+    EXPECT_EQ(list->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(RentalSearch, NumberIsEqualityAndNoCriterionListsEverySlipSortedAsText) {

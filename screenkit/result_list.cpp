@@ -1,0 +1,37 @@
+#include "screenkit/result_list.h"
+
+#include "platform/qt_text.h"
+
+#include <QScrollBar>
+
+namespace filmeria {
+
+ResultList::ResultList(QWidget* parent)
+    : QListWidget(parent) {
+    setUniformItemSizes(true);
+    // Always there: the extent is wider than any list, and a bar that came and went would
+    // change the viewport that the extent is measured against.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void ResultList::showLines(const std::vector<std::string>& lines) {
+    QStringList shown;
+    shown.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        shown << fromCp1252(line);
+    clear();
+    addItems(shown);
+    scrollToTop();
+    horizontalScrollBar()->setValue(0);
+}
+
+void ResultList::updateGeometries() {
+    QListWidget::updateGeometries();
+    // The sideways extent is the list's own, not that of its lines.
+    QScrollBar* bar = horizontalScrollBar();
+    bar->setRange(0, std::max(0, kScrollWidth - viewport()->width()));
+    bar->setPageStep(viewport()->width());
+    bar->setSingleStep(8);
+}
+
+} // namespace filmeria
