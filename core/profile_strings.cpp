@@ -26,7 +26,8 @@ std::vector<std::string_view> splitLines(std::string_view content) {
         if (end == std::string_view::npos)
             end = content.size();
         std::string_view line = content.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
+        // A carriage return at the end of a line is part of its line break, stray ones too.
+        while (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         lines.push_back(line);
         start = end + 1;

@@ -45,6 +45,13 @@ TEST_F(ProfileStrings, NamesIgnoreCaseAndValuesAreTrimmedAndUnquoted) {
     EXPECT_EQ(readProfileString(path_, "Accesso", "Valore"), "7D");
 }
 
+TEST_F(ProfileStrings, AStrayCarriageReturnEndingALineIsPartOfItsLineBreakBeforeAndAfterAnUpdate) {
+    write("[Accesso]\nValore=3C2F\r\r"); // no line feed at the end: the last line keeps its returns
+    EXPECT_EQ(readProfileString(path_, "Accesso", "Valore"), "3C2F");
+    writeProfileString(path_, "Dati Filmeria", "Rigo 1", "Video Stella");
+    EXPECT_EQ(readProfileString(path_, "Accesso", "Valore"), "3C2F");
+}
+
 TEST_F(ProfileStrings, UpdateReplacesOnlyItsLineAndKeepsTheOthers) {
     write("; store data\r\n[Accesso]\r\nVALORE=00\r\nAltro=x\r\n\r\n[Dati Filmeria]\r\nRigo 1=A\r\n");
     writeProfileString(path_, "Accesso", "Valore", "7D82");
