@@ -1,5 +1,7 @@
 #include "rentals/Calendario.h"
 
+#include "core/dates.h"
+#include "platform/qt_text.h"
 #include "platform/services.h"
 #include "screenkit/action_guard.h"
 #include "screenkit/program_formats.h"
@@ -53,6 +55,12 @@ TfrmCalendario::TfrmCalendario(Services& services)
     connect(MonthCalendar, &QCalendarWidget::activated, this,
             [this] { runGuarded(services_.dialogs, this, [this] { takeDate(); }); });
     centreOnDesktop(this);
+}
+
+void TfrmCalendario::startFrom(const QString& fieldText) {
+    const auto date = parseDate(toCp1252(fieldText));
+    MonthCalendar->setSelectedDate(date ? QDate(date->year, date->month, date->day)
+                                        : services_.clock.today());
 }
 
 void TfrmCalendario::setMemory(const QString& tag) {

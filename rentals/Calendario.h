@@ -18,6 +18,8 @@ public:
     explicit TfrmCalendario(Services& services);
 
     void setMemory(const QString& tag);
+    // Opens on the date a field already holds when it is a valid "dd/mm/yyyy" date, else on today.
+    void startFrom(const QString& fieldText);
     QString memory() const;
     // The date taken with Importa or a double click, as "dd/mm/yyyy".
     const QString& chosenDate() const { return chosenDate_; }

@@ -614,6 +614,7 @@ void TfrmNoleggi::pickDate(const QString& tag) {
         return;
     TfrmCalendario picker(services_);
     picker.setMemory(tag);
+    picker.startFrom(field->text());
     if (services_.dialogs.exec(picker) == QDialog::Accepted)
         field->setText(picker.chosenDate());
 }

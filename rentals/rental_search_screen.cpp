@@ -105,6 +105,7 @@ RentalSearchScreen::RentalSearchScreen(Services& services, Kind kind)
             TfrmCalendario picker(services_);
             picker.setMemory(kind_ == Kind::Rentals ? QStringLiteral("CercaNoleggio")
                                                     : QStringLiteral("CercaStorico"));
+            picker.startFrom(txtAnno->text());
             if (services_.dialogs.exec(picker) == QDialog::Accepted)
                 setIssueDate(picker.chosenDate());
         });

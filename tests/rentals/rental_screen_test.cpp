@@ -387,6 +387,23 @@ TEST_F(RentalScreen, DatePickerFillsOnlyTheFieldItWasOpenedForAndDoubleClickTake
     EXPECT_EQ(picker.chosenDate(), QStringLiteral("28/02/2009"));
 }
 
+TEST_F(RentalScreen, DatePickerOpensOnTheDateTheFieldHoldsWhenItIsValid) {
+    openYear();
+    const auto opensOn = [&](const QString& inField) {
+        field("txtRiconsegna03")->setText(inField);
+        QDate shown;
+        fakes.dialogs.onModal = [&](QDialog& d) {
+            shown = d.findChild<QCalendarWidget*>("MonthCalendar")->selectedDate();
+            d.reject();
+        };
+        child<QPushButton>(rentals(), "cmdRiconsegna03")->click();
+        return shown;
+    };
+    EXPECT_EQ(opensOn(QStringLiteral("15/01/2008")), QDate(2008, 1, 15));
+    EXPECT_EQ(opensOn(QStringLiteral("31/02/2009")), QDate(2009, 2, 28)); // no such day: today
+    EXPECT_EQ(opensOn(QString()), QDate(2009, 2, 28));
+}
+
 TEST_F(RentalScreen, DateFieldsAreReadOnlyAndBackspaceEmptiesThem) {
     openYear();
     auto* date = field("txtPrestito04");
