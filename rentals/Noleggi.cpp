@@ -120,7 +120,8 @@ TfrmNoleggi::TfrmNoleggi(Services& services, TfrmHelpForm& help, ScreenRef<TfrmI
     useProgramFormats();
     style::setBackground(grpContainer, kSlipBackground);
 
-    buttons_ = new PictureButtons(this, services_.dialogs, nullptr, style::kWhite);
+    // Yellow, not red, while hovered: red on the navy labels reads at 4.0:1, yellow at 14.9:1.
+    buttons_ = new PictureButtons(this, services_.dialogs, nullptr, style::kWhite, style::kYellow);
     buildYearPanel();
 
     panScheda = new QWidget(grpContainer);

@@ -10,12 +10,13 @@
 namespace filmeria {
 
 PictureButtons::PictureButtons(QWidget* screen, Dialogs& dialogs, QLabel* statusPanel,
-                               const QColor& restingColour)
+                               const QColor& restingColour, const QColor& hoverColour)
     : QObject(screen)
     , screen_(screen)
     , dialogs_(dialogs)
     , statusPanel_(statusPanel)
-    , resting_(restingColour) {}
+    , resting_(restingColour)
+    , hover_(hoverColour) {}
 
 void PictureButtons::add(QWidget* image, QLabel* label, const QString& statusText,
                          std::function<void()> action) {
@@ -74,7 +75,7 @@ void PictureButtons::hover(const QString& statusText, QLabel* label) {
     if (statusPanel_)
         statusPanel_->setText(statusText);
     if (label)
-        style::setTextColour(label, style::kRed);
+        style::setTextColour(label, hover_);
 }
 
 bool PictureButtons::eventFilter(QObject* watched, QEvent* event) {

@@ -19,8 +19,10 @@ class Dialogs;
 
 class PictureButtons final : public QObject {
 public:
-    // `statusPanel` may be null (screens without one); `restingColour` is the labels' colour.
-    PictureButtons(QWidget* screen, Dialogs& dialogs, QLabel* statusPanel, const QColor& restingColour);
+    // `statusPanel` may be null (screens without one); `restingColour` is the labels' colour,
+    // `hoverColour` theirs while hovered.
+    PictureButtons(QWidget* screen, Dialogs& dialogs, QLabel* statusPanel, const QColor& restingColour,
+                   const QColor& hoverColour = QColor(255, 0, 0));
 
     // `label` may be null for image-only buttons; `statusText` may be empty.
     void add(QWidget* image, QLabel* label, const QString& statusText, std::function<void()> action);
@@ -47,6 +49,7 @@ private:
     Dialogs& dialogs_;
     QLabel* statusPanel_;
     QColor resting_;
+    QColor hover_;
     std::vector<Button> buttons_;
     std::vector<std::pair<QWidget*, QString>> statusOnly_;
     std::vector<QWidget*> resetAreas_;

@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -172,6 +173,30 @@ TEST_F(RentalScreen, ANumberAnotherCounterTookMeanwhileIsReplacedAndTheMessageSa
     release("imgSalva");
     EXPECT_EQ(fakes.dialogs.lastText(), kSavedNew);
     EXPECT_EQ(yearArchive(folderOf(dir).toStdString(), "2009").readAt(3)[SlipField::NumScheda], "2");
+}
+
+// The WCAG contrast ratio of two colours.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST_F(RentalScreen, CommandLabelsStayReadableWhileHovered) {
+    openYear();
+    for (const char* name : {"lblNuovo", "lblSalva", "lblEsci"}) {
+        auto* label = child<QLabel>(rentals(), name);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(label, &enter);
+        const QColor text = style::textColour(label);
+        EXPECT_NE(text, style::kWhite) << name; // it does change
+        EXPECT_GE(contrast(text, label->palette().color(QPalette::Window)), 4.5) << name;
+    }
 }
 
 TEST_F(RentalScreen, SaveAndPrintValidateInOrderWithTheirFocus) {
