@@ -59,7 +59,7 @@ BENCHMARK(BM_DeleteFirstCustomer)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_RewriteSlip(benchmark::State& state) {
     const std::string& folder = storeFolder();
     const std::string year = std::to_string(kStoreYear);
-    const RentalRecord slip = demo::makeSlip(1, 50000, kStoreYear, kStoreCustomers);
+    const RentalRecord slip = demo::makeSlip(1, 50000, kStoreYear, kStoreCustomers, kStoreFilms);
     const RentalArchive slips = yearArchive(folder, year);
     for (auto _ : state)
         slips.writeAt(50000, slip);

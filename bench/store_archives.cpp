@@ -19,7 +19,7 @@ const std::string& storeFolder() {
         if (!std::filesystem::exists(dir / "Clienti.pro"))
             demo::writeCustomers(path, kStoreCustomers, 1);
         if (!std::filesystem::exists(dir / (std::to_string(kStoreYear) + ".nol")))
-            demo::writeSlips(path, kStoreYear, kStoreSlips, kStoreCustomers, 1);
+            demo::writeSlips(path, kStoreYear, kStoreSlips, kStoreCustomers, kStoreFilms, 1);
         if (!std::filesystem::exists(dir / "Film.db"))
             demo::writeFilms(path, kStoreFilms, {1, 300, 440, 85, true}, 1);
         return path;

@@ -227,7 +227,7 @@ CustomerRecord makeCustomer(std::uint64_t seed, int index) {
     return r;
 }
 
-RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers) {
+RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers, int films) {
     Random rng(seed * 7919ULL + static_cast<std::uint64_t>(index) * 31ULL + static_cast<std::uint64_t>(year));
     const int customerIndex = 1 + rng.below(customers);
     const CustomerRecord customer = makeCustomer(seed, customerIndex);
@@ -238,15 +238,17 @@ RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers) {
     r[SlipField::Cliente] = customer[CustomerField::Nome];
     r[SlipField::Tessera] = customer[CustomerField::Tessera];
     r[SlipField::Data] = formatDate(issued);
-    const int films = 1 + rng.below(4);
+    const int rows = 1 + rng.below(4);
     std::array<std::string, 10> amounts;
     const bool returned = rng.below(4) != 0;
-    for (int k = 1; k <= films; ++k) {
+    for (int k = 1; k <= rows; ++k) {
         const int days = 1 + rng.below(6);
-        r.at(RowField::Codice, k) = "F" + std::to_string(1000 + rng.below(9000));
-        r.at(RowField::Titolo, k) = rng.pick(kTitles);
+        // A film of the archive written with the same seed, as the film picker fills a row.
+        const FilmRow film = makeFilm(seed, 1 + rng.below(std::max(films, 1)));
+        r.at(RowField::Codice, k) = film[FilmField::varCodice];
+        r.at(RowField::Titolo, k) = film[FilmField::varTitolo];
         r.at(RowField::Prestito, k) = r[SlipField::Data];
-        r.at(RowField::PrezzoDie, k) = money(99 + 50 * rng.below(6));
+        r.at(RowField::PrezzoDie, k) = film[FilmField::varPrezzo];
         if (returned) {
             // Back a few days after the issue date, possibly in the next year.
             CivilDate back = issued;
@@ -335,11 +337,12 @@ void writeCustomers(const std::string& folder, int count, std::uint64_t seed) {
         throw std::runtime_error("cannot write " + customerFilePath(folder));
 }
 
-void writeSlips(const std::string& folder, int year, int count, int customers, std::uint64_t seed) {
+void writeSlips(const std::string& folder, int year, int count, int customers, int films,
+                std::uint64_t seed) {
     const std::string path = yearFilePath(folder, std::to_string(year));
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     for (int i = 1; i <= count; ++i)
-        out << makeSlip(seed, i, year, customers).encode();
+        out << makeSlip(seed, i, year, customers, films).encode();
     if (!out.flush())
         throw std::runtime_error("cannot write " + path);
 }

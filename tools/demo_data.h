@@ -15,8 +15,9 @@ namespace filmeria::demo {
 char fiscalCodeCheckCharacter(std::string_view first15);
 
 CustomerRecord makeCustomer(std::uint64_t seed, int index);
-// A slip of one of the customers 1 to `customers` of the same seed.
-RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers);
+// A slip of one of the customers 1 to `customers` of the same seed, renting films among the
+// films 1 to `films` of the same seed (their codes, titles and prices).
+RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers, int films);
 
 // Writes Clienti.pro / the year file in `folder` anew with `count` records.
 void writeCustomers(const std::string& folder, int count, std::uint64_t seed = 1);
@@ -34,6 +35,7 @@ struct PosterPlan {
 
 // Creates Film.db in `folder` (replacing it) with `count` films, in one transaction.
 void writeFilms(const std::string& folder, int count, const PosterPlan& posters, std::uint64_t seed = 1);
-void writeSlips(const std::string& folder, int year, int count, int customers, std::uint64_t seed = 1);
+void writeSlips(const std::string& folder, int year, int count, int customers, int films,
+                std::uint64_t seed = 1);
 
 } // namespace filmeria::demo

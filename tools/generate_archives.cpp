@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     try {
         filmeria::demo::writeCustomers(folder, customers, seed);
         if (slips > 0)
-            filmeria::demo::writeSlips(folder, year, slips, customers, seed);
+            filmeria::demo::writeSlips(folder, year, slips, customers, films, seed);
         if (films > 0)
             filmeria::demo::writeFilms(folder, films, {}, seed);
     } catch (const std::exception& e) {

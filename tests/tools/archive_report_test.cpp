@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 #include <sstream>
 #include <sys/stat.h>
 
@@ -27,7 +30,7 @@ CheckRun check(const std::string& path) {
 
 TEST(ArchiveCompanion, CheckReportsEachKindOfDamage) {
     TempFolder dir;
-    demo::writeSlips(dir.folder(), 2009, 3, 10);
+    demo::writeSlips(dir.folder(), 2009, 3, 10, 5);
     EXPECT_EQ(check(dir.file("2009.nol")).code, 0);
 
     std::string bytes = dir.read("2009.nol");
@@ -97,10 +100,31 @@ TEST(ArchiveCompanion, FilmStoreExportAndCheck) {
 TEST(DemoData, FiscalCodesCarryTheirCheckCharacterAndOutputIsDeterministic) {
     EXPECT_EQ(demo::fiscalCodeCheckCharacter("RSSMRA80A01H501"), 'U');
     EXPECT_EQ(demo::makeCustomer(7, 12), demo::makeCustomer(7, 12));
-    EXPECT_EQ(demo::makeSlip(7, 3, 2009, 50), demo::makeSlip(7, 3, 2009, 50));
+    EXPECT_EQ(demo::makeSlip(7, 3, 2009, 50, 36), demo::makeSlip(7, 3, 2009, 50, 36));
     const std::string code = demo::makeCustomer(7, 12)[CustomerField::CodFisc];
     ASSERT_EQ(code.size(), 16u);
     EXPECT_TRUE(fiscalCodeIsCorrect(code)) << code; // judged by the program's own check
+}
+
+TEST(DemoData, EverySlipRentsFilmsOfTheArchiveToItsCustomers) {
+    std::map<std::string, std::pair<std::string, std::string>> films; // code: title, price
+    for (int i = 1; i <= 36; ++i) {
+        const FilmRow film = demo::makeFilm(1, i);
+        films[film[FilmField::varCodice]] = {film[FilmField::varTitolo], film[FilmField::varPrezzo]};
+    }
+    std::set<std::string> cards;
+    for (int i = 1; i <= 40; ++i)
+        cards.insert(demo::makeCustomer(1, i)[CustomerField::Tessera]);
+    for (int i = 1; i <= 300; ++i) {
+        const RentalRecord slip = demo::makeSlip(1, i, 2009, 40, 36);
+        EXPECT_TRUE(cards.contains(slip[SlipField::Tessera])) << i;
+        for (int k = 1; k <= kSlipRows && !slip.at(RowField::Codice, k).empty(); ++k) {
+            const auto film = films.find(slip.at(RowField::Codice, k));
+            ASSERT_NE(film, films.end()) << "slip " << i << " row " << k;
+            EXPECT_EQ(slip.at(RowField::Titolo, k), film->second.first);
+            EXPECT_EQ(slip.at(RowField::PrezzoDie, k), film->second.second);
+        }
+    }
 }
 
 TEST(ArchiveCompanion, FilmsWithAndWithoutPostersAPipeAndAStoreWithoutItsTable) {
