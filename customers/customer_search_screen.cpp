@@ -48,6 +48,8 @@ CustomerSearchScreen::CustomerSearchScreen(Services& services, Kind kind)
                                                  : QStringLiteral("Importa dati cliente"),
                             {0, 8, 644, 30});
     lblTitolo->setObjectName("lblTitolo");
+    if (kind == Kind::Picker)
+        lstRecords->addSelectedLinePanel(this);
     lblTitolo->setFont(style::verdana(13, true));
     lblTitolo->setContentsMargins(16, 0, 0, 0);
     style::setBackground(lblTitolo, style::kNavy);

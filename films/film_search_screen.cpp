@@ -130,6 +130,8 @@ FilmSearchScreen::FilmSearchScreen(Services& services, Kind kind)
     lblMemory = new QLabel(this);
     lblMemory->setObjectName("lblMemory");
     lblMemory->hide();
+    if (kind == Kind::Picker)
+        lstRecords->addSelectedLinePanel(this);
 
     connect(txtCriterio, &QLineEdit::textChanged, this,
             [this](const QString& key) { btnPopola->setEnabled(!key.isEmpty()); });
@@ -228,7 +230,8 @@ void FilmSearchScreen::chooseSelectedLine() {
                 return fromCp1252(result.BlobTextAt(result.ColumnIndex(filmColumn(f))));
             };
             chosen_ = ChosenFilm{result.IntegerAt(result.ColumnIndex("ID")), text(FilmField::varCodice),
-                                 text(FilmField::varTitolo), text(FilmField::varPrezzo)};
+                                 text(FilmField::varTitolo), text(FilmField::varPrezzo),
+                                 text(FilmField::varDisponibile)};
             accept();
             return;
         }

@@ -29,7 +29,8 @@ struct ChosenFilm {
     std::int64_t id;
     QString code;
     QString title;
-    QString price; // per day
+    QString price;        // per day
+    QString availability; // "Sì", "No" or whatever the card says
 };
 
 class FilmSearchScreen : public QDialog {

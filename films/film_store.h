@@ -71,7 +71,7 @@ FilmQuery AllFilmsQuery();
 // without case, "_" any one character). The key is bound, never spliced.
 FilmQuery SearchFilmsQuery(FilmField column, const std::string& key);
 inline constexpr const char* kFilmListColumns =
-    "ID,varTitolo,varNazione,varAnno,varRegista,varPrezzo,varCodice";
+    "ID,varTitolo,varNazione,varAnno,varRegista,varPrezzo,varCodice,varDisponibile";
 
 // One connection to Film.db in a folder, with the operations the film screens run. Opening
 // creates the file and the table film when they are missing. Every failure raises

@@ -626,7 +626,18 @@ void TfrmNoleggi::pickFilm(int row) {
     if (services_.dialogs.exec(picker) != QDialog::Accepted)
         return;
     if (const auto& film = picker.chosenFilm())
-        fillFilmRow(row, film->code, film->title, film->price, services_.clock.today().toString(kDateFormat));
+        offerFilm(row, *film);
+}
+
+bool TfrmNoleggi::offerFilm(int row, const ChosenFilm& film) {
+    // A film the archive marks as not available is put on the slip only when the clerk says so.
+    if (film.availability.trimmed().compare(QStringLiteral("no"), Qt::CaseInsensitive) == 0 &&
+        !services_.dialogs.confirm(
+            this, QStringLiteral("Film non disponibile"),
+            QStringLiteral("Il film risulta non disponibile. Inserirlo comunque nella scheda?")))
+        return false;
+    fillFilmRow(row, film.code, film.title, film.price, services_.clock.today().toString(kDateFormat));
+    return true;
 }
 
 void TfrmNoleggi::pickCustomer() {

@@ -18,6 +18,8 @@ class QPushButton;
 
 namespace filmeria {
 
+struct ChosenFilm;
+
 class PictureButtons;
 class TfrmCercaNoleggio;
 class TfrmHelpForm;
@@ -75,6 +77,9 @@ private:
     void print();
     void pickDate(const QString& tag);
     void pickFilm(int row);
+    // Fills a film row from a picked or scanned film, after asking about one not available;
+    // false when the clerk declined.
+    bool offerFilm(int row, const ChosenFilm& film);
     void pickCustomer();
     void printSlip();
     void editLetterhead();

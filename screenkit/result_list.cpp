@@ -1,6 +1,10 @@
 #include "screenkit/result_list.h"
 
 #include "platform/qt_text.h"
+#include "screenkit/status_panel.h"
+
+#include <QLabel>
+#include <QRegularExpression>
 
 #include <QScrollBar>
 
@@ -12,6 +16,25 @@ ResultList::ResultList(QWidget* parent)
     // Always there: the extent is wider than any list, and a bar that came and went would
     // change the viewport that the extent is measured against.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+QString compactedLine(const QString& line) {
+    static const QRegularExpression padding(QStringLiteral(" {2,}"));
+    return line.trimmed().replace(padding, QStringLiteral("  "));
+}
+
+QLabel* ResultList::addSelectedLinePanel(QWidget* window) {
+    constexpr int kHeight = 34;
+    QLabel* panel = makeStatusPanel(window, StatusPanelKind::Sunken);
+    panel->setObjectName("panRiga");
+    panel->setWordWrap(true);
+    panel->setTextFormat(Qt::PlainText);
+    panel->setGeometry(8, window->height() + 2, window->width() - 16, kHeight);
+    window->setFixedSize(window->width(), window->height() + kHeight + 8);
+    connect(this, &QListWidget::currentRowChanged, panel, [this, panel](int row) {
+        panel->setText(row >= 0 && item(row) ? compactedLine(item(row)->text()) : QString());
+    });
+    return panel;
 }
 
 void ResultList::showLines(const std::vector<std::string>& lines) {

@@ -524,6 +524,44 @@ TEST_F(RentalScreen, FilmPickerIsToldItsRowAndPanelsSwitch) {
     EXPECT_TRUE(field("txtCodice01")->hasFocus());
 }
 
+TEST_F(RentalScreen, AFilmNotAvailableGoesOnTheSlipOnlyWhenTheClerkSaysSoAndThePickerShowsTheWholeLine) {
+    openYear();
+    FilmStore store(folderOf(dir).toStdString());
+    FilmRow film;
+    film[FilmField::varTitolo] = "Amarcord";
+    film[FilmField::varCodice] = "CAM1";
+    film[FilmField::varPrezzo] = "1,99";
+    film[FilmField::varDisponibile] = "No";
+    store.insert(film);
+    QString panel;
+    const auto pick = [&] {
+        fakes.dialogs.onModal = [&](QDialog& d) {
+            child<QLineEdit>(d, "txtCriterio")->setText(QStringLiteral(" ")); // lists every film
+            child<QPushButton>(d, "btnPopola")->click();
+            auto* list = child<QListWidget>(d, "lstRecords");
+            ASSERT_EQ(list->count(), 1);
+            list->setCurrentRow(0);
+            panel = child<QLabel>(d, "panRiga")->text();
+            emit list->itemDoubleClicked(list->item(0));
+        };
+        release("imgImporta01");
+    };
+    const QString question =
+        QStringLiteral("Il film risulta non disponibile. Inserirlo comunque nella scheda?");
+    fakes.dialogs.answers = {false};
+    pick();
+    EXPECT_EQ(fakes.dialogs.lastText(), question);
+    EXPECT_EQ(fakes.dialogs.shown.back().kind, ShownMessage::Confirmation);
+    EXPECT_TRUE(field("txtTitolo01")->text().isEmpty());
+    EXPECT_TRUE(field("txtCodice01")->text().isEmpty());
+    EXPECT_EQ(panel, QStringLiteral("Amarcord -  -"));
+
+    fakes.dialogs.answers = {true};
+    pick();
+    EXPECT_EQ(field("txtTitolo01")->text(), QStringLiteral("Amarcord"));
+    EXPECT_EQ(fakes.dialogs.shown.size(), 2u);
+}
+
 TEST_F(RentalScreen, CustomerPickerFillsOnlyTheSlipsNameAndCardNumberAndIsNewEachTime) {
     const CustomerArchive customers = customerArchive(folderOf(dir).toStdString());
     for (const auto& [name, card] : {std::pair{"Rossi Mario", "1"}, std::pair{"ROSSI LUCA", "3"}}) {
@@ -543,6 +581,8 @@ TEST_F(RentalScreen, CustomerPickerFillsOnlyTheSlipsNameAndCardNumberAndIsNewEac
         auto* list = child<QListWidget>(d, "lstRecords");
         ASSERT_EQ(list->count(), 1);
         list->setCurrentRow(0);
+        // The card number, far to the right in the list, is in the panel below it.
+        EXPECT_EQ(child<QLabel>(d, "panRiga")->text(), QStringLiteral("ROSSI LUCA  Tessera n. 3  Tel. casa"));
         emit list->itemDoubleClicked(list->item(0));
     };
     release("imgImportaCliente");
