@@ -38,6 +38,17 @@ int score(const CustomerCriteria& criteria, const CustomerView& customer) {
     return hits;
 }
 
+std::vector<ChosenCustomer> customersWithCard(const CustomerArchive& archive, std::string_view card) {
+    std::vector<ChosenCustomer> found;
+    const std::string_view wanted = trimmedView(card);
+    archive.scan([&](const CustomerView& customer, std::size_t position) {
+        if (equalsIgnoringAsciiCase(trimmedView(customer.stored(CustomerField::Tessera)), wanted))
+            found.push_back({position, customer.record()});
+        return true;
+    });
+    return found;
+}
+
 std::string customerListLine(const CustomerView& c) {
     std::string line;
     line.reserve(160);

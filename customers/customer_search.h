@@ -26,6 +26,16 @@ int score(const CustomerCriteria& criteria, const CustomerView& customer);
 // Nome/30, Indirizzo/30, Citta/20, Prov/2, "Tessera n. " Tessera/20, "Tel. casa " TelCasa.
 std::string customerListLine(const CustomerView& customer);
 
+// A customer with its position in the archive.
+struct ChosenCustomer {
+    std::size_t position;
+    CustomerRecord record;
+};
+
+// The customers whose card number is `card` (trimmed both; letters A-Z without case), in file
+// order: a scanned membership card.
+std::vector<ChosenCustomer> customersWithCard(const CustomerArchive& archive, std::string_view card);
+
 // The result lines of the customers scoring at least the criteria in use, sorted.
 std::vector<std::string> searchCustomers(const std::string& folder, const CustomerCriteria& criteria);
 

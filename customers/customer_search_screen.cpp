@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <utility>
+
 namespace filmeria {
 namespace {
 
@@ -105,8 +107,16 @@ CustomerSearchScreen::CustomerSearchScreen(Services& services, Kind kind)
 
 void CustomerSearchScreen::showEvent(QShowEvent* event) {
     SearchScreen::showEvent(event);
-    if (grpCriteri->isVisible())
+    if (!cardOnShow_.isEmpty() && grpCriteri->isVisible()) {
+        txtTipologia->setText(std::exchange(cardOnShow_, QString()));
+        search();
+    } else if (grpCriteri->isVisible()) {
         txtCognome->setFocus();
+    }
+}
+
+void CustomerSearchScreen::searchCardOnShow(const QString& card) {
+    cardOnShow_ = card;
 }
 
 QWidget* CustomerSearchScreen::focusAfterBack() const {

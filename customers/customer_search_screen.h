@@ -3,7 +3,7 @@
 // list, and a double click that chooses a customer and closes the screen: the caller loads it
 // into the card or copies its name and card number into the rental slip. Each opening is a
 // new screen.
-#include "customers/customer_file.h"
+#include "customers/customer_search.h"
 #include "screenkit/search_screen.h"
 
 #include <optional>
@@ -14,19 +14,16 @@ namespace filmeria {
 
 struct CustomerCriteria;
 
-// The customer a double click chose, with its position in Clienti.pro.
-struct ChosenCustomer {
-    std::size_t position;
-    CustomerRecord record;
-};
-
 class CustomerSearchScreen : public SearchScreen {
 public:
     enum class Kind { Search, Picker };
 
     CustomerSearchScreen(Services& services, Kind kind);
 
+    // The customer a double click chose, with its position in Clienti.pro.
     const std::optional<ChosenCustomer>& chosenCustomer() const { return chosen_; }
+    // Opens with the customers of a card number listed (a scanned card several customers hold).
+    void searchCardOnShow(const QString& card);
 
 protected:
     std::vector<std::string> searchLines() override;
@@ -38,6 +35,7 @@ protected:
 private:
     CustomerCriteria criteria() const;
     std::optional<ChosenCustomer> chosen_;
+    QString cardOnShow_;
     QLabel* lblTitolo;
     QLineEdit* txtCognome;
     QLineEdit* cboMese;

@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 namespace filmeria {
 namespace {
 
@@ -187,6 +189,15 @@ void FilmSearchScreen::showEvent(QShowEvent* event) {
     txtTrova->clear();
     LabelCount->setText(QStringLiteral("Totale schede : 0"));
     cboCriterio->lineEdit()->setReadOnly(true);
+    if (!codeOnShow_.isEmpty()) {
+        cboCriterio->setCurrentText(QStringLiteral("Codice identificativo"));
+        txtCriterio->setText(std::exchange(codeOnShow_, QString()));
+        runGuarded(services_.dialogs, this, [this] { search(); });
+    }
+}
+
+void FilmSearchScreen::searchCodeOnShow(const QString& code) {
+    codeOnShow_ = code;
 }
 
 void FilmSearchScreen::search() {
@@ -205,6 +216,12 @@ void FilmSearchScreen::search() {
     sortListLines(lines_);
     lstRecords->showLines(lines_);
     LabelCount->setText(QStringLiteral("Totale schede : ") + QString::number(lstRecords->count()));
+}
+
+ChosenFilm chosenFilmOf(const TSQLiteTable& row) {
+    const auto text = [&](FilmField f) { return fromCp1252(row.BlobTextAt(row.ColumnIndex(filmColumn(f)))); };
+    return {row.IntegerAt(row.ColumnIndex("ID")), text(FilmField::varCodice), text(FilmField::varTitolo),
+            text(FilmField::varPrezzo), text(FilmField::varDisponibile)};
 }
 
 void FilmSearchScreen::findInList() {
@@ -226,12 +243,7 @@ void FilmSearchScreen::chooseSelectedLine() {
         for (bool row = result.First(); row && !result.AtEnd(); result.Next()) {
             if (FilmListLine(result) != wanted)
                 continue;
-            const auto text = [&](FilmField f) {
-                return fromCp1252(result.BlobTextAt(result.ColumnIndex(filmColumn(f))));
-            };
-            chosen_ = ChosenFilm{result.IntegerAt(result.ColumnIndex("ID")), text(FilmField::varCodice),
-                                 text(FilmField::varTitolo), text(FilmField::varPrezzo),
-                                 text(FilmField::varDisponibile)};
+            chosen_ = chosenFilmOf(result);
             accept();
             return;
         }

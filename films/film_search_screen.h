@@ -33,6 +33,9 @@ struct ChosenFilm {
     QString availability; // "Sì", "No" or whatever the card says
 };
 
+// The film of the current row of a result with the list's columns.
+ChosenFilm chosenFilmOf(const TSQLiteTable& row);
+
 class FilmSearchScreen : public QDialog {
 public:
     enum class Kind { Search, Picker };
@@ -44,6 +47,8 @@ public:
     QString memory() const;
     // The film of the last double click since the screen was shown, if any.
     const std::optional<ChosenFilm>& chosenFilm() const { return chosen_; }
+    // Opens with the films of a code listed (a scanned code several films carry).
+    void searchCodeOnShow(const QString& code);
 
     void done(int result) override;
 
@@ -59,6 +64,7 @@ private:
 
     Services& services_;
     std::optional<ChosenFilm> chosen_;
+    QString codeOnShow_;
     FilmStoreSlots slots_;
     ListFinder finder_;
     std::vector<std::string> lines_; // the list's lines as Windows-1252, in list order

@@ -42,6 +42,17 @@ std::unique_ptr<TSQLiteTable> FilmStore::query(const FilmQuery& query) {
     return db_.Query(query.sql, query.values);
 }
 
+std::unique_ptr<TSQLiteTable> FilmStore::withCode(const std::string& code) {
+    try {
+        db_.Execute("CREATE INDEX IF NOT EXISTS film_codice ON film(varCodice COLLATE NOCASE);");
+    } catch (const ESQLiteException&) {
+        // Read-only or busy: the lookup reads the table instead.
+    }
+    return db_.Query(std::string("SELECT ") + kFilmListColumns +
+                         " FROM film WHERE varCodice = ? COLLATE NOCASE",
+                     {SqlText{trimmed(code)}});
+}
+
 FilmQuery FirstFilmQuery() {
     return {"SELECT * FROM film LIMIT 1 OFFSET 0", {}};
 }

@@ -86,6 +86,11 @@ public:
     std::unique_ptr<TSQLiteTable> search(FilmField column, const std::string& key) {
         return query(SearchFilmsQuery(column, key));
     }
+    // The films whose code is `code` (trimmed; letter case ignored), with the list's columns:
+    // a scanned barcode. The first lookup gives the store an index on the code when it has
+    // none, so the lookup stays instant at any size; a store that cannot take it (read-only)
+    // is looked up without.
+    std::unique_ptr<TSQLiteTable> withCode(const std::string& code);
 
     // Inserts the seventeen texts (trimmed) and, when `posterPath` is not blank, the poster
     // file's bytes, in one transaction: a poster that cannot be stored leaves no film behind.

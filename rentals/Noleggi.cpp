@@ -2,6 +2,7 @@
 
 #include "core/text_rules.h"
 #include "customers/ImportaCliente.h"
+#include "customers/customer_search.h"
 #include "films/ImportaFilm.h"
 #include "office/ExpNoleggi.h"
 #include "platform/qt_text.h"
@@ -331,6 +332,23 @@ void TfrmNoleggi::buildRows() {
             QWidget::setTabOrder((*chain)[i], (*chain)[i + 1]);
         chainOnEnter(*chain);
     }
+    // A barcode scanner types a code and Enter: a code or a card number looks its film or
+    // customer up; an empty field moves along the chain as before.
+    for (int k = 1; k <= kSlipRows; ++k) {
+        const FilmRow& r = rows_[static_cast<std::size_t>(k - 1)];
+        onEnter(r.txtCodice, services_.dialogs, [this, k, r] {
+            if (trimmed(toCp1252(r.txtCodice->text())).empty())
+                focusByKeyboard(r.txtTitolo);
+            else
+                scanFilm(k);
+        });
+    }
+    onEnter(txtTessera, services_.dialogs, [this] {
+        if (trimmed(toCp1252(txtTessera->text())).empty())
+            focusByKeyboard(rows_[0].txtCodice);
+        else
+            scanCard();
+    });
 }
 
 void TfrmNoleggi::buildCommandColumn(QWidget* slip) {
@@ -620,13 +638,69 @@ void TfrmNoleggi::pickDate(const QString& tag) {
         field->setText(picker.chosenDate());
 }
 
-void TfrmNoleggi::pickFilm(int row) {
+bool TfrmNoleggi::pickFilm(int row) {
     TfrmImportaFilm& picker = *filmPicker_;
     picker.setMemory(QStringLiteral("film") + two(row));
     if (services_.dialogs.exec(picker) != QDialog::Accepted)
+        return false;
+    const auto& film = picker.chosenFilm();
+    return film && offerFilm(row, *film);
+}
+
+void TfrmNoleggi::scanFilm(int row) {
+    const FilmRow& r = rows_[static_cast<std::size_t>(row - 1)];
+    const QString code = r.txtCodice->text().trimmed();
+    std::vector<ChosenFilm> films;
+    {
+        FilmStore store(folder());
+        const std::unique_ptr<TSQLiteTable> result = store.withCode(toCp1252(code));
+        for (bool more = result->First(); more && !result->AtEnd(); result->Next())
+            films.push_back(chosenFilmOf(*result));
+    }
+    bool filled = false;
+    if (films.size() == 1) {
+        filled = offerFilm(row, films.front());
+    } else if (films.empty()) {
+        services_.dialogs.information(this,
+                                      QStringLiteral("Nessun film in archivio con il codice indicato."));
+    } else {
+        filmPicker_->searchCodeOnShow(code);
+        filled = pickFilm(row);
+    }
+    if (filled) {
+        focusByKeyboard(r.txtRiconsegna);
+    } else {
+        // Ready for the next scan.
+        r.txtCodice->setFocus();
+        r.txtCodice->selectAll();
+    }
+}
+
+void TfrmNoleggi::scanCard() {
+    const QString card = txtTessera->text().trimmed();
+    std::vector<ChosenCustomer> customers;
+    try {
+        customers = customersWithCard(customerArchive(folder()), toCp1252(card));
+    } catch (const ArchiveError&) {
+        archiveMessage();
         return;
-    if (const auto& film = picker.chosenFilm())
-        offerFilm(row, *film);
+    }
+    bool taken = false;
+    if (customers.size() == 1) {
+        takeCustomer(customers.front().record);
+        taken = true;
+    } else if (customers.empty()) {
+        services_.dialogs.information(
+            this, QStringLiteral("Nessun cliente in archivio con il numero di tessera indicato."));
+    } else {
+        taken = pickCustomer(card);
+    }
+    if (taken) {
+        focusByKeyboard(rows_[0].txtCodice);
+    } else {
+        txtTessera->setFocus();
+        txtTessera->selectAll();
+    }
 }
 
 bool TfrmNoleggi::offerFilm(int row, const ChosenFilm& film) {
@@ -640,14 +714,19 @@ bool TfrmNoleggi::offerFilm(int row, const ChosenFilm& film) {
     return true;
 }
 
-void TfrmNoleggi::pickCustomer() {
+bool TfrmNoleggi::pickCustomer(const QString& card) {
     TfrmImportaCliente picker(services_);
-    if (services_.dialogs.exec(picker) != QDialog::Accepted)
-        return;
-    if (const auto& customer = picker.chosenCustomer()) {
-        txtCliente->setText(fromCp1252(customer->record[CustomerField::Nome]));
-        txtTessera->setText(fromCp1252(customer->record[CustomerField::Tessera]));
-    }
+    if (!card.isEmpty())
+        picker.searchCardOnShow(card);
+    if (services_.dialogs.exec(picker) != QDialog::Accepted || !picker.chosenCustomer())
+        return false;
+    takeCustomer(picker.chosenCustomer()->record);
+    return true;
+}
+
+void TfrmNoleggi::takeCustomer(const CustomerRecord& customer) {
+    txtCliente->setText(fromCp1252(customer[CustomerField::Nome]));
+    txtTessera->setText(fromCp1252(customer[CustomerField::Tessera]));
 }
 
 QLineEdit* TfrmNoleggi::dateFieldForTag(const QString& tag) const {

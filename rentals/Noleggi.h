@@ -1,6 +1,7 @@
 #pragma once
 // TfrmNoleggi: the rental slip screen, with its year panel and the slip of up to ten films.
 #include "core/record_navigation.h"
+#include "customers/customer_file.h"
 #include "rentals/rental_file.h"
 #include "screenkit/screen_ref.h"
 #include "screenkit/work_screen.h"
@@ -76,11 +77,17 @@ private:
     void search();
     void print();
     void pickDate(const QString& tag);
-    void pickFilm(int row);
+    // The pickers: true when the slip took a film or a customer.
+    bool pickFilm(int row);
     // Fills a film row from a picked or scanned film, after asking about one not available;
     // false when the clerk declined.
     bool offerFilm(int row, const ChosenFilm& film);
-    void pickCustomer();
+    bool pickCustomer(const QString& card = {});
+    void takeCustomer(const CustomerRecord& customer);
+    // Enter after a code or a card number: the film or customer it names, a message when there
+    // is none, the picker when several share it.
+    void scanFilm(int row);
+    void scanCard();
     void printSlip();
     void editLetterhead();
     void exportArchive();

@@ -562,6 +562,99 @@ TEST_F(RentalScreen, AFilmNotAvailableGoesOnTheSlipOnlyWhenTheClerkSaysSoAndTheP
     EXPECT_EQ(fakes.dialogs.shown.size(), 2u);
 }
 
+TEST_F(RentalScreen, AScannedFilmCodeFillsItsRowOrSaysThereIsNoneOrOffersThePicker) {
+    openYear();
+    {
+        FilmStore store(folderOf(dir).toStdString());
+        for (const auto& [title, code] : {std::pair{"Amarcord", "CAM1"}, std::pair{"Il sorpasso", "DUP"},
+                                          std::pair{"La strada", "dup"}, std::pair{"Roma", "CAM10"}}) {
+            FilmRow film;
+            film[FilmField::varTitolo] = title;
+            film[FilmField::varCodice] = code;
+            film[FilmField::varPrezzo] = "2,50";
+            film[FilmField::varDisponibile] = "S\xEC";
+            store.insert(film);
+        }
+    }
+    // One film: its row as the picker fills it, then on to the return date.
+    field("txtCodice03")->setText(QStringLiteral(" cam1 "));
+    pressEnter(field("txtCodice03"));
+    EXPECT_EQ(field("txtTitolo03")->text(), QStringLiteral("Amarcord"));
+    EXPECT_EQ(field("txtCodice03")->text(), QStringLiteral("CAM1"));
+    EXPECT_EQ(field("txtPrezzoDie03")->text(), QStringLiteral("2,50"));
+    EXPECT_EQ(field("txtPrestito03")->text(), QStringLiteral("28/02/2009"));
+    EXPECT_TRUE(field("txtRiconsegna03")->hasFocus());
+    EXPECT_TRUE(fakes.dialogs.shown.empty());
+    EXPECT_TRUE(fakes.dialogs.modals.isEmpty());
+
+    // No film: the message, and the code selected for the next scan.
+    field("txtCodice04")->setText(QStringLiteral("XYZ"));
+    pressEnter(field("txtCodice04"));
+    EXPECT_EQ(fakes.dialogs.lastText(), QStringLiteral("Nessun film in archivio con il codice indicato."));
+    EXPECT_TRUE(field("txtTitolo04")->text().isEmpty());
+    EXPECT_TRUE(field("txtCodice04")->hasFocus());
+    EXPECT_EQ(field("txtCodice04")->selectedText(), QStringLiteral("XYZ"));
+
+    // Two films share the code: the picker opens on them.
+    int listed = 0;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        EXPECT_EQ(child<QLineEdit>(d, "txtCriterio")->text(), QStringLiteral("DUP"));
+        auto* list = child<QListWidget>(d, "lstRecords");
+        listed = list->count();
+        list->setCurrentRow(1);
+        emit list->itemDoubleClicked(list->item(1));
+    };
+    field("txtCodice05")->setText(QStringLiteral("DUP"));
+    pressEnter(field("txtCodice05"));
+    EXPECT_EQ(fakes.dialogs.modals, QStringList{"frmImportaFilm"});
+    EXPECT_EQ(listed, 2);
+    EXPECT_EQ(field("txtTitolo05")->text(), QStringLiteral("La strada"));
+    EXPECT_TRUE(field("txtRiconsegna05")->hasFocus());
+
+    // An empty code moves along the row as before.
+    pressEnter(field("txtCodice01"));
+    EXPECT_TRUE(field("txtTitolo01")->hasFocus());
+}
+
+TEST_F(RentalScreen, AScannedCardFillsTheCustomerOrSaysThereIsNoneOrOffersThePicker) {
+    const CustomerArchive customers = customerArchive(folderOf(dir).toStdString());
+    for (const auto& [name, card] :
+         {std::pair{"Rossi Mario", "A15"}, std::pair{"Bianchi Anna", "B7"}, std::pair{"Verdi Carlo", "b7"}}) {
+        CustomerRecord r;
+        r[CustomerField::Nome] = name;
+        r[CustomerField::Tessera] = card;
+        customers.append(r);
+    }
+    openYear();
+    release("imgNuovo");
+    field("txtTessera")->setText(QStringLiteral("a15"));
+    pressEnter(field("txtTessera"));
+    EXPECT_EQ(field("txtCliente")->text(), QStringLiteral("Rossi Mario"));
+    EXPECT_EQ(field("txtTessera")->text(), QStringLiteral("A15"));
+    EXPECT_TRUE(field("txtCodice01")->hasFocus());
+
+    field("txtTessera")->setText(QStringLiteral("Z9"));
+    pressEnter(field("txtTessera"));
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              QStringLiteral("Nessun cliente in archivio con il numero di tessera indicato."));
+    EXPECT_EQ(field("txtCliente")->text(), QStringLiteral("Rossi Mario")); // unchanged
+    EXPECT_EQ(field("txtTessera")->selectedText(), QStringLiteral("Z9"));
+
+    int listed = 0;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        auto* list = child<QListWidget>(d, "lstRecords");
+        listed = list->count();
+        list->setCurrentRow(0);
+        emit list->itemDoubleClicked(list->item(0));
+    };
+    field("txtTessera")->setText(QStringLiteral("B7"));
+    pressEnter(field("txtTessera"));
+    EXPECT_EQ(fakes.dialogs.modals, QStringList{"frmImportaCliente"});
+    EXPECT_EQ(listed, 2);
+    EXPECT_EQ(field("txtCliente")->text(), QStringLiteral("Bianchi Anna"));
+    EXPECT_TRUE(field("txtCodice01")->hasFocus());
+}
+
 TEST_F(RentalScreen, CustomerPickerFillsOnlyTheSlipsNameAndCardNumberAndIsNewEachTime) {
     const CustomerArchive customers = customerArchive(folderOf(dir).toStdString());
     for (const auto& [name, card] : {std::pair{"Rossi Mario", "1"}, std::pair{"ROSSI LUCA", "3"}}) {
