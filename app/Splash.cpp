@@ -2,16 +2,25 @@
 
 #include "app/maker.h"
 #include "app/maker_links.h"
+#include "platform/services.h"
 #include "screenkit/screen_style.h"
 #include "screenkit/window_placement.h"
 
 #include <QLabel>
+#include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstring>
 
 namespace filmeria {
 
 TfrmSplash::TfrmSplash(Services& services)
     : services_(services)
-    , BackImage(new QLabel(this)) {
+    , BackImage(new QLabel(this))
+    , SpriteImage(new QLabel(this))
+    , Timer1(new QTimer(this))
+    , random_(static_cast<std::mt19937::result_type>(services.clock.now().toMSecsSinceEpoch())) {
     setObjectName("frmSplash");
     setWindowTitle(maker::kSplashCaption);
     useDialogFrame(this);
@@ -21,9 +30,85 @@ TfrmSplash::TfrmSplash(Services& services)
     setToolTip(QStringLiteral("  Visita il sito Internet dell'autore "));
     BackImage->setObjectName("BackImage");
     BackImage->setPixmap(QPixmap(QStringLiteral(":/pictures/splash.png")));
-    BackImage->setGeometry(1, 3, 597, 362);
-    BackImage->setAttribute(Qt::WA_TransparentForMouseEvents);
+    BackImage->setGeometry(0, 0, 597, 362);
+    BackImage->hide();
+    SpriteImage->setObjectName("SpriteImage");
+    SpriteImage->setPixmap(QPixmap(QStringLiteral(":/pictures/sprite.bmp")));
+    SpriteImage->setGeometry(0, 0, 108, 60);
+    SpriteImage->hide();
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(50);
+    connect(Timer1, &QTimer::timeout, this, [this] { tick(); });
+
+    background_ = BackImage->pixmap().toImage().convertToFormat(QImage::Format_RGB888);
+    sprite_.load(QImage(QStringLiteral(":/pictures/sprite.bmp")), [this](const char* message) {
+        services_.dialogs.information(this, QString::fromUtf8(message));
+    });
+    offscreen_ = background_.copy();
+    animation_ = std::make_unique<SplashAnimation>(
+        background_.width(), background_.height(), sprite_.width(), sprite_.height(),
+        SplashRandom{
+            [this](int n) { return n > 0 ? std::uniform_int_distribution<int>(0, n - 1)(random_) : 0; },
+            [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }});
     centreOnDesktop(this);
+}
+
+void TfrmSplash::restoreBackground(const QRect& square) {
+    const QRect area = square.intersected(offscreen_.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::memcpy(offscreen_.scanLine(y) + 3 * area.left(), background_.constScanLine(y) + 3 * area.left(),
+                    static_cast<std::size_t>(3 * area.width()));
+}
+
+void TfrmSplash::drawTransparent(const QImage& turned, QPoint at) {
+    const QRgb transparent = sprite_.transparentColour();
+    const QRect area = QRect(at, turned.size()).intersected(offscreen_.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        uchar* to = offscreen_.scanLine(y);
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb colour = turned.pixel(x - at.x(), y - at.y());
+            if ((colour & 0xFFFFFF) == (transparent & 0xFFFFFF))
+                continue;
+            to[3 * x] = static_cast<uchar>(qRed(colour));
+            to[3 * x + 1] = static_cast<uchar>(qGreen(colour));
+            to[3 * x + 2] = static_cast<uchar>(qBlue(colour));
+        }
+    }
+}
+
+void TfrmSplash::tick() {
+    if (sprite_.isEmpty())
+        return; // a refused picture: nothing flies
+    for (const Sprite& s : animation_->sprites()) {
+        const int r = animation_->reach(s);
+        if (r != 0)
+            restoreBackground(QRect(s.x - r, s.y - r, 2 * r, 2 * r));
+    }
+    const QPoint centre(sprite_.width() / 2, sprite_.height() / 2);
+    for (int k = 0; k < SplashAnimation::kSprites; ++k) {
+        if (animation_->step(k) == 0)
+            continue;
+        const Sprite& s = animation_->sprites()[static_cast<std::size_t>(k)];
+        const QPoint offset = sprite_.render(turned_, centre, s.mirror, s.scale, s.angle);
+        drawTransparent(turned_, QPoint(s.x, s.y) - offset);
+    }
+    update();
+}
+
+void TfrmSplash::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), offscreen_);
+}
+
+void TfrmSplash::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Timer1->start();
+}
+
+void TfrmSplash::hideEvent(QHideEvent* event) {
+    // Nothing outside the window depends on the flight: it rests while the window is hidden.
+    Timer1->stop();
+    QDialog::hideEvent(event);
 }
 
 void TfrmSplash::mouseReleaseEvent(QMouseEvent*) {
