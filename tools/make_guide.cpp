@@ -1,44 +1,28 @@
-// make-guide: writes the program's guide, Guida.pdf, from the help topics of the screens.
-//   make-guide FILE
-#include "core/help_topics.h"
+// make-guide: writes the program's manual, Guida.pdf, with pictures of its screens taken on a
+// folder of archives.
+//   make-guide FILE FOLDER
+#include "app/application.h"
+#include "tools/guide.h"
 
-#include <QGuiApplication>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QTextDocument>
+#include <QApplication>
 
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make-guide FILE\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make-guide FILE FOLDER\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-
-    using filmeria::HelpTopicId;
-    const HelpTopicId order[] = {HelpTopicId::MainWindow, HelpTopicId::Films,     HelpTopicId::Clienti,
-                                 HelpTopicId::Noleggi,    HelpTopicId::Imminenti, HelpTopicId::ExpNoleggi,
-                                 HelpTopicId::ExpContatti};
-    QString html = QStringLiteral("<h1 style='color:#14214b'>Filmeria Pro &ndash; Guida</h1>");
-    for (const HelpTopicId id : order) {
-        const filmeria::HelpTopic& topic = filmeria::helpTopic(id);
-        html += QStringLiteral("<h2 style='color:#14214b'>") +
-                QString::fromStdString(topic.title).toHtmlEscaped() + QStringLiteral("</h2>");
-        for (const std::string& paragraph : topic.paragraphs)
-            html += QStringLiteral("<p>") + QString::fromStdString(paragraph).toHtmlEscaped() +
-                    QStringLiteral("</p>");
+    QApplication app(argc, argv);
+    filmeria::setUpApplication();
+    QString folder = QString::fromLocal8Bit(argv[2]);
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    if (!filmeria::writeGuide(QString::fromLocal8Bit(argv[1]), folder)) {
+        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+        return 1;
     }
-
-    QPdfWriter pdf(QString::fromLocal8Bit(argv[1]));
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setTitle(QStringLiteral("Filmeria Pro - Guida"));
-    pdf.setResolution(300);
-    QTextDocument document;
-    document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 11));
-    document.setHtml(html);
-    document.print(&pdf);
     return 0;
 }

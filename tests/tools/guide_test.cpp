@@ -1,0 +1,49 @@
+// The manual: every chapter with its pictures of the program's screens, taken on archives.
+#include "screen_fixture.h"
+
+#include "pdf_words.h"
+#include "tools/demo_data.h"
+#include "tools/guide.h"
+
+#include <QDate>
+
+namespace filmeria::testing {
+namespace {
+
+class Guide : public ScreenTest {};
+
+TEST_F(Guide, EveryChapterAndEveryPictureIsInTheManual) {
+    const std::string folder = folderOf(dir).toStdString();
+    demo::writeCustomers(folder, 12, 1);
+    demo::writeSlips(folder, QDate::currentDate().year(), 20, 12, 8, 1);
+    demo::writeFilms(folder, 8, {2, 40, 60, 80, false}, 1);
+    const QString pdf = path(QStringLiteral("Guida.pdf"));
+    ASSERT_TRUE(writeGuide(pdf, folderOf(dir)));
+
+    // The PDF's fonts join "fi" and "fl" into ligatures; read them back as letters.
+    const std::string text =
+        QString::fromStdString(outputOf("pdftotext -enc UTF-8 '" + pdf.toStdString() + "' - 2>/dev/null"))
+            .replace(QChar(0xFB01), QStringLiteral("fi"))
+            .replace(QChar(0xFB02), QStringLiteral("fl"))
+            .toStdString();
+    int chapter = 0;
+    int figure = 0;
+    for (const GuideChapter& c : guideChapters()) {
+        const std::string title = std::to_string(++chapter) + ". " + c.title.toStdString();
+        EXPECT_NE(text.find(title), std::string::npos) << title;
+        for (const GuidePicture& p : c.pictures) {
+            const std::string caption =
+                "Figura " + std::to_string(++figure) + " \u2013 " + p.caption.toStdString();
+            EXPECT_NE(text.find(caption), std::string::npos) << caption; // written only with its picture
+        }
+        for (const auto& [task, steps] : c.tasks)
+            EXPECT_NE(text.find(task.toStdString()), std::string::npos) << task.toStdString();
+    }
+    EXPECT_GE(figure, 10);
+    const std::string images = outputOf("pdfimages -list '" + pdf.toStdString() + "' 2>/dev/null");
+    const auto lines = std::count(images.begin(), images.end(), '\n') - 2; // two heading lines
+    EXPECT_GE(lines, figure);
+}
+
+} // namespace
+} // namespace filmeria::testing

@@ -1,0 +1,132 @@
+// The text of the manual: what a new clerk reads, chapter by chapter.
+#include "tools/guide.h"
+
+namespace filmeria {
+
+const std::vector<GuideChapter>& guideChapters() {
+    static const std::vector<GuideChapter> chapters = {
+        {QStringLiteral("Introduzione"),
+         {QString::fromUtf8(
+              "Filmeria Pro gestisce una videoteca o una grande raccolta privata di film da una sola "
+              "postazione: l'archivio dei film con le locandine, l'archivio dei clienti e le schede "
+              "di noleggio di ogni anno. Calcola i giorni e gli importi dei noleggi, controlla "
+              "codici fiscali e partite IVA, stampa schede, tessere ed elenchi, esporta gli archivi "
+              "in fogli di calcolo e documenti di testo."),
+          QString::fromUtf8(
+              "Dalla finestra principale si raggiungono i tre ambienti di lavoro (Archivio film, "
+              "Archivio clienti, Gestione noleggi) e le esportazioni. I pulsanti a destra aprono "
+              "questa guida, le informazioni sul programma, la presentazione, la posta all'autore "
+              "e chiudono il programma."),
+          QString::fromUtf8("In ogni schermata il tasto Invio porta al campo successivo; sui pulsanti Invio "
+                            "equivale a un clic. Passando con il mouse su un comando, la barra in basso ne "
+                            "spiega l'uso.")},
+         {{QStringLiteral("main"), QStringLiteral("La finestra principale")}},
+         {}},
+        {QStringLiteral("Accesso al programma"),
+         {QString::fromUtf8("All'avvio il programma chiede la password di accesso. La password iniziale è "
+                            "FILMERIA; maiuscole, minuscole e spazi ai lati non contano.")},
+         {{QStringLiteral("login"), QStringLiteral("La finestra di accesso")},
+          {QStringLiteral("cambiaPassword"), QStringLiteral("Il cambio della password")}},
+         {{QStringLiteral("Entrare nel programma"),
+           {QStringLiteral("Scrivere la password nella casella."),
+            QStringLiteral("Premere Invio oppure OK.")}},
+          {QStringLiteral("Cambiare la password"),
+           {QStringLiteral("Nella finestra di accesso fare clic su \"Cambia password\"."),
+            QStringLiteral("Scrivere la password attuale, poi la nuova due volte; Invio passa da un campo "
+                           "all'altro."),
+            QString::fromUtf8("Premere OK: la nuova password vale dal prossimo accesso.")}}}},
+        {QStringLiteral("Archivio clienti"),
+         {QString::fromUtf8(
+             "La scheda cliente raccoglie i dati anagrafici, il codice fiscale, la partita IVA, il "
+             "numero di tessera e le note. Le frecce in basso scorrono le schede; la casella tra "
+             "le frecce mostra la posizione della scheda in archivio.")},
+         {{QStringLiteral("clienti"), QStringLiteral("La scheda cliente")},
+          {QStringLiteral("codFisc"), QStringLiteral("Il controllo del codice fiscale")},
+          {QStringLiteral("avanzate"), QStringLiteral("La ricerca dei clienti")},
+          {QStringLiteral("tessera"), QStringLiteral("La stampa della tessera")}},
+         {{QStringLiteral("Registrare un nuovo cliente"),
+           {QString::fromUtf8(
+                "Fare clic su Nuovo: la scheda si svuota e la data di iscrizione è quella di oggi."),
+            QString::fromUtf8("Compilare i campi; Invio porta al campo successivo."),
+            QString::fromUtf8(
+                "Per controllare il codice fiscale fare clic su OK accanto al campo; la finestra "
+                "di controllo del codice fiscale verifica anche un codice scritto a parte."),
+            QStringLiteral("Fare clic su Salva.")}},
+          {QStringLiteral("Cercare un cliente"),
+           {QString::fromUtf8("Fare clic su Cerca e scrivere una o più parole nei campi di ricerca."),
+            QString::fromUtf8("Premere Trova: l'elenco mostra i clienti trovati."),
+            QStringLiteral("Un doppio clic su una riga apre la scheda del cliente.")}},
+          {QStringLiteral("Vedere i noleggi di un cliente"),
+           {QString::fromUtf8(
+               "Dalla scheda del cliente fare clic su \"Visualizza noleggi anno corrente\": si "
+               "apre l'elenco delle sue schede di noleggio dell'anno.")}},
+          {QStringLiteral("Stampare la tessera"),
+           {QStringLiteral("Dalla scheda del cliente fare clic su \"Stampa tessera\"."),
+            QString::fromUtf8(
+                "Controllare i dati e l'intestazione del negozio, poi fare clic su Stampa.")}}}},
+        {QStringLiteral("Archivio film"),
+         {QString::fromUtf8(
+             "La scheda film contiene titolo, nazione, anno, genere, durata, regia, cast, prezzo "
+             "giornaliero, supporto, disponibilità, trama, codice e la locandina.")},
+         {{QStringLiteral("films"), QStringLiteral("La scheda film")},
+          {QStringLiteral("ricercaFilm"), QStringLiteral("La ricerca dei film")}},
+         {{QStringLiteral("Registrare un nuovo film"),
+           {QStringLiteral("Fare clic su Nuovo e compilare i campi."),
+            QString::fromUtf8("Per la locandina fare clic sull'immagine e scegliere il file."),
+            QStringLiteral("Fare clic su Salva.")}},
+          {QStringLiteral("Cercare un film"),
+           {QString::fromUtf8("Fare clic su Cerca, scegliere il criterio e scrivere la chiave di ricerca."),
+            QString::fromUtf8("Premere Invio o \"Cerca in archivio\"; un doppio clic apre la scheda.")}},
+          {QStringLiteral("Ottimizzare l'archivio"),
+           {QString::fromUtf8("Dopo molte cancellazioni fare clic sull'icona \"Ottimizza archivio\": il "
+                              "programma recupera lo spazio inutilizzato. Conviene fare prima una copia di "
+                              "sicurezza.")}}}},
+        {QStringLiteral("Gestione noleggi"),
+         {QString::fromUtf8(
+             "Ogni anno ha il suo archivio di schede di noleggio. Una scheda riporta il cliente, "
+             "la data e fino a dieci film, ciascuno con le date di noleggio e di riconsegna, il "
+             "prezzo giornaliero e l'importo.")},
+         {{QStringLiteral("noleggi"), QStringLiteral("La scheda di noleggio")},
+          {QStringLiteral("importaFilm"), QStringLiteral("La scelta di un film per la scheda")},
+          {QStringLiteral("cercaNoleggio"), QStringLiteral("La ricerca delle schede")},
+          {QStringLiteral("stampaNoleggio"), QStringLiteral("La stampa della scheda")}},
+         {{QStringLiteral("Compilare una nuova scheda"),
+           {QString::fromUtf8(
+                "Scrivere l'anno e premere Apri; poi fare clic su Nuovo: il numero della scheda è "
+                "proposto dal programma."),
+            QString::fromUtf8(
+                "Per il cliente fare clic sull'icona accanto al nome e sceglierlo con un doppio "
+                "clic, oppure leggere la tessera con il lettore di codici a barre."),
+            QString::fromUtf8("Per ogni film fare clic sull'icona della riga e sceglierlo, oppure leggere il "
+                              "codice del film con il lettore: la riga si compila da sola."),
+            QString::fromUtf8(
+                "Scegliere la data di riconsegna con il pulsante del calendario e fare clic sulla "
+                "calcolatrice della riga: giorni e importo si calcolano da soli."),
+            QString::fromUtf8("Fare clic su \"Calcola totale\", spuntare Saldato se il cliente ha pagato e "
+                              "fare clic su Salva.")}},
+          {QStringLiteral("Ritrovare una scheda"),
+           {QString::fromUtf8("Fare clic su Cerca e compilare uno o più criteri (numero, data, cliente, "
+                              "tessera, film)."),
+            QString::fromUtf8("Premere Trova; un doppio clic su una riga riporta la scheda sullo schermo.")}},
+          {QStringLiteral("Stampare la scheda"),
+           {QString::fromUtf8("Con la scheda sullo schermo fare clic su Stampa, poi su Stampa nella finestra "
+                              "che si apre. Senza stampante la scheda diventa un file PDF nella cartella "
+                              "Stampe."),
+            QString::fromUtf8("L'intestazione del negozio si imposta una volta con il comando Azienda.")}}}},
+        {QStringLiteral("Esportazioni"),
+         {QString::fromUtf8("Gli archivi dei clienti, dei noleggi e dei film si esportano in un foglio di "
+                            "calcolo o in un documento di testo, che si apre subito con il programma del "
+                            "computer. I file restano nella cartella Esportazioni.")},
+         {{QStringLiteral("expContatti"), QStringLiteral("L'esportazione dell'archivio film")}},
+         {{QStringLiteral("Esportare in un foglio di calcolo"),
+           {QString::fromUtf8(
+                "L'archivio film si esporta dalla finestra principale con \"Esporta in Excel\"; "
+                "clienti e noleggi con il comando Esporta delle loro schermate."),
+            QString::fromUtf8("Scegliere la vista con i comandi in alto e controllare la griglia."),
+            QString::fromUtf8(
+                "Fare clic sul comando del foglio di calcolo (Excel) o del documento (Word).")}}}},
+    };
+    return chapters;
+}
+
+} // namespace filmeria
