@@ -13,6 +13,7 @@ namespace filmeria {
 ResultList::ResultList(QWidget* parent)
     : QListWidget(parent) {
     setUniformItemSizes(true);
+    setTextElideMode(Qt::ElideNone);
     // Always there: the extent is wider than any list, and a bar that came and went would
     // change the viewport that the extent is measured against.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -43,7 +44,15 @@ void ResultList::showLines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
         shown << fromCp1252(line);
     clear();
+    // Every line takes the size of the last one (the view measures only that): it is given the
+    // whole extent before it goes in, so no line is cut short where the last one ends.
+    const QString last = shown.isEmpty() ? QString() : shown.takeLast();
     addItems(shown);
+    if (!lines.empty()) {
+        auto* item = new QListWidgetItem(last);
+        item->setSizeHint(QSize(kScrollWidth, fontMetrics().height() + 2));
+        addItem(item);
+    }
     scrollToTop();
     horizontalScrollBar()->setValue(0);
 }

@@ -118,6 +118,8 @@ TEST_F(RentalSearch, OpensOnItsFirstCriterionAndEveryResultStartsAtTheTopLeft) {
     auto* list = child<QListWidget>(search(), "lstRecords");
     QScrollBar* sideways = list->horizontalScrollBar();
     EXPECT_EQ(sideways->maximum(), 1500 - list->viewport()->width());
+    // Every line is as wide as the extent, so none is cut short where the first one ends.
+    EXPECT_EQ(list->visualItemRect(list->item(list->count() - 1)).width(), 1500);
     sideways->setValue(sideways->maximum());
     list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
     child<QPushButton>(search(), "cmdIndietro")->click();
