@@ -74,7 +74,7 @@ inline constexpr const char* kFilmListColumns =
     "ID,varTitolo,varNazione,varAnno,varRegista,varPrezzo,varCodice,varDisponibile";
 
 // One connection to Film.db in a folder, with the operations the film screens run. Opening
-// creates the file and the table film when they are missing. Every failure raises
+// creates the file and the table film when they are missing, and the search indexes. Every failure raises
 // ESQLiteException (or ArchiveError for a poster file that cannot be read).
 class FilmStore {
 public:
@@ -87,9 +87,7 @@ public:
         return query(SearchFilmsQuery(column, key));
     }
     // The films whose code is `code` (trimmed; letter case ignored), with the list's columns:
-    // a scanned barcode. The first lookup gives the store an index on the code when it has
-    // none, so the lookup stays instant at any size; a store that cannot take it (read-only)
-    // is looked up without.
+    // a scanned barcode.
     std::unique_ptr<TSQLiteTable> withCode(const std::string& code);
 
     // Inserts the seventeen texts (trimmed) and, when `posterPath` is not blank, the poster
@@ -106,6 +104,7 @@ public:
 
 private:
     void storePoster(std::int64_t id, const std::string& path);
+    void ensureSearchIndexes();
 
     TSQLiteDatabase db_;
 };

@@ -240,6 +240,8 @@ TSQLiteTable::TSQLiteTable(TSQLiteDatabase& database, const std::string& sql,
                 names_.push_back(asciiUpper(sqlite3_column_name(st, c)));
                 kinds_.push_back(kindOf(st, c));
             }
+            // Room for a list's worth of rows at once, instead of growing cell by cell.
+            cells_.reserve(static_cast<std::size_t>(columnCount_) * 1024);
         }
         for (int c = 0; c < columnCount_; ++c) {
             if (sqlite3_column_type(st, c) == SQLITE_NULL) {
@@ -275,9 +277,8 @@ TSQLiteTable::TSQLiteTable(TSQLiteDatabase& database, const std::string& sql,
 int TSQLiteTable::ColumnIndex(const std::string& name) const {
     if (names_.empty())
         throw ESQLiteException("Field " + name + " Not found. Empty dataset");
-    const std::string wanted = asciiUpper(name);
     for (std::size_t i = 0; i < names_.size(); ++i) {
-        if (names_[i] == wanted)
+        if (equalsIgnoringAsciiCase(names_[i], name))
             return static_cast<int>(i);
     }
     throw ESQLiteException("Field not found in dataset: " + name);

@@ -149,6 +149,22 @@ TEST_F(FilmArchive, ValuesAreStoredAsTypedTextsAndKeysAreBound) {
               std::vector<std::string>{"Il \"grande\" freddo"}); // a quote in the key is searched for
 }
 
+TEST_F(FilmArchive, SearchesAndScannedCodesReadTheirIndexesNotTheTableWithItsPosters) {
+    FilmStore& store = slots.reopen(dir.folder());
+    const auto plan = [&](const FilmQuery& query) {
+        std::string steps;
+        const auto result = store.database().Query("EXPLAIN QUERY PLAN " + query.sql, query.values);
+        for (bool row = result->First(); row && !result->AtEnd(); result->Next())
+            steps += result->TextAt(result->ColumnIndex("detail")) + "\n";
+        return steps;
+    };
+    for (const FilmField column : {FilmField::varTitolo, FilmField::varTrama, FilmField::varWeb})
+        EXPECT_NE(plan(SearchFilmsQuery(column, "x")).find("COVERING INDEX film_testi"), std::string::npos);
+    EXPECT_NE(
+        plan({"SELECT ID FROM film WHERE varCodice = ? COLLATE NOCASE", {SqlText{"F1"}}}).find("film_codice"),
+        std::string::npos);
+}
+
 TEST_F(FilmArchive, LikeSearchAndTheAvailabilityFilter) {
     for (const char* t : {"abc", "a-c", "ABC", "ac",
                           "\xC0"
@@ -187,7 +203,9 @@ TEST_F(FilmArchive, PostersAndTheFileSeenByTheSqliteShell) {
     slots = {};
 
     const std::string command =
-        "sqlite3 '" + dir.file("Film.db") + "' \".schema film\" \"SELECT hex(varCodice) FROM film\" 2>&1";
+        "sqlite3 '" + dir.file("Film.db") +
+        "' \"SELECT sql || ';' FROM sqlite_master WHERE type = 'table' AND name = 'film'\" "
+        "\"SELECT hex(varCodice) FROM film\" 2>&1";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     ASSERT_TRUE(pipe);
     std::string output;
