@@ -4,9 +4,9 @@
 #include "app/application.h"
 #include "films/RicercaFilm.h"
 
+#include "screenkit/result_list.h"
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 #include <cstdio>
@@ -26,6 +26,6 @@ int main(int argc, char** argv) {
     filmeria::TfrmRicercaFilm search(fakes.services);
     search.findChild<QLineEdit*>("txtCriterio")->setText(QString::fromLocal8Bit(argv[2]));
     search.findChild<QPushButton*>("btnPopola")->click();
-    std::printf("%d films listed\n", search.findChild<QListWidget*>("lstRecords")->count());
+    std::printf("%d films listed\n", search.findChild<filmeria::ResultList*>("lstRecords")->count());
     return 0;
 }

@@ -19,15 +19,17 @@
 namespace filmeria::bench {
 namespace {
 
-const std::vector<std::string>& everyCustomer() {
-    static const std::vector<std::string> lines = searchCustomers(storeFolder(), CustomerCriteria{});
+const LineList& everyCustomer() {
+    static const LineList lines = searchCustomers(storeFolder(), CustomerCriteria{});
     return lines;
 }
 
 void BM_ListPrintoutToPdf(benchmark::State& state) {
     const auto& all = everyCustomer();
-    const std::vector<std::string> lines(all.begin(),
-                                         all.begin() + std::min<std::size_t>(all.size(), state.range(0)));
+    LineList lines;
+    for (std::size_t i = 0; i < std::min<std::size_t>(all.size(), static_cast<std::size_t>(state.range(0)));
+         ++i)
+        lines.push_back(all[i]);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("elenco.pdf"));
     int pages = 0;

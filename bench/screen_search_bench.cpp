@@ -2,19 +2,19 @@
 // scale, on the offscreen platform (no painting).
 #include "../tests/support/fake_services.h"
 #include "customers/Avanzate.h"
+#include "films/ImportaFilm.h"
 #include "films/RicercaFilm.h"
 #include "qt_bench_main.h"
-#include "films/ImportaFilm.h"
 #include "rentals/CercaNoleggio.h"
 #include "rentals/Noleggi.h"
 #include "screenkit/HelpForm.h"
 #include "store_archives.h"
 
+#include "screenkit/result_list.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
 
@@ -56,7 +56,7 @@ void runRentalSearch(benchmark::State& state, const QString& customer) {
     auto& search = screens().rentalSearch;
     auto* trova = search.findChild<QPushButton*>("cmdTrova");
     auto* indietro = search.findChild<QPushButton*>("cmdIndietro");
-    auto* list = search.findChild<QListWidget*>("lstRecords");
+    auto* list = search.findChild<ResultList*>("lstRecords");
     for (auto _ : state) {
         state.PauseTiming();
         indietro->click();
@@ -83,7 +83,7 @@ void BM_CustomerSearchTwoCriteria(benchmark::State& state) {
     TfrmAvanzate search(screens().fakes.services);
     auto* trova = search.findChild<QPushButton*>("cmdTrova");
     auto* indietro = search.findChild<QPushButton*>("cmdIndietro");
-    auto* list = search.findChild<QListWidget*>("lstRecords");
+    auto* list = search.findChild<ResultList*>("lstRecords");
     search.findChild<QLineEdit*>("txtCognome")->setText(QStringLiteral("rossi"));
     search.findChild<QComboBox*>("cboGiorno")->setCurrentText(QStringLiteral("MI"));
     for (auto _ : state) {
@@ -103,7 +103,7 @@ void runFilmSearch(benchmark::State& state, int criterion, const QString& key) {
     search.findChild<QComboBox*>("cboCriterio")->setCurrentIndex(criterion);
     search.findChild<QLineEdit*>("txtCriterio")->setText(key);
     auto* popola = search.findChild<QPushButton*>("btnPopola");
-    auto* list = search.findChild<QListWidget*>("lstRecords");
+    auto* list = search.findChild<ResultList*>("lstRecords");
     for (auto _ : state) {
         popola->click();
         benchmark::DoNotOptimize(list->count());

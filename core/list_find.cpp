@@ -2,21 +2,9 @@
 
 #include "core/text_rules.h"
 
-#include <algorithm>
-
 namespace filmeria {
 
-void sortListLines(std::vector<std::string>& lines) {
-    const auto fold = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; };
-    std::stable_sort(lines.begin(), lines.end(), [&](const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) {
-            return fold(static_cast<unsigned char>(x)) < fold(static_cast<unsigned char>(y));
-        });
-    });
-}
-
-std::optional<int> ListFinder::find(const std::vector<std::string>& lines, int selected,
-                                    std::string_view key) {
+std::optional<int> ListFinder::find(const LineList& lines, int selected, std::string_view key) {
     if (lines.empty())
         return std::nullopt;
     const int count = static_cast<int>(lines.size());

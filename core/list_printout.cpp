@@ -17,7 +17,7 @@ int useCourier(PrintCanvas& canvas, int points) {
 
 } // namespace
 
-void printList(PrintCanvas& canvas, const std::vector<std::string>& lines, std::string_view title,
+void printList(PrintCanvas& canvas, const LineList& lines, std::string_view title,
                PageOrientation orientation, const PrintMoment& now) {
     beginJob(canvas, orientation);
 
@@ -31,7 +31,7 @@ void printList(PrintCanvas& canvas, const std::vector<std::string>& lines, std::
     canvas.textOut(kLeft, y, kHyphenRule);
     const int h8 = useCourier(canvas, 8);
     y += 3 * h8;
-    for (const std::string& line : lines) {
+    for (const std::string_view line : lines) {
         if (y >= canvas.pageHeight() - 3 * h8) {
             y = 2 * h8;
             canvas.newPage();

@@ -66,15 +66,15 @@ std::string customerListLine(const CustomerView& c) {
     return line;
 }
 
-std::vector<std::string> searchCustomers(const std::string& folder, const CustomerCriteria& criteria) {
+LineList searchCustomers(const std::string& folder, const CustomerCriteria& criteria) {
     const int threshold = criteria.inUse();
-    std::vector<std::string> lines;
+    LineList lines;
     customerArchive(folder).scan([&](const CustomerView& customer, std::size_t) {
         if (score(criteria, customer) >= threshold)
             lines.push_back(customerListLine(customer));
         return true;
     });
-    sortListLines(lines);
+    lines.sortAsText();
     return lines;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The customer search's rules: the score of a customer against eight criteria, and the
 // result line of a customer.
+#include "core/line_list.h"
 #include "customers/customer_file.h"
 
 #include <array>
@@ -37,6 +38,6 @@ struct ChosenCustomer {
 std::vector<ChosenCustomer> customersWithCard(const CustomerArchive& archive, std::string_view card);
 
 // The result lines of the customers scoring at least the criteria in use, sorted.
-std::vector<std::string> searchCustomers(const std::string& folder, const CustomerCriteria& criteria);
+LineList searchCustomers(const std::string& folder, const CustomerCriteria& criteria);
 
 } // namespace filmeria

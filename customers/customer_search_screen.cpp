@@ -136,7 +136,7 @@ int CustomerSearchScreen::criteriaInUse() const {
     return criteria().inUse();
 }
 
-std::vector<std::string> CustomerSearchScreen::searchLines() {
+LineList CustomerSearchScreen::searchLines() {
     return searchCustomers(services_.folder.toStdString(), criteria());
 }
 

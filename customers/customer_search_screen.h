@@ -26,7 +26,7 @@ public:
     void searchCardOnShow(const QString& card);
 
 protected:
-    std::vector<std::string> searchLines() override;
+    LineList searchLines() override;
     int criteriaInUse() const override;
     void lineChosen(const std::string& line) override;
     QWidget* focusAfterBack() const override;

@@ -148,11 +148,11 @@ FilmSearchScreen::FilmSearchScreen(Services& services, Kind kind)
     });
     // One click on the criterion's text opens its list, as on the arrow.
     cboCriterio->lineEdit()->installEventFilter(this);
-    connect(lstRecords, &QListWidget::itemDoubleClicked, this, [this] { chooseSelectedLine(); });
+    connect(lstRecords, &QAbstractItemView::doubleClicked, this, [this] { chooseSelectedLine(); });
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnStampa, &QPushButton::clicked, this, [this] {
         runGuarded(services_.dialogs, this, [this] {
-            printResultList(services_, this, lines_,
+            printResultList(services_, this, lstRecords->lines(),
                             QStringLiteral("Si vuole stampare l'elenco corrente delle schede?"),
                             QStringLiteral("Archivio film"), PageOrientation::Portrait);
         });
@@ -183,7 +183,6 @@ void FilmSearchScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     chosen_.reset();
     lstRecords->clear();
-    lines_.clear();
     runGuarded(services_.dialogs, this, [this] { slots_.reopenWith(folder(), FirstFilmQuery()); });
     finder_.forget();
     txtTrova->clear();
@@ -202,7 +201,6 @@ void FilmSearchScreen::searchCodeOnShow(const QString& code) {
 
 void FilmSearchScreen::search() {
     lstRecords->clear();
-    lines_.clear();
     const QString chosen = cboCriterio->currentText().trimmed().toLower();
     FilmField column = FilmField::varTitolo;
     for (const auto& [caption, field] : filmCriteria()) {
@@ -211,10 +209,11 @@ void FilmSearchScreen::search() {
     }
     TSQLiteTable& result =
         slots_.reopenWith(folder(), SearchFilmsQuery(column, toCp1252(txtCriterio->text())));
+    LineList lines;
     for (bool row = result.First(); row && !result.AtEnd(); result.Next())
-        lines_.push_back(FilmListLine(result));
-    sortListLines(lines_);
-    lstRecords->showLines(lines_);
+        lines.push_back(FilmListLine(result));
+    lines.sortAsText();
+    lstRecords->showLines(std::move(lines));
     LabelCount->setText(QStringLiteral("Totale schede : ") + QString::number(lstRecords->count()));
 }
 
@@ -226,7 +225,7 @@ ChosenFilm chosenFilmOf(const TSQLiteTable& row) {
 
 void FilmSearchScreen::findInList() {
     try {
-        findInResultList(lstRecords, lines_, finder_, txtTrova, services_.dialogs, this);
+        findInResultList(lstRecords, finder_, txtTrova, services_.dialogs, this);
     } catch (...) {
         // Finding in the list never reports a failure.
     }
@@ -237,7 +236,9 @@ void FilmSearchScreen::chooseSelectedLine() {
         const int selected = lstRecords->currentRow();
         if (selected < 0 || !slots_.result)
             return;
-        const std::string wanted = lines_.at(static_cast<std::size_t>(selected));
+        if (selected >= lstRecords->count())
+            return;
+        const std::string wanted(lstRecords->lines()[static_cast<std::size_t>(selected)]);
         TSQLiteTable& result = *slots_.result;
         // The first row giving the same line is taken; later equal rows are never reached.
         for (bool row = result.First(); row && !result.AtEnd(); result.Next()) {

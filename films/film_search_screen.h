@@ -67,7 +67,6 @@ private:
     QString codeOnShow_;
     FilmStoreSlots slots_;
     ListFinder finder_;
-    std::vector<std::string> lines_; // the list's lines as Windows-1252, in list order
 
     QComboBox* cboCriterio;
     QLineEdit* txtCriterio;

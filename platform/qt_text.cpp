@@ -7,13 +7,24 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+#include <array>
+
 namespace filmeria {
 
 QString fromCp1252(std::string_view bytes) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(bytes.size()));
+    // One table lookup per byte into a string of the final length: lists convert every line
+    // they draw.
+    static const auto kTable = [] {
+        std::array<char16_t, 256> table{};
+        for (int b = 0; b < 256; ++b)
+            table[static_cast<std::size_t>(b)] =
+                static_cast<char16_t>(unicodeFromCp1252(static_cast<unsigned char>(b)));
+        return table;
+    }();
+    QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    char16_t* to = reinterpret_cast<char16_t*>(out.data());
     for (const char c : bytes)
-        out += QChar(static_cast<char16_t>(unicodeFromCp1252(static_cast<unsigned char>(c))));
+        *to++ = kTable[static_cast<unsigned char>(c)];
     return out;
 }
 

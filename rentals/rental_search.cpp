@@ -69,15 +69,14 @@ std::string rentalListLine(const RentalView& slip) {
     return trimmed(line);
 }
 
-std::vector<std::string> searchSlips(const std::string& folder, const std::string& year,
-                                     const RentalCriteria& criteria) {
-    std::vector<std::string> lines;
+LineList searchSlips(const std::string& folder, const std::string& year, const RentalCriteria& criteria) {
+    LineList lines;
     yearArchive(folder, year).scan([&](const RentalView& slip, std::size_t) {
         if (matches(criteria, slip))
             lines.push_back(rentalListLine(slip));
         return true;
     });
-    sortListLines(lines);
+    lines.sortAsText();
     return lines;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // The rental searches' rules: which slips meet the criteria, and the list line of a slip.
+#include "core/line_list.h"
 #include "rentals/rental_file.h"
 
 #include <string>
@@ -31,7 +32,6 @@ bool matches(const RentalCriteria& criteria, const RentalView& slip);
 std::string rentalListLine(const RentalView& slip);
 
 // The list lines of a year's slips meeting the criteria, sorted. Throws ArchiveError.
-std::vector<std::string> searchSlips(const std::string& folder, const std::string& year,
-                                     const RentalCriteria& criteria);
+LineList searchSlips(const std::string& folder, const std::string& year, const RentalCriteria& criteria);
 
 } // namespace filmeria

@@ -176,7 +176,7 @@ int RentalSearchScreen::criteriaInUse() const {
     return criteria().inUse();
 }
 
-std::vector<std::string> RentalSearchScreen::searchLines() {
+LineList RentalSearchScreen::searchLines() {
     return searchSlips(services_.folder.toStdString(), year(), criteria());
 }
 

@@ -36,7 +36,7 @@ public:
     void done(int result) override;
 
 protected:
-    std::vector<std::string> searchLines() override;
+    LineList searchLines() override;
     int criteriaInUse() const override;
     void lineChosen(const std::string& line) override;
     bool hasDoubleClick() const override { return kind_ == Kind::Rentals; }

@@ -22,8 +22,8 @@ void runPrintJob(Services& services, QWidget* screen, const QString& documentNam
             *savedAs);
 }
 
-void printResultList(Services& services, QWidget* screen, const std::vector<std::string>& lines,
-                     const QString& question, const QString& title, PageOrientation orientation) {
+void printResultList(Services& services, QWidget* screen, const LineList& lines, const QString& question,
+                     const QString& title, PageOrientation orientation) {
     if (lines.empty()) {
         services.dialogs.information(screen, QString::fromUtf8(kPrintListEmpty));
         return;

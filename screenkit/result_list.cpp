@@ -3,20 +3,80 @@
 #include "platform/qt_text.h"
 #include "screenkit/status_panel.h"
 
+#include <QAbstractListModel>
 #include <QLabel>
 #include <QRegularExpression>
-
 #include <QScrollBar>
+
+#include <utility>
 
 namespace filmeria {
 
+// The lines as rows; every row as wide as the sideways extent, so none is cut short.
+class ResultListModel final : public QAbstractListModel {
+public:
+    ResultListModel(QObject* parent, const QListView& view)
+        : QAbstractListModel(parent)
+        , view_(view) {}
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= static_cast<int>(lines_.size()))
+            return {};
+        if (role == Qt::DisplayRole)
+            return fromCp1252(lines_[static_cast<std::size_t>(index.row())]);
+        if (role == Qt::SizeHintRole)
+            return QSize(ResultList::kScrollWidth, view_.fontMetrics().height() + 2);
+        return {};
+    }
+
+    void replace(LineList lines) {
+        beginResetModel();
+        lines_ = std::move(lines);
+        endResetModel();
+    }
+    const LineList& lines() const { return lines_; }
+
+private:
+    const QListView& view_;
+    LineList lines_;
+};
+
 ResultList::ResultList(QWidget* parent)
-    : QListWidget(parent) {
+    : QListView(parent)
+    , model_(new ResultListModel(this, *this)) {
+    setModel(model_);
     setUniformItemSizes(true);
     setTextElideMode(Qt::ElideNone);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
     // Always there: the extent is wider than any list, and a bar that came and went would
     // change the viewport that the extent is measured against.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void ResultList::showLines(LineList lines) {
+    model_->replace(std::move(lines));
+    scrollToTop();
+    horizontalScrollBar()->setValue(0);
+}
+
+const LineList& ResultList::lines() const {
+    return model_->lines();
+}
+
+int ResultList::currentRow() const {
+    return currentIndex().isValid() ? currentIndex().row() : -1;
+}
+
+void ResultList::setCurrentRow(int row) {
+    setCurrentIndex(model_->index(row, 0));
+}
+
+QString ResultList::lineText(int row) const {
+    return model_->data(model_->index(row, 0), Qt::DisplayRole).toString();
 }
 
 QString compactedLine(const QString& line) {
@@ -32,33 +92,18 @@ QLabel* ResultList::addSelectedLinePanel(QWidget* window) {
     panel->setTextFormat(Qt::PlainText);
     panel->setGeometry(8, window->height() + 2, window->width() - 16, kHeight);
     window->setFixedSize(window->width(), window->height() + kHeight + 8);
-    connect(this, &QListWidget::currentRowChanged, panel, [this, panel](int row) {
-        panel->setText(row >= 0 && item(row) ? compactedLine(item(row)->text()) : QString());
-    });
+    // The selection model is made anew with every model reset only when the model changes;
+    // this list keeps one model, so one connection serves every result.
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, panel,
+            [this, panel](const QModelIndex& current) {
+                panel->setText(current.isValid() ? compactedLine(lineText(current.row())) : QString());
+            });
+    connect(model_, &QAbstractItemModel::modelReset, panel, [panel] { panel->clear(); });
     return panel;
 }
 
-void ResultList::showLines(const std::vector<std::string>& lines) {
-    QStringList shown;
-    shown.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string& line : lines)
-        shown << fromCp1252(line);
-    clear();
-    // Every line takes the size of the last one (the view measures only that): it is given the
-    // whole extent before it goes in, so no line is cut short where the last one ends.
-    const QString last = shown.isEmpty() ? QString() : shown.takeLast();
-    addItems(shown);
-    if (!lines.empty()) {
-        auto* item = new QListWidgetItem(last);
-        item->setSizeHint(QSize(kScrollWidth, fontMetrics().height() + 2));
-        addItem(item);
-    }
-    scrollToTop();
-    horizontalScrollBar()->setValue(0);
-}
-
 void ResultList::updateGeometries() {
-    QListWidget::updateGeometries();
+    QListView::updateGeometries();
     // The sideways extent is the list's own, not that of its lines.
     QScrollBar* bar = horizontalScrollBar();
     bar->setRange(0, std::max(0, kScrollWidth - viewport()->width()));

@@ -81,7 +81,7 @@ SearchScreen::SearchScreen(Services& services, const Texts& texts)
     connect(cmdIndietro, &QPushButton::clicked, this, [this] { back(); });
     connect(cmdStampa, &QPushButton::clicked, this, [this, texts] {
         runGuarded(services_.dialogs, this, [&] {
-            printResultList(services_, this, lines_, texts.printQuestion, texts.printTitle,
+            printResultList(services_, this, lstRecords->lines(), texts.printQuestion, texts.printTitle,
                             texts.printOrientation);
         });
     });
@@ -89,7 +89,7 @@ SearchScreen::SearchScreen(Services& services, const Texts& texts)
     connect(cmdTrova02, &QPushButton::clicked, this,
             [this] { runGuarded(services_.dialogs, this, [this] { findInList(); }); });
     onEnter(txtTrova, services_.dialogs, [this] { findInList(); });
-    connect(lstRecords, &QListWidget::itemDoubleClicked, this, [this] {
+    connect(lstRecords, &QAbstractItemView::doubleClicked, this, [this] {
         if (hasDoubleClick())
             chooseSelectedLine();
     });
@@ -107,12 +107,11 @@ void SearchScreen::showEvent(QShowEvent* event) {
 void SearchScreen::search() {
     lblConta->setText(QString::number(criteriaInUse()));
     try {
-        lines_ = searchLines();
+        lstRecords->showLines(searchLines());
     } catch (const ArchiveError&) {
         services_.dialogs.information(this, kArchiveAccessMessage);
         return;
     }
-    lstRecords->showLines(lines_);
     grpElenco->show();
     grpCriteri->hide();
     cmdTrova->setEnabled(false);
@@ -124,7 +123,6 @@ void SearchScreen::search() {
 
 void SearchScreen::clearResults() {
     lstRecords->clear();
-    lines_.clear();
     lblConta->setText(QStringLiteral("0"));
 }
 
@@ -138,27 +136,27 @@ void SearchScreen::back() {
     focusAfterBack()->setFocus();
 }
 
-void findInResultList(QListWidget* list, const std::vector<std::string>& lines, ListFinder& finder,
-                      const QLineEdit* key, Dialogs& dialogs, QWidget* screen) {
-    if (lines.empty()) {
+void findInResultList(ResultList* list, ListFinder& finder, const QLineEdit* key, Dialogs& dialogs,
+                      QWidget* screen) {
+    if (list->lines().empty()) {
         dialogs.information(screen, QString::fromUtf8(kListEmpty));
         return;
     }
     if (list->currentRow() < 0)
         list->setCurrentRow(0);
-    if (const auto found = finder.find(lines, list->currentRow(), toCp1252(key->text())))
+    if (const auto found = finder.find(list->lines(), list->currentRow(), toCp1252(key->text())))
         list->setCurrentRow(*found);
 }
 
 void SearchScreen::findInList() {
-    findInResultList(lstRecords, lines_, finder_, txtTrova, services_.dialogs, this);
+    findInResultList(lstRecords, finder_, txtTrova, services_.dialogs, this);
 }
 
 void SearchScreen::chooseSelectedLine() {
     const int selected = lstRecords->currentRow();
     try {
-        if (selected >= 0 && selected < static_cast<int>(lines_.size()))
-            lineChosen(lines_[static_cast<std::size_t>(selected)]);
+        if (selected >= 0 && selected < lstRecords->count())
+            lineChosen(std::string(lstRecords->lines()[static_cast<std::size_t>(selected)]));
     } catch (...) {
         // A failure while loading closes the screen without a message.
     }

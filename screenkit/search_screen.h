@@ -38,7 +38,7 @@ public:
 
 protected:
     // The result lines (Windows-1252) of the criteria; throws ArchiveError.
-    virtual std::vector<std::string> searchLines() = 0;
+    virtual LineList searchLines() = 0;
     virtual int criteriaInUse() const = 0;
     // A double click on a line; the screen closes afterwards.
     virtual void lineChosen(const std::string& line) = 0;
@@ -54,7 +54,6 @@ protected:
 
     Services& services_;
     ListFinder finder_;
-    std::vector<std::string> lines_; // the list's lines, in list order
 
     QGroupBox* grpCriteri;
     QLabel* lblConta;
@@ -68,10 +67,10 @@ protected:
     QPushButton* cmdAnnulla;
 };
 
-// Find in a result list (the list's lines as Windows-1252, in list order): the next line
-// holding the key, wrapping around; an empty list is reported.
-void findInResultList(QListWidget* list, const std::vector<std::string>& lines, ListFinder& finder,
-                      const QLineEdit* key, Dialogs& dialogs, QWidget* screen);
+// Find in a result list: the next line holding the key, wrapping around; an empty list is
+// reported.
+void findInResultList(ResultList* list, ListFinder& finder, const QLineEdit* key, Dialogs& dialogs,
+                      QWidget* screen);
 
 // Helpers for building a criteria page.
 QLabel* searchLabel(QWidget* parent, const QString& caption, QRect geometry, bool bold = false);

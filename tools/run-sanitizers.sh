@@ -10,5 +10,7 @@ cmake --build build-sanitize --parallel "$(nproc)" --target core_tests fuzz_targ
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
 build-sanitize/tests/core_tests
 for target in build-sanitize/tests/fuzz_*; do
-    [ -x "$target" ] && [ -f "$target" ] && "$target" "${FILMERIA_FUZZ_INPUTS:-50000}"
+    if [ -f "$target" ] && [ -x "$target" ]; then
+        "$target" "${FILMERIA_FUZZ_INPUTS:-50000}"
+    fi
 done

@@ -8,10 +8,10 @@
 #include "customers/customer_file.h"
 #include "screenkit/HelpForm.h"
 
+#include "screenkit/result_list.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -263,9 +263,9 @@ protected:
     QStringList run(TfrmAvanzate& s) {
         child<QPushButton>(s, "cmdTrova")->click();
         QStringList names;
-        auto* list = child<QListWidget>(s, "lstRecords");
+        auto* list = child<ResultList>(s, "lstRecords");
         for (int i = 0; i < list->count(); ++i)
-            names << list->item(i)->text().left(30).trimmed();
+            names << list->lineText(i).left(30).trimmed();
         child<QPushButton>(s, "cmdIndietro")->click();
         return names;
     }
@@ -296,10 +296,10 @@ TEST_F(CustomerSearch, DoubleClickLoadsTheLaterEqualCustomerIntoTheCard) {
     fakes.dialogs.onModal = [&](QDialog& s) {
         child<QLineEdit>(s, "txtCognome")->setText(QStringLiteral("rossi mario"));
         child<QPushButton>(s, "cmdTrova")->click();
-        auto* list = child<QListWidget>(s, "lstRecords");
+        auto* list = child<ResultList>(s, "lstRecords");
         listed = list->count();
         list->setCurrentRow(0);
-        emit list->itemDoubleClicked(list->item(0));
+        emit list->doubleClicked(list->model()->index(0, 0));
         EXPECT_FALSE(s.isVisible());
     };
     release("imgTrova");
@@ -316,11 +316,11 @@ TEST_F(CustomerSearch, PickerChoosesTheDoubleClickedCustomerAndCloses) {
     picker.show();
     child<QLineEdit>(picker, "txtTipologia")->setText(QStringLiteral("3"));
     child<QPushButton>(picker, "cmdTrova")->click();
-    auto* list = child<QListWidget>(picker, "lstRecords");
+    auto* list = child<ResultList>(picker, "lstRecords");
     ASSERT_EQ(list->count(), 1);
     EXPECT_FALSE(picker.chosenCustomer().has_value());
     list->setCurrentRow(0);
-    emit list->itemDoubleClicked(list->item(0));
+    emit list->doubleClicked(list->model()->index(0, 0));
     EXPECT_FALSE(picker.isVisible());
     EXPECT_EQ(picker.result(), QDialog::Accepted);
     ASSERT_TRUE(picker.chosenCustomer().has_value());

@@ -8,11 +8,11 @@
 #include "screenkit/HelpForm.h"
 #include "tools/poster_jpeg.h"
 
+#include "screenkit/result_list.h"
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -220,7 +220,7 @@ TEST_F(FilmScreens, EnterInTheKeySearchesAndOneClickOnTheCriterionOpensItsList) 
     auto* key = child<QLineEdit>(search, "txtCriterio");
     key->setText(QStringLiteral("luna"));
     pressEnter(key);
-    EXPECT_EQ(child<QListWidget>(search, "lstRecords")->count(), 1);
+    EXPECT_EQ(child<ResultList>(search, "lstRecords")->count(), 1);
     EXPECT_EQ(child<QLabel>(search, "LabelCount")->text(), QStringLiteral("Totale schede : 1"));
 
     auto* criterion = child<QComboBox>(search, "cboCriterio");
@@ -235,12 +235,12 @@ TEST_F(FilmScreens, SearchListsFindsAndShowsTheLowerOfEqualFilmsOnTheCard) {
     addFilm("Notte di luna");
     auto& search = this->search();
     search.show();
-    auto* list = child<QListWidget>(search, "lstRecords");
+    auto* list = child<ResultList>(search, "lstRecords");
     child<QLineEdit>(search, "txtCriterio")->setText(QStringLiteral(" "));
     child<QPushButton>(search, "btnPopola")->click(); // the trimmed empty key lists every film
     EXPECT_EQ(list->count(), 3);
     EXPECT_EQ(child<QLabel>(search, "LabelCount")->text(), QStringLiteral("Totale schede : 3"));
-    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Amarcord - Italia  - "));
+    EXPECT_EQ(list->lineText(0), QStringLiteral("Amarcord - Italia  - "));
     search.hide();
 
     card();
@@ -249,7 +249,7 @@ TEST_F(FilmScreens, SearchListsFindsAndShowsTheLowerOfEqualFilmsOnTheCard) {
         child<QPushButton>(search, "btnPopola")->click();
         ASSERT_EQ(list->count(), 2);
         list->setCurrentRow(1);
-        emit list->itemDoubleClicked(list->item(1));
+        emit list->doubleClicked(list->model()->index(1, 0));
         EXPECT_FALSE(search.isVisible());
     };
     release("imgTrova");
@@ -280,11 +280,11 @@ TEST_F(FilmScreens, PickerChoosesTheFilmsNumberCodeTitleAndPrice) {
     child<QComboBox>(picker, "cboCriterio")->setCurrentIndex(15); // "Codice identificativo"
     child<QLineEdit>(picker, "txtCriterio")->setText(QStringLiteral("camar"));
     child<QPushButton>(picker, "btnPopola")->click();
-    auto* list = child<QListWidget>(picker, "lstRecords");
+    auto* list = child<ResultList>(picker, "lstRecords");
     ASSERT_EQ(list->count(), 1);
     list->setCurrentRow(0);
     EXPECT_FALSE(picker.chosenFilm().has_value());
-    emit list->itemDoubleClicked(list->item(0));
+    emit list->doubleClicked(list->model()->index(0, 0));
     EXPECT_FALSE(picker.isVisible());
     EXPECT_EQ(picker.result(), QDialog::Accepted);
     ASSERT_TRUE(picker.chosenFilm().has_value());

@@ -98,7 +98,7 @@ TEST(PrintToPdf, TheCardsTextsStandWhereTheLayoutPutsThem) {
 
 TEST(PrintToPdf, TheListBreaksItsPagesAt600DotsPerInch) {
     testing::TempFolder dir;
-    std::vector<std::string> lines;
+    LineList lines;
     for (int i = 1; i <= 60; ++i)
         lines.push_back("riga" + std::to_string(i));
     const std::string pdf = dir.file("list.pdf");

@@ -12,6 +12,7 @@
 #include "screenkit/field_highlight.h"
 #include "screenkit/screen_style.h"
 
+#include "screenkit/result_list.h"
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,7 +20,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
@@ -502,10 +502,10 @@ TEST_F(RentalScreen, FilmPickerIsToldItsRowAndPanelsSwitch) {
         child<QComboBox>(d, "cboCriterio")->setCurrentIndex(15); // "Codice identificativo"
         child<QLineEdit>(d, "txtCriterio")->setText(QStringLiteral("cam"));
         child<QPushButton>(d, "btnPopola")->click();
-        auto* list = child<QListWidget>(d, "lstRecords");
+        auto* list = child<ResultList>(d, "lstRecords");
         ASSERT_EQ(list->count(), 1);
         list->setCurrentRow(0);
-        emit list->itemDoubleClicked(list->item(0));
+        emit list->doubleClicked(list->model()->index(0, 0));
     };
     release("imgImporta07");
     EXPECT_EQ(fakes.dialogs.modals, QStringList{"frmImportaFilm"});
@@ -538,11 +538,11 @@ TEST_F(RentalScreen, AFilmNotAvailableGoesOnTheSlipOnlyWhenTheClerkSaysSoAndTheP
         fakes.dialogs.onModal = [&](QDialog& d) {
             child<QLineEdit>(d, "txtCriterio")->setText(QStringLiteral(" ")); // lists every film
             child<QPushButton>(d, "btnPopola")->click();
-            auto* list = child<QListWidget>(d, "lstRecords");
+            auto* list = child<ResultList>(d, "lstRecords");
             ASSERT_EQ(list->count(), 1);
             list->setCurrentRow(0);
             panel = child<QLabel>(d, "panRiga")->text();
-            emit list->itemDoubleClicked(list->item(0));
+            emit list->doubleClicked(list->model()->index(0, 0));
         };
         release("imgImporta01");
     };
@@ -599,10 +599,10 @@ TEST_F(RentalScreen, AScannedFilmCodeFillsItsRowOrSaysThereIsNoneOrOffersThePick
     int listed = 0;
     fakes.dialogs.onModal = [&](QDialog& d) {
         EXPECT_EQ(child<QLineEdit>(d, "txtCriterio")->text(), QStringLiteral("DUP"));
-        auto* list = child<QListWidget>(d, "lstRecords");
+        auto* list = child<ResultList>(d, "lstRecords");
         listed = list->count();
         list->setCurrentRow(1);
-        emit list->itemDoubleClicked(list->item(1));
+        emit list->doubleClicked(list->model()->index(1, 0));
     };
     field("txtCodice05")->setText(QStringLiteral("DUP"));
     pressEnter(field("txtCodice05"));
@@ -642,10 +642,10 @@ TEST_F(RentalScreen, AScannedCardFillsTheCustomerOrSaysThereIsNoneOrOffersThePic
 
     int listed = 0;
     fakes.dialogs.onModal = [&](QDialog& d) {
-        auto* list = child<QListWidget>(d, "lstRecords");
+        auto* list = child<ResultList>(d, "lstRecords");
         listed = list->count();
         list->setCurrentRow(0);
-        emit list->itemDoubleClicked(list->item(0));
+        emit list->doubleClicked(list->model()->index(0, 0));
     };
     field("txtTessera")->setText(QStringLiteral("B7"));
     pressEnter(field("txtTessera"));
@@ -671,12 +671,12 @@ TEST_F(RentalScreen, CustomerPickerFillsOnlyTheSlipsNameAndCardNumberAndIsNewEac
         EXPECT_TRUE(child<QPushButton>(d, "cmdTrova")->isEnabled()); // a new picker, on its criteria
         child<QLineEdit>(d, "txtTipologia")->setText(QStringLiteral("3"));
         child<QPushButton>(d, "cmdTrova")->click();
-        auto* list = child<QListWidget>(d, "lstRecords");
+        auto* list = child<ResultList>(d, "lstRecords");
         ASSERT_EQ(list->count(), 1);
         list->setCurrentRow(0);
         // The card number, far to the right in the list, is in the panel below it.
         EXPECT_EQ(child<QLabel>(d, "panRiga")->text(), QStringLiteral("ROSSI LUCA  Tessera n. 3  Tel. casa"));
-        emit list->itemDoubleClicked(list->item(0));
+        emit list->doubleClicked(list->model()->index(0, 0));
     };
     release("imgImportaCliente");
     EXPECT_EQ(field("txtCliente")->text(), QStringLiteral("ROSSI LUCA"));

@@ -8,11 +8,11 @@
 #include "rentals/rental_search.h"
 #include "screenkit/HelpForm.h"
 
+#include "screenkit/result_list.h"
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -69,9 +69,9 @@ protected:
     QLineEdit* criterion(const char* name) { return child<QLineEdit>(search(), name); }
     QStringList listed() {
         QStringList out;
-        auto* list = child<QListWidget>(search(), "lstRecords");
+        auto* list = child<ResultList>(search(), "lstRecords");
         for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text().section(QStringLiteral("  Cliente: "), 0, 0);
+            out << list->lineText(i).section(QStringLiteral("  Cliente: "), 0, 0);
         return out;
     }
     void find() { child<QPushButton>(search(), "cmdTrova")->click(); }
@@ -115,11 +115,11 @@ TEST_F(RentalSearch, OpensOnItsFirstCriterionAndEveryResultStartsAtTheTopLeft) {
     showActive(&search());
     EXPECT_TRUE(criterion("txtAzienda")->hasFocus());
     find();
-    auto* list = child<QListWidget>(search(), "lstRecords");
+    auto* list = child<ResultList>(search(), "lstRecords");
     QScrollBar* sideways = list->horizontalScrollBar();
     EXPECT_EQ(sideways->maximum(), 1500 - list->viewport()->width());
     // Every line is as wide as the extent, so none is cut short where the first one ends.
-    EXPECT_EQ(list->visualItemRect(list->item(list->count() - 1)).width(), 1500);
+    EXPECT_EQ(list->visualRect(list->model()->index(list->count() - 1, 0)).width(), 1500);
     sideways->setValue(sideways->maximum());
     list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
     child<QPushButton>(search(), "cmdIndietro")->click();
@@ -145,7 +145,7 @@ TEST_F(RentalSearch, NumberIsEqualityAndNoCriterionListsEverySlipSortedAsText) {
 TEST_F(RentalSearch, FindInTheListWrapsAround) {
     search().show();
     find();
-    auto* list = child<QListWidget>(search(), "lstRecords");
+    auto* list = child<ResultList>(search(), "lstRecords");
     auto* key = criterion("txtTrova");
     key->setText(QStringLiteral("LUNA"));
     child<QPushButton>(search(), "cmdTrova02")->click();
@@ -182,10 +182,10 @@ TEST_F(RentalSearch, DoubleClickLoadsTheLaterOfTwoEqualLines) {
         title = child<QLabel>(search(), "lblTitolo")->text();
         criterion("txtAzienda")->setText(QStringLiteral("1"));
         find();
-        auto* list = child<QListWidget>(search(), "lstRecords");
+        auto* list = child<ResultList>(search(), "lstRecords");
         ASSERT_EQ(list->count(), 2);
         list->setCurrentRow(1);
-        emit list->itemDoubleClicked(list->item(1));
+        emit list->doubleClicked(list->model()->index(1, 0));
         EXPECT_FALSE(search().isVisible());
         EXPECT_FALSE(child<QPushButton>(search(), "cmdStampa")->isEnabled());
     };
@@ -206,9 +206,9 @@ TEST_F(RentalSearch, HistorySearchListsTheCurrentYearOfOneCustomerAndOnlyLists) 
     history.presetCustomer(QStringLiteral("Bar Sport"), QStringLiteral("A1"));
     history.show();
     child<QPushButton>(history, "cmdTrova")->click(); // the fake clock's year is 2009
-    auto* list = child<QListWidget>(history, "lstRecords");
+    auto* list = child<ResultList>(history, "lstRecords");
     ASSERT_EQ(list->count(), 2);
-    emit list->itemDoubleClicked(list->item(0));
+    emit list->doubleClicked(list->model()->index(0, 0));
     EXPECT_TRUE(history.isVisible());
     child<QPushButton>(history, "cmdAnnulla")->click();
     EXPECT_TRUE(child<QLineEdit>(history, "txtCognome")->text().isEmpty());
