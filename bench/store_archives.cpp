@@ -27,4 +27,15 @@ const std::string& storeFolder() {
     return folder;
 }
 
+const std::string& growthFolder() {
+    static const std::string folder = [] {
+        const std::string path = storeFolder() + "milione/";
+        std::filesystem::create_directories(path);
+        if (!std::filesystem::exists(path + "Clienti.pro"))
+            demo::writeCustomers(path, kGrowthCustomers, 1);
+        return path;
+    }();
+    return folder;
+}
+
 } // namespace filmeria::bench

@@ -12,4 +12,8 @@ inline constexpr int kStoreFilms = 20000; // each with a poster of about 60 KB
 // The folder (with its trailing separator) holding Clienti.pro, 2009.nol and Film.db at store scale.
 const std::string& storeFolder();
 
+inline constexpr int kGrowthCustomers = 1000000;
+// A folder beside it holding only a Clienti.pro of a million customers (growth).
+const std::string& growthFolder();
+
 } // namespace filmeria::bench

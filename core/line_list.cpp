@@ -16,23 +16,33 @@ constexpr std::array<unsigned char, 256> kFolded = [] {
     return table;
 }();
 
-// The first eight folded bytes, most significant first: most comparisons end here.
-std::uint64_t prefixKey(std::string_view line) {
-    std::uint64_t key = 0;
-    for (std::size_t i = 0; i < 8; ++i)
-        key = (key << 8) | (i < line.size() ? kFolded[static_cast<unsigned char>(line[i])] : 0u);
-    return key;
+// Eight folded bytes from `from`, most significant first, zeros past the end: the letters
+// A-Z of all eight turned to a-z at once.
+std::uint64_t keyAt(std::string_view line, std::size_t from) {
+    unsigned char bytes[8] = {};
+    if (from < line.size())
+        std::memcpy(bytes, line.data() + from, std::min<std::size_t>(8, line.size() - from));
+    std::uint64_t x = 0;
+    for (const unsigned char b : bytes)
+        x = (x << 8) | b;
+    const std::uint64_t heptets = x & 0x7F7F7F7F7F7F7F7FULL;
+    const std::uint64_t aboveZ = heptets + 0x2525252525252525ULL; // high bit set past 'Z'
+    const std::uint64_t fromA = heptets + 0x3F3F3F3F3F3F3F3FULL;  // high bit set from 'A'
+    const std::uint64_t upper = ~x & (fromA ^ aboveZ) & 0x8080808080808080ULL;
+    return x | (upper >> 2);
 }
 
-bool foldedLess(std::string_view a, std::string_view b) {
+// Negative, zero or positive as `a` sorts before, with or after `b`, from byte `from` on (the
+// bytes before it being equal).
+int foldedCompare(std::string_view a, std::string_view b, std::size_t from) {
     const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const unsigned char x = kFolded[static_cast<unsigned char>(a[i])];
-        const unsigned char y = kFolded[static_cast<unsigned char>(b[i])];
+    for (std::size_t i = from; i < n; ++i) {
+        const int x = kFolded[static_cast<unsigned char>(a[i])];
+        const int y = kFolded[static_cast<unsigned char>(b[i])];
         if (x != y)
-            return x < y;
+            return x - y;
     }
-    return a.size() < b.size();
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
 } // namespace
@@ -58,22 +68,64 @@ void LineList::clear() {
 }
 
 void LineList::sortAsText() {
+    // First by the first 24 folded bytes, held as three numbers, without touching the lines.
+    // Lines that tie there (the same name, say) are then ordered by their next bytes, read once
+    // per line into keys of their own, and only lines that tie on those too are compared whole.
+    // Equal lines keep their order: lines are appended in order, so offsets tell it.
     struct Keyed {
-        std::uint64_t prefix;
+        std::uint64_t key[3];
         Span span;
     };
     std::vector<Keyed> keyed;
     keyed.reserve(spans_.size());
-    for (std::size_t i = 0; i < spans_.size(); ++i)
-        keyed.push_back({prefixKey((*this)[i]), spans_[i]});
-    const auto text = [this](const Span& s) { return std::string_view(bytes_.data() + s.offset, s.length); };
-    // A zero byte inside the first eight would make two prefixes equal that the text orders,
-    // so equal prefixes always go on to the whole text.
-    std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
-        if (a.prefix != b.prefix)
-            return a.prefix < b.prefix;
-        return foldedLess(text(a.span), text(b.span));
+    for (std::size_t i = 0; i < spans_.size(); ++i) {
+        const std::string_view line = (*this)[i];
+        keyed.push_back({{keyAt(line, 0), keyAt(line, 8), keyAt(line, 16)}, spans_[i]});
+    }
+    const auto sameKeys = [](const Keyed& a, const Keyed& b) {
+        return a.key[0] == b.key[0] && a.key[1] == b.key[1] && a.key[2] == b.key[2];
+    };
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        for (int k = 0; k < 3; ++k) {
+            if (a.key[k] != b.key[k])
+                return a.key[k] < b.key[k];
+        }
+        return a.span.offset < b.span.offset;
     });
+
+    struct Tied {
+        std::uint64_t key[3];
+        Span span;
+    };
+    std::vector<Tied> tied;
+    const auto text = [this](const Span& s) { return std::string_view(bytes_.data() + s.offset, s.length); };
+    for (std::size_t first = 0; first < keyed.size();) {
+        std::size_t last = first + 1;
+        while (last < keyed.size() && sameKeys(keyed[first], keyed[last]))
+            ++last;
+        if (last - first > 1) {
+            // The tied lines lie anywhere in the buffer: ask for all of them before reading any.
+            for (std::size_t i = first; i < last; ++i)
+                __builtin_prefetch(bytes_.data() + keyed[i].span.offset + 24);
+            tied.clear();
+            for (std::size_t i = first; i < last; ++i) {
+                const std::string_view line = text(keyed[i].span);
+                tied.push_back({{keyAt(line, 24), keyAt(line, 32), keyAt(line, 40)}, keyed[i].span});
+            }
+            std::sort(tied.begin(), tied.end(), [&](const Tied& a, const Tied& b) {
+                for (int k = 0; k < 3; ++k) {
+                    if (a.key[k] != b.key[k])
+                        return a.key[k] < b.key[k];
+                }
+                // Zeros past a short line's end tie with zero bytes: compare such lines whole.
+                const int order = foldedCompare(text(a.span), text(b.span), 0);
+                return order != 0 ? order < 0 : a.span.offset < b.span.offset;
+            });
+            for (std::size_t i = first; i < last; ++i)
+                keyed[i].span = tied[i - first].span;
+        }
+        first = last;
+    }
     for (std::size_t i = 0; i < keyed.size(); ++i)
         spans_[i] = keyed[i].span;
 }

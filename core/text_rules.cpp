@@ -1,5 +1,7 @@
 #include "core/text_rules.h"
 
+#include <algorithm>
+
 namespace filmeria {
 
 std::string_view trimmedView(std::string_view text) {
@@ -14,6 +16,12 @@ std::string_view trimmedView(std::string_view text) {
 
 std::string trimmed(std::string_view text) {
     return std::string(trimmedView(text));
+}
+
+void appendPadded(std::string& line, std::string_view text, std::size_t width) {
+    const std::size_t kept = std::min(text.size(), width);
+    line.append(text.substr(0, kept));
+    line.append(width - kept, ' ');
 }
 
 std::string asciiUpper(std::string_view text) {

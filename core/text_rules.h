@@ -8,6 +8,8 @@ namespace filmeria {
 // Removes leading and trailing characters with codes 0 to 32 (blanks and controls).
 std::string_view trimmedView(std::string_view text);
 std::string trimmed(std::string_view text);
+// Appends `text` cut or padded with blanks to `width` bytes: a column of a list line.
+void appendPadded(std::string& line, std::string_view text, std::size_t width);
 
 // Case folding of the letters A-Z and a-z only; accented letters stay as they are.
 std::string asciiUpper(std::string_view text);

@@ -4,16 +4,6 @@
 #include "core/text_rules.h"
 
 namespace filmeria {
-namespace {
-
-void appendPadded(std::string& line, std::string_view text, std::size_t width) {
-    const std::size_t kept = std::min(text.size(), width);
-    line.append(text.substr(0, kept));
-    line.append(width - kept, ' ');
-}
-
-} // namespace
-
 const std::array<CustomerField, 8>& CustomerCriteria::fields() {
     static const std::array<CustomerField, 8> kFields = {
         CustomerField::Nome,     CustomerField::Indirizzo, CustomerField::Citta, CustomerField::Prov,
@@ -52,26 +42,34 @@ std::vector<ChosenCustomer> customersWithCard(const CustomerArchive& archive, st
 std::string customerListLine(const CustomerView& c) {
     std::string line;
     line.reserve(160);
-    appendPadded(line, c.text(CustomerField::Nome), 30);
-    line += "  ";
-    appendPadded(line, c.text(CustomerField::Indirizzo), 30);
-    line += "  ";
-    appendPadded(line, c.text(CustomerField::Citta), 20);
-    line += "  ";
-    appendPadded(line, c.text(CustomerField::Prov), 2);
-    line += "  Tessera n. ";
-    appendPadded(line, c.text(CustomerField::Tessera), 20);
-    line += "  Tel. casa ";
-    line += c.text(CustomerField::TelCasa);
+    appendCustomerListLine(line, c);
     return line;
+}
+
+void appendCustomerListLine(std::string& line, const CustomerView& c) {
+    appendPadded(line, trimmedView(c.stored(CustomerField::Nome)), 30);
+    line += "  ";
+    appendPadded(line, trimmedView(c.stored(CustomerField::Indirizzo)), 30);
+    line += "  ";
+    appendPadded(line, trimmedView(c.stored(CustomerField::Citta)), 20);
+    line += "  ";
+    appendPadded(line, trimmedView(c.stored(CustomerField::Prov)), 2);
+    line += "  Tessera n. ";
+    appendPadded(line, trimmedView(c.stored(CustomerField::Tessera)), 20);
+    line += "  Tel. casa ";
+    line += trimmedView(c.stored(CustomerField::TelCasa));
 }
 
 LineList searchCustomers(const std::string& folder, const CustomerCriteria& criteria) {
     const int threshold = criteria.inUse();
     LineList lines;
+    std::string line; // one buffer for every line
     customerArchive(folder).scan([&](const CustomerView& customer, std::size_t) {
-        if (score(criteria, customer) >= threshold)
-            lines.push_back(customerListLine(customer));
+        if (score(criteria, customer) >= threshold) {
+            line.clear();
+            appendCustomerListLine(line, customer);
+            lines.push_back(line);
+        }
         return true;
     });
     lines.sortAsText();

@@ -26,6 +26,7 @@ int score(const CustomerCriteria& criteria, const CustomerView& customer);
 
 // Nome/30, Indirizzo/30, Citta/20, Prov/2, "Tessera n. " Tessera/20, "Tel. casa " TelCasa.
 std::string customerListLine(const CustomerView& customer);
+void appendCustomerListLine(std::string& line, const CustomerView& customer);
 
 // A customer with its position in the archive.
 struct ChosenCustomer {

@@ -12,12 +12,6 @@ bool equalsFolded(std::string_view a, std::string_view b) {
     return equalsIgnoringAsciiCase(a, b);
 }
 
-std::string padded(std::string_view text, std::size_t width) {
-    std::string out(text.substr(0, std::min(text.size(), width)));
-    out.resize(width, ' ');
-    return out;
-}
-
 } // namespace
 
 int RentalCriteria::inUse() const {
@@ -54,26 +48,38 @@ bool matches(const RentalCriteria& c, const RentalView& slip) {
 std::string rentalListLine(const RentalView& slip) {
     std::string line;
     line.reserve(160);
+    appendRentalListLine(line, slip);
+    return line;
+}
+
+void appendRentalListLine(std::string& line, const RentalView& slip) {
+    const auto field = [&](SlipField f) { return trimmedView(slip.stored(f)); };
     line += "Scheda n. ";
-    line += padded(slip.text(SlipField::NumScheda), 10);
+    appendPadded(line, field(SlipField::NumScheda), 10);
     line += " del ";
-    line += padded(slip.text(SlipField::Data), 10);
+    appendPadded(line, field(SlipField::Data), 10);
     line += "  Cliente: ";
-    line += padded(slip.text(SlipField::Cliente), 25);
+    appendPadded(line, field(SlipField::Cliente), 25);
     line += "  Tessera n. ";
-    line += padded(slip.text(SlipField::Tessera), 20);
+    appendPadded(line, field(SlipField::Tessera), 20);
     line += "  Totale \x80 ";
-    line += padded(slip.text(SlipField::Totale), 10);
+    appendPadded(line, field(SlipField::Totale), 10);
     line += "  Film: ";
-    line += slip.text(RowField::Titolo, 1);
-    return trimmed(line);
+    line += trimmedView(slip.stored(RowField::Titolo, 1));
+    // The whole line trimmed: it starts with "Scheda", so only its end can need it.
+    while (!line.empty() && static_cast<unsigned char>(line.back()) <= 32)
+        line.pop_back();
 }
 
 LineList searchSlips(const std::string& folder, const std::string& year, const RentalCriteria& criteria) {
     LineList lines;
+    std::string line; // one buffer for every line
     yearArchive(folder, year).scan([&](const RentalView& slip, std::size_t) {
-        if (matches(criteria, slip))
-            lines.push_back(rentalListLine(slip));
+        if (matches(criteria, slip)) {
+            line.clear();
+            appendRentalListLine(line, slip);
+            lines.push_back(line);
+        }
         return true;
     });
     lines.sortAsText();

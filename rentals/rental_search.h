@@ -30,6 +30,7 @@ bool matches(const RentalCriteria& criteria, const RentalView& slip);
 // "Scheda n. N del D  Cliente: C  Tessera n. T  Totale € S  Film: F", fields trimmed and
 // padded or cut to 10/10/25/20/10, the whole line trimmed; Windows-1252 bytes.
 std::string rentalListLine(const RentalView& slip);
+void appendRentalListLine(std::string& line, const RentalView& slip);
 
 // The list lines of a year's slips meeting the criteria, sorted. Throws ArchiveError.
 LineList searchSlips(const std::string& folder, const std::string& year, const RentalCriteria& criteria);
