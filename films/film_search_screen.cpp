@@ -209,9 +209,7 @@ void FilmSearchScreen::search() {
     }
     TSQLiteTable& result =
         slots_.reopenWith(folder(), SearchFilmsQuery(column, toCp1252(txtCriterio->text())));
-    LineList lines;
-    for (bool row = result.First(); row && !result.AtEnd(); result.Next())
-        lines.push_back(FilmListLine(result));
+    LineList lines = FilmListLines(result);
     lines.sortAsText();
     lstRecords->showLines(std::move(lines));
     LabelCount->setText(QStringLiteral("Totale schede : ") + QString::number(lstRecords->count()));

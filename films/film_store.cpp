@@ -177,9 +177,43 @@ std::string SanitizeFilmText(std::string_view text) {
 }
 
 std::string FilmListLine(const TSQLiteTable& r) {
-    const auto text = [&](FilmField f) { return r.BlobTextAt(r.ColumnIndex(filmColumn(f))); };
-    return text(FilmField::varTitolo) + " - " + text(FilmField::varNazione) + " " + text(FilmField::varAnno) +
-           " - " + text(FilmField::varRegista);
+    std::string line;
+    appendFilmListLine(line, r, FilmListColumns(r));
+    return line;
+}
+
+FilmListColumns::FilmListColumns(const TSQLiteTable& r)
+    : title(r.ColumnIndex(filmColumn(FilmField::varTitolo)))
+    , country(r.ColumnIndex(filmColumn(FilmField::varNazione)))
+    , year(r.ColumnIndex(filmColumn(FilmField::varAnno)))
+    , director(r.ColumnIndex(filmColumn(FilmField::varRegista))) {}
+
+void appendFilmListLine(std::string& line, const TSQLiteTable& r, const FilmListColumns& columns) {
+    const auto text = [&](int column) {
+        const std::string* bytes = r.BlobAt(column);
+        return bytes ? std::string_view(*bytes) : std::string_view();
+    };
+    line += text(columns.title);
+    line += " - ";
+    line += text(columns.country);
+    line += " ";
+    line += text(columns.year);
+    line += " - ";
+    line += text(columns.director);
+}
+
+LineList FilmListLines(TSQLiteTable& result) {
+    LineList lines;
+    if (!result.First() || result.AtEnd())
+        return lines;
+    const FilmListColumns columns(result);
+    std::string line; // one buffer for every line
+    for (; !result.AtEnd(); result.Next()) {
+        line.clear();
+        appendFilmListLine(line, result, columns);
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 } // namespace filmeria

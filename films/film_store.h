@@ -1,6 +1,7 @@
 #pragma once
 // Film.db: one table "film", one row per film with its poster. Statement texts, the
 // cleaning rule of text values, and the operations the film screens run.
+#include "core/line_list.h"
 #include "core/posix_file.h"
 #include "films/sqlite_access.h"
 
@@ -135,5 +136,14 @@ FilmRow ReadFilmRow(const TSQLiteTable& result);
 std::string SanitizeFilmText(std::string_view text);
 // "Titolo - Nazione Anno - Regista" of the result's current row.
 std::string FilmListLine(const TSQLiteTable& result);
+
+// Where a result's columns of the list line are, found once for all its rows.
+struct FilmListColumns {
+    explicit FilmListColumns(const TSQLiteTable& result);
+    int title, country, year, director;
+};
+void appendFilmListLine(std::string& line, const TSQLiteTable& result, const FilmListColumns& columns);
+// The list line of every row of a result, in the result's order (the current row moves).
+LineList FilmListLines(TSQLiteTable& result);
 
 } // namespace filmeria
