@@ -9,6 +9,7 @@
 #include "screenkit/action_guard.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
+#include "screenkit/lazy_picture.h"
 #include "screenkit/screen_style.h"
 #include "screenkit/window_placement.h"
 
@@ -50,10 +51,10 @@ TfrmCambiaPassword::TfrmCambiaPassword(Services& services, TfrmPassword& login)
     grpPassword->setObjectName("grpPassword");
     grpPassword->setGeometry(8, 4, 384, 212);
     imgLogo01->setObjectName("imgLogo01");
-    imgLogo01->setPixmap(QPixmap(QStringLiteral(":/pictures/login_logo.png")));
+    setPictureOnShow(imgLogo01, QStringLiteral(":/pictures/login_logo.png"));
     imgLogo01->setGeometry(12, 16, 360, 64);
     imgLogo02->setObjectName("imgLogo02");
-    imgLogo02->setPixmap(QPixmap(QStringLiteral(":/pictures/login_key.png")));
+    setPictureOnShow(imgLogo02, QStringLiteral(":/pictures/login_key.png"));
     imgLogo02->setGeometry(12, 112, 64, 64);
 
     int y = 96;

@@ -10,6 +10,7 @@
 #include "screenkit/action_guard.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
+#include "screenkit/lazy_picture.h"
 #include "screenkit/screen_style.h"
 #include "screenkit/window_placement.h"
 
@@ -52,10 +53,10 @@ TfrmPassword::TfrmPassword(Services& services, ScreenRef<TfrmFilmeria> mainWindo
     grpPassword->setObjectName("grpPassword");
     grpPassword->setGeometry(8, 4, 384, 156);
     imgLogo01->setObjectName("imgLogo01");
-    imgLogo01->setPixmap(QPixmap(QStringLiteral(":/pictures/login_logo.png")));
+    setPictureOnShow(imgLogo01, QStringLiteral(":/pictures/login_logo.png"));
     imgLogo01->setGeometry(12, 16, 360, 64);
     imgLogo02->setObjectName("imgLogo02");
-    imgLogo02->setPixmap(QPixmap(QStringLiteral(":/pictures/login_key.png")));
+    setPictureOnShow(imgLogo02, QStringLiteral(":/pictures/login_key.png"));
     imgLogo02->setGeometry(12, 86, 64, 64);
     lblInfo->setObjectName("lblInfo");
     lblInfo->setFont(style::verdana(8));

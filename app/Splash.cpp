@@ -3,6 +3,7 @@
 #include "app/maker.h"
 #include "app/maker_links.h"
 #include "platform/services.h"
+#include "screenkit/lazy_picture.h"
 #include "screenkit/screen_style.h"
 #include "screenkit/window_placement.h"
 
@@ -29,18 +30,25 @@ TfrmSplash::TfrmSplash(Services& services)
     setCursor(Qt::PointingHandCursor);
     setToolTip(QStringLiteral("  Visita il sito Internet dell'autore "));
     BackImage->setObjectName("BackImage");
-    BackImage->setPixmap(QPixmap(QStringLiteral(":/pictures/splash.png")));
+    setPictureOnShow(BackImage, QStringLiteral(":/pictures/splash.png"));
     BackImage->setGeometry(0, 0, 597, 362);
     BackImage->hide();
     SpriteImage->setObjectName("SpriteImage");
-    SpriteImage->setPixmap(QPixmap(QStringLiteral(":/pictures/sprite.bmp")));
+    setPictureOnShow(SpriteImage, QStringLiteral(":/pictures/sprite.bmp"));
     SpriteImage->setGeometry(0, 0, 108, 60);
     SpriteImage->hide();
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(50);
     connect(Timer1, &QTimer::timeout, this, [this] { tick(); });
 
-    background_ = BackImage->pixmap().toImage().convertToFormat(QImage::Format_RGB888);
+    centreOnDesktop(this);
+}
+
+void TfrmSplash::prepareFlight() {
+    // Decoded on the first showing, not at start-up with the other screens.
+    if (animation_)
+        return;
+    background_ = QImage(QStringLiteral(":/pictures/splash.png")).convertToFormat(QImage::Format_RGB888);
     sprite_.load(QImage(QStringLiteral(":/pictures/sprite.bmp")), [this](const char* message) {
         services_.dialogs.information(this, QString::fromUtf8(message));
     });
@@ -50,7 +58,6 @@ TfrmSplash::TfrmSplash(Services& services)
         SplashRandom{
             [this](int n) { return n > 0 ? std::uniform_int_distribution<int>(0, n - 1)(random_) : 0; },
             [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }});
-    centreOnDesktop(this);
 }
 
 void TfrmSplash::restoreBackground(const QRect& square) {
@@ -77,6 +84,7 @@ void TfrmSplash::drawTransparent(const QImage& turned, QPoint at) {
 }
 
 void TfrmSplash::tick() {
+    prepareFlight();
     if (sprite_.isEmpty())
         return; // a refused picture: nothing flies
     for (const Sprite& s : animation_->sprites()) {
@@ -101,6 +109,7 @@ void TfrmSplash::paintEvent(QPaintEvent*) {
 }
 
 void TfrmSplash::showEvent(QShowEvent* event) {
+    prepareFlight();
     QDialog::showEvent(event);
     Timer1->start();
 }

@@ -24,9 +24,15 @@ public:
 
     // One tick of Timer1: erase every sprite, move and draw each, show the result.
     void tick();
-    SplashAnimation& animation() { return *animation_; }
+    SplashAnimation& animation() {
+        prepareFlight();
+        return *animation_;
+    }
     // The off-screen picture the window shows.
-    const QImage& frame() const { return offscreen_; }
+    const QImage& frame() {
+        prepareFlight();
+        return offscreen_;
+    }
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -35,6 +41,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // The pictures, the flying one's store and the five sprites, made once.
+    void prepareFlight();
     // Draws `turned` onto the off-screen picture at `at`, leaving out its transparent colour.
     void drawTransparent(const QImage& turned, QPoint at);
     void restoreBackground(const QRect& square);

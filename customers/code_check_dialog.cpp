@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "screenkit/action_guard.h"
 #include "screenkit/field_highlight.h"
+#include "screenkit/lazy_picture.h"
 #include "screenkit/screen_style.h"
 #include "screenkit/window_placement.h"
 
@@ -24,7 +25,7 @@ CodeCheckDialog::CodeCheckDialog(Services& services, const char* buttonName, int
 
     imgBanner = new QLabel(this);
     imgBanner->setObjectName("imgBanner");
-    imgBanner->setPixmap(QPixmap(QStringLiteral(":/pictures/cf_banner.png")));
+    setPictureOnShow(imgBanner, QStringLiteral(":/pictures/cf_banner.png"));
     imgBanner->setGeometry(8, 8, 421, 73);
     lblInfo = new QLabel(this);
     lblInfo->setObjectName("lblInfo");

@@ -17,6 +17,7 @@
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
+#include "screenkit/lazy_picture.h"
 #include "screenkit/picture_buttons.h"
 #include "screenkit/program_formats.h"
 #include "screenkit/screen_style.h"
@@ -230,11 +231,10 @@ void TfrmFilms::buildPoster() {
     imgFoto->setFrameStyle(QFrame::Box);
     imgTemp = new QLabel(grpFoto);
     imgTemp->setObjectName("imgTemp");
-    imgTemp->setPixmap(QPixmap(QStringLiteral(":/pictures/poster_placeholder.png")));
-    imgTemp->hide();
+    imgTemp->hide(); // holds the placeholder, decoded when first needed
     imgZoom = new QLabel(grpFoto);
     imgZoom->setObjectName("imgZoom");
-    imgZoom->setPixmap(QPixmap(QStringLiteral(":/pictures/icon_zoom.png")));
+    setPictureOnShow(imgZoom, QStringLiteral(":/pictures/icon_zoom.png"));
     imgZoom->setToolTip(QStringLiteral(" Visualizza locandina nelle sue dimensioni reali "));
     imgZoom->setGeometry(228, 313, 22, 22);
     cmdFoto = new QPushButton(QStringLiteral("Importa foto locandina"), grpFoto);
@@ -282,7 +282,7 @@ void TfrmFilms::buildCommands() {
         label->setAlignment(Qt::AlignCenter);
     imgVacuum = new QLabel(grpControlli);
     imgVacuum->setObjectName("imgVacuum");
-    imgVacuum->setPixmap(QPixmap(QStringLiteral(":/pictures/icon_vacuum.png")));
+    setPictureOnShow(imgVacuum, QStringLiteral(":/pictures/icon_vacuum.png"));
     imgVacuum->setToolTip(QStringLiteral(" Ottimizza archivio "));
     imgVacuum->setGeometry(96, 6, 24, 24);
     buttons_->add(imgVacuum, nullptr, {}, [this] { compact(); });
@@ -384,7 +384,7 @@ void TfrmFilms::setPoster(const QPixmap& picture, std::string bytes) {
 
 void TfrmFilms::showPlaceholderIfEmpty() {
     if (poster_.isNull())
-        setPoster(imgTemp->pixmap());
+        setPoster(placeholder());
 }
 
 void TfrmFilms::ShowFilmOnCard(const TSQLiteTable& result) {
@@ -410,7 +410,7 @@ void TfrmFilms::showFilmById(std::int64_t id) {
 }
 
 void TfrmFilms::ClearCard() {
-    setPoster(imgTemp->pixmap());
+    setPoster(placeholder());
     lblPosizione->clear();
     txtFoto->clear();
     for (const auto& [f, w] : filmFields())
@@ -590,7 +590,7 @@ void TfrmFilms::choosePoster() {
     const QImage image = reader.read();
     // A file that does not load shows the placeholder; Salva still stores its bytes.
     if (image.isNull()) {
-        setPoster(imgTemp->pixmap());
+        setPoster(placeholder());
         return;
     }
     std::optional<std::string> bytes;
@@ -615,14 +615,15 @@ void TfrmFilms::exportCard() {
     try {
         // Scheda.bmp beside the archives: the placeholder first, then the poster's own bytes.
         const std::string picturePath = folder() + "Scheda.bmp";
-        QByteArray placeholder;
-        QBuffer buffer(&placeholder);
+        const QPixmap noPoster = placeholder();
+        QByteArray png;
+        QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        imgTemp->pixmap().save(&buffer, "PNG");
-        card.picture = placeholder.toStdString();
+        noPoster.save(&buffer, "PNG");
+        card.picture = png.toStdString();
         card.pictureExtension = "png";
-        card.pictureWidth = imgTemp->pixmap().width();
-        card.pictureHeight = imgTemp->pixmap().height();
+        card.pictureWidth = noPoster.width();
+        card.pictureHeight = noPoster.height();
         replaceFileAtomically(picturePath, picturePath + ".tmp", card.picture);
         if (!posterBytes_.empty()) {
             card.picture = posterBytes_;
@@ -655,6 +656,12 @@ void TfrmFilms::exportCard() {
     for (const auto& [label, field] : rows)
         card.rows.emplace_back(label, cardValue(fieldText(field)));
     exportCardDocument(services_, this, QStringLiteral("Scheda film - ") + txtTitolo->text().trimmed(), card);
+}
+
+QPixmap TfrmFilms::placeholder() {
+    if (imgTemp->pixmap().isNull())
+        imgTemp->setPixmap(QPixmap(QStringLiteral(":/pictures/poster_placeholder.png")));
+    return imgTemp->pixmap();
 }
 
 void TfrmFilms::zoom() {

@@ -64,6 +64,8 @@ private:
     void normaliseWebAddress();
     void choosePoster();
     void zoom();
+    // The "Nessuna locandina" picture, kept in imgTemp once decoded.
+    QPixmap placeholder();
     void compact();
 
     TfrmHelpForm& help_;

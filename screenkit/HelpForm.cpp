@@ -1,5 +1,7 @@
 #include "screenkit/HelpForm.h"
 
+#include "screenkit/lazy_picture.h"
+
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "screenkit/busy_cursor.h"
@@ -31,7 +33,7 @@ TfrmHelpForm::TfrmHelpForm(Services& services)
     style::setBackground(this, style::kNavy);
 
     imgLogo->setObjectName("imgLogo");
-    imgLogo->setPixmap(QPixmap(QStringLiteral(":/pictures/help_banner.png")));
+    setPictureOnShow(imgLogo, QStringLiteral(":/pictures/help_banner.png"));
     imgLogo->setGeometry(9, 9, 543, 42);
 
     panTitle->setObjectName("panTitle");
@@ -57,7 +59,7 @@ TfrmHelpForm::TfrmHelpForm(Services& services)
     memTopic->setGeometry(4, 4, 535, 310);
 
     imgPDF->setObjectName("imgPDF");
-    imgPDF->setPixmap(QPixmap(QStringLiteral(":/pictures/pdf.png")));
+    setPictureOnShow(imgPDF, QStringLiteral(":/pictures/pdf.png"));
     imgPDF->setGeometry(12, 424, 16, 16);
     imgPDF->setCursor(Qt::PointingHandCursor);
     lblPDF->setObjectName("lblPDF");

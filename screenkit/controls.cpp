@@ -1,5 +1,7 @@
 #include "screenkit/controls.h"
 
+#include "screenkit/lazy_picture.h"
+
 #include "platform/qt_text.h"
 #include "screenkit/field_highlight.h"
 #include "screenkit/picture_buttons.h"
@@ -15,7 +17,7 @@ QLabel* makePicture(QWidget* parent, const QString& name, const QString& resourc
     auto* picture = new QLabel(parent);
     picture->setObjectName(name);
     if (!resource.isEmpty())
-        picture->setPixmap(QPixmap(resource));
+        setPictureOnShow(picture, resource);
     picture->setAlignment(Qt::AlignCenter);
     picture->setGeometry(geometry);
     if (!hint.isEmpty())

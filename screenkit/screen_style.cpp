@@ -1,11 +1,46 @@
 #include "screenkit/screen_style.h"
 
+#include <QFontDatabase>
+#include <QHash>
 #include <QWidget>
 
 namespace filmeria::style {
 
+namespace {
+
+// The family the screens' fonts get on this system, chosen once per named family: the named
+// one when installed, else the first of its stand-ins that is, else the named one (the
+// toolkit then picks). Asking the font system for a missing family every time costs a
+// search through every installed font.
+QString installedFamily(const char* family) {
+    static QHash<QString, QString> chosen;
+    const QString named = QString::fromLatin1(family);
+    if (const auto it = chosen.constFind(named); it != chosen.constEnd())
+        return *it;
+    static const QHash<QString, QStringList> standIns = {
+        {QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}},
+        {QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}},
+        {QStringLiteral("Courier New"),
+         {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")}},
+        {QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
+    };
+    QString family_ = named;
+    if (!QFontDatabase::hasFamily(named)) {
+        for (const QString& standIn : standIns.value(named)) {
+            if (QFontDatabase::hasFamily(standIn)) {
+                family_ = standIn;
+                break;
+            }
+        }
+    }
+    chosen.insert(named, family_);
+    return family_;
+}
+
+} // namespace
+
 QFont font(const char* family, int pointSize, bool bold, bool underline) {
-    QFont f(QString::fromLatin1(family), pointSize);
+    QFont f(installedFamily(family), pointSize);
     f.setBold(bold);
     f.setUnderline(underline);
     return f;
