@@ -1,6 +1,9 @@
 #include "app/application.h"
 
+#include "core/data_folder.h"
 #include "core/posix_file.h"
+#include "platform/services.h"
+#include "screenkit/archive_message.h"
 
 #include "core/text_rules.h"
 #include "platform/translations.h"
@@ -8,6 +11,8 @@
 #include "screenkit/enter_keys.h"
 
 #include <QStyleFactory>
+
+#include <unistd.h>
 
 static void initResources() {
     Q_INIT_RESOURCE(filmeria);
@@ -39,6 +44,21 @@ bool Application::notify(QObject* receiver, QEvent* event) {
             reportException(*dialogs_, activeWindow(), std::current_exception());
         return false;
     }
+}
+
+QString Application::dataFolder(int argc, const char* const* argv, Dialogs& dialogs) {
+    const std::string executable = programFolder().toStdString();
+    const DataFolderChoice choice =
+        chooseDataFolder(systemDataFolderEnvironment(folderOption(argc, argv), executable));
+    // The initial password file and the guide: installed as shared data, or beside the program.
+    const std::string installed = executable + "../share/filmeria-pro/";
+    const std::string shared = ::access(installed.c_str(), R_OK | X_OK) == 0 ? installed : executable;
+    try {
+        prepareDataFolder(choice, shared);
+    } catch (const ArchiveError&) {
+        dialogs.information(nullptr, kArchiveAccessMessage);
+    }
+    return QString::fromStdString(choice.folder);
 }
 
 QString Application::programFolder() {

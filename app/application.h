@@ -14,8 +14,12 @@ public:
     void useDialogs(Dialogs& dialogs) { dialogs_ = &dialogs; }
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // The executable's folder with its trailing separator: every archive lives there.
+    // The executable's folder with its trailing separator.
     static QString programFolder();
+    // The data folder for this run, with its trailing separator (see chooseDataFolder), made
+    // ready; one that cannot be made or written is reported once with the archive access
+    // message, and the program still opens on it (reading works).
+    static QString dataFolder(int argc, const char* const* argv, Dialogs& dialogs);
 
 private:
     Dialogs* dialogs_ = nullptr;

@@ -1,0 +1,106 @@
+#include "core/data_folder.h"
+
+#include "core/posix_file.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <dirent.h>
+#include <memory>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace filmeria {
+namespace {
+
+std::string withSeparator(std::string folder) {
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+constexpr const char* kPasswordFile = "unins000.dll";
+constexpr const char* kGuide = "Guida.pdf";
+
+} // namespace
+
+DataFolderChoice chooseDataFolder(const DataFolderEnvironment& environment) {
+    if (environment.option && !environment.option->empty())
+        return {withSeparator(*environment.option), DataFolderKind::Option};
+    if (environment.holdsArchives(environment.executableFolder) &&
+        environment.isWritable(environment.executableFolder))
+        return {environment.executableFolder, DataFolderKind::Portable};
+    const std::string base = !environment.xdgDataHome.empty()
+                                 ? withSeparator(environment.xdgDataHome)
+                                 : withSeparator(environment.home) + ".local/share/";
+    return {base + "filmeria-pro/", DataFolderKind::User};
+}
+
+bool folderHoldsArchives(const std::string& folder) {
+    for (const char* name : {"Film.db", "Clienti.pro", kPasswordFile}) {
+        if (::access((folder + name).c_str(), F_OK) == 0)
+            return true;
+    }
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir)
+        return false;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string name = entry->d_name;
+        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".nol") == 0)
+            return true;
+    }
+    return false;
+}
+
+DataFolderEnvironment systemDataFolderEnvironment(std::optional<std::string> option,
+                                                  const std::string& executableFolder) {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    return {std::move(option),
+            executableFolder,
+            xdg ? xdg : "",
+            home ? home : "",
+            folderHoldsArchives,
+            [](const std::string& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }};
+}
+
+std::optional<std::string> folderOption(int argc, const char* const* argv) {
+    const std::string_view name = "--cartella";
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == name && i + 1 < argc)
+            return std::string(argv[i + 1]);
+        if (argument.size() > name.size() + 1 && argument.substr(0, name.size()) == name &&
+            argument[name.size()] == '=')
+            return std::string(argument.substr(name.size() + 1));
+    }
+    return std::nullopt;
+}
+
+void prepareDataFolder(const DataFolderChoice& choice, const std::string& sharedData) {
+    const std::string& folder = choice.folder;
+    if (choice.kind == DataFolderKind::Portable) {
+        if (::access(folder.c_str(), W_OK | X_OK) != 0)
+            failOnFile("cannot write", folder, errno);
+        return;
+    }
+    // Every missing level is made; the last one for its user only.
+    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
+         slash = folder.find('/', slash + 1)) {
+        const std::string level = folder.substr(0, slash);
+        const bool last = slash + 1 >= folder.size();
+        if (::mkdir(level.c_str(), last ? 0700 : 0755) != 0 && errno != EEXIST)
+            failOnFile("cannot create", level, errno);
+    }
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        failOnFile("cannot write", folder, errno);
+    for (const char* name : {kPasswordFile, kGuide}) {
+        const std::string target = folder + name;
+        if (::access(target.c_str(), F_OK) == 0)
+            continue;
+        if (const auto bytes = readWholeFile(sharedData + name))
+            replaceFileAtomically(target, target + ".tmp", *bytes);
+    }
+}
+
+} // namespace filmeria
