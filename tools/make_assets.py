@@ -512,6 +512,28 @@ def app_icon():
     save(img, "app_icon.png")
 
 
+def package_icons():
+    """The program's icon at the desktop's usual sizes, for the installed package."""
+    folder = os.path.join(os.path.dirname(PIC), "icons")
+    os.makedirs(folder, exist_ok=True)
+    for size in (16, 24, 32, 48, 64, 128, 256):
+        s = size * 4
+        img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+        d = ImageDraw.Draw(img)
+        m = s // 32
+        d.rounded_rectangle([m, m, s - m - 1, s - m - 1], radius=s // 5, fill=(20, 33, 75))
+        cx, cy, r = s // 2, s // 2 - s // 16, s * 11 // 32
+        d.ellipse([cx - r, cy - r, cx + r, cy + r], fill=WHITE)
+        hole = r * 3 // 10
+        for k in range(5):
+            a = math.pi * 2 * k / 5 - math.pi / 2
+            hx, hy = cx + int(math.cos(a) * r * 0.55), cy + int(math.sin(a) * r * 0.55)
+            d.ellipse([hx - hole, hy - hole, hx + hole, hy + hole], fill=(20, 33, 75))
+        d.ellipse([cx - r // 8, cy - r // 8, cx + r // 8, cy + r // 8], fill=(20, 33, 75))
+        d.rectangle([m, s * 25 // 32, s - m - 1, s * 28 // 32], fill=(240, 160, 0))
+        img.resize((size, size), Image.LANCZOS).save(os.path.join(folder, f"filmeria-pro-{size}.png"), optimize=True)
+
+
 if __name__ == "__main__":
     os.makedirs(PIC, exist_ok=True)
     os.makedirs(ANIM, exist_ok=True)
@@ -529,3 +551,4 @@ if __name__ == "__main__":
     film_card_pictures()
     print_pictures()
     app_icon()
+    package_icons()
