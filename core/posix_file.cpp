@@ -163,18 +163,23 @@ std::optional<std::string> readWholeFile(const std::string& path) {
         failOnFile("cannot open", path, errno);
     }
     std::string content;
-    char buffer[1 << 16];
+    readInBlocks(fd.get(), path, [&](const char* data, std::size_t n) { content.append(data, n); });
+    return content;
+}
+
+void readInBlocks(int fd, const std::string& path,
+                  const std::function<void(const char*, std::size_t)>& take) {
+    std::vector<char> buffer(1 << 20);
     for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
             failOnFile("cannot read", path, errno);
         if (n == 0)
-            break;
-        content.append(buffer, static_cast<std::size_t>(n));
+            return;
+        take(buffer.data(), static_cast<std::size_t>(n));
     }
-    return content;
 }
 
 void replaceThroughTemporary(const std::string& path, const std::string& tempPath,

@@ -64,6 +64,9 @@ bool isFileAt(int fd, const std::string& path);
 // using holds its lock and stays.
 void removeStaleTemporary(const std::string& tempPath);
 
+// Reads a file from its current position to its end in blocks, handing each to `take`.
+void readInBlocks(int fd, const std::string& path, const std::function<void(const char*, std::size_t)>& take);
+
 // The whole content of a file; nullopt when it does not exist.
 std::optional<std::string> readWholeFile(const std::string& path);
 

@@ -67,17 +67,9 @@ std::string hashOfFile(const std::string& path) {
     if (!fd.isOpen())
         failOnFile("cannot open", path, errno);
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    std::vector<char> block(1 << 20);
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), block.data(), block.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            failOnFile("cannot read", path, errno);
-        if (n == 0)
-            break;
-        hash.addData(QByteArrayView(block.data(), n));
-    }
+    readInBlocks(fd.get(), path, [&](const char* data, std::size_t n) {
+        hash.addData(QByteArrayView(data, static_cast<qsizetype>(n)));
+    });
     return hash.result().toHex().toStdString();
 }
 
