@@ -5,8 +5,14 @@
 #include "qt_bench_main.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -21,6 +27,28 @@ void BM_CreateScreensAndShowLogin(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CreateScreensAndShowLogin)->Unit(benchmark::kMillisecond);
+
+// The floor in the same run: 25 plain windows of 40 controls each, the first one shown.
+void BM_TwentyFiveWindowsFloor(benchmark::State& state) {
+    for (auto _ : state) {
+        std::vector<std::unique_ptr<QWidget>> windows;
+        for (int w = 0; w < 25; ++w) {
+            auto window = std::make_unique<QWidget>();
+            for (int c = 0; c < 40; ++c) {
+                QWidget* control =
+                    c % 3 == 0 ? static_cast<QWidget*>(new QLabel(QStringLiteral("Etichetta"), window.get()))
+                    : c % 3 == 1 ? static_cast<QWidget*>(new QLineEdit(window.get()))
+                                 : new QPushButton(QStringLiteral("Pulsante"), window.get());
+                control->setGeometry(10 + (c % 4) * 150, 10 + (c / 4) * 30, 140, 24);
+            }
+            windows.push_back(std::move(window));
+        }
+        windows.front()->show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(windows.data());
+    }
+}
+BENCHMARK(BM_TwentyFiveWindowsFloor)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

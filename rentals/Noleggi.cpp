@@ -20,6 +20,7 @@
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
+#include "screenkit/lazy_picture.h"
 #include "screenkit/picture_buttons.h"
 #include "screenkit/program_formats.h"
 #include "screenkit/screen_style.h"
@@ -96,7 +97,7 @@ QPushButton* iconButton(QWidget* parent, const QString& name, const QString& res
                         const QString& hint) {
     auto* b = new QPushButton(parent);
     b->setObjectName(name);
-    b->setIcon(QIcon(resource));
+    b->setIcon(sharedIcon(resource));
     b->setGeometry(geometry);
     b->setToolTip(hint);
     b->setFocusPolicy(Qt::NoFocus);

@@ -10,6 +10,7 @@
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
 #include "screenkit/key_rules.h"
+#include "screenkit/lazy_picture.h"
 #include "screenkit/screen_style.h"
 
 #include <QComboBox>
@@ -75,7 +76,7 @@ RentalSearchScreen::RentalSearchScreen(Services& services, Kind kind)
     makeDateField(txtAnno);
     cmdData = new QPushButton(grpCriteri);
     cmdData->setObjectName("cmdData");
-    cmdData->setIcon(QIcon(QStringLiteral(":/pictures/icon_calendario.png")));
+    cmdData->setIcon(sharedIcon(QStringLiteral(":/pictures/icon_calendario.png")));
     cmdData->setToolTip(QStringLiteral(" Importa data "));
     cmdData->setGeometry(fieldX + 124, txtAnno->y(), 28, 24);
     cmdData->setAutoDefault(false);

@@ -59,10 +59,19 @@ ExportGrid::ExportGrid(QWidget* parent, int columns)
     horizontalHeader()->setDefaultSectionSize(100);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setStyleSheet(
-        QStringLiteral("QHeaderView::section, QTableCornerButton::section { background: rgb(166, 202, 240); "
-                       "border: 1px solid rgb(128, 128, 128); padding-left: 2px; }"));
     model_->setTable(TextTable(10, columns));
+}
+
+void ExportGrid::showEvent(QShowEvent* event) {
+    // A style sheet costs a style of its own: it is given when the grid is first shown, not
+    // at start-up with every screen.
+    if (!styled_) {
+        setStyleSheet(QStringLiteral(
+            "QHeaderView::section, QTableCornerButton::section { background: rgb(166, 202, 240); "
+            "border: 1px solid rgb(128, 128, 128); padding-left: 2px; }"));
+        styled_ = true;
+    }
+    QTableView::showEvent(event);
 }
 
 void ExportGrid::setTable(TextTable table, const std::vector<int>& widths) {

@@ -39,8 +39,12 @@ public:
     // The text of the selected cell ("" when none).
     QString selectedText() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     TextTableModel* model_;
+    bool styled_ = false;
 };
 
 } // namespace filmeria

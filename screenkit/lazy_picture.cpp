@@ -1,6 +1,7 @@
 #include "screenkit/lazy_picture.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QLabel>
 #include <QPixmap>
 
@@ -36,6 +37,15 @@ private:
 
 void setPictureOnShow(QLabel* label, const QString& resource) {
     new PictureOnShow(label, resource);
+}
+
+QIcon sharedIcon(const QString& resource) {
+    // Making an icon from a file reads the picture; made once, it is shared by copies.
+    static QHash<QString, QIcon> icons;
+    auto it = icons.find(resource);
+    if (it == icons.end())
+        it = icons.insert(resource, QIcon(resource));
+    return *it;
 }
 
 } // namespace filmeria
