@@ -30,7 +30,9 @@ QLineEdit* makeEditField(QWidget* parent, const QString& name, int maxLength, QR
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     e->setMaxLength(maxLength);
-    e->setFont(font);
+    // A field inherits its container's font: set it only when it differs.
+    if (parent->font() != font)
+        e->setFont(font);
     e->setGeometry(geometry);
     acceptOnlyCp1252(e);
     highlightOnFocus(e, resting);

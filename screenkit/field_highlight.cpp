@@ -10,6 +10,10 @@ namespace filmeria {
 namespace {
 
 void paintField(QWidget* field, const QColor& colour) {
+    // A field that shows the colour already is left alone: a palette change costs an event
+    // and a new resolution of the field's palette.
+    if (field->palette().color(QPalette::Base) == colour)
+        return;
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, colour);
     field->setPalette(palette);
