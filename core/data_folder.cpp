@@ -1,7 +1,9 @@
 #include "core/data_folder.h"
 
 #include "core/posix_file.h"
+#include "core/text_rules.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <dirent.h>
@@ -13,43 +15,52 @@
 namespace filmeria {
 namespace {
 
-std::string withSeparator(std::string folder) {
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
-}
-
 constexpr const char* kPasswordFile = "unins000.dll";
 constexpr const char* kGuide = "Guida.pdf";
+constexpr const char* kLetterheadFile = "Tessera.ini";
 
 } // namespace
 
 DataFolderChoice chooseDataFolder(const DataFolderEnvironment& environment) {
     if (environment.option && !environment.option->empty())
-        return {withSeparator(*environment.option), DataFolderKind::Option};
+        return {withTrailingSeparator(*environment.option), DataFolderKind::Option};
     if (environment.holdsArchives(environment.executableFolder) &&
         environment.isWritable(environment.executableFolder))
         return {environment.executableFolder, DataFolderKind::Portable};
     const std::string base = !environment.xdgDataHome.empty()
-                                 ? withSeparator(environment.xdgDataHome)
-                                 : withSeparator(environment.home) + ".local/share/";
+                                 ? withTrailingSeparator(environment.xdgDataHome)
+                                 : withTrailingSeparator(environment.home) + ".local/share/";
     return {base + "filmeria-pro/", DataFolderKind::User};
 }
 
+std::vector<std::string> storeFiles(const std::string& folder) {
+    const auto present = [&](const char* name) { return ::access((folder + name).c_str(), F_OK) == 0; };
+    std::vector<std::string> names;
+    for (const char* archive : {"Film.db", "Clienti.pro"}) {
+        if (present(archive))
+            names.emplace_back(archive);
+    }
+    std::vector<std::string> years;
+    if (std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir); dir) {
+        while (const dirent* entry = ::readdir(dir.get())) {
+            const std::string name = entry->d_name;
+            if (name.size() > 4 && name.compare(name.size() - 4, 4, ".nol") == 0)
+                years.push_back(name);
+        }
+    }
+    std::sort(years.begin(), years.end());
+    names.insert(names.end(), years.begin(), years.end());
+    for (const char* settings : {kPasswordFile, kLetterheadFile}) {
+        if (present(settings))
+            names.emplace_back(settings);
+    }
+    return names;
+}
+
 bool folderHoldsArchives(const std::string& folder) {
-    for (const char* name : {"Film.db", "Clienti.pro", kPasswordFile}) {
-        if (::access((folder + name).c_str(), F_OK) == 0)
-            return true;
-    }
-    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
-    if (!dir)
-        return false;
-    while (const dirent* entry = ::readdir(dir.get())) {
-        const std::string name = entry->d_name;
-        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".nol") == 0)
-            return true;
-    }
-    return false;
+    const std::vector<std::string> names = storeFiles(folder);
+    return std::any_of(names.begin(), names.end(),
+                       [](const std::string& name) { return name != kLetterheadFile; });
 }
 
 DataFolderEnvironment systemDataFolderEnvironment(std::optional<std::string> option,

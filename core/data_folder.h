@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace filmeria {
 
@@ -32,6 +33,10 @@ DataFolderChoice chooseDataFolder(const DataFolderEnvironment& environment);
 // The environment of this process: `option` from the command line, the real file system.
 DataFolderEnvironment systemDataFolderEnvironment(std::optional<std::string> option,
                                                   const std::string& executableFolder);
+
+// The store's files a folder holds, in this order: Film.db, Clienti.pro, the year files by
+// name, the password file, Tessera.ini.
+std::vector<std::string> storeFiles(const std::string& folder);
 
 // Whether a folder holds Film.db, Clienti.pro, a year file or the password file.
 bool folderHoldsArchives(const std::string& folder);

@@ -57,16 +57,6 @@ void LineList::push_back(std::string_view line) {
     bytes_.append(line);
 }
 
-void LineList::reserve(std::size_t lines, std::size_t bytes) {
-    spans_.reserve(lines);
-    bytes_.reserve(bytes);
-}
-
-void LineList::clear() {
-    spans_.clear();
-    bytes_.clear();
-}
-
 void LineList::sortAsText() {
     // First by the first 24 folded bytes, held as three numbers, without touching the lines.
     // Lines that tie there (the same name, say) are then ordered by their next bytes, read once
@@ -128,16 +118,6 @@ void LineList::sortAsText() {
     }
     for (std::size_t i = 0; i < keyed.size(); ++i)
         spans_[i] = keyed[i].span;
-}
-
-bool LineList::operator==(const LineList& other) const {
-    if (size() != other.size())
-        return false;
-    for (std::size_t i = 0; i < size(); ++i) {
-        if ((*this)[i] != other[i])
-            return false;
-    }
-    return true;
 }
 
 } // namespace filmeria

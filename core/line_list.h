@@ -17,8 +17,6 @@ public:
     LineList(std::initializer_list<std::string_view> lines);
 
     void push_back(std::string_view line);
-    void reserve(std::size_t lines, std::size_t bytes);
-    void clear();
 
     std::size_t size() const { return spans_.size(); }
     bool empty() const { return spans_.empty(); }
@@ -47,8 +45,6 @@ public:
     };
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
-
-    bool operator==(const LineList& other) const;
 
 private:
     struct Span {

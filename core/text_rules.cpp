@@ -82,6 +82,12 @@ std::string withReportFullStop(std::string_view text) {
     return out;
 }
 
+std::string withTrailingSeparator(std::string folder) {
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
 std::string folderOfExecutable(std::string_view executablePath) {
     const auto slash = executablePath.find_last_of("/\\");
     if (slash == std::string_view::npos)

@@ -26,6 +26,8 @@ std::string withReportFullStop(std::string_view text);
 
 // The folder of an executable, with its trailing separator; every archive lives there.
 std::string folderOfExecutable(std::string_view executablePath);
+// A folder path as the program keeps it: with its trailing separator.
+std::string withTrailingSeparator(std::string folder);
 
 } // namespace filmeria
 

@@ -28,10 +28,7 @@ namespace {
 
 // The value of a slip number made only of digits (blanks around it allowed).
 std::optional<unsigned long long> slipNumberValue(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
+    text = trimmedView(text);
     unsigned long long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())

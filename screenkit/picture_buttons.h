@@ -3,6 +3,8 @@
 // run on the release of any mouse button over either. Hovering a button writes its
 // status text into the screen's status panel and turns its label red; moving over a
 // background area sets every label back to its resting colour and clears the panel.
+#include "screenkit/screen_style.h"
+
 #include <QColor>
 #include <QObject>
 #include <QString>
@@ -22,7 +24,7 @@ public:
     // `statusPanel` may be null (screens without one); `restingColour` is the labels' colour,
     // `hoverColour` theirs while hovered.
     PictureButtons(QWidget* screen, Dialogs& dialogs, QLabel* statusPanel, const QColor& restingColour,
-                   const QColor& hoverColour = QColor(255, 0, 0));
+                   const QColor& hoverColour = style::kRed);
 
     // `label` may be null for image-only buttons; `statusText` may be empty.
     void add(QWidget* image, QLabel* label, const QString& statusText, std::function<void()> action);

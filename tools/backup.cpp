@@ -1,7 +1,9 @@
 #include "tools/backup.h"
 
+#include "core/data_folder.h"
 #include "core/posix_file.h"
 #include "core/record_file.h"
+#include "core/text_rules.h"
 #include "customers/customer_file.h"
 #include "rentals/rental_file.h"
 
@@ -10,13 +12,10 @@
 #include <sqlite3.h>
 #include <zip.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -146,30 +145,6 @@ void copyRecordFile(const std::string& from, const std::string& to, std::size_t 
     flushToDisk(target.get(), to);
 }
 
-// The data folder's archives and settings files, in the order they are saved.
-std::vector<std::string> filesToSave(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const char* fixed : {"Film.db", "Clienti.pro"}) {
-        if (::access((folder + fixed).c_str(), F_OK) == 0)
-            names.emplace_back(fixed);
-    }
-    std::vector<std::string> years;
-    if (std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir); dir) {
-        while (const dirent* e = ::readdir(dir.get())) {
-            const std::string name = e->d_name;
-            if (name.size() > 4 && name.compare(name.size() - 4, 4, ".nol") == 0)
-                years.push_back(name);
-        }
-    }
-    std::sort(years.begin(), years.end());
-    names.insert(names.end(), years.begin(), years.end());
-    for (const char* settings : {"unins000.dll", "Tessera.ini"}) {
-        if (::access((folder + settings).c_str(), F_OK) == 0)
-            names.emplace_back(settings);
-    }
-    return names;
-}
-
 std::string manifestText(const std::vector<Entry>& entries) {
     std::ostringstream out;
     out << "Filmeria Pro backup\nversion " << FILMERIA_VERSION << "\n";
@@ -233,19 +208,13 @@ bool readEntry(zip_t* archive, const std::string& name,
     }
 }
 
-std::string withSeparator(std::string folder) {
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
-}
-
 } // namespace
 
 int backupDataFolder(const std::string& folderGiven, const std::string& zipPath, std::ostream& progress,
                      std::ostream& errors) {
-    const std::string folder = withSeparator(folderGiven);
+    const std::string folder = withTrailingSeparator(folderGiven);
     try {
-        const std::vector<std::string> names = filesToSave(folder);
+        const std::vector<std::string> names = storeFiles(folder);
         if (names.empty())
             throw BackupFailure("no archives in '" + folder + "'");
         const WorkFolder work(zipPath + ".parti");
@@ -317,7 +286,7 @@ int backupDataFolder(const std::string& folderGiven, const std::string& zipPath,
 
 int restoreDataFolder(const std::string& zipPath, const std::string& folderGiven, bool overwrite,
                       std::ostream& progress, std::ostream& errors) {
-    const std::string folder = withSeparator(folderGiven);
+    const std::string folder = withTrailingSeparator(folderGiven);
     int error = 0;
     ZipArchive archive(zip_open(zipPath.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
     if (!archive) {

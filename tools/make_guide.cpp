@@ -2,6 +2,7 @@
 // folder of archives.
 //   make-guide FILE FOLDER
 #include "app/application.h"
+#include "core/text_rules.h"
 #include "tools/guide.h"
 
 #include <QApplication>
@@ -17,9 +18,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     filmeria::setUpApplication();
-    QString folder = QString::fromLocal8Bit(argv[2]);
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
+    const QString folder = QString::fromLocal8Bit(filmeria::withTrailingSeparator(argv[2]).c_str());
     if (!filmeria::writeGuide(QString::fromLocal8Bit(argv[1]), folder)) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
