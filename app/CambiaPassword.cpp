@@ -9,6 +9,7 @@
 #include "screenkit/action_guard.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
+#include "screenkit/font_on_show.h"
 #include "screenkit/lazy_picture.h"
 #include "screenkit/screen_style.h"
 #include "screenkit/window_placement.h"
@@ -67,7 +68,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(Services& services, TfrmPassword& login)
         field->setObjectName(QStringLiteral("txt") + QLatin1String(name));
         field->setEchoMode(QLineEdit::Password);
         field->setMaxLength(230);
-        field->setFont(style::verdana(10, true));
+        setFontOnShow(field, style::verdana(10, true));
         field->setGeometry(220, y, 152, 26);
         acceptOnlyCp1252(field);
         highlightOnFocus(field, style::kWhite);

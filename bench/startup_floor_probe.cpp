@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "exposed_clock.h"
+
 #include <memory>
 #include <vector>
 
@@ -39,8 +41,10 @@ int main(int argc, char* argv[]) {
     shown.show();
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (shown.windowHandle() && shown.windowHandle()->isExposed())
+        if (shown.windowHandle() && shown.windowHandle()->isExposed()) {
+            filmeria::bench::reportExposed();
             QCoreApplication::quit();
+        }
     });
     poll.start(0);
     return app.exec();

@@ -14,6 +14,7 @@
 #include "screenkit/archive_message.h"
 #include "screenkit/arrow_strip.h"
 #include "screenkit/card_export.h"
+#include "screenkit/combo_field.h"
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
@@ -113,7 +114,7 @@ void TfrmClienti::buildFields() {
     caption(g, QString::fromUtf8("Città"), 396, 54, 120);
     txtCitta = field(g, "txtCitta", fieldCapacity(CustomerField::Citta), {396, 68, 130, 24});
     caption(g, QStringLiteral("Prov."), 534, 54, 60);
-    txtProv = new QComboBox(g);
+    txtProv = new ComboField(g, style::verdana(8, true));
     txtProv->setObjectName("txtProv");
     txtProv->setEditable(true);
     txtProv->setInsertPolicy(QComboBox::NoInsert);
@@ -121,7 +122,6 @@ void TfrmClienti::buildFields() {
         txtProv->addItem(QLatin1String(province));
     txtProv->setCurrentIndex(-1);
     txtProv->lineEdit()->setMaxLength(fieldCapacity(CustomerField::Prov));
-    txtProv->setFont(style::verdana(8, true));
     acceptOnlyCp1252(txtProv->lineEdit());
     txtProv->setGeometry(534, 68, 60, 24);
     highlightOnFocus(txtProv, style::kMoneyGreen);

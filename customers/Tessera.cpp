@@ -8,6 +8,7 @@
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "screenkit/action_guard.h"
+#include "screenkit/combo_field.h"
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
@@ -94,7 +95,7 @@ TfrmTessera::TfrmTessera(Services& services, const MembershipCard& customer)
     caption(g, QString::fromUtf8("Città"), {88, 96, 200, 14});
     txtCitta = cardField(g, "txtCitta", fieldCapacity(CustomerField::Citta), {88, 110, 250, 24});
     caption(g, QStringLiteral("Prov."), {346, 96, 60, 14});
-    txtProv = new QComboBox(g);
+    txtProv = new ComboField(g, style::verdana(8, true));
     txtProv->setObjectName("txtProv");
     txtProv->setEditable(true);
     txtProv->setInsertPolicy(QComboBox::NoInsert);
@@ -106,7 +107,6 @@ TfrmTessera::TfrmTessera(Services& services, const MembershipCard& customer)
         txtProv->addItem(province);
     txtProv->setCurrentIndex(-1);
     txtProv->lineEdit()->setMaxLength(fieldCapacity(CustomerField::Prov));
-    txtProv->setFont(style::verdana(8, true));
     acceptOnlyCp1252(txtProv->lineEdit());
     txtProv->completer()->setCompletionMode(QCompleter::PopupCompletion);
     txtProv->setGeometry(346, 110, 68, 24);

@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "screenkit/action_guard.h"
 #include "screenkit/field_highlight.h"
+#include "screenkit/font_on_show.h"
 #include "screenkit/lazy_picture.h"
 #include "screenkit/screen_style.h"
 #include "screenkit/window_placement.h"
@@ -48,7 +49,7 @@ CodeCheckDialog::CodeCheckDialog(Services& services, const char* buttonName, int
     txtCodice->setMaxLength(codeLength);
     QFont courier = style::font("Courier New", 0, true);
     courier.setPixelSize(24);
-    txtCodice->setFont(courier);
+    setFontOnShow(txtCodice, courier);
     txtCodice->setAlignment(Qt::AlignCenter);
     txtCodice->setGeometry(10, 10, 393, 40);
     acceptOnlyCp1252(txtCodice);

@@ -14,6 +14,7 @@
 #include "screenkit/arrow_strip.h"
 #include "screenkit/busy_cursor.h"
 #include "screenkit/card_export.h"
+#include "screenkit/combo_field.h"
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
@@ -89,9 +90,8 @@ QLineEdit* edit(QWidget* parent, const char* name, QRect geometry, int maxLength
 
 QComboBox* combo(QWidget* parent, const char* name, QRect geometry, const QStringList& items,
                  bool editable = true) {
-    auto* c = new QComboBox(parent);
+    auto* c = new ComboField(parent, style::verdana(8, true));
     c->setObjectName(QLatin1String(name));
-    c->setFont(style::verdana(8, true));
     c->setEditable(editable);
     c->addItems(items);
     if (editable) {
@@ -660,7 +660,7 @@ void TfrmFilms::exportCard() {
 
 QPixmap TfrmFilms::placeholder() {
     if (imgTemp->pixmap().isNull())
-        imgTemp->setPixmap(QPixmap(QStringLiteral(":/pictures/poster_placeholder.png")));
+        imgTemp->setPixmap(decodePicture(QStringLiteral(":/pictures/poster_placeholder.png")));
     return imgTemp->pixmap();
 }
 

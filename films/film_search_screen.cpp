@@ -4,6 +4,7 @@
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "screenkit/action_guard.h"
+#include "screenkit/combo_field.h"
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/print_job.h"
@@ -75,7 +76,7 @@ FilmSearchScreen::FilmSearchScreen(Services& services, Kind kind)
     style::setBackground(this, style::kSilver);
 
     text(this, "lblCriterio", QStringLiteral("Criterio di ricerca:"), {12, 12, 150, 18});
-    cboCriterio = new QComboBox(this);
+    cboCriterio = new ComboField(this, style::verdana(8)); // limeOnBlack's font, given at birth
     cboCriterio->setObjectName("cboCriterio");
     cboCriterio->setEditable(true);
     for (const auto& [caption, field] : filmCriteria())

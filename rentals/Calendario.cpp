@@ -20,7 +20,6 @@ TfrmCalendario::TfrmCalendario(Services& services)
     , lblInfo(new QLabel(QStringLiteral("Selezionare una data e premere Importa."), this))
     , Label1(new QLabel(QStringLiteral("In alternativa, fare doppio clic sulla data."), this))
     , grpCalendario(new QGroupBox(this))
-    , MonthCalendar(new QCalendarWidget(grpCalendario))
     , cmdAnnulla(new QPushButton(QStringLiteral("Importa"), this))
     , lblMemory(new QLabel(this)) {
     setObjectName("frmCalendario");
@@ -37,13 +36,6 @@ TfrmCalendario::TfrmCalendario(Services& services)
     Label1->setGeometry(12, 26, 316, 18);
     grpCalendario->setObjectName("grpCalendario");
     grpCalendario->setGeometry(12, 48, 316, 232);
-    MonthCalendar->setObjectName("MonthCalendar");
-    MonthCalendar->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    MonthCalendar->setFirstDayOfWeek(Qt::Monday);
-    MonthCalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    MonthCalendar->setGridVisible(true);
-    MonthCalendar->resize(296, 212);
-    MonthCalendar->setSelectedDate(services_.clock.today());
     cmdAnnulla->setObjectName("cmdAnnulla");
     cmdAnnulla->setGeometry(124, 290, 92, 30);
     cmdAnnulla->setDefault(true);
@@ -52,15 +44,31 @@ TfrmCalendario::TfrmCalendario(Services& services)
 
     connect(cmdAnnulla, &QPushButton::clicked, this,
             [this] { runGuarded(services_.dialogs, this, [this] { takeDate(); }); });
+    centreOnDesktop(this);
+}
+
+QCalendarWidget* TfrmCalendario::calendar() {
+    if (MonthCalendar)
+        return MonthCalendar;
+    MonthCalendar = new QCalendarWidget(grpCalendario);
+    MonthCalendar->setObjectName("MonthCalendar");
+    MonthCalendar->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    MonthCalendar->setFirstDayOfWeek(Qt::Monday);
+    MonthCalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    MonthCalendar->setGridVisible(true);
+    MonthCalendar->resize(296, 212);
+    MonthCalendar->setSelectedDate(services_.clock.today());
+    // The button comes after the grid in the focus chain, as when both were made together.
+    setTabOrder(MonthCalendar, cmdAnnulla);
+    MonthCalendar->show(); // made while the dialog shows, it would otherwise stay hidden
     connect(MonthCalendar, &QCalendarWidget::activated, this,
             [this] { runGuarded(services_.dialogs, this, [this] { takeDate(); }); });
-    centreOnDesktop(this);
+    return MonthCalendar;
 }
 
 void TfrmCalendario::startFrom(const QString& fieldText) {
     const auto date = parseDate(toCp1252(fieldText));
-    MonthCalendar->setSelectedDate(date ? QDate(date->year, date->month, date->day)
-                                        : services_.clock.today());
+    calendar()->setSelectedDate(date ? QDate(date->year, date->month, date->day) : services_.clock.today());
 }
 
 void TfrmCalendario::setMemory(const QString& tag) {
@@ -72,13 +80,13 @@ QString TfrmCalendario::memory() const {
 
 void TfrmCalendario::showEvent(QShowEvent* event) {
     // The calendar sits centred in its group.
-    MonthCalendar->move((grpCalendario->width() - MonthCalendar->width()) / 2,
-                        (grpCalendario->height() - MonthCalendar->height()) / 2);
+    QCalendarWidget* grid = calendar();
+    grid->move((grpCalendario->width() - grid->width()) / 2, (grpCalendario->height() - grid->height()) / 2);
     QDialog::showEvent(event);
 }
 
 void TfrmCalendario::takeDate() {
-    chosenDate_ = MonthCalendar->selectedDate().toString(kDateFormat);
+    chosenDate_ = calendar()->selectedDate().toString(kDateFormat);
     accept();
 }
 

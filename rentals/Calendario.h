@@ -28,6 +28,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The month grid, built on the picker's first use: the picker made at start-up for the
+    // program's screen set is seldom opened.
+    QCalendarWidget* calendar();
     void takeDate();
 
     Services& services_;
@@ -35,7 +38,7 @@ private:
     QLabel* lblInfo;
     QLabel* Label1;
     QGroupBox* grpCalendario;
-    QCalendarWidget* MonthCalendar;
+    QCalendarWidget* MonthCalendar = nullptr;
     QPushButton* cmdAnnulla;
     QLabel* lblMemory;
 };

@@ -1,4 +1,5 @@
 #include "screenkit/HelpForm.h"
+#include "screenkit/font_on_show.h"
 
 #include "screenkit/lazy_picture.h"
 
@@ -50,7 +51,7 @@ TfrmHelpForm::TfrmHelpForm(Services& services)
     memTopic->setObjectName("memTopic");
     memTopic->setReadOnly(true);
     memTopic->setFrameShape(QFrame::NoFrame);
-    memTopic->setFont(style::verdana(10));
+    setFontOnShow(memTopic, style::verdana(10));
     memTopic->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette memo = memTopic->palette();
     memo.setColor(QPalette::Base, style::kNavy);

@@ -1,5 +1,6 @@
 #include "screenkit/controls.h"
 
+#include "screenkit/font_on_show.h"
 #include "screenkit/lazy_picture.h"
 
 #include "platform/qt_text.h"
@@ -30,9 +31,10 @@ QLineEdit* makeEditField(QWidget* parent, const QString& name, int maxLength, QR
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     e->setMaxLength(maxLength);
-    // A field inherits its container's font: set it only when it differs.
+    // A field inherits its container's font: set it only when it differs, and only when its
+    // window is shown.
     if (parent->font() != font)
-        e->setFont(font);
+        setFontOnShow(e, font);
     e->setGeometry(geometry);
     acceptOnlyCp1252(e);
     highlightOnFocus(e, resting);

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <QSet>
 #include <QWidget>
 
 namespace filmeria::style {
@@ -10,8 +11,8 @@ namespace {
 
 // The family the screens' fonts get on this system, chosen once per named family: the named
 // one when installed, else the first of its stand-ins that is, else the named one (the
-// toolkit then picks). Asking the font system for a missing family every time costs a
-// search through every installed font.
+// toolkit then picks). The installed families are listed once: asking the font system about
+// each name lists them all every time.
 QString installedFamily(const char* family) {
     static QHash<QString, QString> chosen;
     const QString named = QString::fromLatin1(family);
@@ -24,10 +25,17 @@ QString installedFamily(const char* family) {
          {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")}},
         {QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
     };
+    static const QSet<QString> installed = [] {
+        QSet<QString> names;
+        for (const QString& name : QFontDatabase::families())
+            names.insert(name.toCaseFolded());
+        return names;
+    }();
+    const auto isInstalled = [](const QString& name) { return installed.contains(name.toCaseFolded()); };
     QString family_ = named;
-    if (!QFontDatabase::hasFamily(named)) {
+    if (!isInstalled(named)) {
         for (const QString& standIn : standIns.value(named)) {
-            if (QFontDatabase::hasFamily(standIn)) {
+            if (isInstalled(standIn)) {
                 family_ = standIn;
                 break;
             }

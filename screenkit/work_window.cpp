@@ -1,5 +1,6 @@
 #include "screenkit/work_window.h"
 
+#include "screenkit/lazy_picture.h"
 #include "screenkit/screen_style.h"
 
 #include <QGroupBox>
@@ -23,10 +24,9 @@ WorkWindow::WorkWindow(const QString& caption, const QString& tileResource, QSiz
     setWindowState(Qt::WindowMaximized);
     setAutoFillBackground(true);
 
-    const QPixmap tile(tileResource);
     btnSfondo->setObjectName("btnSfondo");
-    btnSfondo->setIcon(tile);
-    btnSfondo->setIconSize(tile.size());
+    btnSfondo->setIcon(sharedIcon(tileResource)); // read on the window's first showing
+    btnSfondo->setIconSize(pictureSize(tileResource));
     btnSfondo->hide();
 
     grpContainer->setObjectName("grpContainer");
