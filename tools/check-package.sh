@@ -40,4 +40,13 @@ ls -la "$data"
 [ "$(stat -c %a "$data")" = 700 ] || { echo "the data folder is not for its user only" >&2; exit 1; }
 cmp "$data/unins000.dll" "$root/usr/share/filmeria-pro/unins000.dll"
 cmp "$data/Guida.pdf" "$root/usr/share/filmeria-pro/Guida.pdf"
+echo "== the office writers load from the package"
+: > "$home/Clienti.pro"
+for format in xlsx docx; do
+    LD_DEBUG=files LD_DEBUG_OUTPUT="$home/loader" "$root/usr/bin/filmeria-archivi" export "$home/Clienti.pro" \
+        --$format "$home/Clienti.$format"
+    grep -q "file=$root/usr/bin/../lib/.*filmeria-pro/filmeria-office-files.so" "$home"/loader.* ||
+        { echo "the companion did not load the packaged office writers" >&2; exit 1; }
+    rm -f "$home"/loader.*
+done
 echo "package checked: $deb"

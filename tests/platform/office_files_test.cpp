@@ -4,6 +4,7 @@
 #include "pdf_words.h"
 #include "platform/office.h"
 #include "platform/office_files.h"
+#include "platform/office_writers.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -124,6 +125,25 @@ TEST(DesktopOffice, NewNamedFilesInEsportazioniNeverOverAnotherAndOpened) {
     EXPECT_TRUE(card.path.endsWith(QStringLiteral("Esportazioni/Scheda film - Tom-Jerry.docx")));
     shell.succeeds = false;
     EXPECT_FALSE(office.tableDocument(QStringLiteral("Noleggi 2009"), {{"x"}}).opened);
+}
+
+TEST(OfficeWritersModule, LoadsFromTheFirstPlaceThatHoldsItAndSaysWhatWentWrongElsewhere) {
+    testing::TempFolder dir;
+    const std::string missing = dir.folder() + kOfficeWritersModule;
+    const std::string otherLibrary = "/lib/x86_64-linux-gnu/libz.so.1"; // loads, but is not ours
+    try {
+        OfficeWritersModule none({missing, otherLibrary});
+        ADD_FAILURE() << "loaded from nowhere";
+    } catch (const OfficeError& error) {
+        const std::string what = error.what();
+        EXPECT_NE(what.find(missing + ": "), std::string::npos) << what;
+        EXPECT_NE(what.find(otherLibrary + ": not the office writers"), std::string::npos) << what;
+    }
+    // The program's own places: the build tree's lib/filmeria-pro/ is among them.
+    OfficeWritersModule found(officeWritersCandidates());
+    const std::string written = dir.folder() + "t.docx";
+    EXPECT_EQ(found.writers().tableDocument(written, {{"x"}}), "");
+    EXPECT_NE(found.writers().tableDocument(written, {{"x"}}).find("exists already"), std::string::npos);
 }
 
 } // namespace
