@@ -242,8 +242,8 @@ TfrmNoleggi::FilmRow TfrmNoleggi::buildRow(QWidget* panel, int k, int top) {
     FilmRow r{};
     r.shpFilm = new QFrame(panel);
     r.shpFilm->setObjectName("shpFilm" + n);
-    r.shpFilm->setFrameShape(QFrame::Box);
-    r.shpFilm->setStyleSheet(QStringLiteral("QFrame { border: 1px solid rgb(120, 140, 190); }"));
+    r.shpFilm->setFrameStyle(QFrame::Box | QFrame::Plain); // a plain box is drawn in the text colour
+    style::setTextColour(r.shpFilm, QColor(120, 140, 190));
     r.shpFilm->setGeometry(6, top, 618, 80);
     r.lblNum = label(panel, "lblNum" + n, QString::number(k) + ".", {10, top + 18, 26, 18}, 10, true);
     label(panel, "lblCodice" + n, QStringLiteral("Codice"), {40, top + 3, 100, 14}, 7);
