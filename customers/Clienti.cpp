@@ -118,8 +118,7 @@ void TfrmClienti::buildFields() {
     txtProv->setObjectName("txtProv");
     txtProv->setEditable(true);
     txtProv->setInsertPolicy(QComboBox::NoInsert);
-    for (const char* province : kProvinces)
-        txtProv->addItem(QLatin1String(province));
+    txtProv->addItems(provinceItems());
     txtProv->setCurrentIndex(-1);
     txtProv->lineEdit()->setMaxLength(fieldCapacity(CustomerField::Prov));
     acceptOnlyCp1252(txtProv->lineEdit());

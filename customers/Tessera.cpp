@@ -24,7 +24,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
 
 namespace filmeria {
 namespace {
@@ -99,12 +98,9 @@ TfrmTessera::TfrmTessera(Services& services, const MembershipCard& customer)
     txtProv->setObjectName("txtProv");
     txtProv->setEditable(true);
     txtProv->setInsertPolicy(QComboBox::NoInsert);
-    std::vector<QString> provinces;
-    for (const char* province : kProvinces)
-        provinces.push_back(QLatin1String(province));
-    std::sort(provinces.begin(), provinces.end());
-    for (const QString& province : provinces)
-        txtProv->addItem(province);
+    QStringList provinces = provinceItems();
+    provinces.sort();
+    txtProv->addItems(provinces);
     txtProv->setCurrentIndex(-1);
     txtProv->lineEdit()->setMaxLength(fieldCapacity(CustomerField::Prov));
     acceptOnlyCp1252(txtProv->lineEdit());

@@ -82,8 +82,7 @@ CustomerSearchScreen::CustomerSearchScreen(Services& services, Kind kind)
     cboGiorno->setObjectName("cboGiorno");
     cboGiorno->setEditable(true);
     cboGiorno->setInsertPolicy(QComboBox::NoInsert);
-    for (const char* province : kProvinces)
-        cboGiorno->addItem(QLatin1String(province));
+    cboGiorno->addItems(provinceItems());
     cboGiorno->setCurrentIndex(-1);
     cboGiorno->lineEdit()->setMaxLength(fieldCapacity(CustomerField::Prov));
     acceptOnlyCp1252(cboGiorno->lineEdit());

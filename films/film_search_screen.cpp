@@ -79,8 +79,10 @@ FilmSearchScreen::FilmSearchScreen(Services& services, Kind kind)
     cboCriterio = new ComboField(this, style::verdana(8)); // limeOnBlack's font, given at birth
     cboCriterio->setObjectName("cboCriterio");
     cboCriterio->setEditable(true);
+    QStringList criteria;
     for (const auto& [caption, field] : filmCriteria())
-        cboCriterio->addItem(caption);
+        criteria << caption;
+    cboCriterio->addItems(criteria);
     cboCriterio->setCurrentIndex(0);
     cboCriterio->setFocusPolicy(Qt::NoFocus);
     cboCriterio->setGeometry(160, 10, 400, 24);
