@@ -1,15 +1,13 @@
 // The start-up floor: a minimal Qt program creating 25 windows of 40 controls each (labels,
 // edit fields, buttons) and showing one, quitting as soon as it is exposed. Timed from outside
 // next to startup_probe.
+#include "exposed_report.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QWidget>
-#include <QWindow>
-
-#include "exposed_clock.h"
 
 #include <memory>
 #include <vector>
@@ -39,13 +37,6 @@ int main(int argc, char* argv[]) {
     }
     QWidget& shown = *windows.front();
     shown.show();
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (shown.windowHandle() && shown.windowHandle()->isExposed()) {
-            filmeria::bench::reportExposed();
-            QCoreApplication::quit();
-        }
-    });
-    poll.start(0);
+    filmeria::bench::reportWhenExposed(shown);
     return app.exec();
 }

@@ -4,13 +4,10 @@
 #include "app/Password.h"
 #include "app/application.h"
 #include "app/screen_set.h"
-#include "exposed_clock.h"
+#include "exposed_report.h"
 #include "platform/office.h"
 #include "platform/printing.h"
 #include "platform/qt_services.h"
-
-#include <QTimer>
-#include <QWindow>
 
 int main(int argc, char* argv[]) {
     filmeria::Application app(argc, argv);
@@ -24,14 +21,6 @@ int main(int argc, char* argv[]) {
     filmeria::ScreenSet screens(services);
     auto& login = screens.password();
     login.show();
-    // Quit on the first turn of the event loop after the window is exposed.
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (login.windowHandle() && login.windowHandle()->isExposed()) {
-            filmeria::bench::reportExposed();
-            QCoreApplication::quit();
-        }
-    });
-    poll.start(0);
+    filmeria::bench::reportWhenExposed(login);
     return app.exec();
 }
