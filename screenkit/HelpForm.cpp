@@ -1,6 +1,6 @@
 #include "screenkit/HelpForm.h"
-#include "screenkit/font_on_show.h"
 
+#include "screenkit/font_on_show.h"
 #include "screenkit/lazy_picture.h"
 
 #include "platform/qt_text.h"
