@@ -2,6 +2,7 @@
 // for the rest of the session.
 #include "platform/office_files.h"
 
+#include "core/text_rules.h"
 #include "platform/office_writers.h"
 
 #include <dlfcn.h>
@@ -48,8 +49,8 @@ std::vector<std::string> officeWritersCandidates() {
     char executable[PATH_MAX];
     const ssize_t length = ::readlink("/proc/self/exe", executable, sizeof executable - 1);
     if (length > 0) {
-        std::string folder(executable, static_cast<std::size_t>(length));
-        folder.erase(folder.rfind('/') + 1);
+        const std::string folder =
+            folderOfExecutable(std::string_view(executable, static_cast<std::size_t>(length)));
         candidates.push_back(folder + kOfficeWritersModule);
         candidates.push_back(folder + "../" + FILMERIA_PRIVATE_LIBDIR + kOfficeWritersModule);
     }
