@@ -40,6 +40,9 @@ template <typename Screen> ScreenRef<Screen> ScreenSet::later(std::unique_ptr<Sc
     return ScreenRef<Screen>([this, member]() -> Screen& { return *(this->*member); });
 }
 
+// The dialogs opened afresh for every use (customer search and picker, membership card, the
+// customer and rental exports) keep a start-up instance the program never shows: it makes its
+// controls only if it is ever shown.
 ScreenSet::ScreenSet(Services& services)
     : services_(services) {
     frmPassword_ = create<TfrmPassword>(services, later(&ScreenSet::frmFilmeria_),
@@ -61,16 +64,16 @@ ScreenSet::ScreenSet(Services& services)
         });
     frmCodFisc_ = create<TfrmCodFisc>(services);
     frmIva_ = create<TfrmIva>(services);
-    frmTessera_ = create<TfrmTessera>(services, MembershipCard());
+    frmTessera_ = create<TfrmTessera>(services, MembershipCard(), ControlsMade::OnFirstShow);
     frmNoleggi_ = create<TfrmNoleggi>(services, *frmHelpForm_, later(&ScreenSet::frmImportaFilm_),
                                       later(&ScreenSet::frmCercaNoleggio_));
-    frmAvanzate_ = create<TfrmAvanzate>(services);
-    frmImminenti_ = create<TfrmImminenti>(services, *frmHelpForm_);
+    frmAvanzate_ = create<TfrmAvanzate>(services, ControlsMade::OnFirstShow);
+    frmImminenti_ = create<TfrmImminenti>(services, *frmHelpForm_, ControlsMade::OnFirstShow);
     frmCalendario_ = create<TfrmCalendario>(services);
-    frmImportaCliente_ = create<TfrmImportaCliente>(services);
+    frmImportaCliente_ = create<TfrmImportaCliente>(services, ControlsMade::OnFirstShow);
     frmImportaFilm_ = create<TfrmImportaFilm>(services);
     frmAzienda_ = create<TfrmAzienda>(services);
-    frmExpNoleggi_ = create<TfrmExpNoleggi>(services, *frmHelpForm_, QString());
+    frmExpNoleggi_ = create<TfrmExpNoleggi>(services, *frmHelpForm_, QString(), ControlsMade::OnFirstShow);
     frmCercaNoleggio_ = create<TfrmCercaNoleggio>(services);
     frmCercaStorico_ = create<TfrmCercaStorico>(services);
     frmExpContatti_ = create<TfrmExpContatti>(services, *frmHelpForm_);

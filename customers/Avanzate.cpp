@@ -2,8 +2,8 @@
 
 namespace filmeria {
 
-TfrmAvanzate::TfrmAvanzate(Services& services)
-    : CustomerSearchScreen(services, Kind::Search) {
+TfrmAvanzate::TfrmAvanzate(Services& services, ControlsMade made)
+    : CustomerSearchScreen(services, Kind::Search, made) {
     setObjectName("frmAvanzate");
 }
 

@@ -6,7 +6,7 @@ namespace filmeria {
 
 class TfrmAvanzate final : public CustomerSearchScreen {
 public:
-    TfrmAvanzate(Services& services);
+    explicit TfrmAvanzate(Services& services, ControlsMade made = ControlsMade::AtConstruction);
 };
 
 } // namespace filmeria

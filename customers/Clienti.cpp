@@ -116,7 +116,7 @@ void TfrmClienti::buildFields() {
     caption(g, QStringLiteral("Prov."), 534, 54, 60);
     txtProv = new ComboField(g, style::verdana(8, true));
     txtProv->setObjectName("txtProv");
-    txtProv->setEditable(true);
+    makeEditable(txtProv);
     txtProv->setInsertPolicy(QComboBox::NoInsert);
     txtProv->addItems(provinceItems());
     txtProv->setCurrentIndex(-1);

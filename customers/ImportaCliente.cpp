@@ -2,8 +2,8 @@
 
 namespace filmeria {
 
-TfrmImportaCliente::TfrmImportaCliente(Services& services)
-    : CustomerSearchScreen(services, Kind::Picker) {
+TfrmImportaCliente::TfrmImportaCliente(Services& services, ControlsMade made)
+    : CustomerSearchScreen(services, Kind::Picker, made) {
     setObjectName("frmImportaCliente");
 }
 

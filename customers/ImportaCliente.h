@@ -6,7 +6,7 @@ namespace filmeria {
 
 class TfrmImportaCliente final : public CustomerSearchScreen {
 public:
-    TfrmImportaCliente(Services& services);
+    explicit TfrmImportaCliente(Services& services, ControlsMade made = ControlsMade::AtConstruction);
 };
 
 } // namespace filmeria

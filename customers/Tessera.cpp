@@ -24,7 +24,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-
 namespace filmeria {
 namespace {
 
@@ -54,14 +53,25 @@ QLabel* caption(QWidget* parent, const QString& text, QRect geometry, bool itali
 
 } // namespace
 
-TfrmTessera::TfrmTessera(Services& services, const MembershipCard& customer)
+TfrmTessera::TfrmTessera(Services& services, const MembershipCard& customer, ControlsMade made)
     : services_(services) {
     setObjectName("frmTessera");
     setWindowTitle(QStringLiteral(" Tessera cliente"));
     useDialogFrame(this);
     setFixedSize(560, 396);
     style::setBackground(this, style::kWhite);
+    centreOnDesktop(this);
+    if (made == ControlsMade::AtConstruction)
+        makeControls(customer);
+}
 
+void TfrmTessera::setVisible(bool visible) {
+    if (visible && !grpLogo)
+        makeControls(MembershipCard());
+    QDialog::setVisible(visible);
+}
+
+void TfrmTessera::makeControls(const MembershipCard& customer) {
     grpLogo = new QGroupBox(this);
     grpLogo->setObjectName("grpLogo");
     grpLogo->setGeometry(8, 4, 544, 112);
@@ -96,7 +106,7 @@ TfrmTessera::TfrmTessera(Services& services, const MembershipCard& customer)
     caption(g, QStringLiteral("Prov."), {346, 96, 60, 14});
     txtProv = new ComboField(g, style::verdana(8, true));
     txtProv->setObjectName("txtProv");
-    txtProv->setEditable(true);
+    makeEditable(txtProv);
     txtProv->setInsertPolicy(QComboBox::NoInsert);
     QStringList provinces = provinceItems();
     provinces.sort();
@@ -135,7 +145,6 @@ TfrmTessera::TfrmTessera(Services& services, const MembershipCard& customer)
     connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdStampa, &QPushButton::clicked, this,
             [this] { runGuarded(services_.dialogs, this, [this] { print(); }); });
-    centreOnDesktop(this);
 }
 
 void TfrmTessera::showEvent(QShowEvent* event) {
@@ -146,6 +155,8 @@ void TfrmTessera::showEvent(QShowEvent* event) {
 
 void TfrmTessera::done(int result) {
     QDialog::done(result);
+    if (!grpLogo)
+        return; // never shown: no lines were read, so none are written back
     // However the screen closes, the letterhead lines are kept for the next card and slip.
     runGuarded(services_.dialogs, this, [this] {
         writeLetterhead(services_.folder.toStdString(), letterheadIn({txtLogo01, txtLogo02, txtLogo03}));

@@ -3,6 +3,7 @@
 // the customer card; the letterhead lines are read when it shows and written back however it
 // closes.
 #include "customers/card_printout.h"
+#include "screenkit/controls_made.h"
 
 #include <QDialog>
 
@@ -19,36 +20,39 @@ struct Services;
 class TfrmTessera final : public QDialog {
 public:
     // `customer`'s letterhead is not used: the lines come from Tessera.ini.
-    TfrmTessera(Services& services, const MembershipCard& customer);
+    TfrmTessera(Services& services, const MembershipCard& customer,
+                ControlsMade made = ControlsMade::AtConstruction);
 
     void done(int result) override;
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void makeControls(const MembershipCard& customer);
     void print();
     bool fieldsComplete();
     MembershipCard cardFromScreen() const;
 
     Services& services_;
-    QGroupBox* grpLogo;
-    QLabel* imgFilmeria;
-    QLineEdit* txtLogo01;
-    QLineEdit* txtLogo02;
-    QLineEdit* txtLogo03;
-    QGroupBox* grpFoto;
-    QGroupBox* grpContainer;
-    QLineEdit* txtNome;
-    QLineEdit* txtIndirizzo;
-    QLineEdit* txtCap;
-    QLineEdit* txtCitta;
-    QComboBox* txtProv;
-    QLineEdit* txtTessera;
-    QLineEdit* txtIscrizione;
-    QPushButton* cmdAnnulla;
-    QPushButton* cmdStampa;
-    QLabel* imgLogo;
+    QGroupBox* grpLogo = nullptr;
+    QLabel* imgFilmeria = nullptr;
+    QLineEdit* txtLogo01 = nullptr;
+    QLineEdit* txtLogo02 = nullptr;
+    QLineEdit* txtLogo03 = nullptr;
+    QGroupBox* grpFoto = nullptr;
+    QGroupBox* grpContainer = nullptr;
+    QLineEdit* txtNome = nullptr;
+    QLineEdit* txtIndirizzo = nullptr;
+    QLineEdit* txtCap = nullptr;
+    QLineEdit* txtCitta = nullptr;
+    QComboBox* txtProv = nullptr;
+    QLineEdit* txtTessera = nullptr;
+    QLineEdit* txtIscrizione = nullptr;
+    QPushButton* cmdAnnulla = nullptr;
+    QPushButton* cmdStampa = nullptr;
+    QLabel* imgLogo = nullptr;
 };
 
 } // namespace filmeria

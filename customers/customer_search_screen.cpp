@@ -5,6 +5,7 @@
 #include "customers/province_list.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
+#include "screenkit/combo_field.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
 #include "screenkit/key_rules.h"
@@ -43,8 +44,15 @@ SearchScreen::Texts textsOf(CustomerSearchScreen::Kind kind) {
 
 } // namespace
 
-CustomerSearchScreen::CustomerSearchScreen(Services& services, Kind kind)
-    : SearchScreen(services, textsOf(kind)) {
+CustomerSearchScreen::CustomerSearchScreen(Services& services, Kind kind, ControlsMade made)
+    : SearchScreen(services, textsOf(kind), made)
+    , kind_(kind) {
+    if (made == ControlsMade::AtConstruction)
+        makeOwnControls();
+}
+
+void CustomerSearchScreen::makeOwnControls() {
+    const Kind kind = kind_;
     lblTitolo = searchLabel(grpCriteri,
                             kind == Kind::Search ? QStringLiteral("Ricerca clienti in archivio")
                                                  : QStringLiteral("Importa dati cliente"),
@@ -80,7 +88,7 @@ CustomerSearchScreen::CustomerSearchScreen(Services& services, Kind kind)
                           {fieldX, row("Città"), 260, 24});
     cboGiorno = new QComboBox(grpCriteri);
     cboGiorno->setObjectName("cboGiorno");
-    cboGiorno->setEditable(true);
+    makeEditable(cboGiorno);
     cboGiorno->setInsertPolicy(QComboBox::NoInsert);
     cboGiorno->addItems(provinceItems());
     cboGiorno->setCurrentIndex(-1);

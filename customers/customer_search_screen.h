@@ -18,7 +18,7 @@ class CustomerSearchScreen : public SearchScreen {
 public:
     enum class Kind { Search, Picker };
 
-    CustomerSearchScreen(Services& services, Kind kind);
+    CustomerSearchScreen(Services& services, Kind kind, ControlsMade made);
 
     // The customer a double click chose, with its position in Clienti.pro.
     const std::optional<ChosenCustomer>& chosenCustomer() const { return chosen_; }
@@ -31,20 +31,23 @@ protected:
     void lineChosen(const std::string& line) override;
     QWidget* focusAfterBack() const override;
     void showEvent(QShowEvent* event) override;
+    void makeOwnControls() override;
 
 private:
     CustomerCriteria criteria() const;
+
+    const Kind kind_;
     std::optional<ChosenCustomer> chosen_;
     QString cardOnShow_;
-    QLabel* lblTitolo;
-    QLineEdit* txtCognome;
-    QLineEdit* cboMese;
-    QLineEdit* txtNome;
-    QComboBox* cboGiorno;
-    QLineEdit* txtDettagli;
-    QLineEdit* txtAzienda;
-    QLineEdit* txtAnno;
-    QLineEdit* txtTipologia;
+    QLabel* lblTitolo = nullptr;
+    QLineEdit* txtCognome = nullptr;
+    QLineEdit* cboMese = nullptr;
+    QLineEdit* txtNome = nullptr;
+    QComboBox* cboGiorno = nullptr;
+    QLineEdit* txtDettagli = nullptr;
+    QLineEdit* txtAzienda = nullptr;
+    QLineEdit* txtAnno = nullptr;
+    QLineEdit* txtTipologia = nullptr;
 };
 
 } // namespace filmeria

@@ -92,7 +92,8 @@ QComboBox* combo(QWidget* parent, const char* name, QRect geometry, const QStrin
                  bool editable = true) {
     auto* c = new ComboField(parent, style::verdana(8, true));
     c->setObjectName(QLatin1String(name));
-    c->setEditable(editable);
+    if (editable)
+        makeEditable(c);
     c->addItems(items);
     if (editable) {
         c->setInsertPolicy(QComboBox::NoInsert);

@@ -78,7 +78,7 @@ FilmSearchScreen::FilmSearchScreen(Services& services, Kind kind)
     text(this, "lblCriterio", QStringLiteral("Criterio di ricerca:"), {12, 12, 150, 18});
     cboCriterio = new ComboField(this, style::verdana(8)); // limeOnBlack's font, given at birth
     cboCriterio->setObjectName("cboCriterio");
-    cboCriterio->setEditable(true);
+    makeEditable(cboCriterio);
     QStringList criteria;
     for (const auto& [caption, field] : filmCriteria())
         criteria << caption;

@@ -9,10 +9,16 @@
 
 namespace filmeria {
 
-TfrmExpNoleggi::TfrmExpNoleggi(Services& services, TfrmHelpForm& help, QString year)
-    : ExportScreen(services, QStringLiteral(" Esportazione archivio noleggi"), 17)
+TfrmExpNoleggi::TfrmExpNoleggi(Services& services, TfrmHelpForm& help, QString year, ControlsMade made)
+    : ExportScreen(services, QStringLiteral(" Esportazione archivio noleggi"), 17, made)
+    , help_(help)
     , year_(year.trimmed()) {
     setObjectName("frmExpNoleggi");
+    if (made == ControlsMade::AtConstruction)
+        makeOwnControls();
+}
+
+void TfrmExpNoleggi::makeOwnControls() {
     const QString name = QStringLiteral("Noleggi ") + year_;
     addCommands({
         {"imgAggiorna", "lblAggiorna", "Saldati", ":/pictures/cmd_trova.png", " Elenca le schede saldate.",
@@ -29,7 +35,7 @@ TfrmExpNoleggi::TfrmExpNoleggi(Services& services, TfrmHelpForm& help, QString y
         {"imgWord", "lblWord", "Esporta in Word", ":/pictures/cmd_word.png",
          " Esporta l'elenco in una tabella di un documento.", [this, name] { exportToDocument(name); }},
         {"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png", " Visualizza la guida in linea.",
-         [&help] { help.showTopic(HelpTopicId::ExpNoleggi); }},
+         [this] { help_.showTopic(HelpTopicId::ExpNoleggi); }},
         {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png", " Chiude la finestra.",
          [this] { close(); }},
     });

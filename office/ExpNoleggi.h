@@ -10,14 +10,17 @@ class TfrmHelpForm;
 
 class TfrmExpNoleggi final : public ExportScreen {
 public:
-    TfrmExpNoleggi(Services& services, TfrmHelpForm& help, QString year);
+    TfrmExpNoleggi(Services& services, TfrmHelpForm& help, QString year,
+                   ControlsMade made = ControlsMade::AtConstruction);
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void makeOwnControls() override;
 
 private:
     void load(RentalExportView view);
 
+    TfrmHelpForm& help_;
     QString year_;
 };
 

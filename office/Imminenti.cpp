@@ -8,9 +8,15 @@
 
 namespace filmeria {
 
-TfrmImminenti::TfrmImminenti(Services& services, TfrmHelpForm& help)
-    : ExportScreen(services, QStringLiteral(" Esportazione archivio clienti"), kCustomerExportColumns) {
+TfrmImminenti::TfrmImminenti(Services& services, TfrmHelpForm& help, ControlsMade made)
+    : ExportScreen(services, QStringLiteral(" Esportazione archivio clienti"), kCustomerExportColumns, made)
+    , help_(help) {
     setObjectName("frmImminenti");
+    if (made == ControlsMade::AtConstruction)
+        makeOwnControls();
+}
+
+void TfrmImminenti::makeOwnControls() {
     addCommands({
         {"imgAggiorna", "lblAggiorna", "Tel. casa", ":/pictures/cmd_trova.png",
          " Elenca i clienti con il numero di telefono di casa.",
@@ -28,7 +34,7 @@ TfrmImminenti::TfrmImminenti(Services& services, TfrmHelpForm& help)
          " Esporta l'elenco in una tabella di un documento.",
          [this] { exportToDocument(QStringLiteral("Clienti")); }},
         {"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png", " Visualizza la guida in linea.",
-         [&help] { help.showTopic(HelpTopicId::Imminenti); }},
+         [this] { help_.showTopic(HelpTopicId::Imminenti); }},
         {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png", " Chiude la finestra.",
          [this] { close(); }},
     });

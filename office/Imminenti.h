@@ -10,13 +10,16 @@ class TfrmHelpForm;
 
 class TfrmImminenti final : public ExportScreen {
 public:
-    TfrmImminenti(Services& services, TfrmHelpForm& help);
+    TfrmImminenti(Services& services, TfrmHelpForm& help, ControlsMade made = ControlsMade::AtConstruction);
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void makeOwnControls() override;
 
 private:
     void load(CustomerExportView view);
+
+    TfrmHelpForm& help_;
 };
 
 } // namespace filmeria

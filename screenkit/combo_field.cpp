@@ -1,6 +1,7 @@
 #include "screenkit/combo_field.h"
 
 #include <QEvent>
+#include <QLineEdit>
 
 namespace filmeria {
 
@@ -17,6 +18,12 @@ void ComboField::changeEvent(QEvent* event) {
         return;
     }
     QComboBox::changeEvent(event);
+}
+
+void makeEditable(QComboBox* box) {
+    auto* edit = new QLineEdit(box);
+    edit->setPalette(box->palette());
+    box->setLineEdit(edit);
 }
 
 } // namespace filmeria

@@ -19,4 +19,10 @@ private:
     bool beingBorn_ = true;
 };
 
+// Makes `box` editable by giving it its line edit (with the box's palette), as
+// QComboBox::setEditable does, but without making the drop-down list at once and sizing the box:
+// the list is made when first opened, with the editable box's delegate and margins, and every
+// screen places its boxes itself. Each editable box cost twice as much at start-up otherwise.
+void makeEditable(QComboBox* box);
+
 } // namespace filmeria

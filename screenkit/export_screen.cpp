@@ -23,17 +23,31 @@ QString savedAt(const QString& path) {
 
 } // namespace
 
-ExportScreen::ExportScreen(Services& services, const QString& caption, int columns)
-    : services_(services) {
+ExportScreen::ExportScreen(Services& services, const QString& caption, int columns, ControlsMade made)
+    : services_(services)
+    , columns_(columns) {
     setWindowTitle(caption);
     useDialogFrame(this, FrameButtons::MinimiseAndClose);
     setFixedSize(792, 560);
     style::setBackground(this, style::kSilver);
+    centreOnDesktop(this);
+    if (made == ControlsMade::AtConstruction)
+        makeCommonControls();
+}
 
+void ExportScreen::setVisible(bool visible) {
+    if (visible && !grdRecords) {
+        makeCommonControls();
+        makeOwnControls();
+    }
+    QDialog::setVisible(visible);
+}
+
+void ExportScreen::makeCommonControls() {
     grpControlli = new QGroupBox(this);
     grpControlli->setObjectName("grpControlli");
     grpControlli->setGeometry(8, 4, 776, 78);
-    grdRecords = new ExportGrid(this, columns);
+    grdRecords = new ExportGrid(this, columns_);
     grdRecords->setGeometry(8, 88, 776, 438);
     grdRecords->viewport()->installEventFilter(this);
     grdRecords->viewport()->setMouseTracking(true);
@@ -42,7 +56,6 @@ ExportScreen::ExportScreen(Services& services, const QString& caption, int colum
     buttons_ = new PictureButtons(this, services_.dialogs, panInfo, style::kNavy);
     buttons_->addResetArea(this);
     buttons_->addResetArea(grpControlli);
-    centreOnDesktop(this);
 }
 
 void ExportScreen::addCommands(const std::vector<PictureCommand>& commands) {

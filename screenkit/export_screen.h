@@ -4,6 +4,7 @@
 // spreadsheet or a word-processor table as it is shown.
 #include "core/grid_export.h"
 #include "screenkit/controls.h"
+#include "screenkit/controls_made.h"
 
 #include <QDialog>
 
@@ -27,10 +28,17 @@ inline const char* const kDocumentFailed =
 
 class ExportScreen : public QDialog {
 public:
-    // `commands` left to right in the strip; the grid starts with `columns` empty columns.
-    ExportScreen(Services& services, const QString& caption, int columns);
+    // The grid starts with `columns` empty columns.
+    ExportScreen(Services& services, const QString& caption, int columns,
+                 ControlsMade made = ControlsMade::AtConstruction);
+
+    void setVisible(bool visible) override;
 
 protected:
+    // The screen's own controls (its commands), after the common ones, for a screen made with
+    // ControlsMade::OnFirstShow; others make theirs in their constructor.
+    virtual void makeOwnControls() {}
+    // `commands` left to right in the strip.
     void addCommands(const std::vector<PictureCommand>& commands);
     // Shows a loaded view; nothing happens for a view that found nothing.
     void showView(const std::optional<TextTable>& table, const std::vector<int>& widths);
@@ -40,10 +48,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     Services& services_;
-    QGroupBox* grpControlli;
-    ExportGrid* grdRecords;
-    QLabel* panInfo;
-    PictureButtons* buttons_;
+    QGroupBox* grpControlli = nullptr;
+    ExportGrid* grdRecords = nullptr;
+    QLabel* panInfo = nullptr;
+    PictureButtons* buttons_ = nullptr;
+
+private:
+    void makeCommonControls();
+
+    const int columns_;
 };
 
 } // namespace filmeria

@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 namespace filmeria {
 
 QLabel* searchLabel(QWidget* parent, const QString& caption, QRect geometry, bool bold) {
@@ -36,13 +38,28 @@ QLineEdit* searchField(QWidget* parent, const char* name, int maxLength, QRect g
     return e;
 }
 
-SearchScreen::SearchScreen(Services& services, const Texts& texts)
-    : services_(services) {
-    setWindowTitle(texts.caption);
-    useDialogFrame(this, texts.minimiseBox ? FrameButtons::MinimiseAndClose : FrameButtons::Close);
+SearchScreen::SearchScreen(Services& services, Texts texts, ControlsMade made)
+    : services_(services)
+    , texts_(std::move(texts)) {
+    setWindowTitle(texts_.caption);
+    useDialogFrame(this, texts_.minimiseBox ? FrameButtons::MinimiseAndClose : FrameButtons::Close);
     setFixedSize(660, 470);
     style::setBackground(this, style::kSilver);
+    centreOnDesktop(this);
+    if (made == ControlsMade::AtConstruction)
+        makeCommonControls();
+}
 
+void SearchScreen::setVisible(bool visible) {
+    if (visible && !controlsMade()) {
+        makeCommonControls();
+        makeOwnControls();
+    }
+    QDialog::setVisible(visible);
+}
+
+void SearchScreen::makeCommonControls() {
+    const Texts& texts = texts_;
     grpCriteri = new QGroupBox(this);
     grpCriteri->setObjectName("grpCriteri");
     grpCriteri->setGeometry(8, 4, 644, 416);
@@ -79,10 +96,10 @@ SearchScreen::SearchScreen(Services& services, const Texts& texts)
     connect(cmdTrova, &QPushButton::clicked, this,
             [this] { runGuarded(services_.dialogs, this, [this] { search(); }); });
     connect(cmdIndietro, &QPushButton::clicked, this, [this] { back(); });
-    connect(cmdStampa, &QPushButton::clicked, this, [this, texts] {
+    connect(cmdStampa, &QPushButton::clicked, this, [this] {
         runGuarded(services_.dialogs, this, [&] {
-            printResultList(services_, this, lstRecords->lines(), texts.printQuestion, texts.printTitle,
-                            texts.printOrientation);
+            printResultList(services_, this, lstRecords->lines(), texts_.printQuestion, texts_.printTitle,
+                            texts_.printOrientation);
         });
     });
     connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
@@ -93,7 +110,6 @@ SearchScreen::SearchScreen(Services& services, const Texts& texts)
         if (hasDoubleClick())
             chooseSelectedLine();
     });
-    centreOnDesktop(this);
 }
 
 void SearchScreen::showEvent(QShowEvent* event) {

@@ -4,6 +4,7 @@
 // Each search fills the criteria page and says how to search and what a double click does.
 #include "core/list_find.h"
 #include "core/print_canvas.h"
+#include "screenkit/controls_made.h"
 #include "screenkit/result_list.h"
 
 #include <QDialog>
@@ -34,9 +35,16 @@ public:
         PageOrientation printOrientation = PageOrientation::Landscape;
     };
 
-    SearchScreen(Services& services, const Texts& texts);
+    SearchScreen(Services& services, Texts texts, ControlsMade made = ControlsMade::AtConstruction);
+
+    void setVisible(bool visible) override;
 
 protected:
+    // The controls of the screen itself, after the common ones, for a screen made with
+    // ControlsMade::OnFirstShow; others make theirs in their constructor.
+    virtual void makeOwnControls() {}
+    bool controlsMade() const { return grpCriteri != nullptr; }
+
     // The result lines (Windows-1252) of the criteria; throws ArchiveError.
     virtual LineList searchLines() = 0;
     virtual int criteriaInUse() const = 0;
@@ -55,16 +63,21 @@ protected:
     Services& services_;
     ListFinder finder_;
 
-    QGroupBox* grpCriteri;
-    QLabel* lblConta;
-    QGroupBox* grpElenco;
-    QLineEdit* txtTrova;
-    QPushButton* cmdTrova02;
-    ResultList* lstRecords;
-    QPushButton* cmdIndietro;
-    QPushButton* cmdStampa;
-    QPushButton* cmdTrova;
-    QPushButton* cmdAnnulla;
+    QGroupBox* grpCriteri = nullptr;
+    QLabel* lblConta = nullptr;
+    QGroupBox* grpElenco = nullptr;
+    QLineEdit* txtTrova = nullptr;
+    QPushButton* cmdTrova02 = nullptr;
+    ResultList* lstRecords = nullptr;
+    QPushButton* cmdIndietro = nullptr;
+    QPushButton* cmdStampa = nullptr;
+    QPushButton* cmdTrova = nullptr;
+    QPushButton* cmdAnnulla = nullptr;
+
+private:
+    void makeCommonControls();
+
+    const Texts texts_;
 };
 
 // Find in a result list: the next line holding the key, wrapping around; an empty list is
