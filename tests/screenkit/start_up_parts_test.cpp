@@ -8,6 +8,7 @@
 #include "screenkit/screen_style.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QFile>
 #include <QFrame>
 #include <QLineEdit>
@@ -53,8 +54,55 @@ TEST(ComboField, HasItsFontFromBirthAndMakesItsListOnlyWhenNeeded) {
     combo->hidePopup();
 
     auto* editable = new ComboField(&window, font);
-    editable->setEditable(true);
+    makeEditable(editable);
     EXPECT_EQ(editable->lineEdit()->font(), font);
+}
+
+// What the drop-down list and the field of an editable box are like, once opened.
+QStringList editableBoxTraits(QComboBox* box) {
+    box->showPopup();
+    const QAbstractItemView* list = box->view();
+    const QStringList traits = {
+        QString::fromLatin1(list->itemDelegate()->metaObject()->className()),
+        QStringLiteral("%1,%2 %3x%4").arg(list->x()).arg(list->y()).arg(list->width()).arg(list->height()),
+        QString::number(list->verticalScrollBarPolicy()),
+        QString::number(box->focusPolicy()),
+        QString::number(box->completer()->completionMode()),
+        QString::number(box->completer()->caseSensitivity()),
+        box->lineEdit()->palette().color(QPalette::Base).name(),
+        QString::number(box->lineEdit()->hasFrame()),
+        box->lineEdit()->geometry() == QRect() ? QStringLiteral("unplaced") : QStringLiteral("placed"),
+        box->currentText()};
+    box->hidePopup();
+    return traits;
+}
+
+TEST(ComboField, AnEditableBoxMakesItsListWhenOpenedAndIsThenLikeAQtOne) {
+    QWidget window;
+    window.resize(300, 300);
+    QStringList provinces;
+    for (int i = 0; i < 40; ++i)
+        provinces << QStringLiteral("P%1").arg(i);
+    const auto box = [&](bool ours, int y) {
+        auto* b = new QComboBox(&window);
+        QPalette yellow = b->palette();
+        yellow.setColor(QPalette::Base, Qt::yellow);
+        b->setPalette(yellow);
+        if (ours)
+            makeEditable(b);
+        else
+            b->setEditable(true);
+        b->addItems(provinces);
+        b->setCurrentIndex(-1);
+        b->setGeometry(10, y, 80, 24);
+        return b;
+    };
+    QComboBox* ours = box(true, 10);
+    QComboBox* qts = box(false, 50);
+    EXPECT_TRUE(ours->isEditable());
+    EXPECT_EQ(ours->findChild<QAbstractItemView*>(), nullptr); // no list yet
+    window.show();
+    EXPECT_EQ(editableBoxTraits(ours), editableBoxTraits(qts));
 }
 
 TEST(LazyPictures, SharedIconsAreReadOnFirstUseWithTheRightPixels) {
