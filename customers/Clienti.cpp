@@ -18,6 +18,7 @@
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
+#include "screenkit/font_on_show.h"
 #include "screenkit/key_rules.h"
 #include "screenkit/picture_buttons.h"
 #include "screenkit/program_formats.h"
@@ -170,7 +171,7 @@ void TfrmClienti::buildFields() {
     grpNote->setGeometry(8, 382, 604, 126);
     txtTrama = new QPlainTextEdit(grpNote);
     txtTrama->setObjectName("txtTrama");
-    txtTrama->setFont(style::verdana(8, true));
+    setFontOnShow(txtTrama, style::verdana(8, true));
     txtTrama->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtTrama->setTabChangesFocus(true);
     txtTrama->setGeometry(10, 20, 584, 98);

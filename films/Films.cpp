@@ -18,6 +18,7 @@
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
+#include "screenkit/font_on_show.h"
 #include "screenkit/lazy_picture.h"
 #include "screenkit/picture_buttons.h"
 #include "screenkit/program_formats.h"
@@ -181,7 +182,7 @@ void TfrmFilms::buildFields() {
     caption(g, QStringLiteral("Trama"), {left, row(9), full, 14});
     txtTrama = new QPlainTextEdit(g);
     txtTrama->setObjectName("txtTrama");
-    txtTrama->setFont(style::verdana(8, true));
+    setFontOnShow(txtTrama, style::verdana(8, true));
     txtTrama->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtTrama->setTabChangesFocus(true);
     txtTrama->setGeometry(left, row(9) + 14, full, 480 - row(9) - 14 + 16);

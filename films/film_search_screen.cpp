@@ -7,6 +7,7 @@
 #include "screenkit/combo_field.h"
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
+#include "screenkit/font_on_show.h"
 #include "screenkit/print_job.h"
 #include "screenkit/program_formats.h"
 #include "screenkit/screen_style.h"
@@ -31,7 +32,7 @@ void limeOnBlack(QWidget* w) {
     p.setColor(QPalette::Base, style::kBlack);
     p.setColor(QPalette::Text, kLime);
     w->setPalette(p);
-    w->setFont(style::verdana(8));
+    setFontOnShow(w, style::verdana(8));
 }
 
 QLabel* text(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
@@ -76,7 +77,7 @@ FilmSearchScreen::FilmSearchScreen(Services& services, Kind kind)
     style::setBackground(this, style::kSilver);
 
     text(this, "lblCriterio", QStringLiteral("Criterio di ricerca:"), {12, 12, 150, 18});
-    cboCriterio = new ComboField(this, style::verdana(8)); // limeOnBlack's font, given at birth
+    cboCriterio = new ComboField(this, style::verdana(8)); // limeOnBlack's font
     cboCriterio->setObjectName("cboCriterio");
     makeEditable(cboCriterio);
     QStringList criteria;

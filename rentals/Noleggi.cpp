@@ -20,6 +20,7 @@
 #include "screenkit/controls.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
+#include "screenkit/font_on_show.h"
 #include "screenkit/lazy_picture.h"
 #include "screenkit/picture_buttons.h"
 #include "screenkit/program_formats.h"
@@ -155,7 +156,7 @@ void TfrmNoleggi::buildYearPanel() {
     grpSelezione = new QGroupBox(
         QStringLiteral(" Indicare un anno solare utilizzando 4 cifre e premere Apri: "), grpAnno);
     grpSelezione->setObjectName("grpSelezione");
-    grpSelezione->setFont(style::verdana(8));
+    setFontOnShow(grpSelezione, style::verdana(8));
     style::setTextColour(grpSelezione, style::kWhite);
     grpSelezione->setGeometry(20, 64, 400, 96);
     txtAnno =

@@ -1,9 +1,10 @@
 #pragma once
-// A combo box born with its font. QComboBox answers every font change by making its drop-down
-// list (a frame, a list view and a layout of every item) only to hand the font on; a list made
-// later is a child of the box and takes the box's font anyway. Giving the font at birth, before
-// the box has items, a line edit or a list, leaves the list to be made when it is first needed,
-// so the screens made at start-up do not build lists nobody has opened yet.
+// A combo box that takes its font when its window is first shown. QComboBox answers every font
+// change by making its drop-down list (a frame, a list view and a layout of every item) only to
+// hand the font on, and an editable box's field lays its text out in each font it gets, the first
+// use of a font at a size costing a query of the system's font configuration. The program makes
+// every screen at start-up and most are never shown in a session, so the box waits: born with
+// its container's font, it makes no list, and it takes its own font, list and all, when seen.
 #include <QComboBox>
 
 namespace filmeria {
@@ -11,12 +12,6 @@ namespace filmeria {
 class ComboField final : public QComboBox {
 public:
     ComboField(QWidget* parent, const QFont& font);
-
-protected:
-    void changeEvent(QEvent* event) override;
-
-private:
-    bool beingBorn_ = true;
 };
 
 // Makes `box` editable by giving it its line edit (with the box's palette), as

@@ -1,6 +1,7 @@
 #include "screenkit/export_grid.h"
 
 #include "platform/qt_text.h"
+#include "screenkit/font_on_show.h"
 #include "screenkit/screen_style.h"
 
 #include <QHeaderView>
@@ -47,10 +48,11 @@ QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, in
 
 ExportGrid::ExportGrid(QWidget* parent, int columns)
     : QTableView(parent)
-    , model_(new TextTableModel(this)) {
+    , model_(new TextTableModel(this))
+    , initialColumns_(columns) {
     setObjectName("grdRecords");
     setModel(model_);
-    setFont(style::verdana(8));
+    setFontOnShow(this, style::verdana(8));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setWordWrap(false);
@@ -59,12 +61,14 @@ ExportGrid::ExportGrid(QWidget* parent, int columns)
     horizontalHeader()->setDefaultSectionSize(100);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    model_->setTable(TextTable(10, columns));
 }
 
 void ExportGrid::showEvent(QShowEvent* event) {
-    // A style sheet costs a style of its own: it is given when the grid is first shown, not
-    // at start-up with every screen.
+    // The initial empty rows, the style sheet (a style of its own) and the font are given when
+    // the grid is first shown, not at start-up with every screen: with rows, the headers would
+    // size their sections from their texts in a font of their own.
+    if (initialColumns_ > 0)
+        setTable(TextTable(10, initialColumns_), {});
     if (!styled_) {
         setStyleSheet(QStringLiteral(
             "QHeaderView::section, QTableCornerButton::section { background: rgb(166, 202, 240); "
@@ -75,6 +79,7 @@ void ExportGrid::showEvent(QShowEvent* event) {
 }
 
 void ExportGrid::setTable(TextTable table, const std::vector<int>& widths) {
+    initialColumns_ = 0;
     model_->setTable(std::move(table));
     if (!widths.empty())
         verticalHeader()->setFixedWidth(widths[0]);

@@ -30,7 +30,8 @@ private:
 
 class ExportGrid final : public QTableView {
 public:
-    // Starts with `columns` columns and the initial 10 empty rows.
+    // Shows `columns` columns and the initial 10 empty rows, unless given a table before it is
+    // first shown.
     ExportGrid(QWidget* parent, int columns);
 
     // The whole grid: row 0 the headings, column 0 the numbers.
@@ -44,6 +45,7 @@ protected:
 
 private:
     TextTableModel* model_;
+    int initialColumns_; // until the initial rows are in the table
     bool styled_ = false;
 };
 

@@ -41,21 +41,26 @@ TEST(FontOnShow, AFieldOfAHiddenWindowTakesItsFontWhenTheWindowIsShownOrDrawn) {
     EXPECT_EQ(drawn->font(), wanted);
 }
 
-TEST(ComboField, HasItsFontFromBirthAndMakesItsListOnlyWhenNeeded) {
+TEST(ComboField, TakesItsFontWhenShownAndMakesItsListOnlyWhenNeeded) {
     QWidget window;
     const QFont font = style::verdana(8, true);
     auto* combo = new ComboField(&window, font);
     combo->addItems({QStringLiteral("AG"), QStringLiteral("AL"), QStringLiteral("AN")});
-    EXPECT_EQ(combo->font(), font);
-    EXPECT_EQ(combo->findChild<QFrame*>(), nullptr);
-    window.show();
-    combo->showPopup();
-    EXPECT_EQ(combo->view()->font(), font); // the list made now takes the box's font
-    combo->hidePopup();
-
     auto* editable = new ComboField(&window, font);
     makeEditable(editable);
+    editable->addItems({QStringLiteral("AG"), QStringLiteral("AL")});
+    QApplication::processEvents();
+    EXPECT_NE(combo->font(), font);
+    EXPECT_NE(editable->lineEdit()->font(), font);
+    EXPECT_EQ(combo->findChild<QFrame*>(), nullptr);
+    EXPECT_EQ(editable->findChild<QFrame*>(), nullptr);
+
+    window.show();
+    EXPECT_EQ(combo->font(), font);
     EXPECT_EQ(editable->lineEdit()->font(), font);
+    combo->showPopup();
+    EXPECT_EQ(combo->view()->font(), font);
+    combo->hidePopup();
 }
 
 // What the drop-down list and the field of an editable box are like, once opened.
