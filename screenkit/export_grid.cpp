@@ -1,10 +1,11 @@
 #include "screenkit/export_grid.h"
 
 #include "platform/qt_text.h"
-#include "screenkit/font_on_show.h"
 #include "screenkit/screen_style.h"
 
 #include <QHeaderView>
+
+#include <utility>
 
 namespace filmeria {
 
@@ -52,7 +53,6 @@ ExportGrid::ExportGrid(QWidget* parent, int columns)
     , initialColumns_(columns) {
     setObjectName("grdRecords");
     setModel(model_);
-    setFontOnShow(this, style::verdana(8));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setWordWrap(false);
@@ -64,9 +64,9 @@ ExportGrid::ExportGrid(QWidget* parent, int columns)
 }
 
 void ExportGrid::showEvent(QShowEvent* event) {
-    // The initial empty rows, the style sheet (a style of its own) and the font are given when
-    // the grid is first shown, not at start-up with every screen: with rows, the headers would
-    // size their sections from their texts in a font of their own.
+    // The font, the initial empty rows and the style sheet (a style of its own) come when the
+    // grid is first shown or given rows, not at start-up with every screen. The font comes
+    // first: the headers size themselves from their texts when rows arrive, and keep that size.
     if (initialColumns_ > 0)
         setTable(TextTable(10, initialColumns_), {});
     if (!styled_) {
@@ -79,7 +79,8 @@ void ExportGrid::showEvent(QShowEvent* event) {
 }
 
 void ExportGrid::setTable(TextTable table, const std::vector<int>& widths) {
-    initialColumns_ = 0;
+    if (std::exchange(initialColumns_, 0) > 0)
+        setFont(style::verdana(8));
     model_->setTable(std::move(table));
     if (!widths.empty())
         verticalHeader()->setFixedWidth(widths[0]);

@@ -45,7 +45,7 @@ protected:
 
 private:
     TextTableModel* model_;
-    int initialColumns_; // until the initial rows are in the table
+    int initialColumns_; // until the grid has its font and its first rows
     bool styled_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include "screen_fixture.h"
 
 #include "screenkit/combo_field.h"
+#include "screenkit/export_grid.h"
 #include "screenkit/font_on_show.h"
 #include "screenkit/lazy_picture.h"
 #include "screenkit/screen_style.h"
@@ -11,6 +12,7 @@
 #include <QCompleter>
 #include <QFile>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLineEdit>
 
 namespace filmeria::testing {
@@ -108,6 +110,35 @@ TEST(ComboField, AnEditableBoxMakesItsListWhenOpenedAndIsThenLikeAQtOne) {
     EXPECT_EQ(ours->findChild<QAbstractItemView*>(), nullptr); // no list yet
     window.show();
     EXPECT_EQ(editableBoxTraits(ours), editableBoxTraits(qts));
+}
+
+TEST(ExportGrid, TakesItsFontBeforeItsFirstRowsSoItsHeadersFitIt) {
+    TextTable table(2, 3);
+    for (const char* text : {"", "Titolo film", "Nazione", "1", "Amarcord", "Italia"})
+        table.append(text);
+    QWidget window;
+    window.resize(600, 400);
+    auto* shownFirst = new ExportGrid(&window, 3);
+    auto* loadedFirst = new ExportGrid(&window, 3);
+    loadedFirst->setTable(table, {});
+    QApplication::processEvents();
+    EXPECT_EQ(shownFirst->model()->columnCount(), 0); // no rows, no font at start-up
+    EXPECT_NE(shownFirst->font(), style::verdana(8));
+
+    // What the headers measure when the grid has its font from the start.
+    auto* reference = new QTableView(&window);
+    reference->setFont(style::verdana(8));
+    auto* model = new TextTableModel(reference);
+    model->setTable(table);
+    reference->setModel(model);
+    window.show();
+    reference->setStyleSheet(shownFirst->styleSheet());
+    EXPECT_EQ(shownFirst->model()->rowCount(), 9); // the initial empty rows under the headings
+    shownFirst->setTable(table, {});
+    for (ExportGrid* grid : {shownFirst, loadedFirst}) {
+        EXPECT_EQ(grid->font(), style::verdana(8));
+        EXPECT_EQ(grid->horizontalHeader()->height(), reference->horizontalHeader()->height());
+    }
 }
 
 TEST(LazyPictures, SharedIconsAreReadOnFirstUseWithTheRightPixels) {
