@@ -41,8 +41,8 @@ template <typename Screen> ScreenRef<Screen> ScreenSet::later(std::unique_ptr<Sc
 }
 
 // The dialogs opened afresh for every use (customer search and picker, membership card, the
-// customer and rental exports) keep a start-up instance the program never shows: it makes its
-// controls only if it is ever shown.
+// customer and rental exports, letterhead, slip printing) keep a start-up instance the program
+// never shows: it makes its controls only if it is ever shown.
 ScreenSet::ScreenSet(Services& services)
     : services_(services) {
     frmPassword_ = create<TfrmPassword>(services, later(&ScreenSet::frmFilmeria_),
@@ -72,12 +72,12 @@ ScreenSet::ScreenSet(Services& services)
     frmCalendario_ = create<TfrmCalendario>(services);
     frmImportaCliente_ = create<TfrmImportaCliente>(services, ControlsMade::OnFirstShow);
     frmImportaFilm_ = create<TfrmImportaFilm>(services);
-    frmAzienda_ = create<TfrmAzienda>(services);
+    frmAzienda_ = create<TfrmAzienda>(services, ControlsMade::OnFirstShow);
     frmExpNoleggi_ = create<TfrmExpNoleggi>(services, *frmHelpForm_, QString(), ControlsMade::OnFirstShow);
     frmCercaNoleggio_ = create<TfrmCercaNoleggio>(services);
     frmCercaStorico_ = create<TfrmCercaStorico>(services);
     frmExpContatti_ = create<TfrmExpContatti>(services, *frmHelpForm_);
-    frmStampaNoleggio_ = create<TfrmStampaNoleggio>(services, RentalRecord());
+    frmStampaNoleggio_ = create<TfrmStampaNoleggio>(services, RentalRecord(), ControlsMade::OnFirstShow);
     frmCambiaPassword_ = create<TfrmCambiaPassword>(services, *frmPassword_);
 
     // However a work screen closes, the main window comes back.

@@ -27,14 +27,25 @@ QLineEdit* letterheadField(QWidget* parent, const char* name, int top) {
 
 } // namespace
 
-TfrmAzienda::TfrmAzienda(Services& services)
+TfrmAzienda::TfrmAzienda(Services& services, ControlsMade made)
     : services_(services) {
     setObjectName("frmAzienda");
     setWindowTitle(QStringLiteral(" Dati azienda"));
     useDialogFrame(this);
     setFixedSize(472, 214);
     style::setBackground(this, style::kWhite);
+    centreOnDesktop(this);
+    if (made == ControlsMade::AtConstruction)
+        makeControls();
+}
 
+void TfrmAzienda::setVisible(bool visible) {
+    if (visible && !imgAzienda)
+        makeControls();
+    QDialog::setVisible(visible);
+}
+
+void TfrmAzienda::makeControls() {
     imgAzienda = makePicture(this, QStringLiteral("imgAzienda"), QStringLiteral(":/pictures/azienda.png"),
                              {16, 52, 64, 64});
     lblInfo = new QLabel(
@@ -57,7 +68,6 @@ TfrmAzienda::TfrmAzienda(Services& services)
     connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdApplica, &QPushButton::clicked, this,
             [this] { runGuarded(services_.dialogs, this, [this] { apply(); }); });
-    centreOnDesktop(this);
 }
 
 void TfrmAzienda::showEvent(QShowEvent* event) {

@@ -1,6 +1,8 @@
 #pragma once
 // TfrmAzienda: the store's three letterhead lines, printed on the rental slips. A new screen
 // for every use.
+#include "screenkit/controls_made.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -13,22 +15,25 @@ struct Services;
 
 class TfrmAzienda final : public QDialog {
 public:
-    explicit TfrmAzienda(Services& services);
+    explicit TfrmAzienda(Services& services, ControlsMade made = ControlsMade::AtConstruction);
+
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void makeControls();
     void apply();
 
     Services& services_;
-    QLabel* imgAzienda;
-    QLabel* lblInfo;
-    QLineEdit* txtLogo01;
-    QLineEdit* txtLogo02;
-    QLineEdit* txtLogo03;
-    QPushButton* cmdAnnulla;
-    QPushButton* cmdApplica;
+    QLabel* imgAzienda = nullptr;
+    QLabel* lblInfo = nullptr;
+    QLineEdit* txtLogo01 = nullptr;
+    QLineEdit* txtLogo02 = nullptr;
+    QLineEdit* txtLogo03 = nullptr;
+    QPushButton* cmdAnnulla = nullptr;
+    QPushButton* cmdApplica = nullptr;
 };
 
 } // namespace filmeria

@@ -18,7 +18,7 @@
 
 namespace filmeria {
 
-TfrmStampaNoleggio::TfrmStampaNoleggio(Services& services, RentalRecord slip)
+TfrmStampaNoleggio::TfrmStampaNoleggio(Services& services, RentalRecord slip, ControlsMade made)
     : services_(services)
     , slip_(std::move(slip)) {
     setObjectName("frmStampaNoleggio");
@@ -26,7 +26,18 @@ TfrmStampaNoleggio::TfrmStampaNoleggio(Services& services, RentalRecord slip)
     useDialogFrame(this);
     setFixedSize(330, 176);
     style::setBackground(this, style::kWhite);
+    centreOnDesktop(this);
+    if (made == ControlsMade::AtConstruction)
+        makeControls();
+}
 
+void TfrmStampaNoleggio::setVisible(bool visible) {
+    if (visible && !imgStampante)
+        makeControls();
+    QDialog::setVisible(visible);
+}
+
+void TfrmStampaNoleggio::makeControls() {
     imgStampante = makePicture(this, QStringLiteral("imgStampante"), QStringLiteral(":/pictures/printer.png"),
                                {16, 16, 64, 64});
     const char* lines[] = {"Premere il pulsante Stampa per", "dare avvio alla stampa della",
@@ -55,7 +66,6 @@ TfrmStampaNoleggio::TfrmStampaNoleggio(Services& services, RentalRecord slip)
     connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdStampa, &QPushButton::clicked, this,
             [this] { runGuarded(services_.dialogs, this, [this] { print(); }); });
-    centreOnDesktop(this);
 }
 
 void TfrmStampaNoleggio::showEvent(QShowEvent* event) {

@@ -2,6 +2,7 @@
 // TfrmStampaNoleggio: prints the rental slip it is given, under the store's letterhead. A new
 // screen for every use; a printer failure leaves it open with its message.
 #include "rentals/rental_file.h"
+#include "screenkit/controls_made.h"
 
 #include <QDialog>
 
@@ -16,24 +17,28 @@ struct Services;
 
 class TfrmStampaNoleggio final : public QDialog {
 public:
-    TfrmStampaNoleggio(Services& services, RentalRecord slip);
+    TfrmStampaNoleggio(Services& services, RentalRecord slip,
+                       ControlsMade made = ControlsMade::AtConstruction);
+
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void makeControls();
     void print();
 
     Services& services_;
     RentalRecord slip_;
-    QLabel* imgStampante;
-    QPushButton* cmdStampa;
-    QPushButton* cmdAnnulla;
-    QWidget* panLogo; // hidden: what the printout takes
-    QLineEdit* txtLogo01;
-    QLineEdit* txtLogo02;
-    QLineEdit* txtLogo03;
-    QLabel* imgLogo;
+    QLabel* imgStampante = nullptr;
+    QPushButton* cmdStampa = nullptr;
+    QPushButton* cmdAnnulla = nullptr;
+    QWidget* panLogo = nullptr; // hidden: what the printout takes
+    QLineEdit* txtLogo01 = nullptr;
+    QLineEdit* txtLogo02 = nullptr;
+    QLineEdit* txtLogo03 = nullptr;
+    QLabel* imgLogo = nullptr;
 };
 
 } // namespace filmeria

@@ -8,6 +8,8 @@
 #include "customers/Tessera.h"
 #include "office/ExpNoleggi.h"
 #include "office/Imminenti.h"
+#include "rentals/Azienda.h"
+#include "rentals/StampaNoleggio.h"
 #include "screenkit/HelpForm.h"
 
 #include <QFileInfo>
