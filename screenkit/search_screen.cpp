@@ -51,7 +51,7 @@ SearchScreen::SearchScreen(Services& services, Texts texts, ControlsMade made)
 }
 
 void SearchScreen::setVisible(bool visible) {
-    if (visible && !controlsMade()) {
+    if (visible && !grpCriteri) {
         makeCommonControls();
         makeOwnControls();
     }

@@ -43,7 +43,6 @@ protected:
     // The controls of the screen itself, after the common ones, for a screen made with
     // ControlsMade::OnFirstShow; others make theirs in their constructor.
     virtual void makeOwnControls() {}
-    bool controlsMade() const { return grpCriteri != nullptr; }
 
     // The result lines (Windows-1252) of the criteria; throws ArchiveError.
     virtual LineList searchLines() = 0;
