@@ -2,6 +2,7 @@
 
 #include "core/data_folder.h"
 #include "core/posix_file.h"
+#include "platform/numeric_locale.h"
 #include "platform/services.h"
 #include "screenkit/archive_message.h"
 
@@ -21,6 +22,7 @@ static void initResources() {
 namespace filmeria {
 
 void setUpApplication() {
+    keepNumbersInCLocale();
     initResources();
     QApplication::setApplicationName(QStringLiteral("Filmeria Pro"));
     QApplication::setApplicationDisplayName(QStringLiteral("Filmeria Pro"));

@@ -25,7 +25,8 @@ private:
     Dialogs* dialogs_ = nullptr;
 };
 
-// Application title, style and embedded resources; shared by the program and the tests.
+// Numbers in the C locale, application title, style and embedded resources; shared by the
+// program and the tests.
 void setUpApplication();
 
 } // namespace filmeria

@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace filmeria {
 namespace {
@@ -92,9 +91,11 @@ std::optional<long double> textToExtended(std::string_view text) {
 std::string generalFormat(double value) {
     if (value == 0.0 || !std::isfinite(value))
         return value == 0.0 ? "0" : (std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF"));
+    // 15 significant digits, rounded; to_chars writes the same bytes under any locale.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value); // 15 significant digits, rounded
-    std::string_view s(buffer);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    std::string_view s(buffer, static_cast<std::size_t>(written.ptr - buffer));
     const bool negative = s.front() == '-';
     if (negative)
         s.remove_prefix(1);
@@ -104,7 +105,11 @@ std::string generalFormat(double value) {
         if (c != '.')
             digits += c;
     }
-    const int exponent = std::atoi(std::string(s.substr(e + 1)).c_str());
+    int exponent = 0;
+    std::string_view exponentText = s.substr(e + 1);
+    if (!exponentText.empty() && exponentText.front() == '+')
+        exponentText.remove_prefix(1);
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 

@@ -14,6 +14,7 @@
 //                                  prints the slip at POSITION under the letterhead of the
 //                                  Tessera.ini beside it; exit 0 printed, 1 no such position,
 //                                  2 unreadable file or refused job
+#include "platform/numeric_locale.h"
 #include "tools/archive_report.h"
 #include "tools/backup.h"
 #include "tools/office_export.h"
@@ -44,6 +45,7 @@ int reprint(int argc, char** argv) {
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    filmeria::keepNumbersInCLocale();
     const std::optional<std::string> pdf = argc == 6 ? std::optional<std::string>(argv[5]) : std::nullopt;
     return filmeria::reprintSlip(argv[2], argv[3], pdf, std::cout, std::cerr);
 }

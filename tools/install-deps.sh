@@ -10,16 +10,29 @@ packages=(
     fonts-dejavu-core fonts-liberation2
     libxlsxwriter-dev libzip-dev python3-openpyxl python3-docx
     poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
+    locales xdg-utils
 )
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+
+# The Italian locale of the store's desktops: the tests run under it as well as under C.UTF-8.
+make_italian_locale() {
+    locale -a 2>/dev/null | grep -qix 'it_IT.utf-\?8' && return 0
+    echo "Making the it_IT.UTF-8 locale"
+    $sudo localedef -i it_IT -f UTF-8 it_IT.UTF-8
+}
 
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+    make_italian_locale
+    exit 0
+fi
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+make_italian_locale

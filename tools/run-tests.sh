@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test (screens on the offscreen platform,
-# one print through a real CUPS queue).
+# one print through a real CUPS queue), under C.UTF-8 and again under it_IT.UTF-8, the locale
+# of an Italian desktop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -9,4 +10,7 @@ source tools/print-queue.sh
 start_print_queue
 trap stop_print_queue EXIT
 cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+for locale in C.UTF-8 it_IT.UTF-8; do
+    echo "Tests under $locale"
+    LANG=$locale LC_ALL=$locale LANGUAGE= QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+done

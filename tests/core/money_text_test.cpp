@@ -1,6 +1,11 @@
 #include "core/money_text.h"
+#include "rentals/amounts.h"
 
 #include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+#include <vector>
 
 namespace filmeria {
 namespace {
@@ -69,6 +74,33 @@ TEST(MoneyText, GeneralFormatAndRounding) {
     EXPECT_FALSE(textToNumber(",").has_value());
     EXPECT_FALSE(textToNumber("1.5").has_value()); // the point is no separator here
     EXPECT_EQ(textToNumber(" 1,5 "), 1.5);
+}
+
+// The same texts whatever numeric locale the C library is in: an Italian desktop hands the
+// program LC_NUMERIC=it_IT, whose decimal comma must not leak into the rules' own formatting.
+TEST(MoneyText, TheRulesWriteTheSameBytesUnderTheItalianNumericLocale) {
+    const auto texts = [] {
+        std::vector<std::string> out;
+        for (const char* typed :
+             {"3,5", "12,345", "2,55555", "0,00004", "1E15", "123456789012345678", "-2,555"}) {
+            out.push_back(NormaliseMoneyText(typed, 4, ""));
+            out.push_back(NormaliseMoneyText(typed, 2, "0,00"));
+            out.push_back(NormaliseDayText(typed));
+        }
+        out.push_back(generalFormat(0.000001));
+        out.push_back(CalculateRow({"01/03/2009", "03/03/2009", "3,5", "", ""}).texts.prezzoTot);
+        out.push_back(CalculateTotal({"7,00", "", "2,125"}));
+        return out;
+    };
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    const std::vector<std::string> inC = texts();
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "it_IT.UTF-8"), nullptr)
+        << "the it_IT.UTF-8 locale is missing: tools/install-deps.sh makes it";
+    const std::vector<std::string> inItalian = texts();
+    std::setlocale(LC_NUMERIC, before.c_str());
+    EXPECT_EQ(inItalian, inC);
+    EXPECT_EQ(inC[0], "3,50");
+    EXPECT_EQ(inC[inC.size() - 2], "7,00");
 }
 
 TEST(MoneyText, KeyFilter) {

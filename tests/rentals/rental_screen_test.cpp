@@ -381,6 +381,24 @@ TEST_F(RentalScreen, RowFromTwoPickedDatesAndTheTotal) {
     EXPECT_TRUE(field("txtPrestito02")->hasFocus());
 }
 
+// Run by the suite under C.UTF-8 and again under it_IT.UTF-8, the locale of an Italian desk.
+TEST_F(RentalScreen, APriceTypedWithItsCommaGivesTheRowAndTheTotalUnderTheDesktopsLocale) {
+    openYear();
+    field("txtPrestito01")->setText(QStringLiteral("01/03/2009"));
+    field("txtRiconsegna01")->setText(QStringLiteral("03/03/2009"));
+    auto* price = field("txtPrezzoDie01");
+    price->setFocus();
+    QTest::keyClicks(price, "3,5");
+    field("txtTitolo01")->setFocus();
+    EXPECT_EQ(price->text(), QStringLiteral("3,50"));
+    child<QPushButton>(rentals(), "cmdCalcola01")->click();
+    EXPECT_EQ(field("txtTotGiorni01")->text(), QStringLiteral("2"));
+    EXPECT_EQ(field("txtPrezzoTot01")->text(), QStringLiteral("7,00"));
+    child<QPushButton>(rentals(), "cmdTotale")->click();
+    EXPECT_EQ(field("txtTotale")->text(), QStringLiteral("7,00"));
+    EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
 TEST_F(RentalScreen, DatePickerFillsOnlyTheFieldItWasOpenedForAndDoubleClickTakesTheDate) {
     openYear();
     child<QPushButton>(rentals(), "cmdAvanti")->click();
