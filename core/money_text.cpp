@@ -178,6 +178,16 @@ std::string NormaliseDayText(std::string_view text) {
     return s;
 }
 
+bool isAmountAsWritten(std::string_view text, int places) {
+    const std::string_view t = trimmedView(text);
+    if (t.empty())
+        return true;
+    if (!textToNumber(t))
+        return false;
+    const bool typedByKeys = t.find_first_not_of("0123456789,") == std::string_view::npos;
+    return typedByKeys || NormaliseMoneyText(t, places, "") == t;
+}
+
 KeyDecision AmountKeyFilter(std::string_view currentText, char32_t key) {
     const std::string_view current = trimmedView(currentText);
     if (!current.empty()) {

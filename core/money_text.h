@@ -37,4 +37,9 @@ std::string NormaliseMoneyText(std::string_view text, int places, std::string_vi
 // The rule applied when a day field is left.
 std::string NormaliseDayText(std::string_view text);
 
+// Whether a stored amount is one the program could have written: empty, as the money rule
+// writes it with `places` decimals, or as the key filter lets a clerk type it (digits and one
+// comma, saved before the field was left). "3,,50" and "3.50" are neither.
+bool isAmountAsWritten(std::string_view text, int places);
+
 } // namespace filmeria

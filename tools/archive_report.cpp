@@ -1,5 +1,6 @@
 #include "tools/archive_report.h"
 
+#include "core/money_text.h"
 #include "core/text_rules.h"
 #include "core/windows1252.h"
 #include "customers/customer_file.h"
@@ -16,8 +17,22 @@ namespace {
 struct ArchiveKind {
     std::span<const FieldLayout> fields;
     std::size_t recordSize;
-    bool hasPaidFlag;
+    bool isSlipFile;
 };
+
+// The decimals the program writes an amount field of a year file with; 0 for other fields.
+int amountPlaces(const FieldLayout& field) {
+    if (field.name == "Totale")
+        return 2;
+    return field.name == "PrezzoDie" || field.name == "PrezzoTot" ? 4 : 0;
+}
+
+std::string problemsFound(int problems) {
+    if (problems == 0)
+        return "nessun problema trovato\n";
+    return problems == 1 ? std::string("1 problema trovato\n")
+                         : std::to_string(problems) + " problemi trovati\n";
+}
 
 std::optional<ArchiveKind> kindOf(const std::string& path) {
     const std::string lower = asciiLower(path);
@@ -51,11 +66,11 @@ std::string csvField(std::string_view utf8) {
 bool isRegularFile(const std::string& path, std::ostream& err) {
     std::error_code ignored;
     if (!std::filesystem::exists(path, ignored)) {
-        err << "cannot read '" << path << "': no such file\n";
+        err << "impossibile leggere '" << path << "': il file non esiste\n";
         return false;
     }
     if (!std::filesystem::is_regular_file(path, ignored)) {
-        err << "cannot read '" << path << "': not a regular file\n";
+        err << "impossibile leggere '" << path << "': non è un file regolare\n";
         return false;
     }
     return true;
@@ -63,7 +78,7 @@ bool isRegularFile(const std::string& path, std::ostream& err) {
 
 std::optional<std::string> load(const std::string& path, std::ostream& err) {
     if (!kindOf(path)) {
-        err << "unknown archive kind: '" << path << "' (expected .pro, .nol or .db)\n";
+        err << "tipo di archivio sconosciuto: '" << path << "' (previsti .pro, .nol o .db)\n";
         return std::nullopt;
     }
     if (!isRegularFile(path, err))
@@ -71,7 +86,7 @@ std::optional<std::string> load(const std::string& path, std::ostream& err) {
     try {
         auto bytes = readWholeFile(path);
         if (!bytes)
-            err << "cannot read '" << path << "': no such file\n";
+            err << "impossibile leggere '" << path << "': il file non esiste\n";
         return bytes;
     } catch (const ArchiveError& e) {
         err << e.what() << "\n";
@@ -104,7 +119,7 @@ int exportFilms(const std::string& path, std::ostream& out, std::ostream& err) {
         return 2;
     try {
         if (!db->HasTable("film")) {
-            err << "'" << path << "' holds no table film\n";
+            err << "'" << path << "' non contiene la tabella film\n";
             return 2;
         }
         std::string columns = "ID";
@@ -137,17 +152,17 @@ int checkFilms(const std::string& path, std::ostream& out, std::ostream& err) {
         for (bool row = integrity->First(); row && !integrity->AtEnd(); integrity->Next()) {
             const std::string verdict = integrity->TextAt(0);
             if (verdict != "ok") {
-                out << "integrity: " << verdict << "\n";
+                out << "integrità: " << verdict << "\n";
                 ++problems;
             }
         }
         const auto table =
             db->Query("SELECT sql FROM sqlite_master WHERE type = 'table' AND lower(name) = 'film'");
         if (table->RowCount() == 0) {
-            out << "no table film\n";
+            out << "manca la tabella film\n";
             ++problems;
         } else if (table->TextAt(0) != kFilmTableDefinition) {
-            out << "table film differs from the program's definition: " << table->TextAt(0) << "\n";
+            out << "la tabella film differisce dalla definizione del programma: " << table->TextAt(0) << "\n";
             ++problems;
         }
         std::size_t films = 0;
@@ -162,17 +177,26 @@ int checkFilms(const std::string& path, std::ostream& out, std::ostream& err) {
                 ++posters;
                 const std::string* bytes = poster->BlobAt(0);
                 if (!bytes || !decodesAsJpeg(*bytes)) {
-                    out << "film " << id << ": the poster does not decode as JPEG\n";
+                    out << "film " << id << ": la locandina non è un'immagine JPEG leggibile\n";
+                    ++problems;
+                }
+            }
+            const auto prices = db->Query("SELECT ID, varPrezzo FROM film ORDER BY ID");
+            for (bool row = prices->First(); row && !prices->AtEnd(); prices->Next()) {
+                const std::string price = prices->BlobTextAt(1);
+                if (!isAmountAsWritten(price, 4)) {
+                    out << "film " << prices->IntegerAt(0) << ": il prezzo \"" << utf8FromCp1252(price)
+                        << "\" non è un importo come lo scrive il programma\n";
                     ++problems;
                 }
             }
         }
-        out << path << ": " << films << " films, " << posters << " posters\n";
+        out << path << ": " << films << " film, " << posters << " locandine\n";
     } catch (const std::exception& e) {
         err << e.what() << "\n";
         return 2;
     }
-    out << (problems ? std::to_string(problems) + " problems found\n" : std::string("no problems found\n"));
+    out << problemsFound(problems);
     return problems ? 1 : 0;
 }
 
@@ -208,32 +232,40 @@ int checkArchive(const std::string& path, std::ostream& out, std::ostream& err) 
     const std::size_t count = bytes->size() / kind->recordSize;
     const std::size_t fragment = bytes->size() % kind->recordSize;
     int problems = 0;
-    out << path << ": " << count << " records of " << kind->recordSize << " bytes\n";
+    out << path << ": " << count << " record di " << kind->recordSize << " byte\n";
     if (fragment) {
-        out << "trailing fragment of " << fragment
-            << " bytes after the last record (ignored by the program)\n";
+        out << "frammento finale di " << fragment << " byte dopo l'ultimo record (il programma lo ignora)\n";
         ++problems;
     }
     for (std::size_t r = 0; r < count; ++r) {
         const std::span<const char> record(bytes->data() + r * kind->recordSize, kind->recordSize);
         for (const FieldLayout& field : kind->fields) {
             if (lengthExceedsCapacity(record, field)) {
-                out << "record " << r + 1 << ": field " << field.label() << " has length "
+                out << "record " << r + 1 << ": il campo " << field.label() << " ha lunghezza "
                     << static_cast<int>(static_cast<unsigned char>(record[field.offset]))
-                    << " beyond its capacity " << field.capacity << "\n";
+                    << " oltre la sua capacità " << field.capacity << "\n";
                 ++problems;
             }
+            const int places = kind->isSlipFile ? amountPlaces(field) : 0;
+            if (places > 0) {
+                const std::string amount = readText(record, field);
+                if (!isAmountAsWritten(amount, places)) {
+                    out << "record " << r + 1 << ": l'importo " << field.label() << " \""
+                        << utf8FromCp1252(amount) << "\" non è come lo scrive il programma\n";
+                    ++problems;
+                }
+            }
         }
-        if (kind->hasPaidFlag) {
+        if (kind->isSlipFile) {
             const std::string paid = RentalView(record).text(SlipField::Saldato);
             if (paid != kPaid && paid != kNotPaid) {
-                out << "record " << r + 1 << ": paid flag \"" << utf8FromCp1252(paid)
-                    << "\" is neither si nor no\n";
+                out << "record " << r + 1 << ": il campo Saldato \"" << utf8FromCp1252(paid)
+                    << "\" non è né \"si\" né \"no\"\n";
                 ++problems;
             }
         }
     }
-    out << (problems ? std::to_string(problems) + " problems found\n" : std::string("no problems found\n"));
+    out << problemsFound(problems);
     return problems ? 1 : 0;
 }
 

@@ -9,8 +9,9 @@ namespace filmeria {
 // converted from Windows-1252 to UTF-8. Returns the exit code (0, or 2 when unreadable).
 int exportArchive(const std::string& path, std::ostream& out, std::ostream& err);
 
-// Reports record count, a trailing fragment, length bytes beyond their field's capacity and
-// paid flags other than "si"/"no". Returns 0 when clean, 1 with problems, 2 when unreadable.
+// Reports record count, a trailing fragment, length bytes beyond their field's capacity, paid
+// flags other than "si"/"no" and amounts (slip totals, row prices and amounts, film prices) the
+// program would not have written. Returns 0 when clean, 1 with problems, 2 when unreadable.
 int checkArchive(const std::string& path, std::ostream& out, std::ostream& err);
 
 } // namespace filmeria

@@ -39,14 +39,57 @@ TEST(ArchiveCompanion, CheckReportsEachKindOfDamage) {
     dir.write("2009.nol", bytes + "xyz");       // and a trailing fragment
     const CheckRun run = check(dir.file("2009.nol"));
     EXPECT_EQ(run.code, 1);
-    EXPECT_NE(run.out.find("3 records"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("trailing fragment of 3 bytes"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("record 2: field Cliente has length 60 beyond its capacity 50"), std::string::npos)
+    EXPECT_NE(run.out.find("3 record di 1368 byte"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("frammento finale di 3 byte"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("record 2: il campo Cliente ha lunghezza 60 oltre la sua capacità 50"),
+              std::string::npos)
         << run.out;
-    EXPECT_NE(run.out.find("record 3: paid flag \"SI\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("record 3: il campo Saldato \"SI\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("3 problemi trovati"), std::string::npos) << run.out;
 
     EXPECT_EQ(check(dir.file("missing.pro")).code, 2);
     EXPECT_EQ(check(dir.file("notes.txt")).code, 2);
+}
+
+// Amounts written under a locale with a decimal comma in the C library ("3,,50"), or by hand:
+// what the program's rule would not have written is a problem; what it writes, or what a clerk
+// typed and saved without leaving the field, is not.
+TEST(ArchiveCompanion, CheckFlagsAmountsTheProgramWouldNotHaveWritten) {
+    TempFolder dir;
+    RentalRecord good;
+    good[SlipField::NumScheda] = "1";
+    good[SlipField::Saldato] = kNotPaid;
+    good[SlipField::Totale] = "7,00";
+    good.at(RowField::PrezzoDie, 1) = "3,5"; // typed, saved before leaving the field
+    good.at(RowField::PrezzoTot, 1) = "7,0025";
+    good.at(RowField::PrezzoDie, 2) = "1,23456789012346E17";
+    RentalRecord broken = good;
+    broken[SlipField::Totale] = "7,,00";
+    broken.at(RowField::PrezzoDie, 10) = "3,,50";
+    broken.at(RowField::PrezzoTot, 10) = "3.50";
+    dir.write("2009.nol", good.encode() + broken.encode());
+    const CheckRun run = check(dir.file("2009.nol"));
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.out.find("record 2: l'importo Totale \"7,,00\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("record 2: l'importo PrezzoDie10 \"3,,50\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("record 2: l'importo PrezzoTot10 \"3.50\""), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("record 1:"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("3 problemi trovati"), std::string::npos) << run.out;
+
+    {
+        FilmStore store(dir.folder());
+        for (const char* price : {"3,50", "", "3,,50", "-2"}) {
+            FilmRow film;
+            film[FilmField::varTitolo] = "Film";
+            film[FilmField::varPrezzo] = price;
+            store.insert(film);
+        }
+    }
+    const CheckRun films = check(dir.file("Film.db"));
+    EXPECT_EQ(films.code, 1);
+    EXPECT_NE(films.out.find("film 3: il prezzo \"3,,50\""), std::string::npos) << films.out;
+    EXPECT_NE(films.out.find("film 4: il prezzo \"-2\""), std::string::npos) << films.out;
+    EXPECT_NE(films.out.find("2 problemi trovati"), std::string::npos) << films.out;
 }
 
 TEST(ArchiveCompanion, ExportWritesUtf8CsvWithAHeaderOfFieldNames) {
@@ -88,9 +131,9 @@ TEST(ArchiveCompanion, FilmStoreExportAndCheck) {
     }
     const CheckRun damaged = check(dir.file("Film.db"));
     EXPECT_EQ(damaged.code, 1);
-    EXPECT_NE(damaged.out.find("film 3: the poster does not decode as JPEG"), std::string::npos)
+    EXPECT_NE(damaged.out.find("film 3: la locandina non è un'immagine JPEG leggibile"), std::string::npos)
         << damaged.out;
-    EXPECT_NE(damaged.out.find("4 films, 2 posters"), std::string::npos) << damaged.out;
+    EXPECT_NE(damaged.out.find("4 film, 2 locandine"), std::string::npos) << damaged.out;
     dir.write("other.db", "not a database at all");
     EXPECT_EQ(check(dir.file("other.db")).code, 2);
     EXPECT_EQ(check(dir.file("missing.db")).code, 2);
@@ -151,7 +194,7 @@ TEST(ArchiveCompanion, FilmsWithAndWithoutPostersAPipeAndAStoreWithoutItsTable) 
 
     ASSERT_EQ(::mkfifo(dir.file("pipe.pro").c_str(), 0600), 0);
     EXPECT_EQ(checkArchive(dir.file("pipe.pro"), out, err), 2); // at once, never waiting on the pipe
-    EXPECT_NE(err.str().find("not a regular file"), std::string::npos);
+    EXPECT_NE(err.str().find("non è un file regolare"), std::string::npos);
 }
 
 } // namespace
