@@ -3,6 +3,7 @@
 #include "app/maker.h"
 #include "platform/services.h"
 #include "screenkit/busy_cursor.h"
+#include "screenkit/desktop_outcome.h"
 
 namespace filmeria {
 
@@ -13,13 +14,7 @@ QString makerMailAddress() {
 }
 
 void writeToMaker(Services& services, QWidget* parent) {
-    QString address;
-    {
-        BusyCursor busy;
-        address = makerMailAddress();
-    }
-    if (!services.shell.open(address, ShellVerb::Open))
-        services.dialogs.information(parent, QStringLiteral("Invio e-mail non riuscito."));
+    openMailAddress(services, parent, makerMailAddress());
 }
 
 void visitMakerSite(Services& services) {

@@ -16,6 +16,7 @@
 #include "screenkit/card_export.h"
 #include "screenkit/combo_field.h"
 #include "screenkit/controls.h"
+#include "screenkit/desktop_outcome.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
 #include "screenkit/font_on_show.h"
@@ -392,8 +393,8 @@ void TfrmClienti::exportCard() {
         {"Note:", memoText(txtTrama)}};
     for (const auto& [label, value] : rows)
         card.rows.emplace_back(label, cardValue(value));
-    exportCardDocument(services_, this, QStringLiteral("Scheda cliente - ") + txtNome->text().trimmed(),
-                       card);
+    exportCardDocument(services_, this, panInfo,
+                       QStringLiteral("Scheda cliente - ") + txtNome->text().trimmed(), card);
 }
 
 void TfrmClienti::checkFiscalCode() {
@@ -419,8 +420,8 @@ void TfrmClienti::checkVatNumber() {
 }
 
 void TfrmClienti::sendMail() {
-    services_.shell.open(QStringLiteral("mailto:") + fromCp1252(trimmed(toCp1252(txtEmail->text()))),
-                         ShellVerb::Open);
+    openMailAddress(services_, this,
+                    QStringLiteral("mailto:") + fromCp1252(trimmed(toCp1252(txtEmail->text()))));
 }
 
 void TfrmClienti::printMembershipCard() {

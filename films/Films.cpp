@@ -16,6 +16,7 @@
 #include "screenkit/card_export.h"
 #include "screenkit/combo_field.h"
 #include "screenkit/controls.h"
+#include "screenkit/desktop_outcome.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/field_highlight.h"
 #include "screenkit/font_on_show.h"
@@ -566,13 +567,11 @@ void TfrmFilms::searchWeb() {
         txtTitolo->setFocus();
         return;
     }
-    BusyCursor busy;
-    services_.shell.open(QString::fromStdString(webSearchAddress(title)), ShellVerb::Open);
+    openWebAddress(services_, this, QString::fromStdString(webSearchAddress(title)));
 }
 
 void TfrmFilms::openWebSite() {
-    BusyCursor busy;
-    services_.shell.open(fromCp1252(trimmed(toCp1252(txtWeb->text()))), ShellVerb::Open);
+    openWebAddress(services_, this, fromCp1252(trimmed(toCp1252(txtWeb->text()))));
 }
 
 void TfrmFilms::normaliseWebAddress() {
@@ -657,7 +656,8 @@ void TfrmFilms::exportCard() {
                                                       {"Sito Web:", FilmField::varWeb}};
     for (const auto& [label, field] : rows)
         card.rows.emplace_back(label, cardValue(fieldText(field)));
-    exportCardDocument(services_, this, QStringLiteral("Scheda film - ") + txtTitolo->text().trimmed(), card);
+    exportCardDocument(services_, this, panInfo,
+                       QStringLiteral("Scheda film - ") + txtTitolo->text().trimmed(), card);
 }
 
 QPixmap TfrmFilms::placeholder() {

@@ -17,7 +17,9 @@ DesktopOffice::DesktopOffice(QString folder, const Clock& clock, Shell& shell)
 QString DesktopOffice::newPath(const QString& name, const QString& extension, bool stamped) const {
     const QString folder = folder_ + QStringLiteral("Esportazioni");
     if (!QDir().mkpath(folder))
-        throw OfficeError("cannot create the folder '" + folder.toStdString() + "'");
+        throw ExportFolderError(folder, "cannot create the folder '" + folder.toStdString() + "'");
+    if (!QFileInfo(folder).isWritable())
+        throw ExportFolderError(folder, "the folder '" + folder.toStdString() + "' cannot be written");
     QString base = name;
     base.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1F]")), QStringLiteral("-"));
     base = base.trimmed();
@@ -29,26 +31,31 @@ QString DesktopOffice::newPath(const QString& name, const QString& extension, bo
     return path;
 }
 
-ExportedFile DesktopOffice::written(const QString& path) {
+ExportedFile DesktopOffice::write(const QString& name, const QString& extension, bool stamped,
+                                  const Writer& writer) {
+    loadOfficeWriters(); // a program that cannot write such files at all is not the folder's fault
+    const QString path = newPath(name, extension, stamped);
+    try {
+        writer(path.toStdString());
+    } catch (const OfficeError& e) {
+        throw ExportFolderError(QFileInfo(path).absolutePath(), e.what());
+    }
     return {path, shell_.open(path, ShellVerb::Open)};
 }
 
 ExportedFile DesktopOffice::spreadsheet(const QString& name, const Spreadsheet& sheet) {
-    const QString path = newPath(name, QStringLiteral("xlsx"), true);
-    writeSpreadsheet(path.toStdString(), sheet);
-    return written(path);
+    return write(name, QStringLiteral("xlsx"), true,
+                 [&](const std::string& path) { writeSpreadsheet(path, sheet); });
 }
 
 ExportedFile DesktopOffice::tableDocument(const QString& name, const TextGrid& table) {
-    const QString path = newPath(name, QStringLiteral("docx"), true);
-    writeTableDocument(path.toStdString(), table);
-    return written(path);
+    return write(name, QStringLiteral("docx"), true,
+                 [&](const std::string& path) { writeTableDocument(path, table); });
 }
 
 ExportedFile DesktopOffice::cardDocument(const QString& name, const CardDocument& card) {
-    const QString path = newPath(name, QStringLiteral("docx"), false);
-    writeCardDocument(path.toStdString(), card);
-    return written(path);
+    return write(name, QStringLiteral("docx"), false,
+                 [&](const std::string& path) { writeCardDocument(path, card); });
 }
 
 } // namespace filmeria

@@ -3,8 +3,11 @@
 // folder beside the archives under a new name, never over an existing file, and opened with
 // the desktop's default application.
 #include "core/office_documents.h"
+#include "platform/office_files.h"
 
 #include <QString>
+
+#include <functional>
 
 namespace filmeria {
 
@@ -17,10 +20,24 @@ struct ExportedFile {
     bool opened = false;
 };
 
+// The export could not be written into its folder (it cannot be made, is not a folder, is
+// read-only or full); `folder` names it.
+class ExportFolderError : public OfficeError {
+public:
+    ExportFolderError(QString folder, const std::string& why)
+        : OfficeError(why)
+        , folder_(std::move(folder)) {}
+    const QString& folder() const { return folder_; }
+
+private:
+    QString folder_;
+};
+
 class Office {
 public:
     virtual ~Office() = default;
-    // Each throws OfficeError when the file cannot be written. `name` says what the file
+    // Each throws ExportFolderError when the file cannot be written into the export folder,
+    // OfficeError when the program cannot write such files at all. `name` says what the file
     // holds ("Clienti", "Scheda film - Titolo"); the extension is added.
     virtual ExportedFile spreadsheet(const QString& name, const Spreadsheet& sheet) = 0;
     virtual ExportedFile tableDocument(const QString& name, const TextGrid& table) = 0;
@@ -39,7 +56,8 @@ public:
     QString newPath(const QString& name, const QString& extension, bool stamped) const;
 
 private:
-    ExportedFile written(const QString& path);
+    using Writer = std::function<void(const std::string& path)>;
+    ExportedFile write(const QString& name, const QString& extension, bool stamped, const Writer& writer);
 
     QString folder_;
     const Clock& clock_;

@@ -77,6 +77,10 @@ void check(const std::string& failure) {
 
 } // namespace
 
+void loadOfficeWriters() {
+    writers();
+}
+
 void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet) {
     check(writers().spreadsheet(path, sheet));
 }

@@ -14,6 +14,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Loads the writers (once per session); throws OfficeError when the program's module is missing.
+void loadOfficeWriters();
+
 // Each writes a new file at `path`, which must not exist.
 void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet);
 void writeTableDocument(const std::string& path, const TextGrid& table);

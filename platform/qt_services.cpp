@@ -4,11 +4,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDialog>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
+#include <QTimer>
 #include <QUrl>
 
 namespace filmeria {
@@ -56,9 +58,37 @@ QString QtDialogs::openFile(QWidget* parent, const QString& title, const QString
 }
 
 bool DesktopShell::open(const QString& target, ShellVerb) {
-    // A local file goes by path; anything with a scheme is already an address.
-    const QUrl url = QFileInfo(target).isAbsolute() ? QUrl::fromLocalFile(target) : QUrl(target);
-    return QDesktopServices::openUrl(url);
+    // A local file goes by path; anything with a scheme is an address, percent-encoded where a
+    // raw character would change its meaning.
+    const bool file = QFileInfo(target).isAbsolute();
+    if (file && !QFileInfo(target).isFile())
+        return false;
+    const QString argument = file ? target : QString::fromLatin1(QUrl(target).toEncoded());
+
+    // Not parented: an application still running when the program ends keeps running.
+    auto* process = new QProcess;
+    process->setProgram(QStringLiteral("xdg-open"));
+    process->setArguments({argument});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process; // no xdg-open on this machine: nothing can open the target
+        return false;
+    }
+    QEventLoop waiting;
+    QObject::connect(process, &QProcess::finished, &waiting, &QEventLoop::quit);
+    QTimer::singleShot(settleMilliseconds_, &waiting, &QEventLoop::quit);
+    if (process->state() != QProcess::NotRunning)
+        waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    if (process->state() != QProcess::NotRunning) {
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        return true;
+    }
+    const bool opened = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    delete process;
+    return opened;
 }
 
 QDate SystemClock::today() const {

@@ -14,9 +14,18 @@ public:
     QString openFile(QWidget* parent, const QString& title, const QString& filters) override;
 };
 
+// Hands targets to the desktop's `xdg-open` and reports its real outcome: its exit status,
+// or, when it is still running after `settle` (a desktop with no launcher of its own runs the
+// application in the foreground of `xdg-open`), that an application has the target. The screen
+// keeps painting while it waits; keys and clicks wait for the answer.
 class DesktopShell final : public Shell {
 public:
+    explicit DesktopShell(int settleMilliseconds = 3000)
+        : settleMilliseconds_(settleMilliseconds) {}
     bool open(const QString& target, ShellVerb verb) override;
+
+private:
+    int settleMilliseconds_;
 };
 
 class SystemClock final : public Clock {

@@ -6,10 +6,12 @@
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "screenkit/busy_cursor.h"
+#include "screenkit/desktop_outcome.h"
 #include "screenkit/screen_style.h"
 
 #include "screenkit/window_placement.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -94,8 +96,18 @@ void TfrmHelpForm::showTopic(HelpTopicId topic) {
 }
 
 void TfrmHelpForm::openPdf() {
-    BusyCursor busy;
-    services_.shell.open(services_.folder + QStringLiteral("Guida.pdf"), ShellVerb::Default);
+    const QString guide = services_.folder + QStringLiteral("Guida.pdf");
+    bool opened = false;
+    {
+        BusyCursor busy;
+        opened = services_.shell.open(guide, ShellVerb::Default);
+    }
+    if (opened)
+        return;
+    const bool exists = QFileInfo(guide).isFile();
+    services_.dialogs.information(
+        this, QString::fromUtf8("Impossibile aprire la guida:\r\n") + guide + QStringLiteral("\r\n\r\n") +
+                  (exists ? notOpenedText(WrittenFileKind::Pdf) : QString::fromUtf8("Il file non esiste.")));
 }
 
 bool TfrmHelpForm::eventFilter(QObject* watched, QEvent* event) {

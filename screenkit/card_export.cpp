@@ -6,6 +6,7 @@
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "screenkit/busy_cursor.h"
+#include "screenkit/desktop_outcome.h"
 
 namespace filmeria {
 
@@ -13,21 +14,21 @@ std::string cardValue(const QString& text) {
     return utf8FromCp1252(exportCellText(toCp1252(text)));
 }
 
-void exportCardDocument(Services& services, QWidget* screen, const QString& name, const CardDocument& card) {
+void exportCardDocument(Services& services, QWidget* screen, QLabel* status, const QString& name,
+                        const CardDocument& card) {
     ExportedFile file;
     try {
         BusyCursor busy;
         file = services.office.cardDocument(name, card);
+    } catch (const ExportFolderError& e) {
+        services.dialogs.information(screen,
+                                     QString::fromUtf8(kCardExportFailed) + folderNotWrittenText(e.folder()));
+        return;
     } catch (const std::exception&) {
         services.dialogs.information(screen, QString::fromUtf8(kCardExportFailed));
         return;
     }
-    if (!file.opened)
-        services.dialogs.information(
-            screen, QString::fromUtf8(kCardExportFailed) +
-                        QStringLiteral("\r\n\r\nAccertarsi che un programma di videoscrittura (ad esempio LibreOffice) "
-                                       "sia installato sul proprio computer. Il file è stato salvato in:\r\n") +
-                        file.path);
+    tellWrittenFile(services, screen, status, file, WrittenFileKind::Document);
 }
 
 } // namespace filmeria

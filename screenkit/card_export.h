@@ -7,6 +7,7 @@
 
 #include <string_view>
 
+class QLabel;
 class QWidget;
 
 namespace filmeria {
@@ -19,6 +20,8 @@ inline const char* const kCardExportFailed =
 // A card's value as its table cell shows it, UTF-8: trimmed, line breaks kept.
 std::string cardValue(const QString& text);
 
-void exportCardDocument(Services& services, QWidget* screen, const QString& name, const CardDocument& card);
+// Writes the card; the file is named on `status` when an application opened it.
+void exportCardDocument(Services& services, QWidget* screen, QLabel* status, const QString& name,
+                        const CardDocument& card);
 
 } // namespace filmeria

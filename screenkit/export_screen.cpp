@@ -4,6 +4,7 @@
 #include "platform/office_files.h"
 #include "platform/services.h"
 #include "screenkit/busy_cursor.h"
+#include "screenkit/desktop_outcome.h"
 #include "screenkit/export_grid.h"
 #include "screenkit/picture_buttons.h"
 #include "screenkit/screen_style.h"
@@ -15,14 +16,6 @@
 #include <QLabel>
 
 namespace filmeria {
-namespace {
-
-QString savedAt(const QString& path) {
-    return QStringLiteral("\r\n\r\nIl file è stato salvato in:\r\n") + path;
-}
-
-} // namespace
-
 ExportScreen::ExportScreen(Services& services, const QString& caption, int columns, ControlsMade made)
     : services_(services)
     , columns_(columns) {
@@ -83,17 +76,19 @@ bool ExportScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ExportScreen::exportToSpreadsheet(const QString& name, const SpreadsheetCaller& caller) {
-    const QString failed = QString::fromUtf8(kSpreadsheetFailed);
     ExportedFile file;
     try {
         BusyCursor busy;
         file = services_.office.spreadsheet(name, spreadsheetOf(grdRecords->table(), caller));
+    } catch (const ExportFolderError& e) {
+        services_.dialogs.information(this, QString::fromUtf8(kSpreadsheetFailedHead) +
+                                                folderNotWrittenText(e.folder()));
+        return;
     } catch (const OfficeError&) {
-        services_.dialogs.information(this, failed);
+        services_.dialogs.information(this, QString::fromUtf8(kSpreadsheetFailed));
         return;
     }
-    if (!file.opened)
-        services_.dialogs.information(this, failed + savedAt(file.path));
+    tellWrittenFile(services_, this, panInfo, file, WrittenFileKind::Spreadsheet);
 }
 
 void ExportScreen::exportToDocument(const QString& name) {
@@ -102,16 +97,14 @@ void ExportScreen::exportToDocument(const QString& name) {
     try {
         BusyCursor busy;
         file = services_.office.tableDocument(name, documentTableOf(grdRecords->table()));
+    } catch (const ExportFolderError& e) {
+        services_.dialogs.information(this, failed + folderNotWrittenText(e.folder()));
+        return;
     } catch (const OfficeError&) {
         services_.dialogs.information(this, failed);
         return;
     }
-    if (!file.opened)
-        services_.dialogs.information(
-            this, failed +
-                      QStringLiteral("\r\n\r\nAccertarsi che un programma di videoscrittura (ad esempio "
-                                     "LibreOffice) sia installato sul proprio computer.") +
-                      savedAt(file.path));
+    tellWrittenFile(services_, this, panInfo, file, WrittenFileKind::Document);
 }
 
 } // namespace filmeria

@@ -19,6 +19,8 @@ class ExportGrid;
 class PictureButtons;
 struct Services;
 
+inline const char* const kSpreadsheetFailedHead =
+    "Si è verificato un errore durante l'esportazione dei dati in Excel.";
 inline const char* const kSpreadsheetFailed =
     "Si è verificato un errore durante l'esportazione dei dati in Excel.\r\n\r\nAccertarsi che un programma "
     "per i fogli di calcolo (ad esempio LibreOffice) sia installato sul proprio computer.";

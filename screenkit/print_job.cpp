@@ -4,6 +4,7 @@
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "screenkit/busy_cursor.h"
+#include "screenkit/desktop_outcome.h"
 
 namespace filmeria {
 
@@ -15,11 +16,17 @@ void runPrintJob(Services& services, QWidget* screen, const QString& documentNam
     }
     if (!savedAs)
         return;
-    services.shell.open(*savedAs, ShellVerb::Open);
-    services.dialogs.information(
-        screen,
+    bool opened = false;
+    {
+        BusyCursor busy;
+        opened = services.shell.open(*savedAs, ShellVerb::Open);
+    }
+    QString told =
         QString::fromUtf8("Nessuna stampante è installata: la stampa è stata salvata nel file\r\n\r\n") +
-            *savedAs);
+        *savedAs;
+    if (!opened)
+        told += QStringLiteral("\r\n\r\n") + notOpenedText(WrittenFileKind::Pdf);
+    services.dialogs.information(screen, told);
 }
 
 void printResultList(Services& services, QWidget* screen, const LineList& lines, const QString& question,

@@ -496,15 +496,21 @@ TEST_F(CustomerScreens, ArchiveExportShowsTheViewsAndSendsTheGridAsShown) {
         EXPECT_EQ(grid->model()->index(0, 0).data().toString(), QStringLiteral("Rossi Mario"));
         EXPECT_EQ(grid->model()->headerData(1, Qt::Vertical).toString(), QString()); // an empty row follows
         releaseOn(child<QLabel>(d, "lblExcel"));
+        // Opened by the desktop's application: the status panel still names the file.
+        EXPECT_EQ(child<QLabel>(d, "panInfo")->text(),
+                  QString::fromUtf8(" Il file è stato salvato in: /esportazioni/Clienti"));
         releaseOn(child<QLabel>(d, "imgWord"));
         fakes.office.opens = false;
         releaseOn(child<QLabel>(d, "lblExcel"));
-        fakes.office.refusal = "disco pieno";
+        fakes.office.folderRefusal = QStringLiteral("/negozio/Esportazioni");
+        releaseOn(child<QLabel>(d, "lblExcel"));
+        fakes.office.folderRefusal.reset();
+        fakes.office.refusal = "modulo mancante";
         releaseOn(child<QLabel>(d, "lblWord"));
     };
     releaseOn(child<QLabel>(card(), "lblExcel"));
     EXPECT_EQ(fakes.dialogs.modals, QStringList{"frmImminenti"});
-    ASSERT_EQ(fakes.office.sheets.size(), 2u);
+    ASSERT_EQ(fakes.office.sheets.size(), 3u);
     EXPECT_EQ(fakes.office.sheets[0].first, QStringLiteral("Clienti"));
     const Spreadsheet& sheet = fakes.office.sheets[0].second;
     EXPECT_EQ(sheet.sheetName, "Clienti");
@@ -515,11 +521,20 @@ TEST_F(CustomerScreens, ArchiveExportShowsTheViewsAndSendsTheGridAsShown) {
     EXPECT_EQ((std::pair{sheet.boldFirstColumn, sheet.boldLastColumn}), (std::pair{2, 19}));
     ASSERT_EQ(fakes.office.tables.size(), 2u); // the second one refused
     EXPECT_EQ(fakes.office.tables[0].second[0][1], " Cognome, nome o ragione sociale");
-    ASSERT_EQ(fakes.dialogs.shown.size(), 2u);
-    EXPECT_TRUE(fakes.dialogs.shown[0].text.startsWith(
-        QString::fromUtf8("Si è verificato un errore durante l'esportazione dei dati in Excel.")));
-    EXPECT_TRUE(fakes.dialogs.shown[0].text.endsWith(QStringLiteral("/esportazioni/Clienti")));
-    EXPECT_EQ(fakes.dialogs.shown[1].text,
+    ASSERT_EQ(fakes.dialogs.shown.size(), 3u);
+    // Saved but opened by nothing: said as it is, never as a failed export.
+    EXPECT_EQ(
+        fakes.dialogs.shown[0].text,
+        QString::fromUtf8("Il file è stato salvato in:\r\n/esportazioni/Clienti\r\n\r\nNessun programma del "
+                          "sistema ha aperto il file: accertarsi che un programma per i fogli di calcolo (ad "
+                          "esempio LibreOffice) sia installato sul proprio computer."));
+    // A folder that cannot be written is named; no advice to install a program.
+    EXPECT_TRUE(fakes.dialogs.shown[1].text.startsWith(
+        QString::fromUtf8("Si è verificato un errore durante l'esportazione dei dati in Excel.\r\n\r\nNon è "
+                          "stato possibile scrivere il file nella cartella:\r\n/negozio/Esportazioni")))
+        << fakes.dialogs.shown[1].text.toStdString();
+    EXPECT_FALSE(fakes.dialogs.shown[1].text.contains(QStringLiteral("installato")));
+    EXPECT_EQ(fakes.dialogs.shown[2].text,
               QStringLiteral("Attenzione: il sistema non consente di creare il file di "
                              "Microsoft Word.\n\r\n\rEsportazione dati non riuscita."));
 }

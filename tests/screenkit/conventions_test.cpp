@@ -8,6 +8,7 @@
 #include "screenkit/screen_style.h"
 #include "screenkit/work_window.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -170,7 +171,7 @@ TEST_F(Conventions, HelpWindowShowsEachTopicWithItsTitleAndParagraphs) {
     EXPECT_TRUE(child<QPlainTextEdit>(help, "memTopic")->isReadOnly());
 }
 
-TEST_F(Conventions, HelpPdfLinkOpensTheGuideBesideTheProgramAndIgnoresFailure) {
+TEST_F(Conventions, HelpPdfLinkOpensTheGuideBesideTheProgramAndSaysWhenNothingOpenedIt) {
     auto& help = make<TfrmHelpForm>(fakes.services);
     help.show();
     auto* link = child<QLabel>(help, "lblPDF");
@@ -182,8 +183,21 @@ TEST_F(Conventions, HelpPdfLinkOpensTheGuideBesideTheProgramAndIgnoresFailure) {
     releaseOn(link, Qt::RightButton);
     EXPECT_EQ(fakes.shell.opened, QStringList{path("Guida.pdf")});
     EXPECT_EQ(fakes.shell.verbs.back(), ShellVerb::Default);
-    EXPECT_TRUE(fakes.dialogs.shown.empty());
+    EXPECT_EQ(fakes.dialogs.lastText(), QString::fromUtf8("Impossibile aprire la guida:\r\n") +
+                                            path("Guida.pdf") +
+                                            QString::fromUtf8("\r\n\r\nIl file non esiste."));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    QFile(path("Guida.pdf")).open(QIODevice::WriteOnly);
+    releaseOn(link);
+    EXPECT_TRUE(fakes.dialogs.lastText().endsWith(
+        QString::fromUtf8("Nessun programma del sistema ha aperto il file: accertarsi che un programma per "
+                          "visualizzare i file PDF "
+                          "sia installato sul proprio computer.")));
+    fakes.shell.succeeds = true;
+    const auto told = fakes.dialogs.shown.size();
+    releaseOn(link);
+    EXPECT_EQ(fakes.dialogs.shown.size(), told);
 }
 
 } // namespace

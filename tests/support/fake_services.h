@@ -133,11 +133,14 @@ public:
     std::vector<std::pair<QString, Spreadsheet>> sheets;
     std::vector<std::pair<QString, TextGrid>> tables;
     std::vector<std::pair<QString, CardDocument>> cards;
-    std::optional<std::string> refusal; // the writer's error
+    std::optional<std::string> refusal;   // the writer's error
+    std::optional<QString> folderRefusal; // an export folder that cannot be written
     bool opens = true;
 
 private:
     ExportedFile outcome(const QString& name) {
+        if (folderRefusal)
+            throw ExportFolderError(*folderRefusal, "read-only");
         if (refusal)
             throw OfficeError(*refusal);
         return {QStringLiteral("/esportazioni/") + name, opens};
