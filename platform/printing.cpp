@@ -1,9 +1,12 @@
 #include "platform/printing.h"
 
+#include "platform/cups_queue.h"
 #include "platform/qt_print_canvas.h"
 #include "platform/services.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -41,21 +44,39 @@ SystemPrinting::SystemPrinting(QString folder, const Clock& clock, PrinterLookup
 std::optional<QString> SystemPrinting::print(const QString& documentName, const PrintDrawing& draw) {
     const QPrinterInfo target = lookup_();
     if (!target.isNull()) {
+        const CupsQueue queue(target.printerName().toStdString());
+        if (queue.refusal())
+            throw PrintError(*queue.refusal());
         QPrinter printer(target, QPrinter::HighResolution);
         runOn(printer, documentName, draw);
+        if (const auto refused = queue.sentJobRefusal())
+            throw PrintError(*refused);
         return std::nullopt;
     }
     // No printer installed: the job is kept as a PDF file rather than lost.
     const QString folder = folder_ + QStringLiteral("Stampe");
-    if (!QDir().mkpath(folder))
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable())
         throw PrintError(
-            QStringLiteral("Nessuna stampante installata e impossibile creare la cartella \"%1\"")
+            QStringLiteral("Nessuna stampante installata e impossibile scrivere nella cartella \"%1\"")
                 .arg(folder)
                 .toStdString());
-    const QString path = folder + QLatin1Char('/') + fileNameOf(documentName) + QStringLiteral(" del ") +
-                         clock_.now().toString(QStringLiteral("dd-MM-yyyy HH.mm.ss")) +
-                         QStringLiteral(".pdf");
-    printToPdf(path, documentName, draw);
+    const QString base = folder + QLatin1Char('/') + fileNameOf(documentName) +
+                         QStringLiteral(" - stampa del ") +
+                         clock_.now().toString(QStringLiteral("dd-MM-yyyy HH.mm.ss"));
+    // The name is taken by creating the file, so two counters printing at the same moment
+    // never write into one file.
+    QString path = base + QStringLiteral(".pdf");
+    for (int n = 2; !QFile(path).open(QIODevice::WriteOnly | QIODevice::NewOnly); ++n) {
+        if (!QFileInfo::exists(path) || n > 999)
+            throw PrintError(QStringLiteral("Impossibile creare il file \"%1\"").arg(path).toStdString());
+        path = base + QStringLiteral(" (%1).pdf").arg(n);
+    }
+    try {
+        printToPdf(path, documentName, draw);
+    } catch (...) {
+        QFile::remove(path);
+        throw;
+    }
     return path;
 }
 

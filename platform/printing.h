@@ -24,9 +24,10 @@ public:
     virtual std::optional<QString> print(const QString& documentName, const PrintDrawing& draw) = 0;
 };
 
-// The system's default printer; with none installed, PDF files in `folder` + "Stampe/",
-// named after the document and the date and time ("Scheda noleggio 12 del 05-03-2009
-// 17.42.10.pdf").
+// The system's default printer; with none installed, PDF files in `folder` + "Stampe/", named
+// after the document and the moment of printing, a number added when such a file exists
+// ("Scheda noleggio 12 del 05-03-2009 - stampa del 10-12-2026 17.42.10.pdf", then "… (2).pdf"):
+// a printout never overwrites another.
 class SystemPrinting final : public Printing {
 public:
     // The printer a job goes to; a null one when none is installed.

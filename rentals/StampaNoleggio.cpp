@@ -76,14 +76,14 @@ void TfrmStampaNoleggio::showEvent(QShowEvent* event) {
 
 void TfrmStampaNoleggio::print() {
     const Letterhead letterhead = letterheadIn({txtLogo01, txtLogo02, txtLogo03});
-    const QString name =
-        QStringLiteral("Scheda noleggio ") + fromCp1252(trimmed(slip_[SlipField::NumScheda]));
     try {
-        runPrintJob(services_, this, name,
+        runPrintJob(services_, this, fromCp1252(slipDocumentName(slip_)),
                     [&](PrintCanvas& canvas) { printSlip(canvas, letterhead, slip_); });
-    } catch (const std::exception&) {
-        // Every printer failure has the slip's own message; the screen stays open.
-        services_.dialogs.information(this, QString::fromUtf8(kSlipPrintFailed));
+    } catch (const std::exception& e) {
+        // Every printer failure has the slip's own message, with the printer's reason below;
+        // the screen stays open.
+        services_.dialogs.information(this, QString::fromUtf8(kSlipPrintFailed) + QStringLiteral("\r\n\r\n") +
+                                                QString::fromUtf8(e.what()));
         return;
     }
     accept();

@@ -29,6 +29,11 @@ void text(PrintCanvas& canvas, int x, int y, std::string_view value) {
 
 } // namespace
 
+std::string slipDocumentName(const RentalRecord& slip) {
+    const std::string date = trimmed(slip[SlipField::Data]);
+    return "Scheda noleggio " + trimmed(slip[SlipField::NumScheda]) + (date.empty() ? "" : " del " + date);
+}
+
 void printSlip(PrintCanvas& canvas, const Letterhead& letterhead, const RentalRecord& slip) {
     beginJob(canvas, PageOrientation::Portrait);
     canvas.useTenthsOfMillimetre();

@@ -11,6 +11,10 @@ inline constexpr const char* kSlipPrintFailed =
     "Attenzione: il sistema non permette di stampare la scheda.\n\r\n\rAccertarsi che la stampante sia "
     "configurata e collegata correttamente al proprio computer.";
 
+// The job's name, which also names its PDF file: the slip's number and its own date
+// ("Scheda noleggio 12 del 05/03/2009"), Windows-1252.
+std::string slipDocumentName(const RentalRecord& slip);
+
 // Draws the whole job, in tenths of a millimetre with the y axis up. Every text is the
 // slip's value trimmed.
 void printSlip(PrintCanvas& canvas, const Letterhead& letterhead, const RentalRecord& slip);

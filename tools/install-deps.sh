@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
     libxlsxwriter-dev libzip-dev python3-openpyxl python3-docx
-    poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
+    libcups2-dev poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
     locales xdg-utils
 )
 

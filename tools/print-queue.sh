@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A CUPS scheduler with a PDF queue (cups-pdf) as the default printer, for the end-to-end
-# print test. Sourced by run-tests.sh: start_print_queue sets FILMERIA_CUPS_PDF_OUT;
+# print tests. Sourced by run-tests.sh: start_print_queue sets FILMERIA_CUPS_QUEUE and
+# FILMERIA_CUPS_PDF_OUT;
 # stop_print_queue stops the scheduler it started, by its own process id.
 
 FILMERIA_CUPSD_PID=""
@@ -20,6 +21,8 @@ start_print_queue() {
     fi
     lpadmin -p FilmeriaPDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
     lpadmin -d FilmeriaPDF
+    cupsaccept FilmeriaPDF
+    export FILMERIA_CUPS_QUEUE=FilmeriaPDF
     # cups-pdf writes into the "Out" folder of its configuration, ${HOME}/PDF by default, where
     # HOME is the home of the job's owner in the user database (not this shell's variable).
     local out home

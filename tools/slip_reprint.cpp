@@ -46,7 +46,7 @@ int reprintSlip(const std::string& yearFile, const std::string& position,
 
     const QString folder = QFileInfo(QString::fromStdString(yearFile)).absolutePath() + QLatin1Char('/');
     const Letterhead letterhead = readLetterhead(folder.toStdString());
-    const QString name = QStringLiteral("Scheda noleggio ") + fromCp1252(trimmed(slip[SlipField::NumScheda]));
+    const QString name = fromCp1252(slipDocumentName(slip));
     const PrintDrawing draw = [&](PrintCanvas& canvas) { printSlip(canvas, letterhead, slip); };
     try {
         if (pdf) {

@@ -1,13 +1,20 @@
-// The one print through a real CUPS queue: a slip sent with the system's printing to the
-// default printer (a cups-pdf queue set up by tools/run-tests.sh) lands on the page where the
-// PDF target puts it. The queue's PDF keeps neither the letters nor their true boxes, so the
-// two pages are compared as rendered pictures.
+// Printing through a real CUPS queue (a cups-pdf queue set up by tools/run-tests.sh as the
+// default printer): a slip lands on the page where the PDF target puts it, and a queue that
+// refuses jobs is a failure told as such by the screens and the companion.
+#include "customers/Tessera.h"
 #include "fake_services.h"
 #include "pdf_words.h"
 #include "platform/printing.h"
+#include "rentals/StampaNoleggio.h"
+#include "rentals/rental_file.h"
 #include "rentals/slip_printout.h"
+#include "screen_fixture.h"
 #include "temp_folder.h"
+#include "tools/slip_reprint.h"
+
 #include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,7 +24,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <set>
+#include <sstream>
 
 namespace filmeria {
 namespace {
@@ -72,11 +81,7 @@ QStringList pdfsIn(const QString& folder) {
     return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
 }
 
-TEST(CupsQueue, ASlipOnTheDefaultPrinterLandsWhereThePdfTargetPutsIt) {
-    const QString queueOut = qEnvironmentVariable("FILMERIA_CUPS_PDF_OUT");
-    if (queueOut.isEmpty())
-        GTEST_SKIP() << "no CUPS queue set up: tools/run-tests.sh starts one";
-    testing::TempFolder dir;
+RentalRecord aSlip() {
     RentalRecord slip;
     slip[SlipField::NumScheda] = "12";
     slip[SlipField::Data] = "05/03/2009";
@@ -86,6 +91,15 @@ TEST(CupsQueue, ASlipOnTheDefaultPrinterLandsWhereThePdfTargetPutsIt) {
     slip.at(RowField::Codice, 1) = "F1";
     slip.at(RowField::Titolo, 1) = "Amarcord";
     slip.at(RowField::PrezzoTot, 1) = "7,50";
+    return slip;
+}
+
+TEST(CupsQueue, ASlipOnTheDefaultPrinterLandsWhereThePdfTargetPutsIt) {
+    const QString queueOut = qEnvironmentVariable("FILMERIA_CUPS_PDF_OUT");
+    if (queueOut.isEmpty())
+        GTEST_SKIP() << "no CUPS queue set up: tools/run-tests.sh starts one";
+    testing::TempFolder dir;
+    const RentalRecord slip = aSlip();
     const PrintDrawing draw = [&](PrintCanvas& canvas) {
         printSlip(canvas, {"Videoteca Aurora", "", ""}, slip);
     };
@@ -129,6 +143,70 @@ TEST(CupsQueue, ASlipOnTheDefaultPrinterLandsWhereThePdfTargetPutsIt) {
     EXPECT_GT(inkCovered(expected, printed, shift), 0.97);
     EXPECT_GT(inkCovered(printed, expected, -shift), 0.97);
     QFile::remove(written);
+}
+
+// The default queue refuses jobs for the length of the test (cupsreject), and accepts them again.
+class RefusingQueue : public testing::ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        queue_ = qEnvironmentVariable("FILMERIA_CUPS_QUEUE").toStdString();
+        if (queue_.empty())
+            GTEST_SKIP() << "no CUPS queue set up: tools/run-tests.sh starts one";
+        ASSERT_EQ(std::system(("cupsreject -r 'Carta esaurita' " + queue_).c_str()), 0);
+    }
+    void TearDown() override {
+        if (!queue_.empty()) {
+            EXPECT_EQ(std::system(("cupsaccept " + queue_).c_str()), 0);
+        }
+        ScreenTest::TearDown();
+    }
+    std::string refusal() const {
+        return "La stampante \"" + queue_ + "\" non accetta lavori: Carta esaurita";
+    }
+
+    SystemPrinting printing{testing::folderOf(dir), fakes.clock};
+    Services services{fakes.dialogs,          fakes.shell, fakes.clock, printing, fakes.office,
+                      testing::folderOf(dir), [] {}};
+
+private:
+    std::string queue_;
+};
+
+TEST_F(RefusingQueue, TheSlipTheCardAndTheCompanionSayThePrinterRefusedAndWhy) {
+    const QStringList before = pdfsIn(qEnvironmentVariable("FILMERIA_CUPS_PDF_OUT"));
+
+    TfrmStampaNoleggio slipScreen(services, aSlip());
+    slipScreen.show();
+    child<QPushButton>(slipScreen, "cmdStampa")->click();
+    EXPECT_TRUE(slipScreen.isVisible()); // the print screen stays open
+    EXPECT_EQ(
+        fakes.dialogs.lastText(),
+        QStringLiteral("Attenzione: il sistema non permette di stampare la scheda.\n\r\n\rAccertarsi che la "
+                       "stampante sia configurata e collegata correttamente al proprio computer.\r\n\r\n") +
+            QString::fromStdString(refusal()));
+
+    MembershipCard customer{
+        {"Videoteca Aurora", "", ""}, "Rossi Mario", "Via Roma 1", "00100", "Roma", "RM", "T7", "05/03/2009"};
+    TfrmTessera cardScreen(services, customer);
+    cardScreen.show();
+    child<QLineEdit>(cardScreen, "txtLogo01")->setText(QStringLiteral("Videoteca Aurora"));
+    child<QPushButton>(cardScreen, "cmdStampa")->click();
+    EXPECT_TRUE(cardScreen.isVisible());
+    ASSERT_FALSE(fakes.dialogs.shown.empty());
+    EXPECT_EQ(fakes.dialogs.shown.back().kind, testing::ShownMessage::ErrorReport);
+    EXPECT_TRUE(fakes.dialogs.lastText().startsWith(QString::fromStdString(refusal())))
+        << fakes.dialogs.lastText().toStdString();
+
+    testing::TempFolder folder;
+    yearArchive(folder.folder(), "2009").append(aSlip());
+    std::ostringstream out, err;
+    EXPECT_EQ(reprintSlip(folder.file("2009.nol"), "1", std::nullopt, out, err), 2);
+    EXPECT_EQ(err.str(), refusal() + "\n");
+    EXPECT_EQ(out.str(), "");
+
+    QThread::msleep(500);
+    EXPECT_EQ(pdfsIn(qEnvironmentVariable("FILMERIA_CUPS_PDF_OUT")), before); // nothing printed
 }
 
 } // namespace

@@ -137,9 +137,25 @@ TEST(SystemPrinting, WithNoPrinterInstalledTheJobBecomesAPdfInStampe) {
     });
     ASSERT_TRUE(saved.has_value());
     EXPECT_EQ(*saved, QString::fromStdString(dir.folder()) +
-                          QStringLiteral("Stampe/Scheda noleggio 12-B del 28-02-2009 17.42.10.pdf"));
+                          QStringLiteral("Stampe/Scheda noleggio 12-B - stampa del 28-02-2009 17.42.10.pdf"));
     EXPECT_NE(testing::outputOf("pdftotext '" + saved->toStdString() + "' - 2>/dev/null")
                   .find("Scheda noleggio n. 12/B"),
+              std::string::npos);
+
+    // Printed again in the same second: a file of its own, the first one kept.
+    const auto again = printing.print(QStringLiteral("Scheda noleggio 12/B"), [&](PrintCanvas& canvas) {
+        slip[SlipField::NumScheda] = "13";
+        printSlip(canvas, {"", "", ""}, slip);
+    });
+    ASSERT_TRUE(again.has_value());
+    EXPECT_EQ(*again,
+              QString::fromStdString(dir.folder()) +
+                  QStringLiteral("Stampe/Scheda noleggio 12-B - stampa del 28-02-2009 17.42.10 (2).pdf"));
+    EXPECT_NE(testing::outputOf("pdftotext '" + saved->toStdString() + "' - 2>/dev/null")
+                  .find("Scheda noleggio n. 12/B"),
+              std::string::npos);
+    EXPECT_NE(testing::outputOf("pdftotext '" + again->toStdString() + "' - 2>/dev/null")
+                  .find("Scheda noleggio n. 13"),
               std::string::npos);
 }
 

@@ -767,7 +767,8 @@ TEST_F(RentalScreen, StampaPrintsTheSlipOnScreenAndAFailureKeepsThePrintScreenOp
     EXPECT_EQ(
         fakes.dialogs.lastText(),
         QStringLiteral("Attenzione: il sistema non permette di stampare la scheda.\n\r\n\rAccertarsi che la "
-                       "stampante sia configurata e collegata correttamente al proprio computer."));
+                       "stampante sia configurata e collegata correttamente al proprio computer.\r\n\r\n"
+                       "stampante spenta"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
     fakes.printing.refusal.reset();
@@ -777,7 +778,7 @@ TEST_F(RentalScreen, StampaPrintsTheSlipOnScreenAndAFailureKeepsThePrintScreenOp
     };
     release("lblStampa");
     ASSERT_EQ(fakes.printing.jobs.size(), 2u);
-    EXPECT_EQ(fakes.printing.jobs[1].name, QStringLiteral("Scheda noleggio 12"));
+    EXPECT_EQ(fakes.printing.jobs[1].name, QStringLiteral("Scheda noleggio 12 del 28/02/2009"));
     const auto& calls = fakes.printing.jobs[1].canvas.calls;
     for (const char* expected :
          {"text 1100,-140 Videoteca Aurora", "text 1100,-310 Scheda noleggio n. 12 del 28/02/2009",
