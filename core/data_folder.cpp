@@ -92,7 +92,7 @@ void prepareDataFolder(const DataFolderChoice& choice, const std::string& shared
     const std::string& folder = choice.folder;
     if (choice.kind == DataFolderKind::Portable) {
         if (::access(folder.c_str(), W_OK | X_OK) != 0)
-            failOnFile("cannot write", folder, errno);
+            failOnFile("impossibile scrivere", folder, errno);
         return;
     }
     // Every missing level is made; the last one for its user only.
@@ -101,10 +101,10 @@ void prepareDataFolder(const DataFolderChoice& choice, const std::string& shared
         const std::string level = folder.substr(0, slash);
         const bool last = slash + 1 >= folder.size();
         if (::mkdir(level.c_str(), last ? 0700 : 0755) != 0 && errno != EEXIST)
-            failOnFile("cannot create", level, errno);
+            failOnFile("impossibile creare", level, errno);
     }
     if (::access(folder.c_str(), W_OK | X_OK) != 0)
-        failOnFile("cannot write", folder, errno);
+        failOnFile("impossibile scrivere", folder, errno);
     for (const char* name : {kPasswordFile, kGuide}) {
         const std::string target = folder + name;
         if (::access(target.c_str(), F_OK) == 0)

@@ -19,8 +19,45 @@ void ignoreFileSizeSignal() {
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
+std::string systemErrorText(int error) {
+    switch (error) {
+    case ENOENT:
+        return "il file o la cartella non esiste";
+    case EACCES:
+    case EPERM:
+        return "permesso negato";
+    case ENOSPC:
+        return "spazio esaurito sul disco";
+    case EDQUOT:
+        return "quota del disco superata";
+    case EROFS:
+        return "disco di sola lettura";
+    case EFBIG:
+        return "file troppo grande";
+    case EISDIR:
+        return "è una cartella";
+    case ENOTDIR:
+        return "un elemento del percorso non è una cartella";
+    case EEXIST:
+        return "il file esiste già";
+    case ELOOP:
+        return "collegamento simbolico non seguito";
+    case EAGAIN:
+        return "il file è in uso da un'altra postazione";
+    case EIO:
+        return "errore di lettura o scrittura del disco";
+    case EMFILE:
+    case ENFILE:
+        return "troppi file aperti";
+    case ENAMETOOLONG:
+        return "nome troppo lungo";
+    default:
+        return std::strerror(error);
+    }
+}
+
 void failOnFile(const std::string& what, const std::string& path, int error) {
-    throw ArchiveError(what + " '" + path + "': " + std::strerror(error));
+    throw ArchiveError(what + " '" + path + "': " + systemErrorText(error));
 }
 
 FileDescriptor::~FileDescriptor() {
@@ -47,9 +84,9 @@ void readExactly(int fd, char* buffer, std::size_t size, off_t offset, const std
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            failOnFile("cannot read", path, errno);
+            failOnFile("impossibile leggere", path, errno);
         if (n == 0)
-            failOnFile("unexpected end of", path, EIO);
+            failOnFile("fine inattesa di", path, EIO);
         done += static_cast<std::size_t>(n);
     }
 }
@@ -61,7 +98,7 @@ void writeExactly(int fd, const char* buffer, std::size_t size, off_t offset, co
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            failOnFile("cannot write", path, errno);
+            failOnFile("impossibile scrivere", path, errno);
         done += static_cast<std::size_t>(n);
     }
 }
@@ -85,14 +122,14 @@ void copyRange(int from, off_t fromOffset, int to, off_t toOffset, std::size_t s
             return;
         }
         if (n <= 0)
-            failOnFile("cannot copy", path, n == 0 ? EIO : errno);
+            failOnFile("impossibile copiare", path, n == 0 ? EIO : errno);
         size -= static_cast<std::size_t>(n);
     }
 }
 
 void flushToDisk(int fd, const std::string& path) {
     if (::fsync(fd) != 0)
-        failOnFile("cannot flush", path, errno);
+        failOnFile("impossibile salvare su disco", path, errno);
 }
 
 void flushFolderOf(const std::string& path) {
@@ -141,16 +178,16 @@ FileDescriptor claimTemporary(const std::string& temp) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         FileDescriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
         if (!fd.isOpen())
-            failOnFile("cannot create", temp, errno);
+            failOnFile("impossibile creare", temp, errno);
         if (!lockWholeFile(fd.get(), true))
-            failOnFile("cannot lock", temp, errno == 0 ? EAGAIN : errno);
+            failOnFile("impossibile bloccare", temp, errno == 0 ? EAGAIN : errno);
         if (!isFileAt(fd.get(), temp))
             continue;
         if (::ftruncate(fd.get(), 0) != 0)
-            failOnFile("cannot create", temp, errno);
+            failOnFile("impossibile creare", temp, errno);
         return fd;
     }
-    failOnFile("cannot lock", temp, EAGAIN);
+    failOnFile("impossibile bloccare", temp, EAGAIN);
 }
 
 } // namespace
@@ -160,7 +197,7 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     if (!fd.isOpen()) {
         if (errno == ENOENT)
             return std::nullopt;
-        failOnFile("cannot open", path, errno);
+        failOnFile("impossibile aprire", path, errno);
     }
     std::string content;
     readInBlocks(fd.get(), path, [&](const char* data, std::size_t n) { content.append(data, n); });
@@ -175,7 +212,7 @@ void readInBlocks(int fd, const std::string& path,
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            failOnFile("cannot read", path, errno);
+            failOnFile("impossibile leggere", path, errno);
         if (n == 0)
             return;
         take(buffer.data(), static_cast<std::size_t>(n));
@@ -211,7 +248,7 @@ void replaceThroughTemporary(const std::string& path, const std::string& tempPat
         if (replacing) {
             // The file keeps its permissions, and its owner where the system allows it.
             if (::fchmod(fd.get(), original.st_mode & 07777) != 0)
-                failOnFile("cannot set the permissions of", temp, errno);
+                failOnFile("impossibile impostare i permessi di", temp, errno);
             [[maybe_unused]] const int owned = ::fchown(fd.get(), original.st_uid, original.st_gid);
         }
         step(ReplaceStep::Write);
@@ -220,7 +257,7 @@ void replaceThroughTemporary(const std::string& path, const std::string& tempPat
         flushToDisk(fd.get(), temp);
         step(ReplaceStep::Rename);
         if (::rename(temp.c_str(), target.c_str()) != 0)
-            failOnFile("cannot replace", target, errno);
+            failOnFile("impossibile sostituire", target, errno);
     } catch (...) {
         if (isFileAt(fd.get(), temp))
             ::unlink(temp.c_str());

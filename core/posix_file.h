@@ -23,6 +23,8 @@ public:
 void ignoreFileSizeSignal();
 
 // Throws ArchiveError with the system's reason: "cannot open '<path>': No such file...".
+// The system's error number in the program's words (Italian), whatever the locale.
+std::string systemErrorText(int error);
 [[noreturn]] void failOnFile(const std::string& what, const std::string& path, int error);
 
 // An open file descriptor, closed when it goes. Move-only.

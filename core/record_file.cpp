@@ -21,25 +21,26 @@ RecordFile::RecordFile(const std::string& path, std::size_t recordSize, IfMissin
         if (!fd_.isOpen() && errno == EEXIST)
             continue; // created by another program a moment ago
         if (!fd_.isOpen())
-            failOnFile("cannot open", path, errno);
+            failOnFile("impossibile aprire", path, errno);
         if (!lockWholeFile(fd_.get(), lock == Lock::Exclusive))
-            failOnFile("cannot lock", path, errno == 0 ? EAGAIN : errno);
+            failOnFile("impossibile bloccare", path, errno == 0 ? EAGAIN : errno);
         if (isFileAt(fd_.get(), path))
             return;
     }
-    failOnFile("cannot lock", path, EAGAIN);
+    failOnFile("impossibile bloccare", path, EAGAIN);
 }
 
 std::size_t RecordFile::count() const {
     struct stat st {};
     if (::fstat(fd_.get(), &st) != 0)
-        failOnFile("cannot measure", path_, errno);
+        failOnFile("impossibile leggere la dimensione di", path_, errno);
     return static_cast<std::size_t>(st.st_size) / recordSize_;
 }
 
 std::string RecordFile::read(std::size_t position) const {
     if (position < 1 || position > count())
-        throw ArchiveError("no record at position " + std::to_string(position) + " of '" + path_ + "'");
+        throw ArchiveError("nessun record alla posizione " + std::to_string(position) + " di '" + path_ +
+                           "'");
     std::string record(recordSize_, '\0');
     readExactly(fd_.get(), record.data(), recordSize_, static_cast<off_t>((position - 1) * recordSize_),
                 path_);
@@ -56,15 +57,15 @@ void RecordFile::writeAt(std::size_t position, std::span<const char> record) {
 void RecordFile::rewrite(std::size_t position, std::span<const char> record) {
     // Writing past the last record would leave a gap of undefined records.
     if (position < 1 || position > count())
-        throw ArchiveError("no record at position " + std::to_string(position) + " of '" + path_ +
-                           "' to rewrite");
+        throw ArchiveError("nessun record da riscrivere alla posizione " + std::to_string(position) +
+                           " di '" + path_ + "'");
     writeAt(position, record);
 }
 
 std::size_t RecordFile::append(std::span<const char> record) {
     struct stat st {};
     if (::fstat(fd_.get(), &st) != 0)
-        failOnFile("cannot measure", path_, errno);
+        failOnFile("impossibile leggere la dimensione di", path_, errno);
     const std::size_t position = static_cast<std::size_t>(st.st_size) / recordSize_ + 1;
     try {
         writeAt(position, record);
@@ -98,7 +99,7 @@ void deleteRecord(const std::string& path, const std::string& tempPath, std::siz
         if (fault && fault(s))
             failOnFile(what, name, EIO);
     };
-    failIf(DeletionStep::Open, "cannot open", path);
+    failIf(DeletionStep::Open, "impossibile aprire", path);
     const RecordFile archive(path, recordSize, RecordFile::IfMissing::Fail, RecordFile::Lock::Exclusive);
     const std::size_t total = archive.count();
     const auto copyAllBut = [&](int temp) {
@@ -116,13 +117,13 @@ void deleteRecord(const std::string& path, const std::string& tempPath, std::siz
     replaceThroughTemporary(path, tempPath, copyAllBut, [&](ReplaceStep s) {
         switch (s) {
         case ReplaceStep::CreateTemporary:
-            return failIf(DeletionStep::CreateTemporary, "cannot create", tempPath);
+            return failIf(DeletionStep::CreateTemporary, "impossibile creare", tempPath);
         case ReplaceStep::Write:
-            return failIf(DeletionStep::Copy, "cannot write", tempPath);
+            return failIf(DeletionStep::Copy, "impossibile scrivere", tempPath);
         case ReplaceStep::Flush:
-            return failIf(DeletionStep::Flush, "cannot flush", tempPath);
+            return failIf(DeletionStep::Flush, "impossibile salvare su disco", tempPath);
         case ReplaceStep::Rename:
-            return failIf(DeletionStep::Rename, "cannot replace", path);
+            return failIf(DeletionStep::Rename, "impossibile sostituire", path);
         }
     });
 }

@@ -135,7 +135,7 @@ void FilmStore::storePoster(std::int64_t id, const std::string& path) {
         return;
     const auto bytes = readWholeFile(file);
     if (!bytes)
-        throw ArchiveError("cannot open '" + file + "': no such file");
+        throw ArchiveError("impossibile aprire '" + file + "': il file non esiste");
     db_.StoreBlob("UPDATE film SET picture = ? WHERE ID = ?", *bytes, {id});
 }
 

@@ -64,7 +64,7 @@ private:
 std::string hashOfFile(const std::string& path) {
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.isOpen())
-        failOnFile("cannot open", path, errno);
+        failOnFile("impossibile aprire", path, errno);
     QCryptographicHash hash(QCryptographicHash::Sha256);
     readInBlocks(fd.get(), path, [&](const char* data, std::size_t n) {
         hash.addData(QByteArrayView(data, static_cast<qsizetype>(n)));
@@ -75,7 +75,7 @@ std::string hashOfFile(const std::string& path) {
 std::uint64_t sizeOf(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
-        failOnFile("cannot measure", path, errno);
+        failOnFile("impossibile leggere la dimensione di", path, errno);
     return static_cast<std::uint64_t>(st.st_size);
 }
 
@@ -96,16 +96,16 @@ std::string copyFilmStore(const std::string& from, const std::string& to) {
     };
     if (sqlite3_open_v2(from.c_str(), &source, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK ||
         sqlite3_open(to.c_str(), &target) != SQLITE_OK)
-        fail("cannot open");
+        fail("impossibile aprire");
     if (sqlite3_exec(source, "BEGIN; SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr) !=
         SQLITE_OK)
-        fail("cannot read");
+        fail("impossibile leggere");
     sqlite3_backup* copy = sqlite3_backup_init(target, "main", source, "main");
     const int rc = copy ? sqlite3_backup_step(copy, -1) : SQLITE_ERROR;
     if (copy)
         sqlite3_backup_finish(copy);
     if (rc != SQLITE_DONE)
-        fail("cannot copy");
+        fail("impossibile copiare");
     std::string journal;
     sqlite3_stmt* mode = nullptr;
     if (sqlite3_prepare_v2(source, "PRAGMA journal_mode", -1, &mode, nullptr) == SQLITE_OK &&
@@ -128,7 +128,7 @@ std::string copyFilmStore(const std::string& from, const std::string& to) {
     if (headerRead && journal != "wal") {
         const FileDescriptor fd(::open(to.c_str(), O_WRONLY | O_CLOEXEC));
         if (!fd.isOpen())
-            failOnFile("cannot open", to, errno);
+            failOnFile("impossibile aprire", to, errno);
         for (const off_t field : {24, 40, 92}) // change counter, schema cookie, version-valid-for
             writeExactly(fd.get(), header.data() + field, 4, field, to);
     }
@@ -140,7 +140,7 @@ void copyRecordFile(const std::string& from, const std::string& to, std::size_t 
     const RecordFile source(from, recordSize, RecordFile::IfMissing::Fail, RecordFile::Lock::Shared);
     const FileDescriptor target(::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
     if (!target.isOpen())
-        failOnFile("cannot create", to, errno);
+        failOnFile("impossibile creare", to, errno);
     copyRange(source.descriptor(), 0, target.get(), 0, static_cast<std::size_t>(sizeOf(from)), to);
     flushToDisk(target.get(), to);
 }
@@ -244,14 +244,14 @@ int backupDataFolder(const std::string& folderGiven, const std::string& zipPath,
         int error = 0;
         ZipArchive archive(zip_open((zipPath + ".tmp").c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error));
         if (!archive)
-            throw BackupFailure("cannot create '" + zipPath + "'");
+            throw BackupFailure("impossibile creare '" + zipPath + "'");
         for (const Entry& e : entries) {
             zip_source_t* source = zip_source_file(archive.get(), work.file(e.name).c_str(), 0, 0);
             const zip_int64_t index =
                 source ? zip_file_add(archive.get(), e.name.c_str(), source, ZIP_FL_ENC_UTF_8) : -1;
             if (index < 0) {
                 zip_source_free(source);
-                throw BackupFailure("cannot add " + e.name + " to '" + zipPath + "'");
+                throw BackupFailure("impossibile aggiungere " + e.name + " a '" + zipPath + "'");
             }
             // Posters are compressed already: the film archive is stored as it is.
             zip_set_file_compression(archive.get(), static_cast<zip_uint64_t>(index),
@@ -261,7 +261,7 @@ int backupDataFolder(const std::string& folderGiven, const std::string& zipPath,
         zip_source_t* source = zip_source_buffer(archive.get(), manifest.data(), manifest.size(), 0);
         if (!source || zip_file_add(archive.get(), kManifestName, source, ZIP_FL_ENC_UTF_8) < 0) {
             zip_source_free(source);
-            throw BackupFailure("cannot add the manifest to '" + zipPath + "'");
+            throw BackupFailure("impossibile aggiungere l'indice a '" + zipPath + "'");
         }
         zip_register_progress_callback_with_state(
             archive.get(), 0.05,
@@ -271,10 +271,10 @@ int backupDataFolder(const std::string& folderGiven, const std::string& zipPath,
             },
             nullptr, &progress);
         if (zip_close(archive.get()) != 0)
-            throw BackupFailure("cannot write '" + zipPath + "': " + zip_strerror(archive.get()));
+            throw BackupFailure("impossibile scrivere '" + zipPath + "': " + zip_strerror(archive.get()));
         archive.release();
         if (::rename((zipPath + ".tmp").c_str(), zipPath.c_str()) != 0)
-            failOnFile("cannot replace", zipPath, errno);
+            failOnFile("impossibile sostituire", zipPath, errno);
         progress << "copia di sicurezza scritta in " << zipPath << " (" << entries.size() << " file)\n";
         return 0;
     } catch (const std::exception& e) {
@@ -290,18 +290,18 @@ int restoreDataFolder(const std::string& zipPath, const std::string& folderGiven
     int error = 0;
     ZipArchive archive(zip_open(zipPath.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
     if (!archive) {
-        errors << "'" << zipPath << "' is not a readable backup: nothing restored\n";
+        errors << "'" << zipPath << "' non è una copia di sicurezza leggibile: nulla è stato ripristinato\n";
         return 1;
     }
     std::string manifestBytes;
     if (!readEntry(archive.get(), kManifestName,
                    [&](const char* data, std::size_t n) { manifestBytes.append(data, n); })) {
-        errors << "the backup has no manifest: nothing restored\n";
+        errors << "la copia di sicurezza non ha l'indice: nulla è stato ripristinato\n";
         return 1;
     }
     const auto entries = parseManifest(manifestBytes);
     if (!entries) {
-        errors << "the backup's manifest is damaged: nothing restored\n";
+        errors << "l'indice della copia di sicurezza è danneggiato: nulla è stato ripristinato\n";
         return 1;
     }
     // Every file whole and unchanged before anything is written.
@@ -314,12 +314,14 @@ int restoreDataFolder(const std::string& zipPath, const std::string& folderGiven
             size += n;
         });
         if (!read) {
-            errors << e.name << " is missing from the backup or cannot be read: nothing restored\n";
+            errors << e.name
+                   << " manca dalla copia di sicurezza o non si legge: nulla è stato ripristinato\n";
             return 1;
         }
         if (size != e.size || hash.result().toHex().toStdString() != e.sha256) {
-            errors << e.name << " in the backup is not the file that was saved (size or SHA-256 differ): "
-                   << "nothing restored\n";
+            errors << e.name
+                   << " nella copia di sicurezza non è il file salvato (dimensione o SHA-256 diversi): "
+                   << "nulla è stato ripristinato\n";
             return 1;
         }
     }
@@ -329,10 +331,11 @@ int restoreDataFolder(const std::string& zipPath, const std::string& folderGiven
             inTheWay.push_back(e.name);
     }
     if (!inTheWay.empty() && !overwrite) {
-        errors << "the folder already holds";
+        errors << "la cartella contiene già";
         for (const std::string& name : inTheWay)
             errors << ' ' << name;
-        errors << ": nothing restored (--sovrascrivi replaces them, keeping the old ones aside)\n";
+        errors << ": nulla è stato ripristinato (--sovrascrivi li sostituisce, conservando da parte i "
+                  "precedenti)\n";
         return 1;
     }
     try {
@@ -345,7 +348,7 @@ int restoreDataFolder(const std::string& zipPath, const std::string& folderGiven
             std::filesystem::create_directories(aside);
             for (const std::string& name : inTheWay) {
                 if (::rename((folder + name).c_str(), (aside + name).c_str()) != 0)
-                    failOnFile("cannot move aside", folder + name, errno);
+                    failOnFile("impossibile mettere da parte", folder + name, errno);
             }
             progress << "archivi sostituiti conservati in " << aside << "\n";
         }
@@ -358,7 +361,7 @@ int restoreDataFolder(const std::string& zipPath, const std::string& folderGiven
                         writeExactly(fd, data, n, at, target);
                         at += static_cast<off_t>(n);
                     }))
-                    throw BackupFailure("cannot read " + e.name + " from the backup");
+                    throw BackupFailure("impossibile leggere " + e.name + " dalla copia di sicurezza");
             });
         }
     } catch (const std::exception& e) {

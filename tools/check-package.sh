@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package, checks it with lintian (no errors allowed), unpacks it into a
+# Builds the Debian package, checks it with lintian (no errors or warnings allowed), unpacks it into a
 # temporary root, lists its files and starts the unpacked program offscreen as a new user:
 # it must make that user's data folder (with the password file and the guide) and stay up at
 # the login window.
@@ -8,15 +8,15 @@ cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends lintian dpkg-dev \
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends lintian dpkg-dev man-db \
     desktop-file-utils appstream >/dev/null
 bash tools/build.sh
 cmake --build build --target package
 deb=$(ls build/filmeria-pro_*.deb)
 echo "== lintian $deb"
-lintian --no-tag-display-limit "$deb" | tee build/lintian.txt
-if grep -q '^E:' build/lintian.txt; then
-    echo "lintian reports errors" >&2
+lintian --tag-display-limit 0 "$deb" 2>&1 | tee build/lintian.txt
+if grep -q '^[EW]:' build/lintian.txt; then
+    echo "lintian reports errors or warnings" >&2
     exit 1
 fi
 root=$(mktemp -d)
@@ -49,4 +49,11 @@ for format in xlsx docx; do
         { echo "the companion did not load the packaged office writers" >&2; exit 1; }
     rm -f "$home"/loader.*
 done
+echo "== the manual pages"
+for page in filmeria filmeria-archivi; do
+    LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/$page.1.gz" > /dev/null
+done
+echo "== the companion speaks Italian"
+"$root/usr/bin/filmeria-archivi" --help | grep -q "^Uso: filmeria-archivi"
+"$root/usr/bin/filmeria-archivi" --version | grep -q "Filmeria Pro"
 echo "package checked: $deb"

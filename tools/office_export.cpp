@@ -14,7 +14,7 @@ namespace filmeria {
 int exportToOffice(const std::string& archive, const std::string& out, OfficeFormat format,
                    std::ostream& err) {
     if (!std::filesystem::is_regular_file(archive)) {
-        err << "cannot open '" << archive << "': no such file\n";
+        err << "impossibile aprire '" << archive << "': il file non esiste\n";
         return 2;
     }
     const std::string lower = asciiLower(archive);
@@ -36,12 +36,13 @@ int exportToOffice(const std::string& archive, const std::string& out, OfficeFor
             columns = 17;
         } else {
             if (format == OfficeFormat::Document) {
-                err << "the film archive has no word-processor export\n";
+                err << "l'archivio dei film non ha un'esportazione in tabella per videoscrittura (usare "
+                       "--xlsx)\n";
                 return 2;
             }
             TSQLiteDatabase db(archive);
             if (!db.HasTable("film")) {
-                err << "'" << archive << "' holds no film table\n";
+                err << "'" << archive << "' non contiene la tabella film\n";
                 return 2;
             }
             const auto result = db.Query(AllFilmsQuery().sql);

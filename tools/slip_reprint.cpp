@@ -23,16 +23,16 @@ int reprintSlip(const std::string& yearFile, const std::string& position,
     try {
         const FileDescriptor fd(::open(yearFile.c_str(), O_RDONLY | O_CLOEXEC));
         if (!fd.isOpen())
-            failOnFile("cannot open", yearFile, errno);
+            failOnFile("impossibile aprire", yearFile, errno);
         struct stat st {};
         if (::fstat(fd.get(), &st) != 0)
-            failOnFile("cannot measure", yearFile, errno);
+            failOnFile("impossibile leggere la dimensione di", yearFile, errno);
         const std::size_t count = static_cast<std::size_t>(st.st_size) / kRentalRecordSize;
         std::size_t p = 0;
         const auto [end, ec] = std::from_chars(position.data(), position.data() + position.size(), p);
         if (ec != std::errc() || end != position.data() + position.size() || p < 1 || p > count) {
-            err << yearFile << ": there is no slip at position " << position << " (the file holds " << count
-                << " slips)\n";
+            err << yearFile << ": nessuna scheda alla posizione " << position << " (il file contiene "
+                << count << (count == 1 ? " scheda)\n" : " schede)\n");
             return 1;
         }
         std::string bytes(kRentalRecordSize, '\0');
@@ -57,9 +57,9 @@ int reprintSlip(const std::string& yearFile, const std::string& position,
         SystemClock clock;
         SystemPrinting printing(folder, clock);
         if (const auto saved = printing.print(name, draw))
-            out << "no printer installed: written to " << saved->toStdString() << "\n";
+            out << "nessuna stampante installata: stampa salvata in " << saved->toStdString() << "\n";
         else
-            out << "sent to the default printer\n";
+            out << "scheda inviata alla stampante predefinita\n";
     } catch (const std::exception& e) {
         err << e.what() << "\n";
         return 2;

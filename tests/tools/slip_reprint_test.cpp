@@ -27,7 +27,8 @@ TEST(SlipReprint, PrintsThePositionAskedForAndRefusesOthers) {
 
     EXPECT_EQ(reprintSlip(dir.file("2009.nol"), "3", dir.file("t.pdf"), out, err), 1);
     EXPECT_EQ(reprintSlip(dir.file("2009.nol"), "x", dir.file("t.pdf"), out, err), 1);
-    EXPECT_NE(err.str().find("no slip at position 3 (the file holds 2 slips)"), std::string::npos)
+    EXPECT_NE(err.str().find("nessuna scheda alla posizione 3 (il file contiene 2 schede)"),
+              std::string::npos)
         << err.str();
     EXPECT_EQ(reprintSlip(dir.file("2010.nol"), "1", dir.file("t.pdf"), out, err), 2);
     EXPECT_FALSE(dir.exists("2010.nol")); // reprinting never creates a year file
