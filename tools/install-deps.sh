@@ -10,7 +10,7 @@ packages=(
     fonts-dejavu-core fonts-liberation2
     libxlsxwriter-dev libzip-dev python3-openpyxl python3-docx
     libcups2-dev poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
-    locales xdg-utils
+    locales xdg-utils file
 )
 
 sudo=""
