@@ -460,8 +460,13 @@ void TfrmFilms::navigate(const FilmQuery& query) {
 }
 
 void TfrmFilms::save() {
-    slots_.reopen(folder());
     BusyCursor busy;
+    try {
+        slots_.reopen(folder());
+    } catch (const std::exception& e) {
+        tellNotSaved(e);
+        return;
+    }
     for (const auto& [f, w] : filmFields())
         setFieldText(f, fromCp1252(SanitizeFilmText(toCp1252(fieldText(f)))));
     if (lblPosizione->text().trimmed().isEmpty())
@@ -469,6 +474,14 @@ void TfrmFilms::save() {
     else
         saveChanges();
     showPlaceholderIfEmpty();
+}
+
+void TfrmFilms::tellNotSaved(const std::exception& failure) {
+    // Nothing was stored (the film and its poster are one transaction): the card stays as typed,
+    // poster path and position included, for the clerk to try again.
+    services_.dialogs.information(
+        this, QString::fromUtf8("Attenzione: la scheda non è stata salvata in archivio.\r\n\r\n") +
+                  QString::fromStdString(filmStoreFailureReason(failure)));
 }
 
 bool TfrmFilms::titleAndCodePresent(const char* action) {
@@ -497,9 +510,8 @@ void TfrmFilms::saveNew() {
         ShowFilmOnCard(*slots_.result);
         services_.dialogs.information(this, QStringLiteral("La scheda n. ") + lblPosizione->text().trimmed() +
                                                 QString::fromUtf8(" è stata inserita in archivio."));
-    } catch (const std::exception&) {
-        // The card's rule: a store failure on saving is answered by an empty card, no message.
-        ClearCard();
+    } catch (const std::exception& e) {
+        tellNotSaved(e);
     }
 }
 
@@ -514,9 +526,8 @@ void TfrmFilms::saveChanges() {
         services_.dialogs.information(this, QStringLiteral("Le modifiche apportate alla scheda n. ") +
                                                 lblPosizione->text().trimmed() +
                                                 QStringLiteral(" sono state inserite in archivio."));
-    } catch (const std::exception&) {
-        // The card's rule: a store failure on saving is answered by an empty card, no message.
-        ClearCard();
+    } catch (const std::exception& e) {
+        tellNotSaved(e);
     }
 }
 
@@ -535,10 +546,18 @@ void TfrmFilms::deleteFilm() {
         if (!slots_.store)
             slots_.reopen(folder());
         slots_.store->remove(lblPosizione->text().trimmed().toLongLong());
+    } catch (const std::exception& e) {
+        // Nothing was deleted: the card stays, and the clerk is told why.
+        services_.dialogs.information(
+            this, QString::fromUtf8("Attenzione: la scheda non è stata eliminata.\r\n\r\n") +
+                      QString::fromStdString(filmStoreFailureReason(e)));
+        return;
+    }
+    try {
         slots_.result = slots_.store->first();
         slots_.result->First();
     } catch (const std::exception&) {
-        // The card is cleared all the same.
+        // Deleted; the next film is read at the next action.
     }
     ClearCard();
 }

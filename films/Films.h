@@ -5,6 +5,7 @@
 #include "screenkit/screen_ref.h"
 
 #include <QPixmap>
+#include <exception>
 
 class QComboBox;
 class QGroupBox;
@@ -57,6 +58,7 @@ private:
     bool titleAndCodePresent(const char* action);
     void saveNew();
     void saveChanges();
+    void tellNotSaved(const std::exception& failure);
     void deleteFilm();
     void search();
     void searchWeb();

@@ -2,6 +2,9 @@
 
 #include "core/posix_file.h"
 #include "core/text_rules.h"
+#include "core/windows1252.h"
+
+#include <sqlite3.h>
 
 namespace filmeria {
 namespace {
@@ -133,10 +136,44 @@ void FilmStore::storePoster(std::int64_t id, const std::string& path) {
     const std::string file = trimmed(path);
     if (file.empty())
         return;
-    const auto bytes = readWholeFile(file);
+    // The path is Windows-1252 like every text of the card; the message is UTF-8.
+    const std::string named = "la locandina '" + utf8FromCp1252(file) + "'";
+    std::optional<std::string> bytes;
+    try {
+        bytes = readWholeFile(file);
+    } catch (const ArchiveError&) {
+        throw PosterFileError(named + " non si può leggere");
+    }
     if (!bytes)
-        throw ArchiveError("impossibile aprire '" + file + "': il file non esiste");
+        throw PosterFileError(named + " non esiste più");
+    if (bytes->empty())
+        throw PosterFileError(named + " è un file vuoto");
     db_.StoreBlob("UPDATE film SET picture = ? WHERE ID = ?", *bytes, {id});
+}
+
+std::string filmStoreFailureReason(const std::exception& failure) {
+    if (dynamic_cast<const PosterFileError*>(&failure))
+        return std::string("Non è stato possibile leggere l'immagine della locandina: ") + failure.what() +
+               ".";
+    if (const auto* store = dynamic_cast<const ESQLiteException*>(&failure)) {
+        switch (store->code()) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return "L'archivio dei film è in uso da un'altra postazione: riprovare tra qualche istante.";
+        case SQLITE_READONLY:
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM:
+        case SQLITE_IOERR:
+        case SQLITE_FULL:
+        case SQLITE_AUTH:
+            return "L'archivio dei film non si può scrivere: accertarsi di possedere i privilegi di "
+                   "scrittura "
+                   "nella cartella dei dati e che il disco non sia pieno.";
+        default:
+            break;
+        }
+    }
+    return std::string("Errore dell'archivio dei film: ") + failure.what();
 }
 
 void FilmStore::remove(std::int64_t id) {

@@ -54,6 +54,16 @@ struct FilmRow {
     const std::string& operator[](FilmField f) const { return texts[static_cast<std::size_t>(f)]; }
 };
 
+// A poster file that cannot be stored with its film: missing, empty or unreadable (UTF-8 text).
+class PosterFileError : public ArchiveError {
+public:
+    using ArchiveError::ArchiveError;
+};
+
+// Why a film operation failed, as the film card tells it (UTF-8): a poster that cannot be
+// read, a store busy with another counter beyond the wait, a store that cannot be written.
+std::string filmStoreFailureReason(const std::exception& failure);
+
 // A statement with the values bound to its "?".
 struct FilmQuery {
     std::string sql;
@@ -76,7 +86,7 @@ inline constexpr const char* kFilmListColumns =
 
 // One connection to Film.db in a folder, with the operations the film screens run. Opening
 // creates the file and the table film when they are missing, and the search indexes. Every failure raises
-// ESQLiteException (or ArchiveError for a poster file that cannot be read).
+// ESQLiteException (or PosterFileError for a poster file that cannot be read).
 class FilmStore {
 public:
     explicit FilmStore(const std::string& folder);

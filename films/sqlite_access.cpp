@@ -17,7 +17,7 @@ using Statement = std::unique_ptr<sqlite3_stmt, Finalize>;
 // B, or B followed by the statement and SQLite's message when SQLite has an error code.
 [[noreturn]] void report(sqlite3* db, const std::string& base, const std::string& sql) {
     if (db && sqlite3_errcode(db) != 0)
-        throw ESQLiteException(base + " \"" + sql + "\" : " + sqlite3_errmsg(db));
+        throw ESQLiteException(base + " \"" + sql + "\" : " + sqlite3_errmsg(db), sqlite3_errcode(db) & 0xFF);
     throw ESQLiteException(base);
 }
 
@@ -130,8 +130,10 @@ TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName) {
     if (rc != SQLITE_OK) {
         if (!raw)
             throw ESQLiteException("Failed to open database \"" + fileName + "\" : unknown error");
-        throw ESQLiteException("Failed to open database \"" + fileName + "\" : " + sqlite3_errmsg(raw));
+        throw ESQLiteException("Failed to open database \"" + fileName + "\" : " + sqlite3_errmsg(raw),
+                               rc & 0xFF);
     }
+    sqlite3_busy_timeout(raw, kBusyWaitMilliseconds);
     sqlite3_create_function(raw, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, like, nullptr,
                             nullptr);
     Execute("PRAGMA SYNCHRONOUS=NORMAL;");

@@ -17,8 +17,19 @@ namespace filmeria {
 
 class ESQLiteException : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit ESQLiteException(const std::string& message, int code = 0)
+        : std::runtime_error(message)
+        , code_(code) {}
+    // SQLite's primary result code (SQLITE_BUSY, SQLITE_READONLY, ...); 0 for the layer's own.
+    int code() const { return code_; }
+
+private:
+    int code_;
 };
+
+// How long a connection waits for another connection's lock (another counter saving) before
+// it reports the store busy: the record files wait as long.
+inline constexpr int kBusyWaitMilliseconds = 5000;
 
 enum class FieldKind { Integer = 1, Numeric = 2, Text = 3, Blob = 4 };
 
@@ -36,7 +47,8 @@ class TSQLiteTable;
 
 class TSQLiteDatabase {
 public:
-    // Opens (creating when missing) and sets the PRAGMAs SYNCHRONOUS=NORMAL and temp_store = MEMORY.
+    // Opens (creating when missing), waits up to kBusyWaitMilliseconds for another connection's
+    // lock, and sets the PRAGMAs SYNCHRONOUS=NORMAL and temp_store = MEMORY.
     explicit TSQLiteDatabase(const std::string& fileName);
     ~TSQLiteDatabase(); // rolls back an open transaction, closes the connection
     TSQLiteDatabase(const TSQLiteDatabase&) = delete;

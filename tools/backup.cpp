@@ -5,6 +5,7 @@
 #include "core/record_file.h"
 #include "core/text_rules.h"
 #include "customers/customer_file.h"
+#include "films/sqlite_access.h"
 #include "rentals/rental_file.h"
 
 #include <QCryptographicHash>
@@ -92,11 +93,13 @@ std::string copyFilmStore(const std::string& from, const std::string& to) {
     };
     const auto fail = [&](const std::string& what) {
         closeBoth();
-        throw BackupFailure(what + " the film archive '" + from + "'");
+        throw BackupFailure(what + " l'archivio dei film '" + from + "'");
     };
     if (sqlite3_open_v2(from.c_str(), &source, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK ||
         sqlite3_open(to.c_str(), &target) != SQLITE_OK)
         fail("impossibile aprire");
+    // A counter saving a film at this moment is waited for, as by the program.
+    sqlite3_busy_timeout(source, kBusyWaitMilliseconds);
     if (sqlite3_exec(source, "BEGIN; SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr) !=
         SQLITE_OK)
         fail("impossibile leggere");

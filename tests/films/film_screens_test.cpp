@@ -1,3 +1,4 @@
+#include "other_counter.h"
 #include "screen_fixture.h"
 
 #include "films/Films.h"
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <chrono>
 #include <fstream>
 
 namespace filmeria::testing {
@@ -161,6 +163,83 @@ TEST_F(FilmScreens, AChosenPosterIsStoredBySaveAndDiscardedByMovingOn) {
     EXPECT_TRUE(field("txtFoto")->text().isEmpty());
     release("imgSalva"); // saving again without a choice keeps the stored poster
     EXPECT_TRUE(stored(1).picture.has_value());
+}
+
+const QString kNotSaved = QString::fromUtf8("Attenzione: la scheda non è stata salvata in archivio.\r\n\r\n");
+
+TEST_F(FilmScreens, AFailedSaveKeepsTheCardAsTypedAndSaysWhy) {
+    const std::int64_t kept = addFilm("Amarcord");
+    card();
+    release("imgNuovo");
+    field("txtTitolo")->setText(QStringLiteral("La dolce vita"));
+    field("txtCodice")->setText(QStringLiteral("F9"));
+    field("txtPrezzo")->setText(QStringLiteral("2,50"));
+    std::ofstream(path(QStringLiteral("vuota.jpg")).toStdString()); // an empty poster file
+    fakes.dialogs.nextFile = path(QStringLiteral("vuota.jpg"));
+    child<QPushButton>(card(), "cmdFoto")->click();
+    release("imgSalva");
+    EXPECT_EQ(
+        fakes.dialogs.lastText(),
+        kNotSaved +
+            QString::fromUtf8("Non è stato possibile leggere l'immagine della locandina: la locandina '") +
+            path(QStringLiteral("vuota.jpg")) + QString::fromUtf8("' è un file vuoto."));
+    EXPECT_EQ(field("txtTitolo")->text(), QStringLiteral("La dolce vita"));
+    EXPECT_EQ(field("txtCodice")->text(), QStringLiteral("F9"));
+    EXPECT_EQ(field("txtPrezzo")->text(), QStringLiteral("2,50"));
+    EXPECT_EQ(field("txtFoto")->text(), path(QStringLiteral("vuota.jpg")));
+    EXPECT_TRUE(box().isEmpty());
+    EXPECT_THROW(stored(kept + 1), std::exception); // no film left behind
+
+    // A good poster now: the same card saves.
+    fakes.dialogs.nextFile = writePoster(QStringLiteral("buona.jpg"));
+    child<QPushButton>(card(), "cmdFoto")->click();
+    release("imgSalva");
+    EXPECT_EQ(box(), QString::number(kept + 1));
+    EXPECT_EQ(stored(kept + 1)[FilmField::varTitolo], "La dolce vita");
+
+    // A change whose poster vanished before Salva: the change is not stored, the card keeps it.
+    fakes.dialogs.nextFile = writePoster(QStringLiteral("sparita.jpg"));
+    child<QPushButton>(card(), "cmdFoto")->click();
+    QFile::remove(path(QStringLiteral("sparita.jpg")));
+    field("txtTitolo")->setText(QStringLiteral("La dolce vita (restaurato)"));
+    release("imgSalva");
+    EXPECT_TRUE(fakes.dialogs.lastText().startsWith(kNotSaved));
+    EXPECT_EQ(field("txtTitolo")->text(), QStringLiteral("La dolce vita (restaurato)"));
+    EXPECT_EQ(box(), QString::number(kept + 1));
+    EXPECT_EQ(stored(kept + 1)[FilmField::varTitolo], "La dolce vita");
+}
+
+TEST_F(FilmScreens, AStoreBusyWithAnotherCounterIsWaitedForThenNamed) {
+    addFilm("Amarcord");
+    card();
+    release("imgNuovo");
+    field("txtTitolo")->setText(QStringLiteral("Il postino"));
+    field("txtCodice")->setText(QStringLiteral("F2"));
+    {
+        // Released within the wait: the save goes through.
+        OtherCounter other(path(QStringLiteral("Film.db")).toStdString(), std::chrono::milliseconds(800));
+        ASSERT_TRUE(other.locked());
+        release("imgSalva");
+    }
+    EXPECT_EQ(fakes.dialogs.lastText(), QString::fromUtf8("La scheda n. 2 è stata inserita in archivio."));
+    EXPECT_EQ(stored(2)[FilmField::varTitolo], "Il postino");
+
+    release("imgNuovo");
+    field("txtTitolo")->setText(QStringLiteral("Nuovo cinema Paradiso"));
+    field("txtCodice")->setText(QStringLiteral("F3"));
+    {
+        // Held past the wait: the store is named busy, the card kept.
+        OtherCounter other(path(QStringLiteral("Film.db")).toStdString(),
+                           std::chrono::milliseconds(kBusyWaitMilliseconds + 1500));
+        ASSERT_TRUE(other.locked());
+        release("imgSalva");
+        EXPECT_EQ(fakes.dialogs.lastText(),
+                  kNotSaved +
+                      QString::fromUtf8("L'archivio dei film è in uso da un'altra postazione: riprovare tra "
+                                        "qualche istante."));
+        EXPECT_EQ(field("txtTitolo")->text(), QStringLiteral("Nuovo cinema Paradiso"));
+        EXPECT_TRUE(box().isEmpty());
+    }
 }
 
 TEST_F(FilmScreens, DeleteAndTheZoom) {

@@ -1,10 +1,14 @@
 #include "films/film_store.h"
+#include "other_counter.h"
 #include "temp_folder.h"
+#include "tools/archive_report.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <memory>
+#include <sstream>
 
 namespace filmeria {
 namespace {
@@ -44,6 +48,59 @@ TEST(SQLiteAccess, EmptyResultAndColumnLookups) {
     EXPECT_TRUE(one->AtEnd());
     EXPECT_FALSE(one->Next());
     EXPECT_EQ(failureOf([&] { one->IsNullAt(0); }), "Table is at End of File");
+}
+
+// Another counter writing: searches, saves and the companion's export wait for it, as the
+// record files wait for their lock; past the wait the failure says busy.
+TEST(SQLiteAccess, AnotherConnectionsWriteIsWaitedFor) {
+    TempFolder dir;
+    {
+        FilmStore store(dir.folder());
+        FilmRow row;
+        row[FilmField::varTitolo] = "Amarcord";
+        store.insert(row);
+    }
+    using std::chrono::milliseconds;
+    const auto timed = [](auto&& action) {
+        const auto start = std::chrono::steady_clock::now();
+        action();
+        return std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - start);
+    };
+    {
+        testing::OtherCounter other(dir.file("Film.db"), milliseconds(700));
+        ASSERT_TRUE(other.locked());
+        EXPECT_GE(timed([&] {
+                      FilmStore store(dir.folder());
+                      EXPECT_EQ(store.search(FilmField::varTitolo, "amar")->RowCount(), 1u);
+                  }),
+                  milliseconds(300));
+    }
+    {
+        testing::OtherCounter other(dir.file("Film.db"), milliseconds(700));
+        FilmStore store(dir.folder());
+        FilmRow row;
+        row[FilmField::varTitolo] = "Il sorpasso";
+        EXPECT_EQ(store.insert(row), 2);
+    }
+    {
+        testing::OtherCounter other(dir.file("Film.db"), milliseconds(700));
+        std::ostringstream out, err;
+        EXPECT_EQ(exportArchive(dir.file("Film.db"), out, err), 0) << err.str();
+        EXPECT_NE(out.str().find("Il sorpasso"), std::string::npos);
+    }
+    {
+        testing::OtherCounter other(dir.file("Film.db"), milliseconds(kBusyWaitMilliseconds + 1500));
+        try {
+            FilmStore store(dir.folder());
+            FilmRow row;
+            store.insert(row);
+            ADD_FAILURE() << "saved while another counter held the store";
+        } catch (const ESQLiteException& e) {
+            EXPECT_EQ(e.code(), 5); // SQLITE_BUSY
+            EXPECT_EQ(filmStoreFailureReason(e),
+                      "L'archivio dei film è in uso da un'altra postazione: riprovare tra qualche istante.");
+        }
+    }
 }
 
 TEST(SQLiteAccess, BlobKindColumnsHoldingTexts) {
@@ -187,9 +244,9 @@ TEST_F(FilmArchive, APosterThatCannotBeStoredLeavesNoFilmAndNoChangeBehind) {
     const std::int64_t kept = insert("Prima");
     dir.write("empty.jpg", "");
     FilmStore& store = slots.reopen(dir.folder());
-    EXPECT_THROW(store.insert(film("Seconda"), dir.file("missing.jpg")), ArchiveError);
-    EXPECT_THROW(store.insert(film("Terza"), dir.file("empty.jpg")), ESQLiteException);
-    EXPECT_THROW(store.update(kept, film("Cambiata"), dir.file("missing.jpg")), ArchiveError);
+    EXPECT_THROW(store.insert(film("Seconda"), dir.file("missing.jpg")), PosterFileError);
+    EXPECT_THROW(store.insert(film("Terza"), dir.file("empty.jpg")), PosterFileError);
+    EXPECT_THROW(store.update(kept, film("Cambiata"), dir.file("missing.jpg")), PosterFileError);
     EXPECT_EQ(titles(AllFilmsQuery()), std::vector<std::string>{"Prima"});
     EXPECT_EQ(insert("Quarta"), kept + 1); // no transaction was left open
 }
