@@ -399,7 +399,9 @@ void TfrmNoleggi::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     const QDate today = services_.clock.today();
-    txtData->setText(today.toString(kDateFormat));
+    // A saved slip keeps its own issue date.
+    if (lblPosizione->text().trimmed().isEmpty())
+        txtData->setText(today.toString(kDateFormat));
     txtAnno->setText(today.toString(QStringLiteral("yyyy")));
 }
 
@@ -443,7 +445,16 @@ void TfrmNoleggi::archiveMessage() {
 }
 
 void TfrmNoleggi::openYear() {
-    lblFile->setText(QString::fromStdString(yearFilePath(folder(), toCp1252(txtAnno->text()))));
+    const QString file = QString::fromStdString(yearFilePath(folder(), toCp1252(txtAnno->text())));
+    lblFile->setText(file);
+    if (!slipYearFile_.isEmpty() && slipYearFile_ != file) {
+        // The slip on screen belongs to another year: here it is a new slip, numbered anew, so
+        // that Salva appends it and never rewrites an unrelated slip of this year.
+        lblPosizione->clear();
+        txtNumScheda->clear();
+        proposedNumber_.clear();
+    }
+    slipYearFile_ = file;
     setWindowTitle(QStringLiteral(" Filmeria Pro - Gestione noleggi anno ") + yearText());
     panScheda->setVisible(true);
     grpRicevuta->setVisible(true);
@@ -476,6 +487,7 @@ void TfrmNoleggi::clearSlip() {
     }
     lblPosizione->clear();
     proposedNumber_.clear();
+    slipYearFile_.clear();
     rows_[0].txtCodice->setFocus();
 }
 
@@ -484,6 +496,7 @@ void TfrmNoleggi::newSlip() {
     try {
         proposedNumber_ = NextSlipNumber(archive());
         txtNumScheda->setText(QString::fromStdString(proposedNumber_));
+        slipYearFile_ = lblFile->text();
     } catch (const ArchiveError&) {
         // Numbering is a convenience: without it the operator types the number.
     }
@@ -541,9 +554,11 @@ void TfrmNoleggi::loadSlip(const RentalRecord& r, std::size_t position) {
         chkSaldato->setChecked(false);
     lblPosizione->setText(QString::number(position));
     proposedNumber_.clear();
+    slipYearFile_ = lblFile->text();
 }
 
 void TfrmNoleggi::save() {
+    settleEditedAmountField(this); // Salva takes no focus: the field being typed is left here
     if (!requiredFieldsPresent(kSaveMessages))
         return;
     try {
@@ -557,6 +572,7 @@ void TfrmNoleggi::save() {
         } else {
             const SavedSlip saved = appendNewSlip(slips, record, proposedNumber_);
             lblPosizione->setText(QString::number(saved.position));
+            slipYearFile_ = lblFile->text();
             QString message = kSavedNew;
             if (saved.renumbered) {
                 txtNumScheda->setText(fromCp1252(saved.number));
@@ -609,6 +625,7 @@ void TfrmNoleggi::search() {
 }
 
 void TfrmNoleggi::print() {
+    settleEditedAmountField(this);
     if (!requiredFieldsPresent(kPrintMessages))
         return;
     printSlip();
@@ -754,6 +771,7 @@ void TfrmNoleggi::fillFilmRow(int row, const QString& code, const QString& title
 }
 
 void TfrmNoleggi::calculateRow(int k) {
+    settleEditedAmountField(this);
     const FilmRow& r = rows_[static_cast<std::size_t>(k - 1)];
     const RowCalculation result = CalculateRow(
         {toCp1252(r.txtPrestito->text()), toCp1252(r.txtRiconsegna->text()), toCp1252(r.txtPrezzoDie->text()),
@@ -769,6 +787,7 @@ void TfrmNoleggi::calculateRow(int k) {
 }
 
 void TfrmNoleggi::calculateTotal() {
+    settleEditedAmountField(this);
     std::array<std::string, 10> amounts;
     for (int k = 1; k <= kSlipRows; ++k)
         amounts[static_cast<std::size_t>(k - 1)] =

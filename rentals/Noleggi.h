@@ -144,6 +144,8 @@ private:
     QLabel* lblFile;
     // The number Nuovo proposed for the slip on screen; empty for a slip read from the archive.
     std::string proposedNumber_;
+    // The year file the slip on screen was read from, saved to or numbered for; "" for none.
+    QString slipYearFile_;
 };
 
 } // namespace filmeria

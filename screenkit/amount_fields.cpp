@@ -5,6 +5,7 @@
 #include "platform/services.h"
 #include "screenkit/field_highlight.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -22,6 +23,8 @@ public:
         , screen_(screen) {
         field->installEventFilter(this);
     }
+
+    void settle() const { normaliseAmountField(field_, kind_); }
 
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::FocusOut) {
@@ -91,6 +94,20 @@ void normaliseAmountField(QLineEdit* field, AmountKind kind) {
     const QString shown = fromCp1252(normal);
     if (shown != field->text())
         field->setText(shown);
+}
+
+void settleEditedAmountField(const QWidget* screen) {
+    auto* edited = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (!edited || edited->window() != screen->window())
+        return;
+    // The filter has no meta-object of its own, so it is told from the field's other children
+    // by its C++ type.
+    for (const QObject* child : edited->children()) {
+        if (const auto* filter = dynamic_cast<const AmountFilter*>(child)) {
+            filter->settle();
+            return;
+        }
+    }
 }
 
 void makeAmountField(QLineEdit* field, AmountKind kind, Dialogs& dialogs, QWidget* screen) {

@@ -20,6 +20,10 @@ void makeAmountField(QLineEdit* field, AmountKind kind, Dialogs& dialogs, QWidge
 // Applies the leaving rule of a kind to a field now.
 void normaliseAmountField(QLineEdit* field, AmountKind kind);
 
+// Applies its leaving rule to the amount or day field of `screen` being edited, if any: a
+// command that takes no focus (a calculation, Salva) sees the text as leaving would make it.
+void settleEditedAmountField(const QWidget* screen);
+
 // Filled only by the date picker; Backspace empties it, other keys do nothing.
 void makeDateField(QLineEdit* field);
 

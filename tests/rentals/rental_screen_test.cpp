@@ -341,19 +341,86 @@ TEST_F(RentalScreen, ArchiveFailuresShowTheAccessMessageAndNumberingStaysSilent)
     EXPECT_EQ(fakes.dialogs.texts(), QStringList(2, kArchiveAccessMessage));
 }
 
-TEST_F(RentalScreen, SaveWithABoxBeyondThisYearsFileAppends) {
+TEST_F(RentalScreen, ASlipShownFromAnotherYearBecomesANewSlipOfTheYearOpened) {
     addSlips({slip("1", "Alfa"), slip("2", "Beta"), slip("3", "Gamma")}, "2008");
     addSlips({slip("1", "Uno")}, "2009");
+    const std::string before2008 = yearFile("2008");
+    const std::string before2009 = yearFile("2009");
     openYear(QStringLiteral("2008"));
-    release("imgUltimo");
-    EXPECT_EQ(box(), QStringLiteral("3"));
+    release("imgPrimo");
+    EXPECT_EQ(box(), QStringLiteral("1"));
     rentals().close();
-    openYear(QStringLiteral("2009")); // the slip of 2008 is still on screen, box "3"
-    EXPECT_EQ(box(), QStringLiteral("3"));
+    openYear(QStringLiteral("2009"));
+    // Not slip 1 of 2009: a new slip, its number to be given, the rest as it was.
+    EXPECT_TRUE(box().isEmpty());
+    EXPECT_TRUE(field("txtNumScheda")->text().isEmpty());
+    EXPECT_EQ(field("txtCliente")->text(), QStringLiteral("Alfa"));
+    release("imgSalva");
+    EXPECT_TRUE(fakes.dialogs.lastText().startsWith(
+        QString::fromUtf8("Attenzione: per salvare i dati in archivio è necessario indicare il numero")));
+    EXPECT_EQ(yearFile("2009"), before2009);
+    field("txtNumScheda")->setText(QStringLiteral("2"));
     release("imgSalva");
     EXPECT_EQ(fakes.dialogs.lastText(), kSavedNew);
     EXPECT_EQ(box(), QStringLiteral("2"));
-    EXPECT_EQ(yearFile("2009").size(), 2u * 1368);
+    EXPECT_EQ(yearFile("2009").substr(0, 1368), before2009); // "Uno" untouched
+    EXPECT_EQ(RentalRecord::decode(yearFile("2009").substr(1368))[SlipField::Cliente], "Alfa");
+    EXPECT_EQ(yearFile("2008"), before2008);
+
+    // Opening the same year again keeps the slip as it is.
+    rentals().close();
+    openYear(QStringLiteral("2009"));
+    EXPECT_EQ(box(), QStringLiteral("2"));
+    EXPECT_EQ(field("txtNumScheda")->text(), QStringLiteral("2"));
+}
+
+TEST_F(RentalScreen, ASavedSlipKeepsItsIssueDateWhenTheScreenIsShownAgain) {
+    addSlips({slip("1", "Alfa")}, "2009"); // issued 01/03/2009
+    fakes.clock.date = QDate(2009, 3, 20);
+    openYear();
+    release("imgPrimo");
+    EXPECT_EQ(field("txtData")->text(), QStringLiteral("01/03/2009"));
+    rentals().close();
+    openYear();
+    EXPECT_EQ(field("txtData")->text(), QStringLiteral("01/03/2009"));
+    release("imgSalva");
+    EXPECT_EQ(RentalRecord::decode(yearFile("2009"))[SlipField::Data], "01/03/2009");
+
+    release("imgNuovo");
+    rentals().close();
+    openYear();
+    EXPECT_EQ(field("txtData")->text(), QStringLiteral("20/03/2009")); // a new slip: today
+}
+
+TEST_F(RentalScreen, CalculatingOrSavingFirstLeavesTheFieldBeingTyped) {
+    openYear();
+    release("imgNuovo");
+    field("txtCliente")->setText(QStringLiteral("Rossi Mario"));
+    field("txtTessera")->setText(QStringLiteral("T7"));
+    field("txtPrestito01")->setText(QStringLiteral("01/03/2009"));
+    field("txtRiconsegna01")->setText(QStringLiteral("03/03/2009"));
+    auto* price = field("txtPrezzoDie01");
+    price->setFocus();
+    QTest::keyClicks(price, "2,5");
+    child<QPushButton>(rentals(), "cmdCalcola01")->click(); // takes no focus
+    EXPECT_EQ(price->text(), QStringLiteral("2,50"));
+    EXPECT_EQ(field("txtPrezzoTot01")->text(), QStringLiteral("5,00"));
+
+    auto* amount = field("txtPrezzoTot02");
+    amount->setFocus();
+    QTest::keyClicks(amount, "1,5");
+    child<QPushButton>(rentals(), "cmdTotale")->click();
+    EXPECT_EQ(amount->text(), QStringLiteral("1,50"));
+    EXPECT_EQ(field("txtTotale")->text(), QStringLiteral("6,50"));
+
+    auto* days = field("txtTotGiorni03");
+    days->setFocus();
+    QTest::keyClicks(days, "2,");
+    release("imgSalva");
+    EXPECT_EQ(days->text(), QStringLiteral("2")); // the day rule: a whole number without decimals
+    const RentalRecord saved = RentalRecord::decode(yearFile("2009"));
+    EXPECT_EQ(saved.at(RowField::PrezzoDie, 1), "2,50");
+    EXPECT_EQ(saved.at(RowField::TotGiorni, 3), "2");
 }
 
 TEST_F(RentalScreen, RowFromTwoPickedDatesAndTheTotal) {
