@@ -15,6 +15,7 @@
 #include "screenkit/window_placement.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,6 +104,20 @@ void TfrmPassword::txtPasswordChange() {
 }
 
 void TfrmPassword::cmdOKClick() {
+    const QString passwordFile = services_.folder + QString::fromLatin1(kPasswordFile);
+    if (!QFileInfo::exists(passwordFile)) {
+        // Never created here (a deleted file must not reset the store's password): it comes
+        // back from a backup.
+        services_.dialogs.information(
+            this,
+            QString::fromUtf8("Attenzione: manca il file della password:\r\n") + passwordFile +
+                QString::fromUtf8("\r\n\r\nNon è possibile accedere al programma finché il file non viene "
+                                  "ripristinato da una copia di sicurezza (il file unins000.dll contenuto "
+                                  "nella copia) o dall'installazione."));
+        txtPassword->clear();
+        txtPassword->setFocus();
+        return;
+    }
     std::string stored;
     std::string typed;
     try {

@@ -57,6 +57,13 @@ std::vector<std::string> storeFiles(const std::string& folder) {
     return names;
 }
 
+bool folderHoldsRecords(const std::string& folder) {
+    const std::vector<std::string> names = storeFiles(folder);
+    return std::any_of(names.begin(), names.end(), [](const std::string& name) {
+        return name != kLetterheadFile && name != kPasswordFile;
+    });
+}
+
 bool folderHoldsArchives(const std::string& folder) {
     const std::vector<std::string> names = storeFiles(folder);
     return std::any_of(names.begin(), names.end(),
@@ -96,18 +103,25 @@ void prepareDataFolder(const DataFolderChoice& choice, const std::string& shared
         return;
     }
     // Every missing level is made; the last one for its user only.
+    bool made = false;
     for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
          slash = folder.find('/', slash + 1)) {
         const std::string level = folder.substr(0, slash);
         const bool last = slash + 1 >= folder.size();
-        if (::mkdir(level.c_str(), last ? 0700 : 0755) != 0 && errno != EEXIST)
+        if (::mkdir(level.c_str(), last ? 0700 : 0755) == 0)
+            made = last;
+        else if (errno != EEXIST)
             failOnFile("impossibile creare", level, errno);
     }
     if (::access(folder.c_str(), W_OK | X_OK) != 0)
         failOnFile("impossibile scrivere", folder, errno);
+    // The initial password goes only into a new store: in a folder that holds archives, a
+    // missing password file stays missing (it is restored from a backup), so deleting the file
+    // never resets the store's password.
+    const bool newStore = made || !folderHoldsRecords(folder);
     for (const char* name : {kPasswordFile, kGuide}) {
         const std::string target = folder + name;
-        if (::access(target.c_str(), F_OK) == 0)
+        if (::access(target.c_str(), F_OK) == 0 || (name == std::string_view(kPasswordFile) && !newStore))
             continue;
         if (const auto bytes = readWholeFile(sharedData + name))
             replaceFileAtomically(target, target + ".tmp", *bytes);

@@ -40,11 +40,13 @@ std::vector<std::string> storeFiles(const std::string& folder);
 
 // Whether a folder holds Film.db, Clienti.pro, a year file or the password file.
 bool folderHoldsArchives(const std::string& folder);
+// Whether a folder holds Film.db, Clienti.pro or a year file.
+bool folderHoldsRecords(const std::string& folder);
 
 // Makes a chosen folder ready: a missing user's folder or --cartella folder is created (the
-// last level readable by its user only: it holds customers' personal data) and given the
-// initial password file and the guide from `sharedData` when they are missing there. Throws
-// ArchiveError when the folder cannot be made or written.
+// last level readable by its user only: it holds customers' personal data) and given the guide
+// from `sharedData` when missing, and the initial password file when the folder is new or holds
+// no archive. Throws ArchiveError when the folder cannot be made or written.
 void prepareDataFolder(const DataFolderChoice& choice, const std::string& sharedData);
 
 // The folder of --cartella DIR (or --cartella=DIR) among the program's arguments.

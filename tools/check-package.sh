@@ -40,6 +40,14 @@ ls -la "$data"
 [ "$(stat -c %a "$data")" = 700 ] || { echo "the data folder is not for its user only" >&2; exit 1; }
 cmp "$data/unins000.dll" "$root/usr/share/filmeria-pro/unins000.dll"
 cmp "$data/Guida.pdf" "$root/usr/share/filmeria-pro/Guida.pdf"
+echo "== a store folder that lost its password file gets none; a new folder gets the initial one"
+store="$home/negozio"
+mkdir -p "$store"
+: > "$store/Clienti.pro"
+HOME="$home" QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/filmeria" --cartella "$store" || true
+[ ! -e "$store/unins000.dll" ] || { echo "a password file was made in a store folder" >&2; exit 1; }
+HOME="$home" QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/filmeria" --cartella "$home/nuovo" || true
+cmp "$home/nuovo/unins000.dll" "$root/usr/share/filmeria-pro/unins000.dll"
 echo "== the office writers load from the package"
 : > "$home/Clienti.pro"
 for format in xlsx docx; do

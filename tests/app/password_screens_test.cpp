@@ -8,6 +8,7 @@
 #include "core/profile_strings.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -105,11 +106,16 @@ TEST_F(PasswordScreens, WrongPasswordEmptiesTheFieldAndKeepsTheFocus) {
     EXPECT_FALSE(screens().filmeria().isVisible());
 }
 
-TEST_F(PasswordScreens, MissingFileOrKeyMeansEveryAttemptIsWrong) {
+TEST_F(PasswordScreens, AMissingFileIsToldAsMissingAndAMissingKeyMakesEveryAttemptWrong) {
     login();
     typeLogin(QStringLiteral("x"));
     pressOK();
-    EXPECT_EQ(fakes.dialogs.lastText(), kWrong);
+    EXPECT_TRUE(
+        fakes.dialogs.lastText().startsWith(QStringLiteral("Attenzione: manca il file della password:\r\n") +
+                                            path(QStringLiteral("unins000.dll"))))
+        << fakes.dialogs.lastText().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("unins000.dll")))); // never created here
+    EXPECT_FALSE(screens().filmeria().isVisible());
     writeProfileString(passwordFile(), "Altro", "Valore", encipherPassword("X"));
     typeLogin(QStringLiteral("x"));
     pressOK();

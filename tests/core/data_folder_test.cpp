@@ -75,6 +75,16 @@ TEST(DataFolder, ANewFolderIsMadeForItsUserOnlyWithThePasswordFileAndTheGuide) {
     prepareDataFolder({folder, DataFolderKind::User}, shared);
     EXPECT_EQ(readWholeFile(folder + "unins000.dll"), "[Accesso]\r\nValore=7D\r\n");
 
+    // A store whose password file was deleted gets none: the password is not reset that way.
+    std::filesystem::remove(folder + "unins000.dll");
+    home.write(".local/share/filmeria-pro/Clienti.pro", "");
+    prepareDataFolder({folder, DataFolderKind::User}, shared);
+    EXPECT_FALSE(std::filesystem::exists(folder + "unins000.dll"));
+    // An existing folder that holds no archive yet is a new store.
+    std::filesystem::create_directory(home.file("vuota"));
+    prepareDataFolder({home.file("vuota") + "/", DataFolderKind::Option}, shared);
+    EXPECT_EQ(readWholeFile(home.file("vuota/unins000.dll")), "[Accesso]\r\nValore=00\r\n");
+
     // A folder that cannot be made is reported.
     home.write("file", "");
     EXPECT_THROW(prepareDataFolder({home.file("file") + "/sotto/", DataFolderKind::Option}, shared),
