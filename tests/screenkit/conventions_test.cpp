@@ -39,13 +39,27 @@ TEST(DisplayText, LineBreakSequencesShowAsCleanBreaks) {
               QStringLiteral("Attenzione.\n\nAccertarsi."));
 }
 
-TEST(Cp1252Fields, CharactersWindows1252CannotHoldAreDropped) {
-    QLineEdit field;
-    acceptOnlyCp1252(&field);
-    typeText(&field, QString::fromUtf8("€uro 中 città"));
-    EXPECT_EQ(field.text(), QString::fromUtf8("€uro  città"));
+TEST(Cp1252Fields, LettersWindows1252CannotHoldBecomeTheirClosestAndTheStatusPanelSaysSo) {
+    QWidget window;
+    auto* status = new QLabel(&window);
+    status->setObjectName("panInfo");
+    auto* field = new QLineEdit(&window);
+    acceptOnlyCp1252(field);
+    typeText(field, QString::fromUtf8("Wiśniewski Łukasz"));
+    EXPECT_EQ(field->text(), QStringLiteral("Wisniewski Lukasz"));
+    EXPECT_TRUE(status->text().contains(QStringLiteral("sostituite con la più simile")));
+    field->clear();
+    field->insert(QString::fromUtf8("ul. Floriańska 7, Győr – €uro 中 città ﬁne")); // pasted at once
+    EXPECT_EQ(field->text(), QString::fromUtf8("ul. Florianska 7, Gyor – €uro ? città fine"));
+    EXPECT_EQ(field->cursorPosition(), field->text().size());
+
+    auto* memo = new QPlainTextEdit(&window);
+    acceptOnlyCp1252(memo);
+    memo->insertPlainText(QString::fromUtf8("Čapek, Đurđević\nşi 😀"));
+    EXPECT_EQ(memoText(memo), QString::fromUtf8("Capek, Durdevic\nsi ?"));
+
     EXPECT_EQ(fromCp1252("\x80\xE0\x81"), QString::fromUtf8("€à\u0081"));
-    EXPECT_EQ(toCp1252(QString::fromUtf8("€à中")), "\x80\xE0?");
+    EXPECT_EQ(toCp1252(QString::fromUtf8("€à中Ő")), "\x80\xE0?O");
 }
 
 TEST(ActionGuard, EscapedErrorsReachTheDefaultReportWithItsFullStopRule) {
