@@ -29,8 +29,10 @@ Letterhead readLetterhead(const std::string& folder) {
 }
 
 void writeLetterhead(const std::string& folder, const Letterhead& lines) {
+    std::vector<std::pair<std::string, std::string>> values;
     for (std::size_t i = 0; i < lines.size(); ++i)
-        writeProfileString(letterheadPath(folder), kSection, kKeys[i], trimmed(lines[i]));
+        values.emplace_back(kKeys[i], trimmed(lines[i]));
+    writeProfileStrings(letterheadPath(folder), kSection, values);
 }
 
 } // namespace filmeria

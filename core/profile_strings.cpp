@@ -135,8 +135,19 @@ std::string withProfileValue(std::string_view content, std::string_view section,
 
 void writeProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value) {
-    const std::string content = readWholeFile(path).value_or(std::string());
-    replaceFileAtomically(path, path + ".new", withProfileValue(content, section, key, value));
+    writeProfileStrings(path, section, {{std::string(key), std::string(value)}});
+}
+
+void writeProfileStrings(const std::string& path, std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& values) {
+    replaceThroughTemporary(path, path + ".new", [&](int fd) {
+        // Read while the temporary file's lock is held: what another writer replaced a moment
+        // ago is the content changed here.
+        std::string content = readWholeFile(path).value_or(std::string());
+        for (const auto& [key, value] : values)
+            content = withProfileValue(content, section, key, value);
+        writeExactly(fd, content.data(), content.size(), 0, path + ".new");
+    });
 }
 
 } // namespace filmeria

@@ -4,6 +4,8 @@
 // regard to case, values trimmed and unquoted, every other line kept on update.
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace filmeria {
 
@@ -23,5 +25,11 @@ std::string readProfileString(const std::string& path, std::string_view section,
 // replaced atomically; throws ArchiveError on failure, leaving the file as it was.
 void writeProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value);
+
+// Sets several keys of one section in one change. The file is read and replaced under the
+// exclusive lock of its temporary file, which every writer takes: two programs changing
+// the file at once each see the other's change, and none is lost.
+void writeProfileStrings(const std::string& path, std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& values);
 
 } // namespace filmeria

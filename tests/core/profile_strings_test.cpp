@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
 #include <filesystem>
 #include <fstream>
 
@@ -85,6 +89,43 @@ TEST_F(ProfileStrings, UnreadableFileIsAnErrorAndAFailedUpdateLeavesTheFileAsItW
     fs::create_directory(path_ + ".new"); // the temporary file cannot be created
     EXPECT_THROW(writeProfileString(path_, "Accesso", "Valore", "11"), ArchiveError);
     EXPECT_EQ(content(), "[Accesso]\r\nValore=00\r\n");
+}
+
+// Several programs changing one settings file at once: each change is made on the file as the
+// others left it, so no change is lost.
+TEST_F(ProfileStrings, ChangesFromSeveralProgramsAtOnceAreAllKept) {
+    write("[Dati Filmeria]\r\nRigo 1=Videoteca\r\n");
+    constexpr int kPrograms = 4;
+    constexpr int kChanges = 40;
+    std::vector<pid_t> programs;
+    for (int p = 0; p < kPrograms; ++p) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            int failures = 0;
+            for (int i = 0; i < kChanges; ++i) {
+                try {
+                    writeProfileString(path_, "Postazione " + std::to_string(p), "Modifica",
+                                       std::to_string(i));
+                } catch (...) {
+                    ++failures;
+                }
+            }
+            ::_exit(failures == 0 ? 0 : 1);
+        }
+        programs.push_back(pid);
+    }
+    for (const pid_t pid : programs) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    for (int p = 0; p < kPrograms; ++p)
+        EXPECT_EQ(readProfileString(path_, "Postazione " + std::to_string(p), "Modifica"),
+                  std::to_string(kChanges - 1))
+            << content();
+    EXPECT_EQ(readProfileString(path_, "Dati Filmeria", "Rigo 1"), "Videoteca");
+    EXPECT_FALSE(fs::exists(path_ + ".new"));
 }
 
 } // namespace
