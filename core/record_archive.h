@@ -7,6 +7,7 @@
 #include "core/record_layout.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -43,6 +44,25 @@ public:
     void deleteAt(std::size_t position, const DeletionFault& fault = {}) const {
         deleteRecord(path_, tempPath_, Layout::kRecordSize, position, fault);
     }
+    // The record a screen read at `position` (`loaded`) is rewritten with `record` or deleted only
+    // where it still is: at `position` when it holds it, else at the nearest position that does
+    // (records before it deleted by another program); the position acted on, or nullopt, with
+    // nothing written, when no record holds it any more (another program changed or deleted it).
+    std::optional<std::size_t> rewriteLoaded(std::size_t position, const Record& loaded,
+                                             const Record& record) const {
+        RecordFile file = open(RecordFile::Lock::Exclusive);
+        const auto found = locate(file, position, loaded);
+        if (found)
+            file.rewrite(*found, record.encode());
+        return found;
+    }
+    std::optional<std::size_t> deleteLoaded(std::size_t position, const Record& loaded,
+                                            const DeletionFault& fault = {}) const {
+        return deleteFoundRecord(
+            path_, tempPath_, Layout::kRecordSize,
+            [&](const RecordFile& file) { return locate(file, position, loaded); }, fault);
+    }
+
     // Every record in file order with its position; `visit` returns false to stop.
     void scan(const std::function<bool(const View&, std::size_t)>& visit) const {
         open().scan(
@@ -59,6 +79,23 @@ private:
         if (lock == RecordFile::Lock::Exclusive)
             removeStaleTemporary(tempPath_);
         return file;
+    }
+
+    static std::optional<std::size_t> locate(const RecordFile& file, std::size_t position,
+                                             const Record& loaded) {
+        const std::size_t count = file.count();
+        if (position >= 1 && position <= count && Record::decode(file.read(position)) == loaded)
+            return position;
+        std::optional<std::size_t> nearest;
+        const auto distance = [position](std::size_t p) {
+            return p > position ? p - position : position - p;
+        };
+        file.scan([&](std::span<const char> bytes, std::size_t p) {
+            if ((!nearest || distance(p) < distance(*nearest)) && Record::decode(bytes) == loaded)
+                nearest = p;
+            return true;
+        });
+        return nearest;
     }
 
     std::string path_;

@@ -95,12 +95,23 @@ void RecordFile::scan(const std::function<bool(std::span<const char>, std::size_
 
 void deleteRecord(const std::string& path, const std::string& tempPath, std::size_t recordSize,
                   std::size_t position, const DeletionFault& fault) {
+    deleteFoundRecord(
+        path, tempPath, recordSize, [position](const RecordFile&) { return position; }, fault);
+}
+
+std::optional<std::size_t> deleteFoundRecord(const std::string& path, const std::string& tempPath,
+                                             std::size_t recordSize, const RecordFinder& find,
+                                             const DeletionFault& fault) {
     const auto failIf = [&](DeletionStep s, const char* what, const std::string& name) {
         if (fault && fault(s))
             failOnFile(what, name, EIO);
     };
     failIf(DeletionStep::Open, "impossibile aprire", path);
     const RecordFile archive(path, recordSize, RecordFile::IfMissing::Fail, RecordFile::Lock::Exclusive);
+    const std::optional<std::size_t> found = find(archive);
+    if (!found)
+        return std::nullopt;
+    const std::size_t position = *found;
     const std::size_t total = archive.count();
     const auto copyAllBut = [&](int temp) {
         const int in = archive.descriptor();
@@ -126,6 +137,7 @@ void deleteRecord(const std::string& path, const std::string& tempPath, std::siz
             return failIf(DeletionStep::Rename, "impossibile sostituire", path);
         }
     });
+    return position;
 }
 
 } // namespace filmeria

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -56,5 +57,12 @@ using DeletionFault = std::function<bool(DeletionStep)>; // true: the step fails
 // archive is an error. A position beyond the last record rewrites the file unchanged.
 void deleteRecord(const std::string& path, const std::string& tempPath, std::size_t recordSize,
                   std::size_t position, const DeletionFault& fault = {});
+
+// The same, for the record `find` names under the exclusive lock (nullopt: nothing is
+// deleted). Returns the position deleted.
+using RecordFinder = std::function<std::optional<std::size_t>(const RecordFile& file)>;
+std::optional<std::size_t> deleteFoundRecord(const std::string& path, const std::string& tempPath,
+                                             std::size_t recordSize, const RecordFinder& find,
+                                             const DeletionFault& fault = {});
 
 } // namespace filmeria

@@ -285,6 +285,15 @@ void TfrmClienti::showCustomer(const CustomerRecord& r, std::size_t position) {
     txtProv->setCurrentText(fromCp1252(r[CustomerField::Prov]));
     txtTrama->setPlainText(displayText(fromCp1252(r[CustomerField::Trama])));
     lblPosizione->setText(QString::number(position));
+    loaded_ = r;
+}
+
+void TfrmClienti::reloadAt(std::size_t position) {
+    const CustomerArchive archive = customerArchive(folder());
+    if (position >= 1 && position <= archive.count())
+        showCustomer(archive.readAt(position), position);
+    else
+        clearCard();
 }
 
 void TfrmClienti::clearCard() {
@@ -294,6 +303,7 @@ void TfrmClienti::clearCard() {
     txtProv->clearEditText();
     txtTrama->clear();
     lblPosizione->clear();
+    loaded_.reset();
 }
 
 void TfrmClienti::newCard() {
@@ -315,13 +325,24 @@ void TfrmClienti::save() {
     try {
         const CustomerArchive archive = customerArchive(folder());
         const CustomerRecord record = recordFromCard();
-        if (!lblPosizione->text().trimmed().isEmpty()) {
+        // What the archive will hold, as the next save compares it.
+        const CustomerRecord stored = CustomerRecord::decode(record.encode());
+        if (!lblPosizione->text().trimmed().isEmpty() && loaded_) {
             const std::size_t position = positionOf(lblPosizione);
-            archive.writeAt(position, record);
-            lblPosizione->setText(QString::number(position));
-            services_.dialogs.information(this, kSavedChanges);
+            if (const auto written = archive.rewriteLoaded(position, *loaded_, record)) {
+                lblPosizione->setText(QString::number(*written));
+                loaded_ = stored;
+                services_.dialogs.information(this, kSavedChanges);
+            } else if (services_.dialogs.confirm(this, kChangedMeanwhileCaption, kSaveAsNewQuestion)) {
+                lblPosizione->setText(QString::number(archive.append(record)));
+                loaded_ = stored;
+                services_.dialogs.information(this, kSavedNew);
+            } else {
+                reloadAt(position);
+            }
         } else {
             lblPosizione->setText(QString::number(archive.append(record)));
+            loaded_ = stored;
             services_.dialogs.information(this, kSavedNew);
         }
     } catch (const ArchiveError&) {
@@ -344,7 +365,12 @@ void TfrmClienti::deleteCard() {
                                    QStringLiteral("Si vuole proprio eliminare la scheda corrente?")))
         return;
     try {
-        customerArchive(folder()).deleteAt(positionOf(lblPosizione));
+        const std::size_t position = positionOf(lblPosizione);
+        if (!loaded_ || !customerArchive(folder()).deleteLoaded(position, *loaded_)) {
+            services_.dialogs.information(this, kNotDeletedMeanwhile);
+            reloadAt(position);
+            return;
+        }
     } catch (const ArchiveError&) {
         archiveMessage();
         return;

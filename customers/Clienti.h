@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -43,6 +44,9 @@ private:
 
     void newCard();
     void save();
+    // Another counter changed or deleted the card's record: the card shows what the archive
+    // holds at its position now.
+    void reloadAt(std::size_t position);
     void navigate(NavigationStep step);
     void deleteCard();
     void search();
@@ -84,6 +88,10 @@ private:
 
     QGroupBox* grpControlli;
     QLabel* lblPosizione;
+
+    // The record as read from the archive (or as last saved): a rewrite or deletion acts on it
+    // only where it still is.
+    std::optional<CustomerRecord> loaded_;
 };
 
 } // namespace filmeria

@@ -453,6 +453,7 @@ void TfrmNoleggi::openYear() {
         lblPosizione->clear();
         txtNumScheda->clear();
         proposedNumber_.clear();
+        loaded_.reset();
     }
     slipYearFile_ = file;
     setWindowTitle(QStringLiteral(" Filmeria Pro - Gestione noleggi anno ") + yearText());
@@ -488,6 +489,7 @@ void TfrmNoleggi::clearSlip() {
     lblPosizione->clear();
     proposedNumber_.clear();
     slipYearFile_.clear();
+    loaded_.reset();
     rows_[0].txtCodice->setFocus();
 }
 
@@ -555,6 +557,16 @@ void TfrmNoleggi::loadSlip(const RentalRecord& r, std::size_t position) {
     lblPosizione->setText(QString::number(position));
     proposedNumber_.clear();
     slipYearFile_ = lblFile->text();
+    loaded_ = r;
+}
+
+void TfrmNoleggi::reloadAt(std::size_t position) {
+    const RentalArchive slips = archive();
+    if (position >= 1 && position <= slips.count()) {
+        loadSlip(slips.readAt(position), position);
+        return;
+    }
+    clearSlip();
 }
 
 void TfrmNoleggi::save() {
@@ -564,12 +576,21 @@ void TfrmNoleggi::save() {
     try {
         const RentalRecord record = recordFromScreen();
         const RentalArchive slips = archive();
-        const std::size_t position = positionOf(lblPosizione);
-        // A position beyond the end (another year opened without Nuovo) is saved as a new slip.
-        if (position >= 1 && position <= slips.count()) {
-            slips.writeAt(position, record);
-            services_.dialogs.information(this, kSavedChanges);
-        } else {
+        if (!lblPosizione->text().trimmed().isEmpty() && loaded_) {
+            const std::size_t position = positionOf(lblPosizione);
+            if (const auto written = slips.rewriteLoaded(position, *loaded_, record)) {
+                lblPosizione->setText(QString::number(*written));
+                loaded_ = RentalRecord::decode(record.encode());
+                services_.dialogs.information(this, kSavedChanges);
+                return;
+            }
+            if (!services_.dialogs.confirm(this, kChangedMeanwhileCaption, kSaveAsNewQuestion)) {
+                reloadAt(position);
+                return;
+            }
+            proposedNumber_.clear(); // the slip keeps the number it shows
+        }
+        {
             const SavedSlip saved = appendNewSlip(slips, record, proposedNumber_);
             lblPosizione->setText(QString::number(saved.position));
             slipYearFile_ = lblFile->text();
@@ -582,6 +603,7 @@ void TfrmNoleggi::save() {
                         .arg(QString::fromStdString(trimmed(proposedNumber_)), fromCp1252(saved.number));
             }
             proposedNumber_.clear();
+            loaded_ = RentalRecord::decode(slips.readAt(saved.position).encode());
             services_.dialogs.information(this, message);
         }
     } catch (const ArchiveError&) {
@@ -606,7 +628,12 @@ void TfrmNoleggi::deleteSlip() {
     if (!services_.dialogs.confirm(this, kDeleteCaption, kDeleteQuestion))
         return;
     try {
-        archive().deleteAt(positionOf(lblPosizione));
+        const std::size_t position = positionOf(lblPosizione);
+        if (!loaded_ || !archive().deleteLoaded(position, *loaded_)) {
+            services_.dialogs.information(this, kNotDeletedMeanwhile);
+            reloadAt(position);
+            return;
+        }
     } catch (const ArchiveError&) {
         archiveMessage();
         return;

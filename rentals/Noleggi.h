@@ -7,6 +7,7 @@
 #include "screenkit/work_screen.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -70,6 +71,9 @@ private:
     void clearSlip();
     bool requiredFieldsPresent(const char* const messages[4]);
     void save();
+    // Another counter changed or deleted the slip: the screen shows what the year file holds at
+    // its position now.
+    void reloadAt(std::size_t position);
     void navigate(NavigationStep step);
     // The year file of the year in txtAnno.
     RentalArchive archive() const;
@@ -146,6 +150,9 @@ private:
     std::string proposedNumber_;
     // The year file the slip on screen was read from, saved to or numbered for; "" for none.
     QString slipYearFile_;
+    // The slip as read from the year file (or as last saved): a rewrite or deletion acts on it
+    // only where it still is.
+    std::optional<RentalRecord> loaded_;
 };
 
 } // namespace filmeria

@@ -6,8 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
+#include <set>
+#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -131,6 +136,75 @@ TEST(SharedArchive, CustomersSavedWhileAnotherProgramDeletesAreAllThereOnce) {
     for (const auto& [name, times] : seen)
         ASSERT_EQ(times, 1) << name;
     EXPECT_EQ(dir.read("Clienti.pro").size(), 2u * kPerWriter * CustomerLayout::kRecordSize);
+}
+
+// Counters that read a record, change it a moment later and save it, while another deletes
+// records it has read: every rewrite and deletion lands on the record that was read, or on none.
+template <typename Layout, typename Key, typename Note>
+void editAndDeleteTogether(const RecordArchive<Layout>& archive, const testing::TempFolder& dir, Key key,
+                           Note note) {
+    using Record = FixedRecord<Layout>;
+    constexpr int kRecords = 300;
+    for (int i = 0; i < kRecords; ++i) {
+        Record r;
+        r[key] = "K" + std::to_string(1000 + i);
+        archive.append(r);
+    }
+    const auto pick = [&](unsigned& seed) -> std::optional<std::pair<std::size_t, Record>> {
+        const std::size_t count = archive.count();
+        if (count == 0)
+            return std::nullopt;
+        const std::size_t position = 1 + ::rand_r(&seed) % count;
+        return std::pair{position, archive.readAt(position)};
+    };
+    const auto editor = [&](int id) {
+        unsigned seed = 17u + static_cast<unsigned>(id);
+        return failuresOf(200, [&, id](int i) {
+            if (const auto read = pick(seed)) {
+                ::usleep(200 + ::rand_r(&seed) % 800); // the clerk typing
+                Record changed = read->second;
+                changed[note] = "postazione " + std::to_string(id) + " modifica " + std::to_string(i);
+                archive.rewriteLoaded(read->first, read->second, changed); // nullopt: changed meanwhile
+            }
+        });
+    };
+    const auto deleter = [&] {
+        unsigned seed = 99u;
+        std::ofstream log(dir.file("eliminati"), std::ios::app);
+        return failuresOf(100, [&](int) {
+            const auto read = pick(seed);
+            ::usleep(200 + ::rand_r(&seed) % 800); // the clerk confirming
+            if (read && archive.deleteLoaded(read->first, read->second))
+                log << read->second[key] << std::endl;
+        });
+    };
+    runTogether({[&] { return editor(0); }, [&] { return editor(1); }, deleter});
+
+    std::set<std::string> deleted;
+    std::istringstream log(dir.read("eliminati"));
+    for (std::string line; std::getline(log, line);)
+        EXPECT_TRUE(deleted.insert(line).second) << line << " deleted twice";
+    std::map<std::string, int> seen;
+    archive.scan([&](const auto& view, std::size_t) {
+        ++seen[view.text(key)];
+        return true;
+    });
+    EXPECT_GT(deleted.size(), 50u);
+    EXPECT_EQ(seen.size() + deleted.size(), static_cast<std::size_t>(kRecords)) << "records lost";
+    for (const auto& [name, times] : seen) {
+        EXPECT_EQ(times, 1) << name << " written over another record";
+        EXPECT_FALSE(deleted.contains(name)) << name << " deleted yet still there";
+    }
+}
+
+TEST(SharedArchive, EditsAndDeletionsOfSeveralProgramsActOnTheCustomersTheyRead) {
+    testing::TempFolder dir;
+    editAndDeleteTogether(customerArchive(dir.folder()), dir, CustomerField::Nome, CustomerField::Trama);
+}
+
+TEST(SharedArchive, EditsAndDeletionsOfSeveralProgramsActOnTheSlipsTheyRead) {
+    testing::TempFolder dir;
+    editAndDeleteTogether(yearArchive(dir.folder(), "2009"), dir, SlipField::Cliente, SlipField::Tessera);
 }
 
 } // namespace

@@ -95,6 +95,81 @@ TEST_F(CustomerScreens, SaveAppendsANewCardAndRewritesAStoredOneInPlace) {
     EXPECT_EQ(CustomerRecord::decode(std::string_view(after).substr(1642))[CustomerField::Cap], "20121");
 }
 
+// Two counters on one folder, each with its own customer card.
+TEST_F(CustomerScreens, TwoCountersNeverOverwriteOrDeleteTheWrongCustomer) {
+    store({customer("C1", "T1"), customer("C2", "T2"), customer("C3", "T3"), customer("C4", "T4"),
+           customer("C5", "T5"), customer("C6", "T6")});
+    auto& other = make<TfrmClienti>(fakes.services, make<TfrmHelpForm>(fakes.services),
+                                    [](const QString&, const QString&) {});
+    const auto names = [&] {
+        std::vector<std::string> out;
+        customerArchive(folderOf(dir).toStdString()).scan([&](const CustomerView& v, std::size_t) {
+            out.push_back(v.text(CustomerField::Nome));
+            return true;
+        });
+        return out;
+    };
+    card();
+    release("imgUltimo");
+    release("imgIndietro"); // counter A on card 5
+    ASSERT_EQ(field("txtNome")->text(), QStringLiteral("C5"));
+    showActive(&other);
+    releaseOn(child<QLabel>(other, "imgPrimo"));
+    releaseOn(child<QLabel>(other, "imgAvanti"));
+    releaseOn(child<QLabel>(other, "imgAvanti")); // counter B on card 3
+    ASSERT_EQ(child<QLineEdit>(other, "txtNome")->text(), QStringLiteral("C3"));
+    releaseOn(child<QLabel>(other, "imgElimina"));
+    EXPECT_EQ(names(), (std::vector<std::string>{"C1", "C2", "C4", "C5", "C6"}));
+
+    // A saves its card 5, now fourth: C5 changed where it is, C6 untouched.
+    showActive(&card());
+    field("txtNome")->setText(QStringLiteral("C5 cambiato"));
+    release("imgSalva");
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              QStringLiteral("Le modifiche apportate al cliente corrente sono state salvate in archivio."));
+    EXPECT_EQ(box(), QStringLiteral("4"));
+    EXPECT_EQ(names(), (std::vector<std::string>{"C1", "C2", "C4", "C5 cambiato", "C6"}));
+
+    // B changes that same customer; A, still showing its own version, saves again.
+    showActive(&other);
+    releaseOn(child<QLabel>(other, "imgUltimo"));
+    releaseOn(child<QLabel>(other, "imgIndietro"));
+    child<QLineEdit>(other, "txtCap")->setText(QStringLiteral("20100"));
+    releaseOn(child<QLabel>(other, "imgSalva"));
+    showActive(&card());
+    field("txtTelCasa")->setText(QStringLiteral("02 123456"));
+    fakes.dialogs.answers = {false}; // not as a new card: the card shows the archive's version
+    release("imgSalva");
+    EXPECT_EQ(fakes.dialogs.shown.back().kind, ShownMessage::Confirmation);
+    EXPECT_EQ(fakes.dialogs.shown.back().caption, QStringLiteral("Scheda modificata da un'altra postazione"));
+    EXPECT_EQ(field("txtCap")->text(), QStringLiteral("20100"));
+    EXPECT_TRUE(field("txtTelCasa")->text().isEmpty());
+    EXPECT_EQ(names(), (std::vector<std::string>{"C1", "C2", "C4", "C5 cambiato", "C6"}));
+
+    // B deletes it; A's Elimina deletes nothing and says so.
+    showActive(&other);
+    releaseOn(child<QLabel>(other, "imgElimina"));
+    showActive(&card());
+    release("imgElimina");
+    EXPECT_TRUE(fakes.dialogs.lastText().startsWith(
+        QString::fromUtf8("Attenzione: nel frattempo un'altra postazione ha modificato o eliminato questa "
+                          "scheda in archivio.")));
+    EXPECT_EQ(names(), (std::vector<std::string>{"C1", "C2", "C4", "C6"}));
+    EXPECT_EQ(field("txtNome")->text(), QStringLiteral("C6")); // what position 4 holds now
+
+    // A's edited card saved as a new card when the clerk says so.
+    field("txtNome")->setText(QStringLiteral("C6 bis"));
+    showActive(&other);
+    releaseOn(child<QLabel>(other, "imgUltimo"));
+    child<QLineEdit>(other, "txtNome")->setText(QStringLiteral("C6 di B"));
+    releaseOn(child<QLabel>(other, "imgSalva"));
+    showActive(&card());
+    fakes.dialogs.answers = {true};
+    release("imgSalva");
+    EXPECT_EQ(box(), QStringLiteral("5"));
+    EXPECT_EQ(names(), (std::vector<std::string>{"C1", "C2", "C4", "C6 di B", "C6 bis"}));
+}
+
 TEST_F(CustomerScreens, SaveValidatesNameBeforeCardNumber) {
     card();
     field("txtNome")->setText(QStringLiteral("   "));
