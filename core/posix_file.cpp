@@ -172,13 +172,40 @@ void removeStaleTemporary(const std::string& tempPath) {
 
 namespace {
 
+// Opens the temporary file without following a link: made afresh when missing (readable by its
+// user only until it takes the archive's permissions); an existing one is reused only when it
+// is a plain file with no other name, the copy of another program of ours in progress or left
+// by one that was killed. Anything else planted at the name (a link, a second name of another
+// file, a pipe) is removed, never written through. An invalid descriptor: try again.
+FileDescriptor openTemporary(const std::string& temp) {
+    FileDescriptor fd(::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (fd.isOpen() || errno != EEXIST) {
+        if (!fd.isOpen())
+            failOnFile("impossibile creare", temp, errno);
+        return fd;
+    }
+    fd = FileDescriptor(::open(temp.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (fd.isOpen() && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1)
+        return fd;
+    if (!fd.isOpen() && errno == ENOENT)
+        return FileDescriptor(-1); // renamed away a moment ago
+    struct stat named {};
+    if (::lstat(temp.c_str(), &named) == 0 && !S_ISDIR(named.st_mode)) {
+        if (::unlink(temp.c_str()) != 0 && errno != ENOENT)
+            failOnFile("impossibile creare", temp, errno);
+        return FileDescriptor(-1);
+    }
+    failOnFile("impossibile creare", temp, fd.isOpen() ? EEXIST : errno);
+}
+
 // Creates or reuses the temporary file and holds its lock; whoever gets the lock on a file that
 // a rename has meanwhile turned into an archive opens the temporary name again.
 FileDescriptor claimTemporary(const std::string& temp) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        FileDescriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+        FileDescriptor fd = openTemporary(temp);
         if (!fd.isOpen())
-            failOnFile("impossibile creare", temp, errno);
+            continue;
         if (!lockWholeFile(fd.get(), true))
             failOnFile("impossibile bloccare", temp, errno == 0 ? EAGAIN : errno);
         if (!isFileAt(fd.get(), temp))

@@ -1,5 +1,9 @@
 // Backup and restore of a data folder: byte-identical round trip, damaged or incomplete
 // backups refused before anything is written, archives in the way kept.
+#include "core/letterhead.h"
+#include "core/profile_strings.h"
+#include "customers/customer_file.h"
+#include "rentals/rental_file.h"
 #include "temp_folder.h"
 #include "tools/backup.h"
 #include "tools/demo_data.h"
@@ -116,6 +120,60 @@ TEST_F(Backup, ExistingArchivesAreReplacedOnlyWhenAskedAndThenKeptAside) {
         }
     }
     EXPECT_EQ(kept, 1);
+}
+
+// A link planted at a temporary name points at a file of someone else's: every operation that
+// writes through a temporary copy leaves that file as it was and does its work on a fresh copy.
+TEST_F(Backup, LinksPlantedAtTemporaryNamesAreNeverFollowed) {
+    ASSERT_EQ(backup(), 0);
+    const std::string victim = dir.file("altrui.txt");
+    dir.write("altrui.txt", "dati di qualcun altro");
+    const auto plant = [&](const std::string& name) {
+        std::filesystem::remove(store() + name);
+        std::filesystem::create_symlink(victim, store() + name);
+    };
+    const auto intact = [&](const std::string& what) {
+        EXPECT_TRUE(read(victim) == "dati di qualcun altro") << what << ": the link's target was written";
+    };
+    const auto plainFile = [&](const std::string& name) {
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(store() + name)))
+            << name;
+    };
+
+    const std::size_t customers = customerArchive(store()).count();
+    plant("Clienti.tmp");
+    customerArchive(store()).deleteAt(1);
+    intact("deleting a customer");
+    plainFile("Clienti.pro");
+    EXPECT_EQ(customerArchive(store()).count(), customers - 1);
+
+    plant("Noleggi.tmp");
+    yearArchive(store(), "2009").deleteAt(1);
+    intact("deleting a slip");
+    plainFile("2009.nol");
+
+    plant("Tessera.ini.new");
+    writeLetterhead(store(), {"Videoteca Aurora", "Via Roma 1", ""});
+    intact("saving the letterhead");
+    plainFile("Tessera.ini");
+    EXPECT_EQ(readLetterhead(store())[1], "Via Roma 1");
+
+    plant("unins000.dll.new");
+    writeProfileString(store() + "unins000.dll", "Accesso", "Valore", "7D");
+    intact("changing the password");
+    plainFile("unins000.dll");
+
+    // A second name of the victim (a hard link) is not reused either.
+    std::filesystem::remove(store() + "Clienti.tmp");
+    std::filesystem::create_hard_link(victim, store() + "Clienti.tmp");
+    customerArchive(store()).deleteAt(1);
+    intact("deleting through a hard link");
+
+    plant("Clienti.pro.ripristino");
+    EXPECT_EQ(restore(store(), true), 0) << errors_.str();
+    intact("restoring");
+    plainFile("Clienti.pro");
+    EXPECT_EQ(customerArchive(store()).count(), customers);
 }
 
 } // namespace
