@@ -2,6 +2,7 @@
 
 #include "core/data_folder.h"
 #include "core/posix_file.h"
+#include "core/store_swap.h"
 #include "platform/numeric_locale.h"
 #include "platform/services.h"
 #include "screenkit/archive_message.h"
@@ -57,6 +58,11 @@ QString Application::dataFolder(int argc, const char* const* argv, Dialogs& dial
     const std::string shared = ::access(installed.c_str(), R_OK | X_OK) == 0 ? installed : executable;
     try {
         prepareDataFolder(choice, shared);
+        // A restore interrupted by a crash is finished before anything reads the store.
+        if (finishInterruptedSwap(choice.folder))
+            dialogs.information(nullptr,
+                                QString::fromUtf8("Il ripristino di una copia di sicurezza, interrotto in "
+                                                  "precedenza, è stato completato."));
     } catch (const ArchiveError&) {
         dialogs.information(nullptr, kArchiveAccessMessage);
     }

@@ -33,6 +33,16 @@ DataFolderChoice chooseDataFolder(const DataFolderEnvironment& environment) {
     return {base + "filmeria-pro/", DataFolderKind::User};
 }
 
+bool isYearFileName(std::string_view name) {
+    return name.size() == 8 && name.substr(4) == ".nol" &&
+           std::all_of(name.begin(), name.begin() + 4, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool isStoreFileName(std::string_view name) {
+    return name == "Film.db" || name == "Clienti.pro" || name == kPasswordFile || name == kLetterheadFile ||
+           isYearFileName(name);
+}
+
 std::vector<std::string> storeFiles(const std::string& folder) {
     const auto present = [&](const char* name) { return ::access((folder + name).c_str(), F_OK) == 0; };
     std::vector<std::string> names;
@@ -44,7 +54,7 @@ std::vector<std::string> storeFiles(const std::string& folder) {
     if (std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir); dir) {
         while (const dirent* entry = ::readdir(dir.get())) {
             const std::string name = entry->d_name;
-            if (name.size() > 4 && name.compare(name.size() - 4, 4, ".nol") == 0)
+            if (isYearFileName(name))
                 years.push_back(name);
         }
     }

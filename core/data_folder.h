@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace filmeria {
@@ -33,6 +34,11 @@ DataFolderChoice chooseDataFolder(const DataFolderEnvironment& environment);
 // The environment of this process: `option` from the command line, the real file system.
 DataFolderEnvironment systemDataFolderEnvironment(std::optional<std::string> option,
                                                   const std::string& executableFolder);
+
+// A year file's name: four digits and ".nol" ("2009.nol").
+bool isYearFileName(std::string_view name);
+// One of a store's own files: Film.db, Clienti.pro, a year file, the password file, Tessera.ini.
+bool isStoreFileName(std::string_view name);
 
 // The store's files a folder holds, in this order: Film.db, Clienti.pro, the year files by
 // name, the password file, Tessera.ini.

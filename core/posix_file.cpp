@@ -219,6 +219,10 @@ FileDescriptor claimTemporary(const std::string& temp) {
 
 } // namespace
 
+FileDescriptor claimTemporaryFile(const std::string& tempPath) {
+    return claimTemporary(tempPath);
+}
+
 std::optional<std::string> readWholeFile(const std::string& path) {
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.isOpen()) {

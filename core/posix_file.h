@@ -85,6 +85,10 @@ void replaceThroughTemporary(const std::string& path, const std::string& tempPat
                              const std::function<void(int fd)>& write,
                              const std::function<void(ReplaceStep)>& beforeStep = {});
 
+// Creates a temporary file (or takes over a stale one of ours) without following a link,
+// empty, with its exclusive lock held: the way every temporary copy of the program is made.
+FileDescriptor claimTemporaryFile(const std::string& tempPath);
+
 // Replaces `path` with `bytes` through `tempPath`, as above.
 void replaceFileAtomically(const std::string& path, const std::string& tempPath, std::string_view bytes);
 

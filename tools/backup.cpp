@@ -3,6 +3,7 @@
 #include "core/data_folder.h"
 #include "core/posix_file.h"
 #include "core/record_file.h"
+#include "core/store_swap.h"
 #include "core/text_rules.h"
 #include "customers/customer_file.h"
 #include "films/sqlite_access.h"
@@ -14,14 +15,17 @@
 #include <zip.h>
 
 #include <cerrno>
+#include <charconv>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #include <vector>
 
@@ -32,12 +36,7 @@
 namespace filmeria {
 namespace {
 
-struct Entry {
-    std::string name;
-    std::uint64_t size = 0;
-    std::string sha256;  // hexadecimal
-    std::string records; // a count, or "-" for settings files
-};
+using Entry = ManifestEntry;
 
 class BackupFailure : public std::runtime_error {
 public:
@@ -156,35 +155,40 @@ std::string manifestText(const std::vector<Entry>& entries) {
     return out.str();
 }
 
-std::optional<std::vector<Entry>> parseManifest(const std::string& text) {
+} // namespace
+
+std::optional<std::vector<ManifestEntry>> parseManifest(const std::string& text) {
     std::istringstream in(text);
     std::string line;
     if (!std::getline(in, line) || line != "Filmeria Pro backup")
         return std::nullopt;
-    std::vector<Entry> entries;
+    std::vector<ManifestEntry> entries;
+    std::set<std::string> names;
     while (std::getline(in, line)) {
         if (line.rfind("file\t", 0) != 0)
             continue;
         std::istringstream fields(line.substr(5));
-        Entry e;
+        ManifestEntry e;
         std::string size;
         if (!std::getline(fields, e.name, '\t') || !std::getline(fields, size, '\t') ||
             !std::getline(fields, e.sha256, '\t') || !std::getline(fields, e.records))
             return std::nullopt;
-        // A name is a plain file name of the data folder, never a path.
-        if (e.name.empty() || e.name.find('/') != std::string::npos || e.name == "." || e.name == "..")
+        // Only a store's own files, each once: never a path, never a name of something else.
+        if (!isStoreFileName(e.name) || !names.insert(e.name).second)
             return std::nullopt;
-        try {
-            e.size = std::stoull(size);
-        } catch (...) {
+        const auto [end, ec] = std::from_chars(size.data(), size.data() + size.size(), e.size);
+        if (ec != std::errc() || end != size.data() + size.size() || size.empty())
             return std::nullopt;
-        }
+        if (e.sha256.size() != 64 || e.sha256.find_first_not_of("0123456789abcdef") != std::string::npos)
+            return std::nullopt;
         entries.push_back(e);
     }
     if (entries.empty())
         return std::nullopt;
     return entries;
 }
+
+namespace {
 
 struct ZipCloser {
     void operator()(zip_t* z) const { zip_discard(z); }
@@ -194,21 +198,46 @@ struct ZipFileCloser {
     void operator()(zip_file_t* f) const { zip_fclose(f); }
 };
 
-// Reads an entry in blocks, handing each to `take`; false when it cannot be read whole.
-bool readEntry(zip_t* archive, const std::string& name,
-               const std::function<void(const char*, std::size_t)>& take) {
+enum class EntryRead { Whole, Missing, Damaged, TooLarge };
+
+// Reads an entry in blocks, handing each to `take`, never more than `limit` bytes: an entry
+// larger than it says stops there, not after inflating all of it.
+EntryRead readEntry(zip_t* archive, const std::string& name, std::uint64_t limit,
+                    const std::function<void(const char*, std::size_t)>& take) {
     std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen(archive, name.c_str(), 0));
     if (!file)
-        return false;
+        return EntryRead::Missing;
     std::vector<char> block(1 << 20);
+    std::uint64_t total = 0;
     for (;;) {
         const zip_int64_t n = zip_fread(file.get(), block.data(), block.size());
         if (n < 0)
-            return false;
+            return EntryRead::Damaged;
         if (n == 0)
-            return true;
+            return EntryRead::Whole;
+        total += static_cast<std::uint64_t>(n);
+        if (total > limit)
+            return EntryRead::TooLarge;
         take(block.data(), static_cast<std::size_t>(n));
     }
+}
+
+// The space free where `folder` is (or would be made).
+std::optional<std::uint64_t> freeSpaceFor(std::string folder) {
+    while (!folder.empty()) {
+        struct statvfs fs {};
+        if (::statvfs(folder.c_str(), &fs) == 0)
+            return static_cast<std::uint64_t>(fs.f_bavail) * fs.f_frsize;
+        const auto slash = folder.find_last_of('/', folder.size() > 1 ? folder.size() - 2 : 0);
+        if (slash == std::string::npos)
+            break;
+        folder = folder.substr(0, slash + 1);
+    }
+    return std::nullopt;
+}
+
+std::string megabytes(std::uint64_t bytes) {
+    return std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB";
 }
 
 } // namespace
@@ -217,6 +246,8 @@ int backupDataFolder(const std::string& folderGiven, const std::string& zipPath,
                      std::ostream& errors) {
     const std::string folder = withTrailingSeparator(folderGiven);
     try {
+        if (finishInterruptedSwap(folder))
+            progress << "completato un ripristino interrotto in precedenza in " << folder << "\n";
         const std::vector<std::string> names = storeFiles(folder);
         if (names.empty())
             throw BackupFailure("no archives in '" + folder + "'");
@@ -290,46 +321,38 @@ int backupDataFolder(const std::string& folderGiven, const std::string& zipPath,
 int restoreDataFolder(const std::string& zipPath, const std::string& folderGiven, bool overwrite,
                       std::ostream& progress, std::ostream& errors) {
     const std::string folder = withTrailingSeparator(folderGiven);
+    constexpr const char* kNothing =
+        ": nulla è stato ripristinato, la cartella contiene l'archivio di prima\n";
+    try {
+        if (finishInterruptedSwap(folder))
+            progress << "completato un ripristino interrotto in precedenza in " << folder << "\n";
+    } catch (const std::exception& e) {
+        errors << e.what() << ": il ripristino interrotto in precedenza non è stato completato\n";
+        return 2;
+    }
     int error = 0;
     ZipArchive archive(zip_open(zipPath.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
     if (!archive) {
-        errors << "'" << zipPath << "' non è una copia di sicurezza leggibile: nulla è stato ripristinato\n";
+        errors << "'" << zipPath << "' non è una copia di sicurezza leggibile" << kNothing;
         return 1;
     }
     std::string manifestBytes;
-    if (!readEntry(archive.get(), kManifestName,
-                   [&](const char* data, std::size_t n) { manifestBytes.append(data, n); })) {
-        errors << "la copia di sicurezza non ha l'indice: nulla è stato ripristinato\n";
+    if (readEntry(archive.get(), kManifestName, 1 << 20, [&](const char* data, std::size_t n) {
+            manifestBytes.append(data, n);
+        }) != EntryRead::Whole) {
+        errors << "la copia di sicurezza non ha l'indice" << kNothing;
         return 1;
     }
     const auto entries = parseManifest(manifestBytes);
     if (!entries) {
-        errors << "l'indice della copia di sicurezza è danneggiato: nulla è stato ripristinato\n";
+        errors << "l'indice della copia di sicurezza è danneggiato o nomina file che non sono di un archivio"
+               << kNothing;
         return 1;
     }
-    // Every file whole and unchanged before anything is written.
-    for (const Entry& e : *entries) {
-        progress << "verifica di " << e.name << "...\n" << std::flush;
-        QCryptographicHash hash(QCryptographicHash::Sha256);
-        std::uint64_t size = 0;
-        const bool read = readEntry(archive.get(), e.name, [&](const char* data, std::size_t n) {
-            hash.addData(QByteArrayView(data, static_cast<qsizetype>(n)));
-            size += n;
-        });
-        if (!read) {
-            errors << e.name
-                   << " manca dalla copia di sicurezza o non si legge: nulla è stato ripristinato\n";
-            return 1;
-        }
-        if (size != e.size || hash.result().toHex().toStdString() != e.sha256) {
-            errors << e.name
-                   << " nella copia di sicurezza non è il file salvato (dimensione o SHA-256 diversi): "
-                   << "nulla è stato ripristinato\n";
-            return 1;
-        }
-    }
     std::vector<std::string> inTheWay;
+    std::uint64_t needed = 0;
     for (const Entry& e : *entries) {
+        needed += e.size;
         if (::access((folder + e.name).c_str(), F_OK) == 0)
             inTheWay.push_back(e.name);
     }
@@ -341,36 +364,83 @@ int restoreDataFolder(const std::string& zipPath, const std::string& folderGiven
                   "precedenti)\n";
         return 1;
     }
+    // The new store is written beside the old one before either is touched.
+    if (const auto free = freeSpaceFor(folder); free && *free < needed + (1 << 20)) {
+        errors << "spazio insufficiente sul disco: servono " << megabytes(needed) << ", disponibili "
+               << megabytes(*free) << kNothing;
+        return 2;
+    }
+    std::vector<std::string> staged;
+    bool madeFolder = false;
+    const auto discardStaged = [&] {
+        for (const std::string& path : staged)
+            ::unlink(path.c_str());
+        if (madeFolder)
+            ::rmdir(folder.c_str());
+    };
     try {
-        std::filesystem::create_directories(folder);
-        if (!inTheWay.empty()) {
-            const std::string aside =
-                folder + "Sostituiti " +
-                QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")).toStdString() +
-                "/";
-            std::filesystem::create_directories(aside);
-            for (const std::string& name : inTheWay) {
-                if (::rename((folder + name).c_str(), (aside + name).c_str()) != 0)
-                    failOnFile("impossibile mettere da parte", folder + name, errno);
-            }
-            progress << "archivi sostituiti conservati in " << aside << "\n";
+        if (::access(folder.c_str(), F_OK) != 0) {
+            // A new store's folder, private as the data folder is.
+            std::filesystem::create_directories(std::filesystem::path(folder).parent_path().parent_path());
+            if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+                failOnFile("impossibile creare", folder, errno);
+            madeFolder = true;
         }
         for (const Entry& e : *entries) {
             progress << "ripristino di " << e.name << "...\n" << std::flush;
-            const std::string target = folder + e.name;
-            replaceThroughTemporary(target, target + ".ripristino", [&](int fd) {
-                off_t at = 0;
-                if (!readEntry(archive.get(), e.name, [&](const char* data, std::size_t n) {
-                        writeExactly(fd, data, n, at, target);
-                        at += static_cast<off_t>(n);
-                    }))
-                    throw BackupFailure("impossibile leggere " + e.name + " dalla copia di sicurezza");
-            });
+            const std::string path = folder + stagedName(e.name);
+            const FileDescriptor fd = claimTemporaryFile(path);
+            staged.push_back(path);
+            if (::fchmod(fd.get(), 0600) != 0)
+                failOnFile("impossibile impostare i permessi di", path, errno);
+            QCryptographicHash hash(QCryptographicHash::Sha256);
+            std::uint64_t size = 0;
+            const EntryRead read =
+                readEntry(archive.get(), e.name, e.size, [&](const char* data, std::size_t n) {
+                    hash.addData(QByteArrayView(data, static_cast<qsizetype>(n)));
+                    writeExactly(fd.get(), data, n, static_cast<off_t>(size), path);
+                    size += n;
+                });
+            if (read == EntryRead::Missing || read == EntryRead::Damaged) {
+                discardStaged();
+                errors << e.name << " manca dalla copia di sicurezza o non si legge" << kNothing;
+                return 1;
+            }
+            if (read == EntryRead::TooLarge || size != e.size ||
+                hash.result().toHex().toStdString() != e.sha256) {
+                discardStaged();
+                errors << e.name
+                       << " nella copia di sicurezza non è il file salvato (dimensione o SHA-256 diversi)"
+                       << kNothing;
+                return 1;
+            }
+            flushToDisk(fd.get(), path);
         }
     } catch (const std::exception& e) {
-        errors << e.what() << "\n";
+        discardStaged();
+        errors << e.what() << kNothing;
         return 2;
     }
+    std::vector<std::string> names;
+    for (const Entry& e : *entries)
+        names.push_back(e.name);
+    // A folder of its own for the files this restore replaces, even for two in one second.
+    const std::string stamp =
+        folder + "Sostituiti " +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")).toStdString();
+    std::string aside = stamp + "/";
+    for (int n = 2; ::access(aside.c_str(), F_OK) == 0; ++n)
+        aside = stamp + " (" + std::to_string(n) + ")/";
+    try {
+        swapInStagedFiles({folder, aside, names});
+    } catch (const std::exception& e) {
+        errors << e.what()
+               << ": il ripristino è scritto per intero e sarà completato al prossimo avvio del programma o "
+                  "al prossimo ripristino\n";
+        return 2;
+    }
+    if (!inTheWay.empty())
+        progress << "archivi sostituiti conservati in " << aside << "\n";
     progress << entries->size() << " file ripristinati in " << folder << "\n";
     return 0;
 }

@@ -2,12 +2,26 @@
 // Backup and restore of a data folder: one ZIP holding every archive, the settings files and a
 // manifest (names, sizes, SHA-256, record counts, program version), checked whole before a
 // restore writes anything.
+#include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace filmeria {
 
 inline constexpr const char* kManifestName = "manifest.txt";
+
+struct ManifestEntry {
+    std::string name;
+    std::uint64_t size = 0;
+    std::string sha256;  // hexadecimal, lower case
+    std::string records; // a count, or "-" for settings files
+};
+
+// The manifest's entries; nullopt for a manifest that is not one, or that names a file twice
+// or a file that is not one of a store's own.
+std::optional<std::vector<ManifestEntry>> parseManifest(const std::string& text);
 
 // Writes `zipPath` from the data folder `folder` (with its trailing separator). Film.db is
 // copied with SQLite's online backup, the record files under their shared lock, so a backup
@@ -17,9 +31,12 @@ int backupDataFolder(const std::string& folder, const std::string& zipPath, std:
                      std::ostream& errors);
 
 // Restores a backup into `folder`. Every file the manifest names must be in the ZIP with its
-// size and SHA-256, or nothing is written. An existing archive is replaced only with
-// `overwrite`, and then kept in a dated subfolder. Exit status: 0 restored, 1 refused (damaged
-// or incomplete backup, or archives in the way), 2 failed.
+// size and SHA-256, or nothing is changed: the new files are written and flushed beside the old
+// ones first (after checking the free space), then swapped in under a journal, each while its
+// writers are held off, so an interruption at any moment leaves the old store or the new one
+// whole (an interrupted swap is finished at the next restore or start of the program). An
+// existing archive is replaced only with `overwrite`, and then kept in a dated subfolder. Exit
+// status: 0 restored, 1 refused (damaged or incomplete backup, or archives in the way), 2 failed.
 int restoreDataFolder(const std::string& zipPath, const std::string& folder, bool overwrite,
                       std::ostream& progress, std::ostream& errors);
 

@@ -29,8 +29,9 @@ public:
     std::string folder() const { return path_.string() + "/"; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-    std::string read(const std::string& name) const {
-        std::ifstream in(file(name), std::ios::binary);
+    std::string read(const std::string& name) const { return readFile(file(name)); }
+    static std::string readFile(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     void write(const std::string& name, const std::string& bytes) const {

@@ -1,9 +1,12 @@
 // Backup and restore of a data folder: byte-identical round trip, damaged or incomplete
 // backups refused before anything is written, archives in the way kept.
+#include "core/data_folder.h"
 #include "core/letterhead.h"
 #include "core/profile_strings.h"
+#include "core/store_swap.h"
 #include "customers/customer_file.h"
 #include "rentals/rental_file.h"
+#include "small_disk.h"
 #include "temp_folder.h"
 #include "tools/backup.h"
 #include "tools/demo_data.h"
@@ -11,10 +14,19 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
+#include <random>
+#include <set>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace filmeria {
 namespace {
@@ -174,6 +186,191 @@ TEST_F(Backup, LinksPlantedAtTemporaryNamesAreNeverFollowed) {
     intact("restoring");
     plainFile("Clienti.pro");
     EXPECT_EQ(customerArchive(store()).count(), customers);
+}
+
+TEST(BackupManifest, OnlyAStoresOwnFilesEachOnce) {
+    const std::string hash(64, 'a');
+    const auto manifest = [&](std::initializer_list<std::string> lines) {
+        std::string text = "Filmeria Pro backup\nversion 1.0\n";
+        for (const std::string& line : lines)
+            text += line + "\n";
+        return parseManifest(text);
+    };
+    const auto file = [&](const std::string& name, const std::string& size = "10") {
+        return "file\t" + name + "\t" + size + "\t" + hash + "\t-";
+    };
+    EXPECT_EQ(manifest({file("Clienti.pro"), file("2009.nol"), file("Film.db"), file("Tessera.ini"),
+                        file("unins000.dll")})
+                  ->size(),
+              5u);
+    const struct {
+        const char* why;
+        std::string line;
+    } refused[] = {
+        {"a path", file("../Clienti.pro")},
+        {"a file of no store", file("altro.txt")},
+        {"a year file misnamed", file("09.nol")},
+        {"a negative size", file("Clienti.pro", "-1")},
+        {"a size not a number", file("Clienti.pro", "10x")},
+        {"a hash not hexadecimal", "file\tClienti.pro\t10\t" + std::string(64, 'z') + "\t-"},
+    };
+    for (const auto& c : refused)
+        EXPECT_FALSE(manifest({c.line}).has_value()) << c.why;
+    EXPECT_FALSE(manifest({file("Clienti.pro"), file("Clienti.pro")}).has_value()) << "a name twice";
+    EXPECT_FALSE(parseManifest("garbage").has_value());
+}
+
+// A backup whose manifest says Clienti.pro is small while its entry inflates far beyond: the
+// restore stops at the declared size and writes nothing.
+TEST_F(Backup, AnEntryLargerThanItsManifestSaysIsRefusedAtTheDeclaredSize) {
+    ASSERT_EQ(backup(), 0);
+    tamper("Clienti.pro", std::string(256u << 20, '\0')); // 256 MiB of zeros, a small entry
+    const std::string restored = dir.folder() + "ripristino/";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(restore(restored), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    EXPECT_NE(errors_.str().find("Clienti.pro"), std::string::npos) << errors_.str();
+    EXPECT_FALSE(std::filesystem::exists(restored));
+}
+
+// Restoring over a store on a disk too small for the new copy beside the old one.
+TEST_F(Backup, ARestoreThatDoesNotFitTheDiskLeavesTheStoreAsItWas) {
+    ASSERT_EQ(backup(), 0);
+    testing::SmallDisk disk(dir.file("disco"), 1);
+    if (!disk.mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here (not root)";
+    for (const char* name : kFiles)
+        std::filesystem::copy_file(store() + name, disk.folder() + name);
+    // Now almost full: the old store and a filler leave less than the new store needs.
+    std::ofstream(disk.folder() + "riempimento", std::ios::binary)
+        << std::string(static_cast<std::size_t>(std::filesystem::space(disk.folder()).available) - 4096, 'x');
+    EXPECT_EQ(restore(disk.folder(), true), 2);
+    EXPECT_NE(errors_.str().find("spazio insufficiente"), std::string::npos) << errors_.str();
+    for (const char* name : kFiles)
+        EXPECT_TRUE(read(disk.folder() + name) == read(store() + name)) << name << " changed";
+    for (const auto& entry : std::filesystem::directory_iterator(disk.folder()))
+        EXPECT_EQ(entry.path().string().find(".ripristino"), std::string::npos) << entry.path();
+}
+
+// The store's files and their bytes.
+std::map<std::string, std::string> storeIn(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.is_regular_file() && isStoreFileName(entry.path().filename().string()))
+            files[entry.path().filename().string()] = testing::TempFolder::readFile(entry.path().string());
+    }
+    return files;
+}
+
+// Killed at random moments, then the folder used again (the program's start finishes what the
+// journal says): the folder holds the old store or the new one, whole.
+TEST_F(Backup, ARestoreKilledAtAnyMomentLeavesTheOldStoreOrTheNewWhole) {
+    demo::writeSlips(store(), 2011, 2000, 30, 5, 3); // a store that takes a while to restore
+    ASSERT_EQ(backup(), 0);
+    const std::map<std::string, std::string> fresh = storeIn(store());
+    const std::string target = dir.folder() + "negozio2/";
+    std::filesystem::create_directories(target);
+    demo::writeCustomers(target, 20, 7);
+    demo::writeSlips(target, 2009, 10, 20, 5, 7);
+    dir.write("negozio2/unins000.dll", "[Accesso]\r\nValore=00\r\n");
+    const std::map<std::string, std::string> old = storeIn(target);
+    ASSERT_NE(old, fresh);
+
+    // How long a whole restore takes in a process of its own, from fork to exit.
+    const auto runRestore = [&] {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            std::ostringstream progress, errors;
+            ::_exit(restoreDataFolder(zip(), target, true, progress, errors));
+        }
+        return child;
+    };
+    const auto start = std::chrono::steady_clock::now();
+    int status = 0;
+    ::waitpid(runRestore(), &status, 0);
+    const auto whole = std::chrono::steady_clock::now() - start;
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(storeIn(target), fresh);
+    std::mt19937 random(5);
+    int oldStores = 0, newStores = 0;
+    for (int run = 0; run < 40; ++run) {
+        // Back to the old store, then a restore killed somewhere between its start and its end.
+        for (const auto& entry : std::filesystem::directory_iterator(target))
+            std::filesystem::remove_all(entry.path());
+        for (const auto& [name, bytes] : old)
+            dir.write("negozio2/" + name, bytes);
+        const auto delay = std::chrono::microseconds(
+            random() % static_cast<unsigned>(
+                           std::chrono::duration_cast<std::chrono::microseconds>(whole).count() * 3 / 2 + 1));
+        const pid_t child = runRestore();
+        ASSERT_GE(child, 0);
+        std::this_thread::sleep_for(delay);
+        ::kill(child, SIGKILL);
+        if (run == 0)
+            std::cout << "a whole restore takes "
+                      << std::chrono::duration_cast<std::chrono::milliseconds>(whole).count() << " ms\n";
+        ::waitpid(child, nullptr, 0);
+        finishInterruptedSwap(target);
+        const std::map<std::string, std::string> now = storeIn(target);
+        if (now == old)
+            ++oldStores;
+        else if (now == fresh)
+            ++newStores;
+        else
+            ADD_FAILURE() << "run " << run << ": neither the old store nor the new one";
+    }
+    std::cout << "40 restores killed: " << oldStores << " left the old store, " << newStores
+              << " the new one\n";
+    EXPECT_EQ(oldStores + newStores, 40);
+}
+
+// A counter saving customers while the store is restored under it: every save reported done is
+// in the restored archive or in the replaced one kept aside, never in a file that vanished.
+TEST_F(Backup, SavesMadeDuringARestoreAreNeverLost) {
+    ASSERT_EQ(backup(), 0);
+    const std::string target = dir.folder() + "negozio3/";
+    std::filesystem::create_directories(target);
+    demo::writeCustomers(target, 10, 3);
+    const pid_t counter = ::fork();
+    ASSERT_GE(counter, 0);
+    if (counter == 0) {
+        std::ofstream log(dir.file("salvati"), std::ios::app);
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
+        for (int i = 0; std::chrono::steady_clock::now() < until; ++i) {
+            CustomerRecord r;
+            r[CustomerField::Nome] = "salvato " + std::to_string(i);
+            try {
+                customerArchive(target).append(r);
+                log << r[CustomerField::Nome] << std::endl;
+            } catch (...) {
+            }
+        }
+        ::_exit(0);
+    }
+    for (int i = 0; i < 5; ++i) {
+        std::ostringstream progress, errors;
+        EXPECT_EQ(restoreDataFolder(zip(), target, true, progress, errors), 0) << errors.str();
+    }
+    ::waitpid(counter, nullptr, 0);
+    std::set<std::string> kept;
+    std::vector<std::string> archives{target + "Clienti.pro"};
+    for (const auto& entry : std::filesystem::directory_iterator(target)) {
+        if (entry.is_directory())
+            archives.push_back(entry.path().string() + "/Clienti.pro");
+    }
+    for (const std::string& path : archives) {
+        if (!std::filesystem::exists(path))
+            continue;
+        const std::string bytes = read(path);
+        for (std::size_t at = 0; at + kCustomerRecordSize <= bytes.size(); at += kCustomerRecordSize)
+            kept.insert(CustomerRecord::decode(
+                std::string_view(bytes).substr(at, kCustomerRecordSize))[CustomerField::Nome]);
+    }
+    std::istringstream log(read(dir.file("salvati")));
+    int saved = 0;
+    for (std::string name; std::getline(log, name); ++saved)
+        EXPECT_TRUE(kept.contains(name)) << name << " was saved and is nowhere";
+    EXPECT_GT(saved, 0);
 }
 
 } // namespace
