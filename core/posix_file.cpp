@@ -57,7 +57,7 @@ std::string systemErrorText(int error) {
 }
 
 void failOnFile(const std::string& what, const std::string& path, int error) {
-    throw ArchiveError(what + " '" + path + "': " + systemErrorText(error));
+    throw ArchiveError(what + " '" + path + "': " + systemErrorText(error), error);
 }
 
 FileDescriptor::~FileDescriptor() {

@@ -15,7 +15,14 @@ namespace filmeria {
 // Any failure to open, create, read, write or replace a file of the program's folder.
 class ArchiveError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit ArchiveError(const std::string& message, int error = 0)
+        : std::runtime_error(message)
+        , error_(error) {}
+    // The system's error number, 0 when the failure is the program's own finding.
+    int error() const { return error_; }
+
+private:
+    int error_;
 };
 
 // A write beyond the process's file-size limit fails with an error instead of ending the

@@ -32,13 +32,18 @@ public:
     }
     // Writes behind the last whole record; returns its position.
     std::size_t append(const Record& record) const {
-        return open(RecordFile::Lock::Exclusive).append(record.encode());
+        return locked([&](RecordFile& file) { return file.append(record.encode()); });
     }
     // Runs `work` on the open file under the exclusive lock, for an operation of several steps
     // (count, then write) that no other program may come between.
     template <typename Work> auto locked(Work&& work) const {
         RecordFile file = open(RecordFile::Lock::Exclusive);
-        return work(file);
+        try {
+            return work(file);
+        } catch (...) {
+            file.removeIfCreatedAndEmpty();
+            throw;
+        }
     }
     // Rewrites the file without the record, through the temporary copy (see deleteRecord).
     void deleteAt(std::size_t position, const DeletionFault& fault = {}) const {

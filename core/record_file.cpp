@@ -15,9 +15,12 @@ RecordFile::RecordFile(const std::string& path, std::size_t recordSize, IfMissin
     // A deletion replaces the file while others wait for it: whoever gets the lock on a file
     // that is no longer the archive opens the archive again.
     for (int attempt = 0; attempt < 100; ++attempt) {
+        created_ = false;
         fd_ = FileDescriptor(::open(path.c_str(), O_RDWR | O_CLOEXEC));
-        if (!fd_.isOpen() && errno == ENOENT && ifMissing == IfMissing::Create)
+        if (!fd_.isOpen() && errno == ENOENT && ifMissing == IfMissing::Create) {
             fd_ = FileDescriptor(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+            created_ = fd_.isOpen();
+        }
         if (!fd_.isOpen() && errno == EEXIST)
             continue; // created by another program a moment ago
         if (!fd_.isOpen())
@@ -28,6 +31,12 @@ RecordFile::RecordFile(const std::string& path, std::size_t recordSize, IfMissin
             return;
     }
     failOnFile("impossibile bloccare", path, EAGAIN);
+}
+
+void RecordFile::removeIfCreatedAndEmpty() {
+    struct stat st {};
+    if (created_ && ::fstat(fd_.get(), &st) == 0 && st.st_size == 0 && isFileAt(fd_.get(), path_))
+        ::unlink(path_.c_str());
 }
 
 std::size_t RecordFile::count() const {

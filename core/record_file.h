@@ -36,6 +36,9 @@ public:
 
     const std::string& path() const { return path_; }
     int descriptor() const { return fd_.get(); }
+    // An archive this operation created and left empty (its write failed) is removed again:
+    // a failed first save of a year leaves no empty year file.
+    void removeIfCreatedAndEmpty();
     std::size_t recordSize() const { return recordSize_; }
 
 private:
@@ -44,6 +47,7 @@ private:
     std::string path_;
     std::size_t recordSize_;
     FileDescriptor fd_;
+    bool created_ = false;
 };
 
 // The steps of a deletion, so tests can make any of them fail.

@@ -11,6 +11,8 @@
 #include <QPrinterInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace filmeria {
 namespace {
 
@@ -25,6 +27,15 @@ void runOn(QPrinter& printer, const QString& documentName, const PrintDrawing& d
     printer.setDocName(documentName);
     QtPrintCanvas canvas(printer);
     draw(canvas); // a failure aborts the job as the canvas goes
+}
+
+// A PDF written to its end: its last kilobyte holds the end-of-file marker.
+bool pdfIsWhole(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 64)
+        return false;
+    file.seek(std::max<qint64>(0, file.size() - 1024));
+    return file.readAll().contains("%%EOF");
 }
 
 } // namespace
@@ -81,13 +92,28 @@ std::optional<QString> SystemPrinting::print(const QString& documentName, const 
 }
 
 void printToPdf(const QString& path, const QString& documentName, const PrintDrawing& draw) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setResolution(600);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    runOn(printer, documentName, draw);
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setResolution(600);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        try {
+            runOn(printer, documentName, draw);
+        } catch (...) {
+            QFile::remove(path);
+            throw;
+        }
+    }
+    // The toolkit reports no failed write (a full disk): a file without its end is no printout.
+    if (!pdfIsWhole(path)) {
+        QFile::remove(path);
+        throw PrintError(QStringLiteral("Impossibile scrivere il file \"%1\": spazio esaurito sul disco o "
+                                        "cartella non scrivibile")
+                             .arg(path)
+                             .toStdString());
+    }
 }
 
 } // namespace filmeria

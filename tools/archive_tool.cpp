@@ -1,6 +1,7 @@
 // filmeria-archivi: the archive companion of Filmeria Pro, for scripts and support: exports,
 // checks, backups, restores and reprints of the store's archives. It speaks Italian, as the
 // program does; the usage text below is its manual in short (see also filmeria-archivi(1)).
+#include "core/posix_file.h"
 #include "platform/numeric_locale.h"
 #include "tools/archive_report.h"
 #include "tools/backup.h"
@@ -42,8 +43,9 @@ constexpr const char* kUsage =
     "  --help                        mostra questo testo\n"
     "  --version                     mostra la versione\n"
     "\n"
-    "Codici di uscita: 0 riuscito; 1 problemi trovati (check), copia rifiutata (restore) o\n"
-    "posizione inesistente (stampa); 2 file illeggibile, scrittura o stampa non riuscita, uso errato.\n";
+    "Codici di uscita: 0 riuscito; 1 problemi trovati (check), file non salvati perché illeggibili\n"
+    "(backup), copia rifiutata (restore) o posizione inesistente (stampa); 2 file illeggibile,\n"
+    "scrittura o stampa non riuscita, uso errato.\n";
 
 int usageError(const std::string& why) {
     std::cerr << "filmeria-archivi: " << why << "\n"
@@ -79,6 +81,8 @@ int exportCommand(const std::vector<std::string>& args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A write beyond the file-size limit fails with a message, as in the program.
+    filmeria::ignoreFileSizeSignal();
     const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
     if (args.empty())
         return usageError("manca il comando");

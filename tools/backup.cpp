@@ -125,6 +125,13 @@ std::string copyFilmStore(const std::string& from, const std::string& to) {
         sqlite3_step(count) == SQLITE_ROW)
         films = std::to_string(sqlite3_column_int64(count, 0));
     sqlite3_finalize(count);
+    if (films == "-") {
+        // Copied page by page, but the films cannot be counted: the archive is damaged.
+        closeBoth();
+        throw BackupFailure("l'archivio dei film '" + from +
+                            "' è danneggiato (si verifichi con "
+                            "filmeria-archivi check)");
+    }
     closeBoth(); // the source's read transaction ends with its connection
     // In WAL mode the file's header may lag behind the copied pages: the copy keeps its own.
     if (headerRead && journal != "wal") {
@@ -137,14 +144,49 @@ std::string copyFilmStore(const std::string& from, const std::string& to) {
     return films;
 }
 
-// A record file copied whole under its shared lock.
-void copyRecordFile(const std::string& from, const std::string& to, std::size_t recordSize) {
-    const RecordFile source(from, recordSize, RecordFile::IfMissing::Fail, RecordFile::Lock::Shared);
-    const FileDescriptor target(::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
-    if (!target.isOpen())
-        failOnFile("impossibile creare", to, errno);
-    copyRange(source.descriptor(), 0, target.get(), 0, static_cast<std::size_t>(sizeOf(from)), to);
-    flushToDisk(target.get(), to);
+// A record file copied whole under its shared lock, opened for reading only: a store on a
+// read-only disk or folder is backed up as well. Returns the records copied.
+std::size_t copyRecordFile(const std::string& from, const std::string& to, std::size_t recordSize) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const FileDescriptor source(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+        if (!source.isOpen())
+            failOnFile("impossibile aprire", from, errno);
+        if (!lockWholeFile(source.get(), false))
+            failOnFile("impossibile bloccare", from, errno == 0 ? EAGAIN : errno);
+        if (!isFileAt(source.get(), from))
+            continue; // replaced by a deletion meanwhile: the archive is the new file
+        struct stat st {};
+        if (::fstat(source.get(), &st) != 0)
+            failOnFile("impossibile leggere la dimensione di", from, errno);
+        const FileDescriptor target(
+            ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (!target.isOpen())
+            failOnFile("impossibile creare", to, errno);
+        copyRange(source.get(), 0, target.get(), 0, static_cast<std::size_t>(st.st_size), to);
+        flushToDisk(target.get(), to);
+        return static_cast<std::size_t>(st.st_size) / recordSize;
+    }
+    failOnFile("impossibile bloccare", from, EAGAIN);
+}
+
+// What a previous backup to the same file left when it was killed: the copies folder and the
+// ZIP library's temporary files, plain files of this user named after the backup.
+void removeLeftoversOf(const std::string& zipPath) {
+    std::error_code ignored;
+    const std::filesystem::path zip(zipPath);
+    const std::filesystem::path parts = zipPath + ".parti";
+    if (std::filesystem::is_directory(std::filesystem::symlink_status(parts, ignored)))
+        std::filesystem::remove_all(parts, ignored);
+    const std::string temporary = zip.filename().string() + ".tmp";
+    const std::filesystem::path folder =
+        zip.has_parent_path() ? zip.parent_path() : std::filesystem::path(".");
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+        const std::string name = entry.path().filename().string();
+        struct stat st {};
+        if ((name == temporary || name.rfind(temporary + ".", 0) == 0) &&
+            ::lstat(entry.path().c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::getuid())
+            std::filesystem::remove(entry.path(), ignored);
+    }
 }
 
 std::string manifestText(const std::vector<Entry>& entries) {
@@ -245,12 +287,14 @@ std::string megabytes(std::uint64_t bytes) {
 int backupDataFolder(const std::string& folderGiven, const std::string& zipPath, std::ostream& progress,
                      std::ostream& errors) {
     const std::string folder = withTrailingSeparator(folderGiven);
+    std::vector<std::string> unsaved; // files that could not be read, with the reason
     try {
         if (finishInterruptedSwap(folder))
             progress << "completato un ripristino interrotto in precedenza in " << folder << "\n";
         const std::vector<std::string> names = storeFiles(folder);
         if (names.empty())
-            throw BackupFailure("no archives in '" + folder + "'");
+            throw BackupFailure("nessun archivio in '" + folder + "'");
+        removeLeftoversOf(zipPath);
         const WorkFolder work(zipPath + ".parti");
         std::vector<Entry> entries;
         for (const std::string& name : names) {
@@ -258,22 +302,39 @@ int backupDataFolder(const std::string& folderGiven, const std::string& zipPath,
             const std::string copy = work.file(name);
             Entry e;
             e.name = name;
-            if (name == "Film.db") {
-                e.records = copyFilmStore(folder + name, copy);
-            } else if (name == "Clienti.pro" || name.ends_with(".nol")) {
-                const std::size_t recordSize =
-                    name == "Clienti.pro" ? kCustomerRecordSize : kRentalRecordSize;
-                copyRecordFile(folder + name, copy, recordSize);
-                e.records = std::to_string(sizeOf(copy) / recordSize);
-            } else {
-                const auto bytes = readWholeFile(folder + name);
-                replaceFileAtomically(copy, copy + ".tmp", bytes.value_or(""));
-                e.records = "-";
+            // A file that cannot be read is left out and named; the others are still saved.
+            try {
+                if (name == "Film.db") {
+                    e.records = copyFilmStore(folder + name, copy);
+                } else if (name == "Clienti.pro" || isYearFileName(name)) {
+                    const std::size_t recordSize =
+                        name == "Clienti.pro" ? kCustomerRecordSize : kRentalRecordSize;
+                    e.records = std::to_string(copyRecordFile(folder + name, copy, recordSize));
+                } else {
+                    const auto bytes = readWholeFile(folder + name);
+                    replaceFileAtomically(copy, copy + ".tmp", bytes.value_or(""));
+                    e.records = "-";
+                }
+            } catch (const ArchiveError& failure) {
+                // No room for the copy is no fault of the file: the whole backup fails.
+                if (failure.error() == ENOSPC || failure.error() == EFBIG || failure.error() == EDQUOT)
+                    throw;
+                std::error_code ignored;
+                std::filesystem::remove(copy, ignored);
+                unsaved.push_back(name + ": " + failure.what());
+                continue;
+            } catch (const BackupFailure& failure) {
+                std::error_code ignored;
+                std::filesystem::remove(copy, ignored);
+                unsaved.push_back(name + ": " + failure.what());
+                continue;
             }
             e.size = sizeOf(copy);
             e.sha256 = hashOfFile(copy);
             entries.push_back(e);
         }
+        if (entries.empty())
+            throw BackupFailure("nessun archivio di '" + folder + "' si può leggere");
 
         int error = 0;
         ZipArchive archive(zip_open((zipPath + ".tmp").c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error));
@@ -307,10 +368,18 @@ int backupDataFolder(const std::string& folderGiven, const std::string& zipPath,
         if (zip_close(archive.get()) != 0)
             throw BackupFailure("impossibile scrivere '" + zipPath + "': " + zip_strerror(archive.get()));
         archive.release();
+        // It holds the customers' data and the password: readable by its owner only.
+        if (::chmod((zipPath + ".tmp").c_str(), 0600) != 0)
+            failOnFile("impossibile impostare i permessi di", zipPath, errno);
         if (::rename((zipPath + ".tmp").c_str(), zipPath.c_str()) != 0)
             failOnFile("impossibile sostituire", zipPath, errno);
         progress << "copia di sicurezza scritta in " << zipPath << " (" << entries.size() << " file)\n";
-        return 0;
+        if (unsaved.empty())
+            return 0;
+        errors << "non salvati, perché non si leggono:\n";
+        for (const std::string& line : unsaved)
+            errors << "  " << line << "\n";
+        return 1;
     } catch (const std::exception& e) {
         ::unlink((zipPath + ".tmp").c_str());
         errors << e.what() << "\n";

@@ -25,8 +25,12 @@ std::optional<std::vector<ManifestEntry>> parseManifest(const std::string& text)
 
 // Writes `zipPath` from the data folder `folder` (with its trailing separator). Film.db is
 // copied with SQLite's online backup, the record files under their shared lock, so a backup
-// taken while the program works is consistent. Progress goes to `progress`. Exit status: 0
-// written, 2 failed (the message on `errors`, no ZIP left behind).
+// taken while the program works is consistent; every file is opened for reading only, so a
+// read-only store is backed up too. A file that cannot be read (a damaged Film.db) is left out
+// and named, the others saved. The ZIP is readable by its owner only; what a killed backup to
+// the same file left is removed first. Progress goes to `progress`. Exit status: 0 written,
+// 1 written without the files named on `errors`, 2 failed (the message on `errors`, no ZIP
+// left behind).
 int backupDataFolder(const std::string& folder, const std::string& zipPath, std::ostream& progress,
                      std::ostream& errors);
 

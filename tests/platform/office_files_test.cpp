@@ -5,6 +5,7 @@
 #include "platform/office.h"
 #include "platform/office_files.h"
 #include "platform/office_writers.h"
+#include "small_disk.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +126,29 @@ TEST(DesktopOffice, NewNamedFilesInEsportazioniNeverOverAnotherAndOpened) {
     EXPECT_TRUE(card.path.endsWith(QStringLiteral("Esportazioni/Scheda film - Tom-Jerry.docx")));
     shell.succeeds = false;
     EXPECT_FALSE(office.tableDocument(QStringLiteral("Noleggi 2009"), {{"x"}}).opened);
+}
+
+// A full disk under the export folder: the folder is named, and no partial file stays.
+TEST(DesktopOffice, AFullDiskIsTheExportFoldersFailureAndLeavesNoFile) {
+    testing::TempFolder dir;
+    testing::SmallDisk disk(dir.file("disco"), 1);
+    if (!disk.mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here (not root)";
+    std::filesystem::create_directory(disk.folder() + "Esportazioni");
+    std::ofstream(disk.folder() + "riempimento", std::ios::binary)
+        << std::string(static_cast<std::size_t>(std::filesystem::space(disk.folder()).available), 'x');
+    testing::FakeClock clock;
+    testing::FakeShell shell;
+    DesktopOffice office(QString::fromStdString(disk.folder()), clock, shell);
+    TextGrid table(3, std::vector<std::string>(4, "cella"));
+    try {
+        office.tableDocument(QStringLiteral("Clienti"), table);
+        ADD_FAILURE() << "written on a full disk";
+    } catch (const ExportFolderError& e) {
+        EXPECT_EQ(e.folder(), QString::fromStdString(disk.folder() + "Esportazioni"));
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(disk.folder() + "Esportazioni"));
+    EXPECT_TRUE(shell.opened.isEmpty());
 }
 
 TEST(OfficeWritersModule, LoadsFromTheFirstPlaceThatHoldsItAndSaysWhatWentWrongElsewhere) {

@@ -5,13 +5,22 @@
 #include "fake_services.h"
 #include "pdf_words.h"
 #include "platform/printing.h"
+#include "rentals/rental_file.h"
 #include "rentals/slip_printout.h"
+#include "small_disk.h"
 #include "temp_folder.h"
+#include "tools/slip_reprint.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QString>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include <cmath>
 #include <cstdio>
@@ -157,6 +166,37 @@ TEST(SystemPrinting, WithNoPrinterInstalledTheJobBecomesAPdfInStampe) {
     EXPECT_NE(testing::outputOf("pdftotext '" + again->toStdString() + "' - 2>/dev/null")
                   .find("Scheda noleggio n. 13"),
               std::string::npos);
+}
+
+// A printout written as PDF onto a full disk: a failure, and no file left behind.
+TEST(SystemPrinting, APdfThatCannotBeWrittenWholeIsAFailureAndLeavesNoFile) {
+    testing::TempFolder dir;
+    testing::SmallDisk disk(dir.file("disco"), 1);
+    if (!disk.mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here (not root)";
+    std::ofstream(disk.folder() + "riempimento", std::ios::binary)
+        << std::string(static_cast<std::size_t>(std::filesystem::space(disk.folder()).available) - 2048, 'x');
+    RentalRecord slip;
+    slip[SlipField::NumScheda] = "12";
+    const PrintDrawing draw = [&](PrintCanvas& canvas) {
+        printSlip(canvas, {"Videoteca Aurora", "", ""}, slip);
+    };
+
+    const QString pdf = QString::fromStdString(disk.folder() + "scheda.pdf");
+    EXPECT_THROW(printToPdf(pdf, QStringLiteral("Scheda noleggio 12"), draw), PrintError);
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+
+    testing::FakeClock clock;
+    SystemPrinting printing(QString::fromStdString(disk.folder()), clock, [] { return QPrinterInfo(); });
+    EXPECT_THROW(printing.print(QStringLiteral("Scheda noleggio 12"), draw), PrintError);
+    EXPECT_TRUE(QDir(QString::fromStdString(disk.folder() + "Stampe")).entryList(QDir::Files).isEmpty());
+
+    // The companion: exit 2, its reason, no file.
+    yearArchive(dir.folder(), "2009").append(slip);
+    std::ostringstream out, err;
+    EXPECT_EQ(reprintSlip(dir.file("2009.nol"), "1", disk.folder() + "ristampa.pdf", out, err), 2);
+    EXPECT_NE(err.str().find("spazio esaurito"), std::string::npos) << err.str();
+    EXPECT_FALSE(std::filesystem::exists(disk.folder() + "ristampa.pdf"));
 }
 
 } // namespace

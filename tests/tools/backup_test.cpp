@@ -6,10 +6,12 @@
 #include "core/store_swap.h"
 #include "customers/customer_file.h"
 #include "rentals/rental_file.h"
+
 #include "small_disk.h"
 #include "temp_folder.h"
 #include "tools/backup.h"
 #include "tools/demo_data.h"
+#include <fcntl.h>
 
 #include <gtest/gtest.h>
 #include <zip.h>
@@ -23,6 +25,8 @@
 #include <random>
 #include <set>
 #include <sstream>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -371,6 +375,92 @@ TEST_F(Backup, SavesMadeDuringARestoreAreNeverLost) {
     for (std::string name; std::getline(log, name); ++saved)
         EXPECT_TRUE(kept.contains(name)) << name << " was saved and is nowhere";
     EXPECT_GT(saved, 0);
+}
+
+TEST_F(Backup, TheBackupIsPrivateALeftoverOfAKilledOneIsRemovedAndARestoredFolderIsPrivate) {
+    std::filesystem::create_directories(zip() + ".parti");
+    dir.write("copia.zip.parti/Clienti.pro", "copia di un backup interrotto");
+    dir.write("copia.zip.tmp.aB3dE9", "resto della libreria ZIP");
+    dir.write("altrui.txt", "dati di qualcun altro");
+    std::filesystem::create_symlink(dir.file("altrui.txt"), dir.file("copia.zip.tmp.link"));
+    ASSERT_EQ(backup(), 0);
+    EXPECT_FALSE(std::filesystem::exists(zip() + ".parti"));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("copia.zip.tmp.aB3dE9")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("copia.zip.tmp.link"))); // not ours: kept
+    struct stat st {};
+    ASSERT_EQ(::stat(zip().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+
+    const std::string restored = dir.folder() + "nuovo/";
+    ASSERT_EQ(restore(restored), 0) << errors_.str();
+    ASSERT_EQ(::stat(restored.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    ASSERT_EQ(::stat((restored + "Clienti.pro").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(Backup, ADamagedFilmArchiveIsLeftOutAndNamedAndTheRestIsSaved) {
+    std::string films = read(store() + "Film.db");
+    films.replace(0, 16, "non un database!");
+    dir.write("negozio/Film.db", films);
+    std::ostringstream progress, errors;
+    EXPECT_EQ(backupDataFolder(store(), zip(), progress, errors), 1);
+    EXPECT_NE(errors.str().find("Film.db"), std::string::npos) << errors.str();
+    const std::string restored = dir.folder() + "ripristino/";
+    ASSERT_EQ(restore(restored), 0) << errors_.str();
+    EXPECT_FALSE(std::filesystem::exists(restored + "Film.db"));
+    EXPECT_TRUE(read(restored + "Clienti.pro") == read(store() + "Clienti.pro"));
+    EXPECT_TRUE(read(restored + "2009.nol") == read(store() + "2009.nol"));
+}
+
+TEST_F(Backup, AStoreOnAReadOnlyDiskIsBackedUp) {
+    testing::SmallDisk disk(dir.file("disco"), 8);
+    if (!disk.mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here (not root)";
+    for (const char* name : kFiles)
+        std::filesystem::copy_file(store() + name, disk.folder() + name);
+    ASSERT_EQ(::mount(nullptr, dir.file("disco").c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    std::ostringstream progress, errors;
+    EXPECT_EQ(backupDataFolder(disk.folder(), zip(), progress, errors), 0) << errors.str();
+    const std::string restored = dir.folder() + "ripristino/";
+    ASSERT_EQ(restore(restored), 0) << errors_.str();
+    for (const char* name : kFiles)
+        EXPECT_TRUE(read(restored + name) == read(store() + name)) << name;
+}
+
+// A first save into a new year's file that fails (a full disk) leaves no empty year file.
+TEST_F(Backup, AFailedFirstSaveOfAYearLeavesNoYearFile) {
+    testing::SmallDisk disk(dir.file("disco"), 1);
+    if (!disk.mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here (not root)";
+    std::ofstream(disk.folder() + "riempimento", std::ios::binary)
+        << std::string(static_cast<std::size_t>(std::filesystem::space(disk.folder()).available), 'x');
+    RentalRecord slip;
+    slip[SlipField::NumScheda] = "1";
+    EXPECT_THROW(appendNewSlip(yearArchive(disk.folder(), "2030"), slip, "1"), ArchiveError);
+    EXPECT_FALSE(std::filesystem::exists(disk.folder() + "2030.nol"));
+}
+
+// The companion under a file-size limit: the write fails with a message, no signal ends it, and
+// nothing is left behind.
+TEST_F(Backup, TheCompanionUnderAFileSizeLimitFailsWithAMessageAndLeavesNothing) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit limit{16 * 1024, 16 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const int err = ::open(dir.file("errori").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(err, 2);
+        ::execl(FILMERIA_COMPANION, "filmeria-archivi", "backup", store().c_str(), zip().c_str(), nullptr);
+        ::_exit(127);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    EXPECT_NE(read(dir.file("errori")).find("troppo grande"), std::string::npos) << read(dir.file("errori"));
+    for (const auto& entry : std::filesystem::directory_iterator(dir.folder()))
+        EXPECT_EQ(entry.path().filename().string().rfind("copia.zip", 0), std::string::npos) << entry.path();
 }
 
 } // namespace
