@@ -12,7 +12,7 @@
 #include "app/Splash.h"
 #include "customers/Clienti.h"
 #include "films/Films.h"
-#include "office/ExpContatti.h"
+#include "films/ExpContatti.h"
 #include "rentals/Noleggi.h"
 
 #include <QCloseEvent>

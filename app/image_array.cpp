@@ -112,8 +112,10 @@ QPoint TImageArray::render(QImage& destination, QPoint pivot, bool mirror, float
             if (a != 0) {
                 const long g = 2L * h - (m - 1);
                 const long e = 2L * v - (u - 1);
-                j = static_cast<int>((W + roundHalfEven(q * (g * c - e * s)) - 1) / 2);
-                i = static_cast<int>((H + roundHalfEven(q * (g * s + e * c)) - 1) / 2);
+                const auto gd = static_cast<double>(g);
+                const auto ed = static_cast<double>(e);
+                j = static_cast<int>((W + roundHalfEven(q * (gd * c - ed * s)) - 1) / 2);
+                i = static_cast<int>((H + roundHalfEven(q * (gd * s + ed * c)) - 1) / 2);
             } else {
                 j = static_cast<int>(std::trunc(h * q));
                 i = static_cast<int>(std::trunc(v * q));

@@ -7,7 +7,7 @@
 #include "core/grid_export.h"
 #include "customers/customer_export.h"
 #include "memory_probe.h"
-#include "office/Imminenti.h"
+#include "customers/Imminenti.h"
 #include "platform/office_files.h"
 #include "qt_bench_main.h"
 #include "screenkit/HelpForm.h"

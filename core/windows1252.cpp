@@ -49,19 +49,19 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
         ++i;
         return 0xFFFD;
     }
-    if (i + extra >= s.size()) {
+    if (i + static_cast<std::size_t>(extra) >= s.size()) {
         ++i;
         return 0xFFFD;
     }
     for (int k = 1; k <= extra; ++k) {
-        const auto c = static_cast<unsigned char>(s[i + k]);
+        const auto c = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
         if ((c & 0xC0) != 0x80) {
             ++i;
             return 0xFFFD;
         }
         cp = (cp << 6) | (c & 0x3F);
     }
-    i += extra + 1;
+    i += static_cast<std::size_t>(extra) + 1;
     return cp;
 }
 

@@ -6,7 +6,7 @@
 #include "customers/PartitaIVA.h"
 #include "customers/Tessera.h"
 #include "customers/province_list.h"
-#include "office/Imminenti.h"
+#include "customers/Imminenti.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "screenkit/HelpForm.h"

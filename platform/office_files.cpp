@@ -51,10 +51,12 @@ std::vector<std::string> officeWritersCandidates() {
     if (length > 0) {
         const std::string folder =
             folderOfExecutable(std::string_view(executable, static_cast<std::size_t>(length)));
+        // Beside the program; in the installed layout (bin/ and lib/); for a program at the top
+        // of the build tree, below it. Never a path of the machine the program was built on.
         candidates.push_back(folder + kOfficeWritersModule);
         candidates.push_back(folder + "../" + FILMERIA_PRIVATE_LIBDIR + kOfficeWritersModule);
+        candidates.push_back(folder + FILMERIA_PRIVATE_LIBDIR + kOfficeWritersModule);
     }
-    candidates.push_back(FILMERIA_OFFICE_WRITERS_BUILT);
     return candidates;
 }
 

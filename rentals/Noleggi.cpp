@@ -4,7 +4,7 @@
 #include "customers/ImportaCliente.h"
 #include "customers/customer_search.h"
 #include "films/ImportaFilm.h"
-#include "office/ExpNoleggi.h"
+#include "rentals/ExpNoleggi.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "rentals/Azienda.h"

@@ -192,7 +192,7 @@ char fiscalCodeCheckCharacter(std::string_view first15) {
 }
 
 CustomerRecord makeCustomer(std::uint64_t seed, int index) {
-    Random rng(seed * 1000003ULL + static_cast<std::uint64_t>(index));
+    Random rng(seed * std::uint64_t{1000003} + static_cast<std::uint64_t>(index));
     const bool female = rng.below(2) == 1;
     const std::string surname = rng.pick(kSurnames);
     const std::string name = female ? rng.pick(kFemaleNames) : rng.pick(kMaleNames);
@@ -228,7 +228,8 @@ CustomerRecord makeCustomer(std::uint64_t seed, int index) {
 }
 
 RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers, int films) {
-    Random rng(seed * 7919ULL + static_cast<std::uint64_t>(index) * 31ULL + static_cast<std::uint64_t>(year));
+    Random rng(seed * std::uint64_t{7919} + static_cast<std::uint64_t>(index) * std::uint64_t{31} +
+               static_cast<std::uint64_t>(year));
     const int customerIndex = 1 + rng.below(customers);
     const CustomerRecord customer = makeCustomer(seed, customerIndex);
     const CivilDate issued{year, 1 + rng.below(12), 1 + rng.below(28)};
@@ -277,7 +278,7 @@ RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers, in
 }
 
 FilmRow makeFilm(std::uint64_t seed, int index) {
-    Random rng(seed * 104729ULL + static_cast<std::uint64_t>(index));
+    Random rng(seed * std::uint64_t{104729} + static_cast<std::uint64_t>(index));
     FilmRow f;
     const std::string title = rng.pick(kTitles);
     f[FilmField::varTitolo] =

@@ -16,7 +16,7 @@
 #include "films/Films.h"
 #include "films/ImportaFilm.h"
 #include "films/RicercaFilm.h"
-#include "office/ExpContatti.h"
+#include "films/ExpContatti.h"
 #include "platform/office.h"
 #include "platform/printing.h"
 #include "platform/services.h"

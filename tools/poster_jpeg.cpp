@@ -26,10 +26,12 @@ std::string posterJpeg(std::uint64_t seed, int width, int height, int quality, b
     const int reelY = height * 2 / 5;
     const int reelR = width / 3;
 
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height * 3);
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            unsigned char* p = &pixels[(static_cast<std::size_t>(y) * width + x) * 3];
+            unsigned char* p = &pixels[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                        static_cast<std::size_t>(x)) *
+                                       3];
             const int shade = 255 - y * 200 / height;
             for (int c = 0; c < 3; ++c)
                 p[c] = static_cast<unsigned char>(hue[c] * shade / 255);
@@ -76,7 +78,8 @@ std::string posterJpeg(std::uint64_t seed, int width, int height, int quality, b
     jpeg_set_quality(&cinfo, quality, TRUE);
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = &pixels[static_cast<std::size_t>(cinfo.next_scanline) * width * 3];
+        JSAMPROW row =
+            &pixels[static_cast<std::size_t>(cinfo.next_scanline) * static_cast<std::size_t>(width) * 3];
         jpeg_write_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_compress(&cinfo);
@@ -121,7 +124,8 @@ bool decodesAsJpeg(std::string_view bytes) {
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&cinfo, TRUE);
     jpeg_start_decompress(&cinfo);
-    row.resize(static_cast<std::size_t>(cinfo.output_width) * cinfo.output_components);
+    row.resize(static_cast<std::size_t>(cinfo.output_width) *
+               static_cast<std::size_t>(cinfo.output_components));
     while (cinfo.output_scanline < cinfo.output_height) {
         JSAMPROW line = row.data();
         jpeg_read_scanlines(&cinfo, &line, 1);

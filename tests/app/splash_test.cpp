@@ -116,7 +116,7 @@ TEST(SplashFlight, SpritesStartAsStatedAndBounceAtEachEdgeWithANewTurn) {
     SplashAnimation flight(597, 362, 108, 60, scripted({}, {}));
     for (int k = 1; k <= 5; ++k) {
         const Sprite& s = flight.sprites()[static_cast<std::size_t>(k - 1)];
-        EXPECT_FLOAT_EQ(s.scale, k / 4.0f);
+        EXPECT_FLOAT_EQ(s.scale, static_cast<float>(k) / 4.0f);
         EXPECT_EQ(s.mirror, k % 2 == 1);
         EXPECT_EQ(std::abs(s.dx), k);
         EXPECT_EQ(s.x, 108); // random(...) answered 0

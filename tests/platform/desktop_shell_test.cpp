@@ -1,7 +1,7 @@
 // The desktop shell through the real xdg-open, on a desktop of the test's own: "opened" only
 // when an application took the file or the address.
 #include "controlled_desktop.h"
-#include "office/Imminenti.h"
+#include "customers/Imminenti.h"
 #include "platform/office.h"
 #include "platform/qt_services.h"
 #include "screen_fixture.h"

@@ -1,4 +1,4 @@
-#include "office/Imminenti.h"
+#include "customers/Imminenti.h"
 
 #include "core/posix_file.h"
 #include "platform/services.h"

@@ -1,4 +1,4 @@
-#include "office/ExpNoleggi.h"
+#include "rentals/ExpNoleggi.h"
 
 #include "core/posix_file.h"
 #include "platform/qt_text.h"

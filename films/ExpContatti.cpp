@@ -1,4 +1,4 @@
-#include "office/ExpContatti.h"
+#include "films/ExpContatti.h"
 
 #include "platform/services.h"
 #include "screenkit/HelpForm.h"
