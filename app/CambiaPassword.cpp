@@ -24,7 +24,7 @@ namespace filmeria {
 namespace {
 
 std::string trimmedText(const QLineEdit* field) {
-    return trimmed(toCp1252(field->text()));
+    return storedBytes(field->text());
 }
 
 } // namespace
@@ -44,10 +44,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(Services& services, TfrmPassword& login)
     , cmdEsci(new QPushButton(QStringLiteral("Esci"), this))
     , cmdOK(new QPushButton(QStringLiteral("OK"), this)) {
     setObjectName("frmCambiaPassword");
-    setWindowTitle(QStringLiteral(" Cambia password"));
-    useDialogFrame(this);
-    setFixedSize(400, 262);
-    style::setBackground(this, style::kSilver);
+    setUpDialog(this, QStringLiteral(" Cambia password"), {400, 262}, style::kSilver);
 
     grpPassword->setObjectName("grpPassword");
     grpPassword->setGeometry(8, 4, 384, 212);
@@ -88,8 +85,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(Services& services, TfrmPassword& login)
     onEnter(txtPasswordNew, services_.dialogs, [this] { focusByKeyboard(txtConferma); });
     onEnter(txtConferma, services_.dialogs,
             [this] { focusByKeyboard(cmdOK->isEnabled() ? static_cast<QWidget*>(cmdOK) : txtPasswordOld); });
-    connect(cmdOK, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { cmdOKClick(); }); });
+    onClick(cmdOK, services_.dialogs, [this] { cmdOKClick(); });
     connect(cmdEsci, &QPushButton::clicked, this, [this] { close(); });
     centreOnDesktop(this);
 }

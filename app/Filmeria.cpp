@@ -11,8 +11,8 @@
 #include "app/Info.h"
 #include "app/Splash.h"
 #include "customers/Clienti.h"
-#include "films/Films.h"
 #include "films/ExpContatti.h"
+#include "films/Films.h"
 #include "rentals/Noleggi.h"
 
 #include <QCloseEvent>

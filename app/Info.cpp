@@ -31,10 +31,7 @@ QLabel* linkLabel(QWidget* parent, const char* name, const QString& text, QRect 
 TfrmInfo::TfrmInfo(Services& services)
     : services_(services) {
     setObjectName("frmInfo");
-    setWindowTitle(QString::fromUtf8(" Informazioni su Filmeria Pro ©"));
-    useDialogFrame(this);
-    setFixedSize(560, 346);
-    style::setBackground(this, style::kSilver);
+    setUpDialog(this, QString::fromUtf8(" Informazioni su Filmeria Pro ©"), {560, 346}, style::kSilver);
 
     grpInfo = new QGroupBox(this);
     grpInfo->setObjectName("grpInfo");

@@ -46,10 +46,7 @@ TfrmPassword::TfrmPassword(Services& services, ScreenRef<TfrmFilmeria> mainWindo
     , btnCambiaPassword(new QPushButton(QStringLiteral("Cambia password"), this))
     , cmdEsci(new QPushButton(QStringLiteral("Esci"), this)) {
     setObjectName("frmPassword");
-    setWindowTitle(QString::fromUtf8(" Filmeria Pro © - Autenticazione"));
-    useDialogFrame(this);
-    setFixedSize(400, 206);
-    style::setBackground(this, style::kSilver);
+    setUpDialog(this, QString::fromUtf8(" Filmeria Pro © - Autenticazione"), {400, 206}, style::kSilver);
 
     grpPassword->setObjectName("grpPassword");
     grpPassword->setGeometry(8, 4, 384, 156);
@@ -88,19 +85,17 @@ TfrmPassword::TfrmPassword(Services& services, ScreenRef<TfrmFilmeria> mainWindo
     highlightOnFocus(txtPassword, style::kWhite);
     connect(txtPassword, &QLineEdit::textChanged, this, [this] { txtPasswordChange(); });
     onEnter(txtPassword, services_.dialogs, [this] {
-        if (!trimmed(toCp1252(txtPassword->text())).empty())
+        if (!storedBytes(txtPassword->text()).empty())
             cmdOK->click();
     });
-    connect(cmdOK, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { cmdOKClick(); }); });
-    connect(btnCambiaPassword, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { btnCambiaPasswordClick(); }); });
+    onClick(cmdOK, services_.dialogs, [this] { cmdOKClick(); });
+    onClick(btnCambiaPassword, services_.dialogs, [this] { btnCambiaPasswordClick(); });
     connect(cmdEsci, &QPushButton::clicked, this, [this] { close(); });
     centreOnDesktop(this);
 }
 
 void TfrmPassword::txtPasswordChange() {
-    cmdOK->setEnabled(!trimmed(toCp1252(txtPassword->text())).empty());
+    cmdOK->setEnabled(!storedBytes(txtPassword->text()).empty());
 }
 
 void TfrmPassword::cmdOKClick() {

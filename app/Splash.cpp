@@ -23,10 +23,7 @@ TfrmSplash::TfrmSplash(Services& services)
     , Timer1(new QTimer(this))
     , random_(static_cast<std::mt19937::result_type>(services.clock.now().toMSecsSinceEpoch())) {
     setObjectName("frmSplash");
-    setWindowTitle(maker::kSplashCaption);
-    useDialogFrame(this);
-    setFixedSize(600, 368);
-    style::setBackground(this, style::kBlack);
+    setUpDialog(this, maker::kSplashCaption, {600, 368}, style::kBlack);
     setCursor(Qt::PointingHandCursor);
     setToolTip(QStringLiteral("  Visita il sito Internet dell'autore "));
     BackImage->setObjectName("BackImage");
@@ -62,9 +59,10 @@ void TfrmSplash::prepareFlight() {
 
 void TfrmSplash::restoreBackground(const QRect& square) {
     const QRect area = square.intersected(offscreen_.rect());
+    const std::ptrdiff_t left = std::ptrdiff_t{3} * area.left();
+    const std::size_t bytes = std::size_t{3} * static_cast<std::size_t>(area.width());
     for (int y = area.top(); y <= area.bottom(); ++y)
-        std::memcpy(offscreen_.scanLine(y) + 3 * area.left(), background_.constScanLine(y) + 3 * area.left(),
-                    static_cast<std::size_t>(3 * area.width()));
+        std::memcpy(offscreen_.scanLine(y) + left, background_.constScanLine(y) + left, bytes);
 }
 
 void TfrmSplash::drawTransparent(const QImage& turned, QPoint at) {
@@ -76,9 +74,10 @@ void TfrmSplash::drawTransparent(const QImage& turned, QPoint at) {
             const QRgb colour = turned.pixel(x - at.x(), y - at.y());
             if ((colour & 0xFFFFFF) == (transparent & 0xFFFFFF))
                 continue;
-            to[3 * x] = static_cast<uchar>(qRed(colour));
-            to[3 * x + 1] = static_cast<uchar>(qGreen(colour));
-            to[3 * x + 2] = static_cast<uchar>(qBlue(colour));
+            uchar* pixel = to + std::ptrdiff_t{3} * x;
+            pixel[0] = static_cast<uchar>(qRed(colour));
+            pixel[1] = static_cast<uchar>(qGreen(colour));
+            pixel[2] = static_cast<uchar>(qBlue(colour));
         }
     }
 }

@@ -99,9 +99,10 @@ QPoint TImageArray::render(QImage& destination, QPoint pivot, bool mirror, float
         if (bytes == 1) {
             row[h] = from[0];
         } else { // RGB888 stores red, green, blue
-            row[3 * h] = from[2];
-            row[3 * h + 1] = from[1];
-            row[3 * h + 2] = from[0];
+            const std::ptrdiff_t at = std::ptrdiff_t{3} * h;
+            row[at] = from[2];
+            row[at + 1] = from[1];
+            row[at + 2] = from[0];
         }
     };
     for (int v = 0; v < u; ++v) {

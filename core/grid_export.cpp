@@ -23,6 +23,7 @@ TextGrid documentTableOf(const TextTable& grid) {
     table.reserve(static_cast<std::size_t>(grid.rows()));
     for (int r = 0; r < grid.rows(); ++r) {
         std::vector<std::string> row;
+        row.reserve(static_cast<std::size_t>(grid.columns()));
         for (int c = 0; c < grid.columns(); ++c)
             row.push_back(utf8FromCp1252(grid.cell(r, c)));
         table.push_back(std::move(row));

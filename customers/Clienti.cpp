@@ -3,10 +3,10 @@
 #include "core/text_rules.h"
 #include "customers/Avanzate.h"
 #include "customers/CodFisc.h"
+#include "customers/Imminenti.h"
 #include "customers/PartitaIVA.h"
 #include "customers/Tessera.h"
 #include "customers/province_list.h"
-#include "customers/Imminenti.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "screenkit/HelpForm.h"
@@ -197,8 +197,7 @@ void TfrmClienti::buildFields() {
                           [this] { txtTessera->setFocus(); });
 
     const auto click = [this](QPushButton* b, void (TfrmClienti::*handler)()) {
-        connect(b, &QPushButton::clicked, this,
-                [this, handler] { runGuarded(services_.dialogs, this, [&] { (this->*handler)(); }); });
+        onClick(b, services_.dialogs, [this, handler] { (this->*handler)(); });
     };
     click(cmdCodFisc, &TfrmClienti::checkFiscalCode);
     click(cmdIva, &TfrmClienti::checkVatNumber);
@@ -312,12 +311,12 @@ void TfrmClienti::newCard() {
 }
 
 void TfrmClienti::save() {
-    if (trimmed(toCp1252(txtNome->text())).empty()) {
+    if (storedBytes(txtNome->text()).empty()) {
         services_.dialogs.information(this, kNameRequired);
         txtNome->setFocus();
         return;
     }
-    if (trimmed(toCp1252(txtTessera->text())).empty()) {
+    if (storedBytes(txtTessera->text()).empty()) {
         services_.dialogs.information(this, kCardRequired);
         txtTessera->setFocus();
         return;
@@ -388,7 +387,7 @@ void TfrmClienti::search() {
 }
 
 void TfrmClienti::exportCard() {
-    if (trimmed(toCp1252(txtNome->text())).empty()) {
+    if (storedBytes(txtNome->text()).empty()) {
         services_.dialogs.information(
             this, QString::fromUtf8(
                       "Per poter esportare la scheda corrente in Microsoft Word è necessario indicare il "
@@ -424,7 +423,7 @@ void TfrmClienti::exportCard() {
 }
 
 void TfrmClienti::checkFiscalCode() {
-    const QString code = fromCp1252(trimmed(toCp1252(txtCodFisc->text())));
+    const QString code = fromCp1252(storedBytes(txtCodFisc->text()));
     const bool digitsOnly = !code.isEmpty() && std::all_of(code.begin(), code.end(),
                                                            [](QChar c) { return c >= '0' && c <= '9'; });
     if (digitsOnly) {
@@ -441,13 +440,12 @@ void TfrmClienti::checkFiscalCode() {
 
 void TfrmClienti::checkVatNumber() {
     TfrmIva dialog(services_);
-    dialog.setCode(fromCp1252(trimmed(toCp1252(txtIva->text()))));
+    dialog.setCode(fromCp1252(storedBytes(txtIva->text())));
     services_.dialogs.exec(dialog);
 }
 
 void TfrmClienti::sendMail() {
-    openMailAddress(services_, this,
-                    QStringLiteral("mailto:") + fromCp1252(trimmed(toCp1252(txtEmail->text()))));
+    openMailAddress(services_, this, QStringLiteral("mailto:") + fromCp1252(storedBytes(txtEmail->text())));
 }
 
 void TfrmClienti::printMembershipCard() {
@@ -464,8 +462,8 @@ void TfrmClienti::printMembershipCard() {
 }
 
 void TfrmClienti::showRentals() {
-    const std::string name = trimmed(toCp1252(txtNome->text()));
-    const std::string card = trimmed(toCp1252(txtTessera->text()));
+    const std::string name = storedBytes(txtNome->text());
+    const std::string card = storedBytes(txtTessera->text());
     if (name.empty()) {
         services_.dialogs.information(this, kRentalsNeedName);
         txtNome->setFocus();

@@ -56,22 +56,15 @@ QLabel* caption(QWidget* parent, const QString& text, QRect geometry, bool itali
 TfrmTessera::TfrmTessera(Services& services, const MembershipCard& customer, ControlsMade made)
     : services_(services) {
     setObjectName("frmTessera");
-    setWindowTitle(QStringLiteral(" Tessera cliente"));
-    useDialogFrame(this);
-    setFixedSize(560, 396);
-    style::setBackground(this, style::kWhite);
+    setUpDialog(this, QStringLiteral(" Tessera cliente"), {560, 396}, style::kWhite);
     centreOnDesktop(this);
-    if (made == ControlsMade::AtConstruction)
-        makeControls(customer);
+    if (made == ControlsMade::AtConstruction) {
+        makeControlsFor(customer);
+        controlsWereMade();
+    }
 }
 
-void TfrmTessera::setVisible(bool visible) {
-    if (visible && !grpLogo)
-        makeControls(MembershipCard());
-    QDialog::setVisible(visible);
-}
-
-void TfrmTessera::makeControls(const MembershipCard& customer) {
+void TfrmTessera::makeControlsFor(const MembershipCard& customer) {
     grpLogo = new QGroupBox(this);
     grpLogo->setObjectName("grpLogo");
     grpLogo->setGeometry(8, 4, 544, 112);
@@ -143,8 +136,7 @@ void TfrmTessera::makeControls(const MembershipCard& customer) {
     chainOnEnter({txtLogo01, txtLogo02, txtLogo03, txtNome, txtIndirizzo, txtCap, txtCitta, txtProv,
                   txtTessera, txtIscrizione, txtLogo01});
     connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdStampa, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { print(); }); });
+    onClick(cmdStampa, services_.dialogs, [this] { print(); });
 }
 
 void TfrmTessera::showEvent(QShowEvent* event) {
@@ -166,7 +158,7 @@ void TfrmTessera::done(int result) {
 bool TfrmTessera::fieldsComplete() {
     QLineEdit* required[] = {txtLogo01, txtNome, txtTessera, txtIscrizione};
     for (int i = 0; i < 4; ++i) {
-        if (trimmed(toCp1252(required[i]->text())).empty()) {
+        if (storedBytes(required[i]->text()).empty()) {
             services_.dialogs.information(this, QString::fromUtf8(kMissing[i]));
             required[i]->setFocus();
             return false;

@@ -5,7 +5,7 @@
 #include "customers/card_printout.h"
 #include "screenkit/controls_made.h"
 
-#include <QDialog>
+#include "screenkit/first_showing.h"
 
 class QComboBox;
 class QGroupBox;
@@ -17,20 +17,20 @@ namespace filmeria {
 
 struct Services;
 
-class TfrmTessera final : public QDialog {
+class TfrmTessera final : public FirstShowingDialog {
 public:
     // `customer`'s letterhead is not used: the lines come from Tessera.ini.
     TfrmTessera(Services& services, const MembershipCard& customer,
                 ControlsMade made = ControlsMade::AtConstruction);
 
     void done(int result) override;
-    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void makeControls(const MembershipCard& customer);
+    void makeControls() override { makeControlsFor(MembershipCard()); }
+    void makeControlsFor(const MembershipCard& customer);
     void print();
     bool fieldsComplete();
     MembershipCard cardFromScreen() const;

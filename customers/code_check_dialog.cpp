@@ -62,8 +62,7 @@ CodeCheckDialog::CodeCheckDialog(Services& services, const char* buttonName, int
     cmdControlla->setAutoDefault(false);
 
     connect(txtCodice, &QLineEdit::textChanged, this, [this] { codeChanged(); });
-    connect(cmdControlla, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { check(); }); });
+    onClick(cmdControlla, services_.dialogs, [this] { check(); });
     centreOnDesktop(this);
 }
 

@@ -218,8 +218,7 @@ void TfrmFilms::buildFields() {
     connect(txtWeb, &QLineEdit::textChanged, this,
             [this](const QString& text) { cmdWeb->setEnabled(!text.isEmpty()); });
     txtWeb->installEventFilter(this); // normalised whenever the field is left
-    connect(cmdWeb, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { openWebSite(); }); });
+    onClick(cmdWeb, services_.dialogs, [this] { openWebSite(); });
     buttons_->addStatusText(cmdWeb, QStringLiteral(" Visita il sito Internet dedicato al film."));
 }
 
@@ -249,8 +248,7 @@ void TfrmFilms::buildPoster() {
     txtFoto->setReadOnly(true);
     txtFoto->setMaxLength(255);
     txtFoto->hide();
-    connect(cmdFoto, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { choosePoster(); }); });
+    onClick(cmdFoto, services_.dialogs, [this] { choosePoster(); });
     buttons_->add(imgZoom, nullptr, {}, [this] { zoom(); });
 }
 
@@ -487,12 +485,12 @@ void TfrmFilms::tellNotSaved(const std::exception& failure) {
 bool TfrmFilms::titleAndCodePresent(const char* action) {
     const QString start = QStringLiteral("Per poter ") + QLatin1String(action) +
                           QString::fromUtf8(" la scheda corrente è necessario indicare ");
-    if (trimmed(toCp1252(txtTitolo->text())).empty()) {
+    if (storedBytes(txtTitolo->text()).empty()) {
         services_.dialogs.information(this, start + QStringLiteral("il titolo del film."));
         txtTitolo->setFocus();
         return false;
     }
-    if (trimmed(toCp1252(txtCodice->text())).empty()) {
+    if (storedBytes(txtCodice->text()).empty()) {
         services_.dialogs.information(this, start + QStringLiteral("il codice identificativo del film."));
         txtCodice->setFocus();
         return false;
@@ -578,7 +576,7 @@ void TfrmFilms::search() {
 }
 
 void TfrmFilms::searchWeb() {
-    const std::string title = trimmed(toCp1252(txtTitolo->text()));
+    const std::string title = storedBytes(txtTitolo->text());
     if (title.empty()) {
         services_.dialogs.information(
             this, QString::fromUtf8(
@@ -590,7 +588,7 @@ void TfrmFilms::searchWeb() {
 }
 
 void TfrmFilms::openWebSite() {
-    openWebAddress(services_, this, fromCp1252(trimmed(toCp1252(txtWeb->text()))));
+    openWebAddress(services_, this, fromCp1252(storedBytes(txtWeb->text())));
 }
 
 void TfrmFilms::normaliseWebAddress() {
@@ -623,7 +621,7 @@ void TfrmFilms::choosePoster() {
 }
 
 void TfrmFilms::exportCard() {
-    if (trimmed(toCp1252(txtTitolo->text())).empty()) {
+    if (storedBytes(txtTitolo->text()).empty()) {
         services_.dialogs.information(
             this, QString::fromUtf8("Per poter esportare la scheda corrente in Microsoft Word "
                                     "è necessario indicare il titolo del film."));

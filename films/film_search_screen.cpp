@@ -70,11 +70,10 @@ const std::vector<std::pair<QString, FilmField>>& filmCriteria() {
 
 FilmSearchScreen::FilmSearchScreen(Services& services, Kind kind)
     : services_(services) {
-    setWindowTitle(kind == Kind::Search ? QStringLiteral(" Cerca scheda film in archivio")
-                                        : QStringLiteral(" Importa dati film"));
-    useDialogFrame(this);
-    setFixedSize(695, 468);
-    style::setBackground(this, style::kSilver);
+    setUpDialog(this,
+                kind == Kind::Search ? QStringLiteral(" Cerca scheda film in archivio")
+                                     : QStringLiteral(" Importa dati film"),
+                {695, 468}, style::kSilver);
 
     text(this, "lblCriterio", QStringLiteral("Criterio di ricerca:"), {12, 12, 150, 18});
     cboCriterio = new ComboField(this, style::verdana(8)); // limeOnBlack's font
@@ -142,8 +141,7 @@ FilmSearchScreen::FilmSearchScreen(Services& services, Kind kind)
     connect(txtCriterio, &QLineEdit::textChanged, this,
             [this](const QString& key) { btnPopola->setEnabled(!key.isEmpty()); });
     connect(cboCriterio, &QComboBox::currentIndexChanged, this, [this] { btnPopola->setEnabled(true); });
-    connect(btnPopola, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { search(); }); });
+    onClick(btnPopola, services_.dialogs, [this] { search(); });
     connect(btnTrova, &QPushButton::clicked, this, [this] { findInList(); });
     onEnter(txtTrova, services_.dialogs, [this] { findInList(); });
     onEnter(txtCriterio, services_.dialogs, [this] {
@@ -154,12 +152,10 @@ FilmSearchScreen::FilmSearchScreen(Services& services, Kind kind)
     cboCriterio->lineEdit()->installEventFilter(this);
     connect(lstRecords, &QAbstractItemView::doubleClicked, this, [this] { chooseSelectedLine(); });
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnStampa, &QPushButton::clicked, this, [this] {
-        runGuarded(services_.dialogs, this, [this] {
-            printResultList(services_, this, lstRecords->lines(),
-                            QStringLiteral("Si vuole stampare l'elenco corrente delle schede?"),
-                            QStringLiteral("Archivio film"), PageOrientation::Portrait);
-        });
+    onClick(btnStampa, services_.dialogs, [this] {
+        printResultList(services_, this, lstRecords->lines(),
+                        QStringLiteral("Si vuole stampare l'elenco corrente delle schede?"),
+                        QStringLiteral("Archivio film"), PageOrientation::Portrait);
     });
     centreOnDesktop(this);
 }

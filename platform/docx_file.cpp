@@ -170,7 +170,7 @@ void writePackage(const std::string& path, const std::string& body, const Part* 
         std::remove(path.c_str());
         throw OfficeError("cannot write the document '" + path + "'");
     }
-    archive.release();
+    static_cast<void>(archive.release()); // closed by zip_close
 }
 
 std::string inlinePicture(int widthPixels, int heightPixels) {

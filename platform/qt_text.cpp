@@ -78,7 +78,7 @@ QString ownClosest(char32_t c) {
 }
 
 QString closestOf(char32_t c) {
-    if (const QString own = ownClosest(c); !own.isEmpty())
+    if (QString own = ownClosest(c); !own.isEmpty())
         return own;
     // The decomposed form without its marks: a letter and its accents, or the plain characters
     // of a compatibility form.
@@ -149,6 +149,10 @@ std::string toCp1252(const QString& text) {
         out += static_cast<char>(byte < 0 ? '?' : byte);
     }
     return out;
+}
+
+std::string storedBytes(const QString& text) {
+    return trimmed(toCp1252(text));
 }
 
 bool isCp1252Text(const QString& text) {

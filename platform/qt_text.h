@@ -16,6 +16,8 @@ QString fromCp1252(std::string_view bytes);
 // Characters outside Windows-1252 become their closest letter first (see closestCp1252Text).
 std::string toCp1252(const QString& text);
 bool isCp1252Text(const QString& text);
+// A field's text as the archives store it: Windows-1252, trimmed.
+std::string storedBytes(const QString& text);
 
 // The text with every character Windows-1252 cannot hold replaced by its closest letter: the
 // letter without its accent (Ś→S, ń→n, ő→o, Č→C), the base letter of a letter of its own

@@ -30,19 +30,10 @@ QLineEdit* letterheadField(QWidget* parent, const char* name, int top) {
 TfrmAzienda::TfrmAzienda(Services& services, ControlsMade made)
     : services_(services) {
     setObjectName("frmAzienda");
-    setWindowTitle(QStringLiteral(" Dati azienda"));
-    useDialogFrame(this);
-    setFixedSize(472, 214);
-    style::setBackground(this, style::kWhite);
+    setUpDialog(this, QStringLiteral(" Dati azienda"), {472, 214}, style::kWhite);
     centreOnDesktop(this);
     if (made == ControlsMade::AtConstruction)
-        makeControls();
-}
-
-void TfrmAzienda::setVisible(bool visible) {
-    if (visible && !imgAzienda)
-        makeControls();
-    QDialog::setVisible(visible);
+        makeControlsNow();
 }
 
 void TfrmAzienda::makeControls() {
@@ -66,8 +57,7 @@ void TfrmAzienda::makeControls() {
 
     chainOnEnter({txtLogo01, txtLogo02, txtLogo03, cmdApplica});
     connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdApplica, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { apply(); }); });
+    onClick(cmdApplica, services_.dialogs, [this] { apply(); });
 }
 
 void TfrmAzienda::showEvent(QShowEvent* event) {

@@ -3,7 +3,7 @@
 // for every use.
 #include "screenkit/controls_made.h"
 
-#include <QDialog>
+#include "screenkit/first_showing.h"
 
 class QLabel;
 class QLineEdit;
@@ -13,17 +13,15 @@ namespace filmeria {
 
 struct Services;
 
-class TfrmAzienda final : public QDialog {
+class TfrmAzienda final : public FirstShowingDialog {
 public:
     explicit TfrmAzienda(Services& services, ControlsMade made = ControlsMade::AtConstruction);
-
-    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void makeControls();
+    void makeControls() override;
     void apply();
 
     Services& services_;

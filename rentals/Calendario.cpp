@@ -23,10 +23,7 @@ TfrmCalendario::TfrmCalendario(Services& services)
     , cmdAnnulla(new QPushButton(QStringLiteral("Importa"), this))
     , lblMemory(new QLabel(this)) {
     setObjectName("frmCalendario");
-    setWindowTitle(QStringLiteral(" Importazione data"));
-    useDialogFrame(this);
-    setFixedSize(340, 330);
-    style::setBackground(this, style::kSilver);
+    setUpDialog(this, QStringLiteral(" Importazione data"), {340, 330}, style::kSilver);
 
     lblInfo->setObjectName("lblInfo");
     lblInfo->setFont(style::verdana(8));
@@ -42,8 +39,7 @@ TfrmCalendario::TfrmCalendario(Services& services)
     lblMemory->setObjectName("lblMemory");
     lblMemory->hide();
 
-    connect(cmdAnnulla, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { takeDate(); }); });
+    onClick(cmdAnnulla, services_.dialogs, [this] { takeDate(); });
     centreOnDesktop(this);
 }
 

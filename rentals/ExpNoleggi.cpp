@@ -9,7 +9,7 @@
 
 namespace filmeria {
 
-TfrmExpNoleggi::TfrmExpNoleggi(Services& services, TfrmHelpForm& help, QString year, ControlsMade made)
+TfrmExpNoleggi::TfrmExpNoleggi(Services& services, TfrmHelpForm& help, const QString& year, ControlsMade made)
     : ExportScreen(services, QStringLiteral(" Esportazione archivio noleggi"), 17, made)
     , help_(help)
     , year_(year.trimmed()) {

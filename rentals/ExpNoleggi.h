@@ -10,7 +10,7 @@ class TfrmHelpForm;
 
 class TfrmExpNoleggi final : public ExportScreen {
 public:
-    TfrmExpNoleggi(Services& services, TfrmHelpForm& help, QString year,
+    TfrmExpNoleggi(Services& services, TfrmHelpForm& help, const QString& year,
                    ControlsMade made = ControlsMade::AtConstruction);
 
 protected:

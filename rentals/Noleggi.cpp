@@ -4,12 +4,12 @@
 #include "customers/ImportaCliente.h"
 #include "customers/customer_search.h"
 #include "films/ImportaFilm.h"
-#include "rentals/ExpNoleggi.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "rentals/Azienda.h"
 #include "rentals/Calendario.h"
 #include "rentals/CercaNoleggio.h"
+#include "rentals/ExpNoleggi.h"
 #include "rentals/StampaNoleggio.h"
 #include "rentals/amounts.h"
 #include "screenkit/HelpForm.h"
@@ -172,8 +172,7 @@ void TfrmNoleggi::buildYearPanel() {
     cmdApri->setAutoDefault(false);
     connect(txtAnno, &QLineEdit::textChanged, this,
             [this] { cmdApri->setEnabled(txtAnno->text().size() > 3); });
-    connect(cmdApri, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { openYear(); }); });
+    onClick(cmdApri, services_.dialogs, [this] { openYear(); });
 
     imgGuida = makePicture(grpAnno, "imgGuida", ":/pictures/icon_guida.png", {340, 196, 32, 32}, " Guida ");
     imgEsci = makePicture(grpAnno, "imgEsci", ":/pictures/icon_esci.png", {388, 196, 32, 32}, " Esci ");
@@ -201,8 +200,7 @@ void TfrmNoleggi::buildHeader(QWidget* slip) {
     txtData->installEventFilter(this);
     cmdData =
         iconButton(slip, "cmdData", ":/pictures/icon_calendario.png", {500, 42, 26, 24}, " Importa data ");
-    connect(cmdData, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { pickDate("Data"); }); });
+    onClick(cmdData, services_.dialogs, [this] { pickDate("Data"); });
     buttons_->add(imgImportaCliente, nullptr, {}, [this] { pickCustomer(); });
 
     // Footer.
@@ -224,8 +222,7 @@ void TfrmNoleggi::buildHeader(QWidget* slip) {
     cmdTotale = new QPushButton(QStringLiteral("Calcola totale"), slip);
     cmdTotale->setObjectName("cmdTotale");
     cmdTotale->setGeometry(352, 496, 120, 28);
-    connect(cmdTotale, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { calculateTotal(); }); });
+    onClick(cmdTotale, services_.dialogs, [this] { calculateTotal(); });
     auto* euro = label(slip, "lblValuta", QString::fromUtf8("Totale €"), {480, 501, 66, 18}, 9, true);
     euro->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtTotale = edit(slip, "txtTotale", fieldCapacity(SlipField::Totale), {550, 496, 96, 28},
@@ -290,12 +287,9 @@ TfrmNoleggi::FilmRow TfrmNoleggi::buildRow(QWidget* panel, int k, int top) {
     }
     const QString prestito = "Prestito" + n;
     const QString riconsegna = "Riconsegna" + n;
-    connect(r.cmdPrestito, &QPushButton::clicked, this,
-            [this, prestito] { runGuarded(services_.dialogs, this, [&] { pickDate(prestito); }); });
-    connect(r.cmdRiconsegna, &QPushButton::clicked, this,
-            [this, riconsegna] { runGuarded(services_.dialogs, this, [&] { pickDate(riconsegna); }); });
-    connect(r.cmdCalcola, &QPushButton::clicked, this,
-            [this, k] { runGuarded(services_.dialogs, this, [&] { calculateRow(k); }); });
+    onClick(r.cmdPrestito, services_.dialogs, [this, prestito] { pickDate(prestito); });
+    onClick(r.cmdRiconsegna, services_.dialogs, [this, riconsegna] { pickDate(riconsegna); });
+    onClick(r.cmdCalcola, services_.dialogs, [this, k] { calculateRow(k); });
     buttons_->add(r.imgImporta, nullptr, {}, [this, k] { pickFilm(k); });
     return r;
 }
@@ -339,14 +333,14 @@ void TfrmNoleggi::buildRows() {
     for (int k = 1; k <= kSlipRows; ++k) {
         const FilmRow& r = rows_[static_cast<std::size_t>(k - 1)];
         onEnter(r.txtCodice, services_.dialogs, [this, k, r] {
-            if (trimmed(toCp1252(r.txtCodice->text())).empty())
+            if (storedBytes(r.txtCodice->text()).empty())
                 focusByKeyboard(r.txtTitolo);
             else
                 scanFilm(k);
         });
     }
     onEnter(txtTessera, services_.dialogs, [this] {
-        if (trimmed(toCp1252(txtTessera->text())).empty())
+        if (storedBytes(txtTessera->text()).empty())
             focusByKeyboard(rows_[0].txtCodice);
         else
             scanCard();
@@ -507,13 +501,13 @@ void TfrmNoleggi::newSlip() {
 bool TfrmNoleggi::requiredFieldsPresent(const char* const messages[4]) {
     QLineEdit* required[4] = {txtNumScheda, txtCliente, txtTessera, txtData};
     for (int i = 0; i < 4; ++i) {
-        if (trimmed(toCp1252(required[i]->text())).empty()) {
+        if (storedBytes(required[i]->text()).empty()) {
             services_.dialogs.information(this, QString::fromUtf8(messages[i]));
             required[i]->setFocus();
             return false;
         }
     }
-    if (trimmed(toCp1252(txtTotale->text())).empty())
+    if (storedBytes(txtTotale->text()).empty())
         txtTotale->setText(QStringLiteral("0,00"));
     return true;
 }

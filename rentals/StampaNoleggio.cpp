@@ -22,19 +22,10 @@ TfrmStampaNoleggio::TfrmStampaNoleggio(Services& services, RentalRecord slip, Co
     : services_(services)
     , slip_(std::move(slip)) {
     setObjectName("frmStampaNoleggio");
-    setWindowTitle(QStringLiteral(" Stampa scheda noleggio"));
-    useDialogFrame(this);
-    setFixedSize(330, 176);
-    style::setBackground(this, style::kWhite);
+    setUpDialog(this, QStringLiteral(" Stampa scheda noleggio"), {330, 176}, style::kWhite);
     centreOnDesktop(this);
     if (made == ControlsMade::AtConstruction)
-        makeControls();
-}
-
-void TfrmStampaNoleggio::setVisible(bool visible) {
-    if (visible && !imgStampante)
-        makeControls();
-    QDialog::setVisible(visible);
+        makeControlsNow();
 }
 
 void TfrmStampaNoleggio::makeControls() {
@@ -64,8 +55,7 @@ void TfrmStampaNoleggio::makeControls() {
                           {0, 0, 195, 212});
 
     connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdStampa, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { print(); }); });
+    onClick(cmdStampa, services_.dialogs, [this] { print(); });
 }
 
 void TfrmStampaNoleggio::showEvent(QShowEvent* event) {

@@ -4,7 +4,7 @@
 #include "rentals/rental_file.h"
 #include "screenkit/controls_made.h"
 
-#include <QDialog>
+#include "screenkit/first_showing.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,18 +15,16 @@ namespace filmeria {
 
 struct Services;
 
-class TfrmStampaNoleggio final : public QDialog {
+class TfrmStampaNoleggio final : public FirstShowingDialog {
 public:
     TfrmStampaNoleggio(Services& services, RentalRecord slip,
                        ControlsMade made = ControlsMade::AtConstruction);
-
-    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void makeControls();
+    void makeControls() override;
     void print();
 
     Services& services_;

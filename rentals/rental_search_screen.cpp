@@ -101,15 +101,13 @@ RentalSearchScreen::RentalSearchScreen(Services& services, Kind kind)
     cboMese->hide();
 
     keepUpperCase(txtAzienda);
-    connect(cmdData, &QPushButton::clicked, this, [this] {
-        runGuarded(services_.dialogs, this, [this] {
-            TfrmCalendario picker(services_);
-            picker.setMemory(kind_ == Kind::Rentals ? QStringLiteral("CercaNoleggio")
-                                                    : QStringLiteral("CercaStorico"));
-            picker.startFrom(txtAnno->text());
-            if (services_.dialogs.exec(picker) == QDialog::Accepted)
-                setIssueDate(picker.chosenDate());
-        });
+    onClick(cmdData, services_.dialogs, [this] {
+        TfrmCalendario picker(services_);
+        picker.setMemory(kind_ == Kind::Rentals ? QStringLiteral("CercaNoleggio")
+                                                : QStringLiteral("CercaStorico"));
+        picker.startFrom(txtAnno->text());
+        if (services_.dialogs.exec(picker) == QDialog::Accepted)
+            setIssueDate(picker.chosenDate());
     });
     chainOnEnter({txtAzienda, txtAnno, cboGiorno});
     chainOnEnter({txtCognome, txtTipologia, txtNome, txtDettagli, txtAzienda});

@@ -30,10 +30,7 @@ TfrmHelpForm::TfrmHelpForm(Services& services)
     , lblPDF(new QLabel(QStringLiteral("Visualizza guida in formato PDF"), this))
     , cmdOK(new QPushButton(QStringLiteral("OK"), this)) {
     setObjectName("frmHelpForm");
-    setWindowTitle(QStringLiteral(" Guida in linea"));
-    useDialogFrame(this);
-    setFixedSize(561, 459);
-    style::setBackground(this, style::kNavy);
+    setUpDialog(this, QStringLiteral(" Guida in linea"), {561, 459}, style::kNavy);
 
     imgLogo->setObjectName("imgLogo");
     setPictureOnShow(imgLogo, QStringLiteral(":/pictures/help_banner.png"));

@@ -3,6 +3,8 @@
 #include "core/text_rules.h"
 #include "platform/services.h"
 
+#include <QAbstractButton>
+
 #include <stdexcept>
 
 namespace filmeria {
@@ -29,6 +31,12 @@ void runGuarded(Dialogs& dialogs, QWidget* parent, const std::function<void()>& 
     } catch (...) {
         reportException(dialogs, parent, std::current_exception());
     }
+}
+
+void onClick(QAbstractButton* button, Dialogs& dialogs, std::function<void()> action) {
+    QObject::connect(
+        button, &QAbstractButton::clicked, button,
+        [button, &dialogs, action = std::move(action)] { runGuarded(dialogs, button->window(), action); });
 }
 
 } // namespace filmeria

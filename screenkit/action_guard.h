@@ -6,6 +6,7 @@
 #include <exception>
 #include <functional>
 
+class QAbstractButton;
 class QWidget;
 
 namespace filmeria {
@@ -24,5 +25,9 @@ QString reportText(const QString& message);
 
 void reportException(Dialogs& dialogs, QWidget* parent, const std::exception_ptr& error);
 void runGuarded(Dialogs& dialogs, QWidget* parent, const std::function<void()>& action);
+
+// A button's click runs `action` inside the guard, reported over the button's window: the click
+// counterpart of onEnter.
+void onClick(QAbstractButton* button, Dialogs& dialogs, std::function<void()> action);
 
 } // namespace filmeria

@@ -19,21 +19,17 @@ namespace filmeria {
 ExportScreen::ExportScreen(Services& services, const QString& caption, int columns, ControlsMade made)
     : services_(services)
     , columns_(columns) {
-    setWindowTitle(caption);
-    useDialogFrame(this, FrameButtons::MinimiseAndClose);
-    setFixedSize(792, 560);
-    style::setBackground(this, style::kSilver);
+    setUpDialog(this, caption, {792, 560}, style::kSilver, FrameButtons::MinimiseAndClose);
     centreOnDesktop(this);
-    if (made == ControlsMade::AtConstruction)
-        makeCommonControls();
+    if (made == ControlsMade::AtConstruction) {
+        makeCommonControls(); // the screen makes its own in its constructor
+        controlsWereMade();
+    }
 }
 
-void ExportScreen::setVisible(bool visible) {
-    if (visible && !grdRecords) {
-        makeCommonControls();
-        makeOwnControls();
-    }
-    QDialog::setVisible(visible);
+void ExportScreen::makeControls() {
+    makeCommonControls();
+    makeOwnControls();
 }
 
 void ExportScreen::makeCommonControls() {

@@ -6,7 +6,7 @@
 #include "screenkit/controls.h"
 #include "screenkit/controls_made.h"
 
-#include <QDialog>
+#include "screenkit/first_showing.h"
 
 #include <vector>
 
@@ -28,13 +28,13 @@ inline const char* const kDocumentFailed =
     "Attenzione: il sistema non consente di creare il file di Microsoft Word.\n\r\n\rEsportazione dati non "
     "riuscita.";
 
-class ExportScreen : public QDialog {
+class ExportScreen : public FirstShowingDialog {
 public:
     // The grid starts with `columns` empty columns.
     ExportScreen(Services& services, const QString& caption, int columns,
                  ControlsMade made = ControlsMade::AtConstruction);
 
-    void setVisible(bool visible) override;
+    void makeControls() override;
 
 protected:
     // The screen's own controls (its commands), after the common ones, for a screen made with

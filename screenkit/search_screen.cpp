@@ -41,21 +41,18 @@ QLineEdit* searchField(QWidget* parent, const char* name, int maxLength, QRect g
 SearchScreen::SearchScreen(Services& services, Texts texts, ControlsMade made)
     : services_(services)
     , texts_(std::move(texts)) {
-    setWindowTitle(texts_.caption);
-    useDialogFrame(this, texts_.minimiseBox ? FrameButtons::MinimiseAndClose : FrameButtons::Close);
-    setFixedSize(660, 470);
-    style::setBackground(this, style::kSilver);
+    setUpDialog(this, texts_.caption, {660, 470}, style::kSilver,
+                texts_.minimiseBox ? FrameButtons::MinimiseAndClose : FrameButtons::Close);
     centreOnDesktop(this);
-    if (made == ControlsMade::AtConstruction)
-        makeCommonControls();
+    if (made == ControlsMade::AtConstruction) {
+        makeCommonControls(); // the screen makes its own in its constructor
+        controlsWereMade();
+    }
 }
 
-void SearchScreen::setVisible(bool visible) {
-    if (visible && !grpCriteri) {
-        makeCommonControls();
-        makeOwnControls();
-    }
-    QDialog::setVisible(visible);
+void SearchScreen::makeControls() {
+    makeCommonControls();
+    makeOwnControls();
 }
 
 void SearchScreen::makeCommonControls() {
@@ -93,18 +90,14 @@ void SearchScreen::makeCommonControls() {
     cmdIndietro->setEnabled(false);
     cmdStampa->setEnabled(false);
 
-    connect(cmdTrova, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { search(); }); });
+    onClick(cmdTrova, services_.dialogs, [this] { search(); });
     connect(cmdIndietro, &QPushButton::clicked, this, [this] { back(); });
-    connect(cmdStampa, &QPushButton::clicked, this, [this] {
-        runGuarded(services_.dialogs, this, [&] {
-            printResultList(services_, this, lstRecords->lines(), texts_.printQuestion, texts_.printTitle,
-                            texts_.printOrientation);
-        });
+    onClick(cmdStampa, services_.dialogs, [this] {
+        printResultList(services_, this, lstRecords->lines(), texts_.printQuestion, texts_.printTitle,
+                        texts_.printOrientation);
     });
     connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdTrova02, &QPushButton::clicked, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { findInList(); }); });
+    onClick(cmdTrova02, services_.dialogs, [this] { findInList(); });
     onEnter(txtTrova, services_.dialogs, [this] { findInList(); });
     connect(lstRecords, &QAbstractItemView::doubleClicked, this, [this] {
         if (hasDoubleClick())

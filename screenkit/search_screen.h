@@ -7,7 +7,7 @@
 #include "screenkit/controls_made.h"
 #include "screenkit/result_list.h"
 
-#include <QDialog>
+#include "screenkit/first_showing.h"
 
 #include <string>
 #include <vector>
@@ -22,7 +22,7 @@ namespace filmeria {
 class Dialogs;
 struct Services;
 
-class SearchScreen : public QDialog {
+class SearchScreen : public FirstShowingDialog {
 public:
     struct Texts {
         QString caption;
@@ -37,7 +37,7 @@ public:
 
     SearchScreen(Services& services, Texts texts, ControlsMade made = ControlsMade::AtConstruction);
 
-    void setVisible(bool visible) override;
+    void makeControls() override;
 
 protected:
     // The controls of the screen itself, after the common ones, for a screen made with

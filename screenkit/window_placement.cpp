@@ -1,5 +1,7 @@
 #include "screenkit/window_placement.h"
 
+#include "screenkit/screen_style.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -20,6 +22,14 @@ void useDialogFrame(QWidget* window, FrameButtons buttons) {
     if (buttons == FrameButtons::MinimiseAndClose)
         flags |= Qt::WindowMinimizeButtonHint;
     window->setWindowFlags(flags);
+}
+
+void setUpDialog(QWidget* window, const QString& caption, QSize size, const QColor& background,
+                 FrameButtons buttons) {
+    window->setWindowTitle(caption);
+    useDialogFrame(window, buttons);
+    window->setFixedSize(size);
+    style::setBackground(window, background);
 }
 
 } // namespace filmeria

@@ -367,7 +367,7 @@ int backupDataFolder(const std::string& folderGiven, const std::string& zipPath,
             nullptr, &progress);
         if (zip_close(archive.get()) != 0)
             throw BackupFailure("impossibile scrivere '" + zipPath + "': " + zip_strerror(archive.get()));
-        archive.release();
+        static_cast<void>(archive.release()); // closed by zip_close
         // It holds the customers' data and the password: readable by its owner only.
         if (::chmod((zipPath + ".tmp").c_str(), 0600) != 0)
             failOnFile("impossibile impostare i permessi di", zipPath, errno);

@@ -83,7 +83,7 @@ QImage picture(QWidget& screen) {
     QApplication::processEvents();
     // A work window's picture is its container, without the patterned desktop around it.
     QWidget* container = screen.findChild<QWidget*>(QStringLiteral("grpContainer"));
-    const QImage image = (container ? container : &screen)->grab().toImage();
+    QImage image = (container ? container : &screen)->grab().toImage();
     screen.hide();
     return image;
 }
