@@ -17,7 +17,8 @@ using Statement = std::unique_ptr<sqlite3_stmt, Finalize>;
 // B, or B followed by the statement and SQLite's message when SQLite has an error code.
 [[noreturn]] void report(sqlite3* db, const std::string& base, const std::string& sql) {
     if (db && sqlite3_errcode(db) != 0)
-        throw ESQLiteException(base + " \"" + sql + "\" : " + sqlite3_errmsg(db), sqlite3_errcode(db) & 0xFF);
+        throw ESQLiteException(base + " \"" + sql + "\" : " + sqlite3_errmsg(db),
+                               sqlite3_extended_errcode(db));
     throw ESQLiteException(base);
 }
 
@@ -131,7 +132,7 @@ TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName) {
         if (!raw)
             throw ESQLiteException("Failed to open database \"" + fileName + "\" : unknown error");
         throw ESQLiteException("Failed to open database \"" + fileName + "\" : " + sqlite3_errmsg(raw),
-                               rc & 0xFF);
+                               sqlite3_extended_errcode(raw));
     }
     sqlite3_busy_timeout(raw, kBusyWaitMilliseconds);
     sqlite3_create_function(raw, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, like, nullptr,
@@ -141,13 +142,14 @@ TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName) {
 }
 
 TSQLiteDatabase::~TSQLiteDatabase() {
-    if (inTransaction_ && db_) {
-        try {
-            Execute("ROLLBACK;");
-        } catch (const ESQLiteException&) {
-            // Closing rolls back whatever is left.
-        }
-    }
+    if (inTransaction_)
+        RollbackQuietly(); // closing would roll back what is left anyway
+}
+
+void TSQLiteDatabase::RollbackQuietly() noexcept {
+    if (db_)
+        sqlite3_exec(db_.get(), "ROLLBACK;", nullptr, nullptr, nullptr);
+    inTransaction_ = false;
 }
 
 void TSQLiteDatabase::Execute(const std::string& sql, const std::vector<SqlValue>& values) {
@@ -211,12 +213,9 @@ SQLiteTransaction::SQLiteTransaction(TSQLiteDatabase& db)
 SQLiteTransaction::~SQLiteTransaction() {
     if (!open_)
         return;
-    try {
-        db_.RollbackTransaction();
-    } catch (const ESQLiteException&) {
-        // Only a transaction SQLite has already ended itself (after a failed statement)
-        // refuses a rollback; nothing of it was kept.
-    }
+    // A transaction SQLite has already ended itself (after a failed statement) refuses the
+    // rollback; nothing of it was kept either way.
+    db_.RollbackQuietly();
 }
 
 void SQLiteTransaction::commit() {

@@ -17,14 +17,16 @@ namespace filmeria {
 
 class ESQLiteException : public std::runtime_error {
 public:
-    explicit ESQLiteException(const std::string& message, int code = 0)
+    explicit ESQLiteException(const std::string& message, int extendedCode = 0)
         : std::runtime_error(message)
-        , code_(code) {}
+        , extendedCode_(extendedCode) {}
     // SQLite's primary result code (SQLITE_BUSY, SQLITE_READONLY, ...); 0 for the layer's own.
-    int code() const { return code_; }
+    int code() const { return extendedCode_ & 0xFF; }
+    // SQLite's extended result code (SQLITE_IOERR_WRITE, SQLITE_BUSY_SNAPSHOT, ...).
+    int extendedCode() const { return extendedCode_; }
 
 private:
-    int code_;
+    int extendedCode_;
 };
 
 // How long a connection waits for another connection's lock (another counter saving) before
@@ -66,6 +68,8 @@ public:
     void StartTransaction();
     void CommitTransaction();
     void RollbackTransaction();
+    // Rolls back whatever is open, reporting nothing: for destructors.
+    void RollbackQuietly() noexcept;
     bool InTransaction() const { return inTransaction_; }
 
     sqlite3* handle() const { return db_.get(); }

@@ -50,7 +50,7 @@ std::string posterJpeg(std::uint64_t seed, int width, int height, int quality, b
                     hole = hole || ex * ex + ey * ey < (reelR / 4) * (reelR / 4);
                 }
                 for (int c = 0; c < 3; ++c)
-                    p[c] = hole ? p[c] / 3 : 235;
+                    p[c] = static_cast<unsigned char>(hole ? p[c] / 3 : 235);
             }
             if (y % (height / 8 + 1) < 3 ||
                 (y > height * 3 / 4 && (x / 12) % 2 == 0 && y < height * 3 / 4 + 10))

@@ -19,13 +19,24 @@ CustomerRecord customer(const std::string& name, const std::string& card) {
     return r;
 }
 
+// The file format's table, field by field: name, offset of the length byte, capacity.
 TEST(CustomerRecordBytes, LayoutMatchesTheFileFormat) {
+    const struct {
+        const char* name;
+        std::size_t offset, capacity;
+    } format[] = {{"Nome", 0, 120},        {"Indirizzo", 121, 250}, {"Cap", 372, 10},
+                  {"Citta", 383, 120},     {"Prov", 504, 2},        {"DataNasc", 507, 10},
+                  {"LuogoNasc", 518, 120}, {"CodFisc", 639, 16},    {"Iva", 656, 11},
+                  {"Tessera", 668, 50},    {"Iscrizione", 719, 10}, {"Noleggio", 730, 200},
+                  {"TelCasa", 931, 50},    {"TelUff", 982, 50},     {"TelCel", 1033, 50},
+                  {"Fax", 1084, 50},       {"Email", 1135, 250},    {"Trama", 1386, 255}};
     const auto& fields = CustomerLayout::kFields;
-    ASSERT_EQ(fields.size(), 18u);
-    EXPECT_EQ(fields[static_cast<int>(CustomerField::Tessera)].offset, 668u);
-    EXPECT_EQ(fields[static_cast<int>(CustomerField::Email)].offset, 1135u);
-    EXPECT_EQ(fields.back().offset, 1386u);
-    EXPECT_EQ(fields.back().capacity, 255u);
+    ASSERT_EQ(fields.size(), std::size(format));
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        EXPECT_EQ(fields[i].label(), format[i].name);
+        EXPECT_EQ(fields[i].offset, format[i].offset) << format[i].name;
+        EXPECT_EQ(fields[i].capacity, format[i].capacity) << format[i].name;
+    }
 }
 
 TEST(CustomerRecordBytes, StoreRuleIsExactToTheByte) {

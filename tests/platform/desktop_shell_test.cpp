@@ -1,5 +1,6 @@
 // The desktop shell through the real xdg-open, on a desktop of the test's own: "opened" only
 // when an application took the file or the address.
+#include "app/maker_links.h"
 #include "controlled_desktop.h"
 #include "customers/Imminenti.h"
 #include "platform/office.h"
@@ -142,6 +143,22 @@ TEST_F(RealDesktopScreens, AnExportFolderThatIsAPlainFileIsNamedInTheMessage) {
             QString::fromUtf8("\r\n\r\nAccertarsi che la cartella esista, che sia possibile scrivervi e "
                               "che il disco non sia pieno."));
     EXPECT_TRUE(desktop.received(0).isEmpty());
+}
+
+// The e-mail to the maker through the real xdg-open: the Part's failure message when no mail
+// program takes the address, nothing to say when one does.
+TEST_F(RealDesktopScreens, AnEMailNoProgramTakesIsToldAndOneTakenIsNot) {
+    {
+        ControlledDesktop desktop(ControlledDesktop::Handler::None);
+        writeToMaker(services, nullptr);
+        EXPECT_EQ(fakes.dialogs.texts(), QStringList{QStringLiteral("Invio e-mail non riuscito.")});
+    }
+    ControlledDesktop desktop(ControlledDesktop::Handler::Records);
+    writeToMaker(services, nullptr);
+    EXPECT_EQ(fakes.dialogs.shown.size(), 1u);
+    ASSERT_EQ(desktop.received(1).size(), 1);
+    EXPECT_TRUE(desktop.received(1)[0].startsWith(QStringLiteral("mailto:")))
+        << desktop.received(1)[0].toStdString();
 }
 
 } // namespace

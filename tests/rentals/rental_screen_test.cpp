@@ -338,7 +338,11 @@ TEST_F(RentalScreen, ArchiveFailuresShowTheAccessMessageAndNumberingStaysSilent)
     field("txtTessera")->setText(QStringLiteral("1"));
     release("imgSalva");
     release("imgPrimo");
-    EXPECT_EQ(fakes.dialogs.texts(), QStringList(2, kArchiveAccessMessage));
+    // The archive access message, as the program's documentation words it.
+    const QString access = QString::fromUtf8(
+        "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
+        "privilegi di scrittura nella cartella di installazione del programma.");
+    EXPECT_EQ(fakes.dialogs.texts(), QStringList(2, access));
 }
 
 TEST_F(RentalScreen, ASlipShownFromAnotherYearBecomesANewSlipOfTheYearOpened) {

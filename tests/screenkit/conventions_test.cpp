@@ -165,6 +165,11 @@ TEST_F(Conventions, HelpWindowShowsEachTopicWithItsTitleAndParagraphs) {
                                HelpTopicId::Noleggi,    HelpTopicId::Imminenti, HelpTopicId::ExpNoleggi,
                                HelpTopicId::ExpContatti};
     const int paragraphs[] = {7, 9, 8, 14, 3, 3, 5};
+    // The titles as the program's documentation gives them.
+    const char* const titles[] = {"Uno sguardo a Filmeria Pro ©",       "Gestione archivio film",
+                                  "Gestione archivio clienti",          "Gestione archivio noleggi",
+                                  "Esportazione dell'archivio clienti", "Esportazione dell'archivio noleggi",
+                                  "Esportazione archivio film"};
     for (std::size_t i = 0; i < std::size(all); ++i) {
         QString shownTitle;
         QString shownMemo;
@@ -174,14 +179,11 @@ TEST_F(Conventions, HelpWindowShowsEachTopicWithItsTitleAndParagraphs) {
         };
         help.showTopic(all[i]);
         const HelpTopic& topic = helpTopic(all[i]);
-        EXPECT_EQ(shownTitle, QString::fromStdString(topic.title));
+        EXPECT_EQ(shownTitle, QString::fromUtf8(titles[i]));
         EXPECT_EQ(static_cast<int>(topic.paragraphs.size()), paragraphs[i]) << topic.title;
         EXPECT_EQ(help.topicText().count(QStringLiteral("\r\n\r\n")), paragraphs[i] - 1);
         EXPECT_EQ(shownMemo, QString(help.topicText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
-    EXPECT_EQ(QString::fromStdString(helpTopic(HelpTopicId::MainWindow).title),
-              QString::fromUtf8("Uno sguardo a Filmeria Pro ©"));
-    EXPECT_EQ(helpTopic(HelpTopicId::Imminenti).title, "Esportazione dell'archivio clienti");
     EXPECT_TRUE(child<QPlainTextEdit>(help, "memTopic")->isReadOnly());
 }
 
