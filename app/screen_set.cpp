@@ -95,33 +95,8 @@ void ScreenSet::showRentalHistory(const QString& name, const QString& card) {
     services_.dialogs.exec(history);
 }
 
-// Later screens go first, so no screen outlives one it refers to.
-ScreenSet::~ScreenSet() {
-    frmCambiaPassword_.reset();
-    frmStampaNoleggio_.reset();
-    frmExpContatti_.reset();
-    frmCercaStorico_.reset();
-    frmCercaNoleggio_.reset();
-    frmExpNoleggi_.reset();
-    frmAzienda_.reset();
-    frmImportaFilm_.reset();
-    frmImportaCliente_.reset();
-    frmCalendario_.reset();
-    frmImminenti_.reset();
-    frmAvanzate_.reset();
-    frmNoleggi_.reset();
-    frmTessera_.reset();
-    frmIva_.reset();
-    frmCodFisc_.reset();
-    frmClienti_.reset();
-    frmRicercaFilm_.reset();
-    frmZoom_.reset();
-    frmFilms_.reset();
-    frmSplash_.reset();
-    frmInfo_.reset();
-    frmHelpForm_.reset();
-    frmFilmeria_.reset();
-    frmPassword_.reset();
-}
+// The members go in reverse order of declaration, which is the order of creation: later screens
+// first, so no screen outlives one it refers to.
+ScreenSet::~ScreenSet() = default;
 
 } // namespace filmeria

@@ -6,6 +6,7 @@
 #include "customers/Imminenti.h"
 #include "customers/PartitaIVA.h"
 #include "customers/Tessera.h"
+#include "customers/province_box.h"
 #include "customers/province_list.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
@@ -56,11 +57,7 @@ const QString kRentalsNeedCard = QString::fromUtf8("Attenzione: per visualizzare
                                                    "numero di tessera del cliente.");
 
 QLabel* caption(QWidget* parent, const QString& text, int x, int y, int width) {
-    auto* l = new QLabel(text, parent);
-    l->setFont(style::verdana(7));
-    style::setTextColour(l, style::kNavy);
-    l->setGeometry(x, y, width, 14);
-    return l;
+    return makeFieldCaption(parent, text, {x, y, width, 14});
 }
 
 QLineEdit* field(QWidget* parent, const char* name, int maxLength, QRect geometry) {
@@ -116,16 +113,7 @@ void TfrmClienti::buildFields() {
     caption(g, QString::fromUtf8("Città"), 396, 54, 120);
     txtCitta = field(g, "txtCitta", fieldCapacity(CustomerField::Citta), {396, 68, 130, 24});
     caption(g, QStringLiteral("Prov."), 534, 54, 60);
-    txtProv = new ComboField(g, style::verdana(8, true));
-    txtProv->setObjectName("txtProv");
-    makeEditable(txtProv);
-    txtProv->setInsertPolicy(QComboBox::NoInsert);
-    txtProv->addItems(provinceItems());
-    txtProv->setCurrentIndex(-1);
-    txtProv->lineEdit()->setMaxLength(fieldCapacity(CustomerField::Prov));
-    acceptOnlyCp1252(txtProv->lineEdit());
-    txtProv->setGeometry(534, 68, 60, 24);
-    highlightOnFocus(txtProv, style::kMoneyGreen);
+    txtProv = makeProvinceBox(g, {534, 68, 60, 24}, ProvinceCompletion::Inline);
 
     caption(g, QStringLiteral("Data di nascita"), 10, 98, 110);
     txtDataNasc = field(g, "txtDataNasc", fieldCapacity(CustomerField::DataNasc), {10, 112, 100, 24});

@@ -17,27 +17,20 @@ TfrmImminenti::TfrmImminenti(Services& services, TfrmHelpForm& help, ControlsMad
 }
 
 void TfrmImminenti::makeOwnControls() {
-    addCommands({
-        {"imgAggiorna", "lblAggiorna", "Tel. casa", ":/pictures/cmd_trova.png",
-         " Elenca i clienti con il numero di telefono di casa.",
-         [this] { load(CustomerExportView::HomePhone); }},
-        {"imgPassate", "lblPassate", "E-mail", ":/pictures/cmd_trova.png",
-         " Elenca i clienti con l'indirizzo e-mail.", [this] { load(CustomerExportView::Email); }},
-        {"imgCSV", "lblCSV", "Note", ":/pictures/cmd_trova.png", " Elenca i clienti con le note.",
-         [this] { load(CustomerExportView::Notes); }},
-        {"imgTutte", "lblTutte", "Tutti i clienti", ":/pictures/cmd_nuovo.png", " Elenca tutti i clienti.",
-         [this] { load(CustomerExportView::All); }},
-        {"imgExcel", "lblExcel", "Esporta in Excel", ":/pictures/cmd_excel.png",
-         " Esporta l'elenco in un foglio di calcolo.",
-         [this] { exportToSpreadsheet(QStringLiteral("Clienti"), kCustomerSheet); }},
-        {"imgWord", "lblWord", "Esporta in Word", ":/pictures/cmd_word.png",
-         " Esporta l'elenco in una tabella di un documento.",
-         [this] { exportToDocument(QStringLiteral("Clienti")); }},
-        {"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png", " Visualizza la guida in linea.",
-         [this] { help_.showTopic(HelpTopicId::Imminenti); }},
-        {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png", " Chiude la finestra.",
-         [this] { close(); }},
-    });
+    addCommands(
+        {
+            {"imgAggiorna", "lblAggiorna", "Tel. casa", ":/pictures/cmd_trova.png",
+             " Elenca i clienti con il numero di telefono di casa.",
+             [this] { load(CustomerExportView::HomePhone); }},
+            {"imgPassate", "lblPassate", "E-mail", ":/pictures/cmd_trova.png",
+             " Elenca i clienti con l'indirizzo e-mail.", [this] { load(CustomerExportView::Email); }},
+            {"imgCSV", "lblCSV", "Note", ":/pictures/cmd_trova.png", " Elenca i clienti con le note.",
+             [this] { load(CustomerExportView::Notes); }},
+            {"imgTutte", "lblTutte", "Tutti i clienti", ":/pictures/cmd_nuovo.png",
+             " Elenca tutti i clienti.", [this] { load(CustomerExportView::All); }},
+        },
+        {QStringLiteral("Clienti"), &kCustomerSheet, true,
+         [this] { help_.showTopic(HelpTopicId::Imminenti); }});
 }
 
 void TfrmImminenti::showEvent(QShowEvent* event) {

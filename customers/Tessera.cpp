@@ -4,6 +4,7 @@
 #include "core/list_printout.h"
 #include "core/text_rules.h"
 #include "customers/customer_file.h"
+#include "customers/province_box.h"
 #include "customers/province_list.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
@@ -42,13 +43,7 @@ QLineEdit* cardField(QWidget* parent, const char* name, int maxLength, QRect geo
 }
 
 QLabel* caption(QWidget* parent, const QString& text, QRect geometry, bool italic = false) {
-    auto* l = new QLabel(text, parent);
-    QFont f = style::verdana(7);
-    f.setItalic(italic);
-    l->setFont(f);
-    style::setTextColour(l, style::kNavy);
-    l->setGeometry(geometry);
-    return l;
+    return makeFieldCaption(parent, text, geometry, italic);
 }
 
 } // namespace
@@ -97,19 +92,7 @@ void TfrmTessera::makeControlsFor(const MembershipCard& customer) {
     caption(g, QString::fromUtf8("Città"), {88, 96, 200, 14});
     txtCitta = cardField(g, "txtCitta", fieldCapacity(CustomerField::Citta), {88, 110, 250, 24});
     caption(g, QStringLiteral("Prov."), {346, 96, 60, 14});
-    txtProv = new ComboField(g, style::verdana(8, true));
-    txtProv->setObjectName("txtProv");
-    makeEditable(txtProv);
-    txtProv->setInsertPolicy(QComboBox::NoInsert);
-    QStringList provinces = provinceItems();
-    provinces.sort();
-    txtProv->addItems(provinces);
-    txtProv->setCurrentIndex(-1);
-    txtProv->lineEdit()->setMaxLength(fieldCapacity(CustomerField::Prov));
-    acceptOnlyCp1252(txtProv->lineEdit());
-    txtProv->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    txtProv->setGeometry(346, 110, 68, 24);
-    highlightOnFocus(txtProv, style::kMoneyGreen);
+    txtProv = makeProvinceBox(g, {346, 110, 68, 24}, ProvinceCompletion::Popup);
     caption(g, QStringLiteral("Tessera n."), {10, 140, 200, 14});
     txtTessera = cardField(g, "txtTessera", fieldCapacity(CustomerField::Tessera), {10, 154, 250, 24});
     caption(g, QStringLiteral("Data iscrizione"), {268, 140, 140, 14});

@@ -11,27 +11,23 @@ TfrmExpContatti::TfrmExpContatti(Services& services, TfrmHelpForm& help)
     : ExportScreen(services, QStringLiteral(" Esportazione archivio film"), kFilmExportColumns) {
     setObjectName("frmExpContatti");
     const auto view = [this](FilmExportView v) { return [this, v] { load(v); }; };
-    addCommands({
-        {"imgAggiorna", "lblAggiorna", "Cast", ":/pictures/cmd_trova.png", " Elenca i film con il cast.",
-         view(FilmExportView::Cast)},
-        {"imgPassate", "lblPassate", "Regista", ":/pictures/cmd_trova.png", " Elenca i film con il regista.",
-         view(FilmExportView::Director)},
-        {"imgNote", "lblNote", "Genere", ":/pictures/cmd_trova.png", " Elenca i film con il genere.",
-         view(FilmExportView::Genre)},
-        {"imgCSV", "lblCSV", "Sottotitoli", ":/pictures/cmd_trova.png", " Elenca i film con i sottotitoli.",
-         view(FilmExportView::Subtitles)},
-        {"imgWord", "lblWord", "Disponibile", ":/pictures/cmd_trova.png", " Elenca i film disponibili.",
-         view(FilmExportView::Available)},
-        {"imgTutte", "lblTutte", "Tutti", ":/pictures/cmd_nuovo.png", " Elenca tutti i film.",
-         view(FilmExportView::All)},
-        {"imgExcel", "lblExcel", "Esporta in Excel", ":/pictures/cmd_excel.png",
-         " Esporta l'elenco in un foglio di calcolo.",
-         [this] { exportToSpreadsheet(QStringLiteral("Archivio film"), kFilmSheet); }},
-        {"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png", " Visualizza la guida in linea.",
-         [&help] { help.showTopic(HelpTopicId::ExpContatti); }},
-        {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png", " Chiude la finestra.",
-         [this] { close(); }},
-    });
+    addCommands(
+        {
+            {"imgAggiorna", "lblAggiorna", "Cast", ":/pictures/cmd_trova.png", " Elenca i film con il cast.",
+             view(FilmExportView::Cast)},
+            {"imgPassate", "lblPassate", "Regista", ":/pictures/cmd_trova.png",
+             " Elenca i film con il regista.", view(FilmExportView::Director)},
+            {"imgNote", "lblNote", "Genere", ":/pictures/cmd_trova.png", " Elenca i film con il genere.",
+             view(FilmExportView::Genre)},
+            {"imgCSV", "lblCSV", "Sottotitoli", ":/pictures/cmd_trova.png",
+             " Elenca i film con i sottotitoli.", view(FilmExportView::Subtitles)},
+            {"imgWord", "lblWord", "Disponibile", ":/pictures/cmd_trova.png", " Elenca i film disponibili.",
+             view(FilmExportView::Available)},
+            {"imgTutte", "lblTutte", "Tutti", ":/pictures/cmd_nuovo.png", " Elenca tutti i film.",
+             view(FilmExportView::All)},
+        },
+        {QStringLiteral("Archivio film"), &kFilmSheet, false,
+         [&help] { help.showTopic(HelpTopicId::ExpContatti); }});
 }
 
 void TfrmExpContatti::showEvent(QShowEvent* event) {

@@ -78,11 +78,7 @@ const QString kPosterDialogTitle = QStringLiteral("Selezionare un'immagine in fo
 const QString kPosterFilters = QStringLiteral("File JPEG (*.jpg *.jpeg);;JPG (*.jpg);;JPEG (*.jpeg)");
 
 QLabel* caption(QWidget* parent, const QString& text, QRect geometry) {
-    auto* l = new QLabel(text, parent);
-    l->setFont(style::verdana(7));
-    style::setTextColour(l, style::kNavy);
-    l->setGeometry(geometry);
-    return l;
+    return makeFieldCaption(parent, text, geometry);
 }
 
 QLineEdit* edit(QWidget* parent, const char* name, QRect geometry, int maxLength = 32767) {

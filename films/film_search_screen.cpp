@@ -36,11 +36,7 @@ void limeOnBlack(QWidget* w) {
 }
 
 QLabel* text(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setFont(style::verdana(8));
-    l->setGeometry(geometry);
-    return l;
+    return makeLabel(parent, caption, geometry, style::verdana(8), std::nullopt, QLatin1String(name));
 }
 
 } // namespace

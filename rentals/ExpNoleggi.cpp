@@ -20,25 +20,18 @@ TfrmExpNoleggi::TfrmExpNoleggi(Services& services, TfrmHelpForm& help, const QSt
 
 void TfrmExpNoleggi::makeOwnControls() {
     const QString name = QStringLiteral("Noleggi ") + year_;
-    addCommands({
-        {"imgAggiorna", "lblAggiorna", "Saldati", ":/pictures/cmd_trova.png", " Elenca le schede saldate.",
-         [this] { load(RentalExportView::Paid); }},
-        {"imgPassate", "lblPassate", "Non saldati", ":/pictures/cmd_trova.png",
-         " Elenca le schede non saldate.", [this] { load(RentalExportView::NotPaid); }},
-        {"imgCSV", "lblCSV", "Senza film", ":/pictures/cmd_trova.png",
-         " Elenca le schede senza i film noleggiati.", [this] { load(RentalExportView::WithoutFilms); }},
-        {"imgTutte", "lblTutte", "Tutte le schede", ":/pictures/cmd_nuovo.png", " Elenca tutte le schede.",
-         [this] { load(RentalExportView::All); }},
-        {"imgExcel", "lblExcel", "Esporta in Excel", ":/pictures/cmd_excel.png",
-         " Esporta l'elenco in un foglio di calcolo.",
-         [this, name] { exportToSpreadsheet(name, kRentalSheet); }},
-        {"imgWord", "lblWord", "Esporta in Word", ":/pictures/cmd_word.png",
-         " Esporta l'elenco in una tabella di un documento.", [this, name] { exportToDocument(name); }},
-        {"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png", " Visualizza la guida in linea.",
-         [this] { help_.showTopic(HelpTopicId::ExpNoleggi); }},
-        {"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png", " Chiude la finestra.",
-         [this] { close(); }},
-    });
+    addCommands(
+        {
+            {"imgAggiorna", "lblAggiorna", "Saldati", ":/pictures/cmd_trova.png",
+             " Elenca le schede saldate.", [this] { load(RentalExportView::Paid); }},
+            {"imgPassate", "lblPassate", "Non saldati", ":/pictures/cmd_trova.png",
+             " Elenca le schede non saldate.", [this] { load(RentalExportView::NotPaid); }},
+            {"imgCSV", "lblCSV", "Senza film", ":/pictures/cmd_trova.png",
+             " Elenca le schede senza i film noleggiati.", [this] { load(RentalExportView::WithoutFilms); }},
+            {"imgTutte", "lblTutte", "Tutte le schede", ":/pictures/cmd_nuovo.png",
+             " Elenca tutte le schede.", [this] { load(RentalExportView::All); }},
+        },
+        {name, &kRentalSheet, true, [this] { help_.showTopic(HelpTopicId::ExpNoleggi); }});
 }
 
 void TfrmExpNoleggi::showEvent(QShowEvent* event) {

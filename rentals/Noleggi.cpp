@@ -81,12 +81,7 @@ QString two(int k) {
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, QRect geometry, int points = 8,
               bool bold = false) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setFont(style::verdana(points, bold));
-    style::setTextColour(l, style::kWhite);
-    l->setGeometry(geometry);
-    return l;
+    return makeLabel(parent, text, geometry, style::verdana(points, bold), style::kWhite, name);
 }
 
 QLineEdit* edit(QWidget* parent, const QString& name, int maxLength, QRect geometry, const QColor& resting,

@@ -6,12 +6,31 @@
 #include "platform/qt_text.h"
 #include "screenkit/field_highlight.h"
 #include "screenkit/picture_buttons.h"
+#include "screenkit/screen_style.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace filmeria {
+
+QLabel* makeLabel(QWidget* parent, const QString& text, QRect geometry, const QFont& font,
+                  const std::optional<QColor>& colour, const QString& name) {
+    auto* label = new QLabel(text, parent);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    label->setFont(font);
+    if (colour)
+        style::setTextColour(label, *colour);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLabel* makeFieldCaption(QWidget* parent, const QString& text, QRect geometry, bool italic) {
+    QFont font = style::verdana(7);
+    font.setItalic(italic);
+    return makeLabel(parent, text, geometry, font, style::kNavy);
+}
 
 QLabel* makePicture(QWidget* parent, const QString& name, const QString& resource, QRect geometry,
                     const QString& hint) {

@@ -3,11 +3,13 @@
 #include <QRect>
 #include <QString>
 
+#include <QColor>
+
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
-class QColor;
 class QFont;
 class QLabel;
 class QLineEdit;
@@ -17,6 +19,14 @@ class QWidget;
 namespace filmeria {
 
 class PictureButtons;
+
+// A text label in a screen's font and colour (the palette's when none is given), named when a
+// name is given.
+QLabel* makeLabel(QWidget* parent, const QString& text, QRect geometry, const QFont& font,
+                  const std::optional<QColor>& colour = std::nullopt, const QString& name = {});
+
+// The small navy caption over a card's field (Verdana 7, italic when asked).
+QLabel* makeFieldCaption(QWidget* parent, const QString& text, QRect geometry, bool italic = false);
 
 // A picture control showing a resource, centred, with an optional tooltip.
 QLabel* makePicture(QWidget* parent, const QString& name, const QString& resource, QRect geometry,

@@ -47,7 +47,21 @@ void ExportScreen::makeCommonControls() {
     buttons_->addResetArea(grpControlli);
 }
 
-void ExportScreen::addCommands(const std::vector<PictureCommand>& commands) {
+void ExportScreen::addCommands(std::vector<PictureCommand> views, const Closing& closing) {
+    std::vector<PictureCommand> commands = std::move(views);
+    const QString name = closing.fileName;
+    const SpreadsheetCaller* sheet = closing.sheet;
+    commands.push_back({"imgExcel", "lblExcel", "Esporta in Excel", ":/pictures/cmd_excel.png",
+                        " Esporta l'elenco in un foglio di calcolo.",
+                        [this, name, sheet] { exportToSpreadsheet(name, *sheet); }});
+    if (closing.document)
+        commands.push_back({"imgWord", "lblWord", "Esporta in Word", ":/pictures/cmd_word.png",
+                            " Esporta l'elenco in una tabella di un documento.",
+                            [this, name] { exportToDocument(name); }});
+    commands.push_back({"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png",
+                        " Visualizza la guida in linea.", closing.help});
+    commands.push_back({"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png", " Chiude la finestra.",
+                        [this] { close(); }});
     const int step = 776 / static_cast<int>(commands.size());
     for (const auto& [image, label] : addPictureCommands(*buttons_, grpControlli, commands, [step](int i) {
              const int x = 4 + i * step;

@@ -40,8 +40,16 @@ protected:
     // The screen's own controls (its commands), after the common ones, for a screen made with
     // ControlsMade::OnFirstShow; others make theirs in their constructor.
     virtual void makeOwnControls() {}
-    // `commands` left to right in the strip.
-    void addCommands(const std::vector<PictureCommand>& commands);
+    // `views` left to right in the strip, then the commands every export screen ends it with:
+    // the spreadsheet export of the grid as `fileName`, the word-processor table when the
+    // screen has one, the help and the exit.
+    struct Closing {
+        QString fileName;
+        const SpreadsheetCaller* sheet;
+        bool document;
+        std::function<void()> help;
+    };
+    void addCommands(std::vector<PictureCommand> views, const Closing& closing);
     // Shows a loaded view; nothing happens for a view that found nothing.
     void showView(const std::optional<TextTable>& table, const std::vector<int>& widths);
     void exportToSpreadsheet(const QString& name, const SpreadsheetCaller& caller);

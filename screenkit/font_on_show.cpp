@@ -49,7 +49,13 @@ void setFontOnShow(QWidget* widget, const QFont& font) {
         widget->setFont(font);
         return;
     }
-    auto* fonts = window->findChild<FontsOnShow*>(QStringLiteral("fontsOnShow"), Qt::FindDirectChildrenOnly);
+    // The helper has no meta-object of its own: it is found among the window's children by its
+    // C++ type, never by a name another object could carry.
+    FontsOnShow* fonts = nullptr;
+    for (QObject* child : window->children()) {
+        if ((fonts = dynamic_cast<FontsOnShow*>(child)))
+            break;
+    }
     if (!fonts)
         fonts = new FontsOnShow(window);
     fonts->add(widget, font);
