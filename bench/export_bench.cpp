@@ -5,9 +5,9 @@
 // run (reset before it).
 #include "../tests/support/fake_services.h"
 #include "core/grid_export.h"
+#include "customers/Imminenti.h"
 #include "customers/customer_export.h"
 #include "memory_probe.h"
-#include "customers/Imminenti.h"
 #include "platform/office_files.h"
 #include "qt_bench_main.h"
 #include "screenkit/HelpForm.h"

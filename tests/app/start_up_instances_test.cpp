@@ -4,11 +4,11 @@
 #include "shell_fixture.h"
 
 #include "customers/Avanzate.h"
+#include "customers/Imminenti.h"
 #include "customers/ImportaCliente.h"
 #include "customers/Tessera.h"
-#include "rentals/ExpNoleggi.h"
-#include "customers/Imminenti.h"
 #include "rentals/Azienda.h"
+#include "rentals/ExpNoleggi.h"
 #include "rentals/StampaNoleggio.h"
 #include "screenkit/HelpForm.h"
 
