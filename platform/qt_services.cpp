@@ -6,12 +6,18 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QProcess>
+
 #include <QTimer>
 #include <QUrl>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace filmeria {
 namespace {
@@ -65,30 +71,46 @@ bool DesktopShell::open(const QString& target, ShellVerb) {
         return false;
     const QString argument = file ? target : QString::fromLatin1(QUrl(target).toEncoded());
 
-    // Not parented: an application still running when the program ends keeps running.
-    auto* process = new QProcess;
-    process->setProgram(QStringLiteral("xdg-open"));
-    process->setArguments({argument});
-    process->setStandardInputFile(QProcess::nullDevice());
-    process->setStandardOutputFile(QProcess::nullDevice());
-    process->setStandardErrorFile(QProcess::nullDevice());
-    process->start();
-    if (!process->waitForStarted()) {
-        delete process; // no xdg-open on this machine: nothing can open the target
-        return false;
-    }
+    // Earlier openings whose application has ended since are collected.
+    std::erase_if(running_, [](int pid) { return ::waitpid(pid, nullptr, WNOHANG) != 0; });
+
+    // A process of its own, not the toolkit's: an application still running in it when the
+    // program ends keeps running.
+    posix_spawn_file_actions_t streams;
+    posix_spawn_file_actions_init(&streams);
+    for (const int fd : {0, 1, 2})
+        posix_spawn_file_actions_addopen(&streams, fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY, 0);
+    const QByteArray program = QByteArrayLiteral("xdg-open");
+    const QByteArray encoded = file ? QFile::encodeName(argument) : argument.toUtf8();
+    char* arguments[] = {const_cast<char*>(program.constData()), const_cast<char*>(encoded.constData()),
+                         nullptr};
+    pid_t pid = 0;
+    const int spawned = ::posix_spawnp(&pid, "xdg-open", &streams, nullptr, arguments, environ);
+    posix_spawn_file_actions_destroy(&streams);
+    if (spawned != 0)
+        return false; // no xdg-open on this machine: nothing can open the target
+
+    // Waits with the screen painting (keys and clicks wait) until xdg-open ends or settles.
+    int status = 0;
+    pid_t ended = 0;
     QEventLoop waiting;
-    QObject::connect(process, &QProcess::finished, &waiting, &QEventLoop::quit);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &waiting, [&] {
+        ended = ::waitpid(pid, &status, WNOHANG);
+        if (ended != 0)
+            waiting.quit();
+    });
     QTimer::singleShot(settleMilliseconds_, &waiting, &QEventLoop::quit);
-    if (process->state() != QProcess::NotRunning)
+    ended = ::waitpid(pid, &status, WNOHANG);
+    if (ended == 0) {
+        poll.start(20);
         waiting.exec(QEventLoop::ExcludeUserInputEvents);
-    if (process->state() != QProcess::NotRunning) {
-        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    }
+    if (ended == 0) {
+        running_.push_back(pid); // an application has the target, in the foreground of xdg-open
         return true;
     }
-    const bool opened = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
-    delete process;
-    return opened;
+    return ended == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 QDate SystemClock::today() const {

@@ -2,6 +2,8 @@
 // The desktop implementations of the platform services.
 #include "platform/services.h"
 
+#include <vector>
+
 namespace filmeria {
 
 class QtDialogs final : public Dialogs {
@@ -26,6 +28,8 @@ public:
 
 private:
     int settleMilliseconds_;
+    // xdg-open processes still running an application, collected once they end.
+    std::vector<int> running_;
 };
 
 class SystemClock final : public Clock {
