@@ -165,7 +165,11 @@ void editAndDeleteTogether(const RecordArchive<Layout>& archive, const testing::
         if (count == 0)
             return std::nullopt;
         const std::size_t position = 1 + static_cast<std::size_t>(::rand_r(&seed)) % count;
-        return std::pair{position, archive.readAt(position)};
+        try {
+            return std::pair{position, archive.readAt(position)};
+        } catch (const ArchiveError&) {
+            return std::nullopt; // deleted by another program between the count and the reading
+        }
     };
     const auto editor = [&](int id) {
         unsigned seed = 17u + static_cast<unsigned>(id);
