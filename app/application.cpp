@@ -12,6 +12,7 @@
 #include "screenkit/action_guard.h"
 #include "screenkit/enter_keys.h"
 
+#include <QIcon>
 #include <QStyleFactory>
 
 #include <unistd.h>
@@ -25,8 +26,14 @@ namespace filmeria {
 void setUpApplication() {
     keepNumbersInCLocale();
     initResources();
+    // The application's name is the message boxes' title and the windows' class (the desktop
+    // entry's StartupWMClass). No display name: the toolkit would append it to every caption.
     QApplication::setApplicationName(QStringLiteral("Filmeria Pro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Filmeria Pro"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("filmeria-pro"));
+    QIcon reel;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        reel.addFile(QStringLiteral(":/icons/filmeria-pro-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(reel);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
     installItalianTranslations();

@@ -20,14 +20,14 @@ void TfrmImminenti::makeOwnControls() {
     addCommands(
         {
             {"imgAggiorna", "lblAggiorna", "Tel. casa", ":/pictures/cmd_trova.png",
-             " Elenca i clienti con il numero di telefono di casa.",
+             " Visualizza l'elenco delle schede contenenti il tel. casa.",
              [this] { load(CustomerExportView::HomePhone); }},
             {"imgPassate", "lblPassate", "E-mail", ":/pictures/cmd_trova.png",
-             " Elenca i clienti con l'indirizzo e-mail.", [this] { load(CustomerExportView::Email); }},
-            {"imgCSV", "lblCSV", "Note", ":/pictures/cmd_trova.png", " Elenca i clienti con le note.",
+             " Visualizza l'elenco delle schede contenenti l'indirizzo e-mail.", [this] { load(CustomerExportView::Email); }},
+            {"imgCSV", "lblCSV", "Note", ":/pictures/cmd_trova.png", " Visualizza l'elenco delle schede contenenti note.",
              [this] { load(CustomerExportView::Notes); }},
             {"imgTutte", "lblTutte", "Tutti i clienti", ":/pictures/cmd_nuovo.png",
-             " Elenca tutti i clienti.", [this] { load(CustomerExportView::All); }},
+             " Visualizza l'elenco di tutti i clienti in archivio.", [this] { load(CustomerExportView::All); }},
         },
         {QStringLiteral("Clienti"), &kCustomerSheet, true,
          [this] { help_.showTopic(HelpTopicId::Imminenti); }});

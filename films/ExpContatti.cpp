@@ -13,17 +13,17 @@ TfrmExpContatti::TfrmExpContatti(Services& services, TfrmHelpForm& help)
     const auto view = [this](FilmExportView v) { return [this, v] { load(v); }; };
     addCommands(
         {
-            {"imgAggiorna", "lblAggiorna", "Cast", ":/pictures/cmd_trova.png", " Elenca i film con il cast.",
+            {"imgAggiorna", "lblAggiorna", "Cast", ":/pictures/cmd_trova.png", " Visualizza l'elenco delle schede dei film contenenti l'indicazione del cast.",
              view(FilmExportView::Cast)},
             {"imgPassate", "lblPassate", "Regista", ":/pictures/cmd_trova.png",
-             " Elenca i film con il regista.", view(FilmExportView::Director)},
-            {"imgNote", "lblNote", "Genere", ":/pictures/cmd_trova.png", " Elenca i film con il genere.",
+             " Visualizza l'elenco delle schede dei film contenenti l'indicazione del regista.", view(FilmExportView::Director)},
+            {"imgNote", "lblNote", "Genere", ":/pictures/cmd_trova.png", " Visualizza l'elenco delle schede dei film contenenti l'indicazione del genere cinematografico.",
              view(FilmExportView::Genre)},
             {"imgCSV", "lblCSV", "Sottotitoli", ":/pictures/cmd_trova.png",
-             " Elenca i film con i sottotitoli.", view(FilmExportView::Subtitles)},
-            {"imgWord", "lblWord", "Disponibile", ":/pictures/cmd_trova.png", " Elenca i film disponibili.",
+             " Visualizza l'elenco delle schede dei film contenenti l'indicazione della presenza di sottotitoli.", view(FilmExportView::Subtitles)},
+            {"imgWord", "lblWord", "Disponibile", ":/pictures/cmd_trova.png", " Visualizza l'elenco delle schede dei film disponibili.",
              view(FilmExportView::Available)},
-            {"imgTutte", "lblTutte", "Tutti", ":/pictures/cmd_nuovo.png", " Elenca tutti i film.",
+            {"imgTutte", "lblTutte", "Tutti", ":/pictures/cmd_nuovo.png", " Visualizza l'elenco di tutte le schede dei film in archivio.",
              view(FilmExportView::All)},
         },
         {QStringLiteral("Archivio film"), &kFilmSheet, false,

@@ -37,7 +37,7 @@ int showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, con
 } // namespace
 
 void QtDialogs::information(QWidget* parent, const QString& text) {
-    showBox(parent, QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    showBox(parent, QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok);
 }
 
 bool QtDialogs::confirm(QWidget* parent, const QString& caption, const QString& question) {
@@ -50,7 +50,7 @@ void QtDialogs::refusal(QWidget* parent, const QString& text) {
 }
 
 void QtDialogs::errorReport(QWidget* parent, const QString& text) {
-    showBox(parent, QMessageBox::Critical, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    showBox(parent, QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok);
 }
 
 int QtDialogs::exec(QDialog& dialog) {

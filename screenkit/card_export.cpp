@@ -7,6 +7,7 @@
 #include "platform/services.h"
 #include "screenkit/busy_cursor.h"
 #include "screenkit/desktop_outcome.h"
+#include "screenkit/export_screen.h"
 
 namespace filmeria {
 
@@ -25,7 +26,8 @@ void exportCardDocument(Services& services, QWidget* screen, QLabel* status, con
                                      QString::fromUtf8(kCardExportFailed) + folderNotWrittenText(e.folder()));
         return;
     } catch (const std::exception&) {
-        services.dialogs.information(screen, QString::fromUtf8(kCardExportFailed));
+        services.dialogs.information(screen, QString::fromUtf8(kCardExportFailed) +
+                                                 QString::fromUtf8(kWordProcessorAdvice));
         return;
     }
     tellWrittenFile(services, screen, status, file, WrittenFileKind::Document);

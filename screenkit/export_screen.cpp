@@ -42,7 +42,7 @@ void ExportScreen::makeCommonControls() {
     grdRecords->viewport()->setMouseTracking(true);
     panInfo = makeStatusPanel(this, StatusPanelKind::Sunken);
     panInfo->setGeometry(8, 532, 776, 22);
-    buttons_ = new PictureButtons(this, services_.dialogs, panInfo, style::kNavy);
+    buttons_ = new PictureButtons(this, services_.dialogs, panInfo, style::kBlack);
     buttons_->addResetArea(this);
     buttons_->addResetArea(grpControlli);
 }
@@ -52,16 +52,16 @@ void ExportScreen::addCommands(std::vector<PictureCommand> views, const Closing&
     const QString name = closing.fileName;
     const SpreadsheetCaller* sheet = closing.sheet;
     commands.push_back({"imgExcel", "lblExcel", "Esporta in Excel", ":/pictures/cmd_excel.png",
-                        " Esporta l'elenco in un foglio di calcolo.",
+                        " Esporta i dati in un file di Microsoft Excel.",
                         [this, name, sheet] { exportToSpreadsheet(name, *sheet); }});
     if (closing.document)
         commands.push_back({"imgWord", "lblWord", "Esporta in Word", ":/pictures/cmd_word.png",
-                            " Esporta l'elenco in una tabella di un documento.",
+                            " Esporta i dati in un file di Microsoft Word.",
                             [this, name] { exportToDocument(name); }});
     commands.push_back({"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png",
                         " Visualizza la guida in linea.", closing.help});
-    commands.push_back({"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png", " Chiude la finestra.",
-                        [this] { close(); }});
+    commands.push_back({"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png",
+                        " Esce dalla schermata di lavoro corrente.", [this] { close(); }});
     const int step = 776 / static_cast<int>(commands.size());
     for (const auto& [image, label] : addPictureCommands(*buttons_, grpControlli, commands, [step](int i) {
              const int x = 4 + i * step;
@@ -69,7 +69,7 @@ void ExportScreen::addCommands(std::vector<PictureCommand> views, const Closing&
          })) {
         label->setAlignment(Qt::AlignCenter);
         label->setFont(style::verdana(step < 90 ? 7 : 8, false, true)); // nine buttons share the strip
-        style::setTextColour(label, style::kNavy);
+        style::setTextColour(label, style::kBlack);
     }
 }
 
@@ -79,9 +79,12 @@ void ExportScreen::showView(const std::optional<TextTable>& table, const std::ve
 }
 
 bool ExportScreen::eventFilter(QObject* watched, QEvent* event) {
-    // Moving over the grid tells the selected cell's text in the status panel.
-    if (watched == grdRecords->viewport() && event->type() == QEvent::MouseMove)
-        panInfo->setText(grdRecords->selectedText());
+    // Moving over the grid sets every label back to its colour and tells the selected cell's text,
+    // in full, in the status panel.
+    if (watched == grdRecords->viewport() && event->type() == QEvent::MouseMove) {
+        buttons_->reset();
+        panInfo->setText(QLatin1Char(' ') + grdRecords->selectedText().trimmed());
+    }
     return QDialog::eventFilter(watched, event);
 }
 
@@ -111,7 +114,7 @@ void ExportScreen::exportToDocument(const QString& name) {
         services_.dialogs.information(this, failed + folderNotWrittenText(e.folder()));
         return;
     } catch (const OfficeError&) {
-        services_.dialogs.information(this, failed);
+        services_.dialogs.information(this, failed + QString::fromUtf8(kWordProcessorAdvice));
         return;
     }
     tellWrittenFile(services_, this, panInfo, file, WrittenFileKind::Document);

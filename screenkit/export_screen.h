@@ -27,6 +27,10 @@ inline const char* const kSpreadsheetFailed =
 inline const char* const kDocumentFailed =
     "Attenzione: il sistema non consente di creare il file di Microsoft Word.\n\r\n\rEsportazione dati non "
     "riuscita.";
+// The sentence a failed export ends with when the program cannot write such files at all.
+inline const char* const kWordProcessorAdvice =
+    "\r\n\r\nAccertarsi che un programma di videoscrittura (ad esempio LibreOffice) sia installato sul "
+    "proprio computer.";
 
 class ExportScreen : public FirstShowingDialog {
 public:

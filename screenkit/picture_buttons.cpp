@@ -74,6 +74,11 @@ bool PictureButtons::isButtonPart(const QObject* widget) const {
 void PictureButtons::hover(const QString& statusText, QLabel* label) {
     if (statusPanel_)
         statusPanel_->setText(statusText);
+    // One label red at a time: moving straight from one button to the next leaves no other red.
+    for (const Button& button : buttons_) {
+        if (button.label && button.label != label)
+            style::setTextColour(button.label, resting_);
+    }
     if (label)
         style::setTextColour(label, hover_);
 }

@@ -50,7 +50,8 @@ TEST_F(MainWindow, TwentyFiveScreensAreCreatedInTheirOrderWithTheirCaptions) {
     };
     for (const auto& [window, caption] : captions)
         EXPECT_EQ(window->windowTitle(), QString::fromUtf8(caption));
-    EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Filmeria Pro"));
+    EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Filmeria Pro"));
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
 }
 
 TEST_F(MainWindow, AnimationsPlayAsTheirPicturesPrescribe) {

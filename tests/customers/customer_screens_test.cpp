@@ -324,8 +324,10 @@ TEST_F(CustomerScreens, CardExportNeedsANameAndSendsTheCardAsShown) {
     EXPECT_EQ(doc.rows[17], (std::pair<std::string, std::string>{"Note:", "uno\ndue"}));
     fakes.office.refusal = "disco pieno";
     release("lblEsporta");
-    EXPECT_EQ(fakes.dialogs.lastText(), QString::fromUtf8("Si è verificato un errore imprevisto durante "
-                                                          "l'esportazione della scheda in Microsoft Word."));
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              QString::fromUtf8("Si è verificato un errore imprevisto durante l'esportazione della scheda in "
+                                "Microsoft Word.\r\n\r\nAccertarsi che un programma di videoscrittura (ad "
+                                "esempio LibreOffice) sia installato sul proprio computer."));
 }
 
 class CustomerSearch : public CustomerScreens {
@@ -611,7 +613,9 @@ TEST_F(CustomerScreens, ArchiveExportShowsTheViewsAndSendsTheGridAsShown) {
     EXPECT_FALSE(fakes.dialogs.shown[1].text.contains(QStringLiteral("installato")));
     EXPECT_EQ(fakes.dialogs.shown[2].text,
               QStringLiteral("Attenzione: il sistema non consente di creare il file di "
-                             "Microsoft Word.\n\r\n\rEsportazione dati non riuscita."));
+                             "Microsoft Word.\n\r\n\rEsportazione dati non riuscita.\r\n\r\nAccertarsi che un "
+                             "programma di videoscrittura (ad esempio LibreOffice) sia installato sul proprio "
+                             "computer."));
 }
 
 TEST_F(CustomerScreens, NotesKeepTheirNoBreakSpacesAndStopAtTheFieldsLastWholeCharacter) {

@@ -119,14 +119,14 @@ TEST_F(PictureButtonScreen, AnyMouseButtonReleasedOverImageOrLabelActs) {
     EXPECT_EQ(dialogs.lastText(), QStringLiteral("guasto."));
 }
 
-TEST_F(PictureButtonScreen, HoverColoursAndStatusTextAreResetOnlyByTheBackground) {
+TEST_F(PictureButtonScreen, OneLabelRedAtATimeAndTheBackgroundResetsThem) {
     EXPECT_EQ(style::textColour(lblNuovo), style::kNavy);
     EXPECT_EQ(lblNuovo->font().underline(), true);
     hoverOver(imgNuovo);
     EXPECT_EQ(style::textColour(lblNuovo), style::kRed);
     EXPECT_EQ(status->text(), QStringLiteral(" Nuovo."));
-    hoverOver(lblSalva); // straight onto the next button: both stay red
-    EXPECT_EQ(style::textColour(lblNuovo), style::kRed);
+    hoverOver(lblSalva); // straight onto the next button: only that one is red
+    EXPECT_EQ(style::textColour(lblNuovo), style::kNavy);
     EXPECT_EQ(style::textColour(lblSalva), style::kRed);
     EXPECT_EQ(status->text(), QStringLiteral(" Salva."));
     moveOver(area, imgNuovo->geometry().center()); // still over a button: nothing resets
