@@ -611,11 +611,12 @@ TEST_F(CustomerScreens, ArchiveExportShowsTheViewsAndSendsTheGridAsShown) {
                           "stato possibile scrivere il file nella cartella:\r\n/negozio/Esportazioni")))
         << fakes.dialogs.shown[1].text.toStdString();
     EXPECT_FALSE(fakes.dialogs.shown[1].text.contains(QStringLiteral("installato")));
-    EXPECT_EQ(fakes.dialogs.shown[2].text,
-              QStringLiteral("Attenzione: il sistema non consente di creare il file di "
-                             "Microsoft Word.\n\r\n\rEsportazione dati non riuscita.\r\n\r\nAccertarsi che un "
-                             "programma di videoscrittura (ad esempio LibreOffice) sia installato sul proprio "
-                             "computer."));
+    EXPECT_EQ(
+        fakes.dialogs.shown[2].text,
+        QStringLiteral("Attenzione: il sistema non consente di creare il file di "
+                       "Microsoft Word.\n\r\n\rEsportazione dati non riuscita.\r\n\r\nAccertarsi che un "
+                       "programma di videoscrittura (ad esempio LibreOffice) sia installato sul proprio "
+                       "computer."));
 }
 
 TEST_F(CustomerScreens, NotesKeepTheirNoBreakSpacesAndStopAtTheFieldsLastWholeCharacter) {
