@@ -13,18 +13,24 @@ TfrmExpContatti::TfrmExpContatti(Services& services, TfrmHelpForm& help)
     const auto view = [this](FilmExportView v) { return [this, v] { load(v); }; };
     addCommands(
         {
-            {"imgAggiorna", "lblAggiorna", "Cast", ":/pictures/cmd_trova.png", " Visualizza l'elenco delle schede dei film contenenti l'indicazione del cast.",
+            {"imgAggiorna", "lblAggiorna", "Cast", ":/pictures/cmd_trova.png",
+             " Visualizza l'elenco delle schede dei film contenenti l'indicazione del cast.",
              view(FilmExportView::Cast)},
             {"imgPassate", "lblPassate", "Regista", ":/pictures/cmd_trova.png",
-             " Visualizza l'elenco delle schede dei film contenenti l'indicazione del regista.", view(FilmExportView::Director)},
-            {"imgNote", "lblNote", "Genere", ":/pictures/cmd_trova.png", " Visualizza l'elenco delle schede dei film contenenti l'indicazione del genere cinematografico.",
+             " Visualizza l'elenco delle schede dei film contenenti l'indicazione del regista.",
+             view(FilmExportView::Director)},
+            {"imgNote", "lblNote", "Genere", ":/pictures/cmd_trova.png",
+             " Visualizza l'elenco delle schede dei film contenenti l'indicazione del genere "
+             "cinematografico.",
              view(FilmExportView::Genre)},
             {"imgCSV", "lblCSV", "Sottotitoli", ":/pictures/cmd_trova.png",
-             " Visualizza l'elenco delle schede dei film contenenti l'indicazione della presenza di sottotitoli.", view(FilmExportView::Subtitles)},
-            {"imgWord", "lblWord", "Disponibile", ":/pictures/cmd_trova.png", " Visualizza l'elenco delle schede dei film disponibili.",
-             view(FilmExportView::Available)},
-            {"imgTutte", "lblTutte", "Tutti", ":/pictures/cmd_nuovo.png", " Visualizza l'elenco di tutte le schede dei film in archivio.",
-             view(FilmExportView::All)},
+             " Visualizza l'elenco delle schede dei film contenenti l'indicazione della presenza di "
+             "sottotitoli.",
+             view(FilmExportView::Subtitles)},
+            {"imgWord", "lblWord", "Disponibile", ":/pictures/cmd_trova.png",
+             " Visualizza l'elenco delle schede dei film disponibili.", view(FilmExportView::Available)},
+            {"imgTutte", "lblTutte", "Tutti", ":/pictures/cmd_nuovo.png",
+             " Visualizza l'elenco di tutte le schede dei film in archivio.", view(FilmExportView::All)},
         },
         {QStringLiteral("Archivio film"), &kFilmSheet, false,
          [&help] { help.showTopic(HelpTopicId::ExpContatti); }});

@@ -25,11 +25,14 @@ void TfrmExpNoleggi::makeOwnControls() {
             {"imgAggiorna", "lblAggiorna", "Saldati", ":/pictures/cmd_trova.png",
              " Visualizza l'elenco dei noleggi già saldati.", [this] { load(RentalExportView::Paid); }},
             {"imgPassate", "lblPassate", "Non saldati", ":/pictures/cmd_trova.png",
-             " Visualizza l'elenco dei noleggi non ancora saldati.", [this] { load(RentalExportView::NotPaid); }},
+             " Visualizza l'elenco dei noleggi non ancora saldati.",
+             [this] { load(RentalExportView::NotPaid); }},
             {"imgCSV", "lblCSV", "Senza film", ":/pictures/cmd_trova.png",
-             " Visualizza l'elenco dei noleggi senza mostrare i titoli dei film noleggiati.", [this] { load(RentalExportView::WithoutFilms); }},
+             " Visualizza l'elenco dei noleggi senza mostrare i titoli dei film noleggiati.",
+             [this] { load(RentalExportView::WithoutFilms); }},
             {"imgTutte", "lblTutte", "Tutte le schede", ":/pictures/cmd_nuovo.png",
-             " Visualizza l'elenco di tutte le schede dei noleggi in archivio.", [this] { load(RentalExportView::All); }},
+             " Visualizza l'elenco di tutte le schede dei noleggi in archivio.",
+             [this] { load(RentalExportView::All); }},
         },
         {name, &kRentalSheet, true, [this] { help_.showTopic(HelpTopicId::ExpNoleggi); }});
 }
