@@ -18,6 +18,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include <utility>
@@ -168,9 +169,22 @@ std::string FilmSearchScreen::folder() const {
 }
 
 bool FilmSearchScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == cboCriterio->lineEdit() && event->type() == QEvent::MouseButtonPress) {
-        cboCriterio->showPopup();
-        return true;
+    // A click on the criterion's text opens its list. On the release: a list opened on the press
+    // takes that click's release as a click outside itself and closes again.
+    if (watched == cboCriterio->lineEdit()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+                cboCriterio->lineEdit()->rect().contains(
+                    static_cast<QMouseEvent*>(event)->position().toPoint()))
+                cboCriterio->showPopup();
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            return true;
+        default:
+            break;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -43,7 +43,8 @@ void replaceEnterAction(QWidget* field, std::function<void()> action) {
     new EnterFilter(field, std::move(action));
 }
 
-// Presses the focused push button that receives Enter.
+// Presses the focused push button that receives Enter. A held Enter acts once: the keyboard's
+// repeats would close the message the first press raised and press the button again, and again.
 class ButtonEnterFilter final : public QObject {
 public:
     using QObject::QObject;
@@ -52,8 +53,11 @@ public:
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
-            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        if (key->isAutoRepeat())
+            return true;
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
             return false;
         auto* button = qobject_cast<QPushButton*>(receiver);
         if (!button || !button->isEnabled() || !button->hasFocus())

@@ -22,7 +22,8 @@ void onEnter(QWidget* field, Dialogs& dialogs, std::function<void()> action);
 void focusByKeyboard(QWidget* next);
 
 // Enter (either key) on a focused push button presses it, as Space does, in every window of
-// the application: a chain of fields that ends on a button ends with one more Enter.
+// the application: a chain of fields that ends on a button ends with one more Enter. Enter held
+// down acts once, in fields as on buttons.
 void pressButtonsOnEnter();
 
 } // namespace filmeria
