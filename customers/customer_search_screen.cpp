@@ -114,6 +114,7 @@ void CustomerSearchScreen::makeOwnControls() {
 
 void CustomerSearchScreen::showEvent(QShowEvent* event) {
     SearchScreen::showEvent(event);
+    chosen_.reset(); // a visit chooses afresh
     if (!cardOnShow_.isEmpty() && grpCriteri->isVisible()) {
         txtTipologia->setText(std::exchange(cardOnShow_, QString()));
         search();

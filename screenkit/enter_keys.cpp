@@ -2,10 +2,18 @@
 
 #include "screenkit/action_guard.h"
 
-#include <QCoreApplication>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
+#include <vector>
 
 namespace filmeria {
 namespace {
@@ -67,6 +75,84 @@ public:
     }
 };
 
+bool isEnterPress(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat();
+}
+
+// Enter in a box's open list (its drop-down or the list of completions shown while typing)
+// chooses the line, as the list itself does, and then acts as Enter in the box once the list
+// has closed: one press chooses and moves on. The lists are watched from the box's first focus,
+// so a box never shown makes none.
+class ListEnterFilter final : public QObject {
+public:
+    explicit ListEnterFilter(QComboBox* box)
+        : QObject(box)
+        , box_(box) {
+        box->installEventFilter(this);
+        if (box->lineEdit())
+            box->lineEdit()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == box_ || watched == box_->lineEdit()) {
+            if (event->type() == QEvent::FocusIn && lists_.empty())
+                watchLists();
+        } else if (isEnterPress(event) && isList(watched)) {
+            // The list may see the key before or after it closes itself on it.
+            if (static_cast<QWidget*>(watched)->window()->isVisible())
+                enterChose_ = true;
+            else
+                moveOn();
+        } else if (event->type() == QEvent::Hide && enterChose_ && isListWindow(watched)) {
+            enterChose_ = false;
+            moveOn();
+        }
+        return false;
+    }
+
+private:
+    // Once the list has given the focus back to the box, Enter goes on from there.
+    void moveOn() {
+        QTimer::singleShot(0, box_, [box = box_] {
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QApplication::sendEvent(box, &enter);
+        });
+    }
+    void watchLists() {
+        lists_.push_back(box_->view());
+        if (QCompleter* completer = box_->completer())
+            lists_.push_back(completer->popup());
+        for (QAbstractItemView* list : lists_) {
+            list->installEventFilter(this);
+            if (list->window() != list)
+                list->window()->installEventFilter(this);
+        }
+    }
+    bool isList(const QObject* watched) const {
+        return std::find(lists_.begin(), lists_.end(), watched) != lists_.end();
+    }
+    bool isListWindow(const QObject* watched) const {
+        for (const QAbstractItemView* list : lists_)
+            if (watched == list->window())
+                return true;
+        return false;
+    }
+
+    QComboBox* box_;
+    std::vector<QAbstractItemView*> lists_;
+    bool enterChose_ = false;
+};
+
+bool watchesItsLists(const QComboBox* box) {
+    for (const QObject* child : box->children())
+        if (dynamic_cast<const ListEnterFilter*>(child))
+            return true;
+    return false;
+}
+
 } // namespace
 
 void focusByKeyboard(QWidget* next) {
@@ -86,6 +172,8 @@ void chainOnEnter(const std::vector<QWidget*>& fields) {
     for (std::size_t i = 0; i + 1 < fields.size(); ++i) {
         QWidget* next = fields[i + 1];
         replaceEnterAction(fields[i], [next] { focusByKeyboard(next); });
+        if (auto* box = qobject_cast<QComboBox*>(fields[i]); box && !watchesItsLists(box))
+            new ListEnterFilter(box);
     }
 }
 

@@ -12,7 +12,8 @@ namespace filmeria {
 class Dialogs;
 
 // Enter in fields[i] moves the focus to fields[i + 1]; the last field of the list moves
-// nowhere unless the screen gives it an action of its own.
+// nowhere unless the screen gives it an action of its own. Enter in the open list of a box
+// of the chain chooses the line and moves on at once.
 void chainOnEnter(const std::vector<QWidget*>& fields);
 
 // Enter in `field` runs `action` (inside the screen's error guard) and is swallowed.

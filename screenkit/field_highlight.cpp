@@ -2,6 +2,7 @@
 
 #include "screenkit/screen_style.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QWidget>
@@ -10,12 +11,18 @@ namespace filmeria {
 namespace {
 
 void paintField(QWidget* field, const QColor& colour) {
+    // A drop-down box without typing is drawn as a button.
+    const auto* box = qobject_cast<QComboBox*>(field);
+    const bool drawnAsButton = box && !box->isEditable();
     // A field that shows the colour already is left alone: a palette change costs an event
     // and a new resolution of the field's palette.
-    if (field->palette().color(QPalette::Base) == colour)
-        return;
     QPalette palette = field->palette();
+    if (palette.color(QPalette::Base) == colour &&
+        (!drawnAsButton || palette.color(QPalette::Button) == colour))
+        return;
     palette.setColor(QPalette::Base, colour);
+    if (drawnAsButton)
+        palette.setColor(QPalette::Button, colour);
     field->setPalette(palette);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QAbstractListModel>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QScrollBar>
 
@@ -109,6 +110,14 @@ void ResultList::updateGeometries() {
     bar->setRange(0, std::max(0, kScrollWidth - viewport()->width()));
     bar->setPageStep(viewport()->width());
     bar->setSingleStep(8);
+}
+
+void ResultList::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || indexAt(event->position().toPoint()).isValid()) {
+        QListView::mouseDoubleClickEvent(event);
+        return;
+    }
+    emit doubleClicked(currentIndex());
 }
 
 } // namespace filmeria

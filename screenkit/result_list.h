@@ -36,6 +36,9 @@ public:
 
 protected:
     void updateGeometries() override;
+    // A double click below the lines acts as one on a line does, on the selected line (the
+    // screens say what it does when no line is selected).
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     ResultListModel* model_;

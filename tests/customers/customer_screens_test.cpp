@@ -8,8 +8,12 @@
 #include "customers/customer_file.h"
 #include "screenkit/HelpForm.h"
 
+#include "screenkit/enter_keys.h"
 #include "screenkit/result_list.h"
+
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -386,6 +390,23 @@ TEST_F(CustomerSearch, DoubleClickLoadsTheLaterEqualCustomerIntoTheCard) {
     EXPECT_EQ(field("txtEmail")->text(), QStringLiteral("secondo@esempio.it"));
 }
 
+TEST_F(CustomerSearch, EnterInTheProvinceListChoosesAndMovesOnInOnePress) {
+    TfrmAvanzate s(fakes.services);
+    showActive(&s);
+    auto* province = child<QComboBox>(s, "cboGiorno");
+    auto* next = child<QLineEdit>(s, "txtDettagli");
+    focusByKeyboard(province);
+    // The completions dropped down while typing.
+    QTest::keyClicks(province->lineEdit(), "R");
+    QAbstractItemView* completions = province->completer()->popup();
+    ASSERT_TRUE(completions->isVisible());
+    QTest::keyClick(completions, Qt::Key_Down);
+    QTest::keyClick(completions, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(province->currentText(), QStringLiteral("RA"));
+    EXPECT_TRUE(next->hasFocus());
+}
+
 TEST_F(CustomerSearch, PickerChoosesTheDoubleClickedCustomerAndCloses) {
     TfrmImportaCliente picker(fakes.services);
     EXPECT_EQ(picker.windowTitle(), QStringLiteral(" Importa dati cliente"));
@@ -404,6 +425,14 @@ TEST_F(CustomerSearch, PickerChoosesTheDoubleClickedCustomerAndCloses) {
     EXPECT_EQ(picker.chosenCustomer()->position, 3u);
     EXPECT_EQ(picker.chosenCustomer()->record[CustomerField::Nome], "ROSSI LUCA");
     EXPECT_EQ(picker.chosenCustomer()->record[CustomerField::Tessera], "3");
+
+    // With no line selected, a double click on the blank part of the list closes the picker.
+    picker.show();
+    child<QPushButton>(picker, "cmdTrova")->click();
+    list->setCurrentRow(-1);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, {20, list->viewport()->height() - 4});
+    EXPECT_FALSE(picker.isVisible());
+    EXPECT_FALSE(picker.chosenCustomer().has_value());
 }
 
 TEST_F(CustomerScreens, FiscalCodeDialogUpperCasesEnablesAndJudges) {

@@ -111,6 +111,23 @@ TEST_F(RentalSearch, CustomerCriterionMatchesAnyCaseAndPaymentNarrowsIt) {
     EXPECT_EQ(child<QLabel>(search(), "lblConta")->text(), QStringLiteral("1"));
 }
 
+TEST_F(RentalSearch, ThePaymentBoxIsPaintedYellowWhileFocused) {
+    showActive(&search());
+    auto* payment = child<QComboBox>(search(), "cboGiorno");
+    const auto painted = [payment] {
+        return payment->grab().toImage().pixelColor(payment->width() / 3, payment->height() / 2);
+    };
+    const QColor resting = painted();
+    EXPECT_GE(resting.value(), 250) << resting.name().toStdString(); // white, not a grey button
+    payment->setFocus();
+    const QColor focused = painted();
+    EXPECT_GT(focused.red(), 200);
+    EXPECT_GT(focused.green(), 200);
+    EXPECT_LT(focused.blue(), 120) << focused.name().toStdString();
+    criterion("txtAzienda")->setFocus();
+    EXPECT_EQ(painted(), resting);
+}
+
 TEST_F(RentalSearch, OpensOnItsFirstCriterionAndEveryResultStartsAtTheTopLeft) {
     showActive(&search());
     EXPECT_TRUE(criterion("txtAzienda")->hasFocus());
@@ -185,7 +202,8 @@ TEST_F(RentalSearch, DoubleClickLoadsTheLaterOfTwoEqualLines) {
         auto* list = child<ResultList>(search(), "lstRecords");
         ASSERT_EQ(list->count(), 2);
         list->setCurrentRow(1);
-        emit list->doubleClicked(list->model()->index(1, 0));
+        // A double click on the blank part of the list, below the lines, acts on the selected one.
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, {20, list->viewport()->height() - 4});
         EXPECT_FALSE(search().isVisible());
         EXPECT_FALSE(child<QPushButton>(search(), "cmdStampa")->isEnabled());
     };

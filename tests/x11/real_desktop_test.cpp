@@ -12,6 +12,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -163,6 +164,28 @@ TEST_F(RealDesktop, TheExportLabelsRestBlackAndTheGridSetsThemBack) {
     moveOver(child<QTableView>(screen, "grdRecords")->viewport());
     EXPECT_EQ(colour(esci), QColor(Qt::black));
     screen.hide();
+}
+
+TEST_F(RealDesktop, EnterInTheProvinceListChoosesAndMovesOnInOnePress) {
+    TfrmAvanzate& search = screens().avanzate();
+    showOnScreen(search);
+    auto* province = child<QComboBox>(search, "cboGiorno");
+    auto* next = child<QLineEdit>(search, "txtDettagli");
+    focusByKeyboard(province);
+    // The completions drop down while typing; the box's own list opens with Alt+Down.
+    xdotool({"type", "R"});
+    ASSERT_TRUE(province->completer()->popup()->isVisible());
+    xdotool({"key", "Down", "Return"});
+    EXPECT_EQ(province->currentText(), QStringLiteral("RA"));
+    EXPECT_TRUE(next->hasFocus());
+    focusByKeyboard(province);
+    xdotool({"key", "alt+Down"});
+    ASSERT_TRUE(province->view()->isVisible());
+    xdotool({"key", "Down", "Return"});
+    EXPECT_FALSE(province->view()->isVisible());
+    EXPECT_EQ(province->currentText(), QStringLiteral("RC"));
+    EXPECT_TRUE(next->hasFocus());
+    search.hide();
 }
 
 TEST_F(RealDesktop, EnterThatClosesAMessageDoesNotPressTheButtonAgain) {
