@@ -4,6 +4,7 @@
 #include "screenkit/screen_style.h"
 
 #include <QHeaderView>
+#include <QLabel>
 
 #include <utility>
 
@@ -81,11 +82,29 @@ void ExportGrid::showEvent(QShowEvent* event) {
 void ExportGrid::setTable(TextTable table, const std::vector<int>& widths) {
     if (std::exchange(initialColumns_, 0) > 0)
         setFont(style::verdana(8));
+    const QString corner = fromCp1252(table.cell(0, 0));
     model_->setTable(std::move(table));
-    if (!widths.empty())
-        verticalHeader()->setFixedWidth(widths[0]);
+    // The number column keeps its width while it is empty.
+    verticalHeader()->setFixedWidth(widths.empty() ? kNumberColumnWidth : widths[0]);
     for (std::size_t c = 1; c < widths.size(); ++c)
         setColumnWidth(static_cast<int>(c) - 1, widths[c]);
+    if (!corner.isEmpty() && !cornerHeading_) {
+        cornerHeading_ = new QLabel(this);
+        cornerHeading_->setAttribute(Qt::WA_TransparentForMouseEvents); // the corner still selects all
+        cornerHeading_->setStyleSheet(QStringLiteral("background: transparent; padding-left: 2px;"));
+    }
+    if (cornerHeading_) {
+        cornerHeading_->setText(corner);
+        cornerHeading_->setVisible(!corner.isEmpty());
+        updateGeometries();
+    }
+}
+
+void ExportGrid::updateGeometries() {
+    QTableView::updateGeometries();
+    if (cornerHeading_)
+        cornerHeading_->setGeometry(frameWidth(), frameWidth(), verticalHeader()->width(),
+                                    horizontalHeader()->height());
 }
 
 QString ExportGrid::selectedText() const {

@@ -10,6 +10,8 @@
 
 #include <vector>
 
+class QLabel;
+
 namespace filmeria {
 
 class TextTableModel final : public QAbstractTableModel {
@@ -30,6 +32,8 @@ private:
 
 class ExportGrid final : public QTableView {
 public:
+    static constexpr int kNumberColumnWidth = 50;
+
     // Shows `columns` columns and the initial 10 empty rows, unless given a table before it is
     // first shown.
     ExportGrid(QWidget* parent, int columns);
@@ -42,9 +46,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void updateGeometries() override;
 
 private:
     TextTableModel* model_;
+    // The heading of the number column, over the corner the headers leave between them.
+    QLabel* cornerHeading_ = nullptr;
     int initialColumns_; // until the grid has its font and its first rows
     bool styled_ = false;
 };

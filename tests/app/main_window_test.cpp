@@ -12,6 +12,7 @@
 
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -217,8 +218,16 @@ TEST_F(MainWindow, ContainerStaysCentredAndTheWindowKeepsItsMinimumSize) {
 TEST_F(MainWindow, FilmExportCreatesTheStoreAndListsEveryFilm) {
     main();
     QStringList rows;
+    QList<int> numberWidths;
+    QStringList cornerHeadings;
     fakes.dialogs.onModal = [&](QDialog& d) {
-        rows << QString::number(child<QTableView>(d, "grdRecords")->model()->rowCount());
+        auto* grid = child<QTableView>(d, "grdRecords");
+        rows << QString::number(grid->model()->rowCount());
+        numberWidths << grid->verticalHeader()->width();
+        // The number column's heading is shown in the corner between the headers.
+        for (const QLabel* label : grid->findChildren<QLabel*>())
+            if (label->isVisible() && label->geometry().intersects(QRect(0, 0, 50, 24)))
+                cornerHeadings << label->text();
     };
     releaseOn(picture("imgEsporta"));
     EXPECT_TRUE(QFileInfo::exists(path("Film.db")));
@@ -231,6 +240,8 @@ TEST_F(MainWindow, FilmExportCreatesTheStoreAndListsEveryFilm) {
     releaseOn(picture("imgExcel"));
     EXPECT_EQ(fakes.dialogs.modals, (QStringList{"frmExpContatti", "frmExpContatti"}));
     EXPECT_EQ(rows, (QStringList{"9", "1"})); // the initial empty grid, then the one film
+    EXPECT_EQ(numberWidths, (QList<int>{50, 50}));
+    EXPECT_EQ(cornerHeadings, QStringList{" N."});
 }
 
 } // namespace
