@@ -192,6 +192,14 @@ std::string inlinePicture(int widthPixels, int heightPixels) {
     return p.str();
 }
 
+// A centred paragraph in bold Arial 10, its mark included, so the empty one below the title
+// has the title's height and style.
+std::string titleParagraph(const std::string& text) {
+    const std::string style = "<w:rPr><w:rFonts w:ascii=\"Arial\" w:hAnsi=\"Arial\" w:cs=\"Arial\"/><w:b/>"
+                              "<w:sz w:val=\"20\"/></w:rPr>";
+    return "<w:p><w:pPr><w:jc w:val=\"center\"/>" + style + "</w:pPr>" + runs(text, style) + "</w:p>";
+}
+
 } // namespace
 
 void writeTableDocument(const std::string& path, const TextGrid& grid) {
@@ -199,10 +207,7 @@ void writeTableDocument(const std::string& path, const TextGrid& grid) {
 }
 
 void writeCardDocument(const std::string& path, const CardDocument& card) {
-    const std::string title = paragraph(card.title, "center",
-                                        "<w:rPr><w:rFonts w:ascii=\"Arial\" w:hAnsi=\"Arial\" "
-                                        "w:cs=\"Arial\"/><w:b/><w:sz w:val=\"20\"/></w:rPr>");
-    std::string body = title + "<w:p/>";
+    std::string body = titleParagraph(card.title) + titleParagraph("");
     const Part picture{"picture." + card.pictureExtension, card.picture};
     if (!card.picture.empty())
         body += inlinePicture(card.pictureWidth, card.pictureHeight);

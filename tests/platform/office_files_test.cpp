@@ -94,13 +94,18 @@ import sys, docx
 d = docx.Document(sys.argv[1])
 p = d.paragraphs[0]
 print(repr(p.text), p.alignment, p.runs[0].bold, p.runs[0].font.name, p.runs[0].font.size.pt)
-print(repr(d.paragraphs[1].text), len(d.inline_shapes))
+e = d.paragraphs[1]
+mark = e._p.xpath('./w:pPr/w:rPr')[0]
+print(repr(e.text), e.alignment, mark.xpath('./w:rFonts/@w:ascii'), len(mark.xpath('./w:b')),
+      mark.xpath('./w:sz/@w:val'), len(d.inline_shapes))
 blip = d.inline_shapes[0]._inline.graphic.graphicData.pic.blipFill.blip
 print(d.part.related_parts[blip.embed].blob == open(sys.argv[1] + '.picture', 'rb').read())
 print([[c.text for c in r.cells] for r in d.tables[0].rows], d.tables[0].rows[0].cells[0].paragraphs[0].alignment)
 )",
                                      path);
-    EXPECT_NE(again.find("'Scheda cliente' CENTER (1) True Arial 10.0\n'' 1\nTrue\n"), std::string::npos)
+    EXPECT_NE(
+        again.find("'Scheda cliente' CENTER (1) True Arial 10.0\n'' CENTER (1) ['Arial'] 1 ['20'] 1\nTrue\n"),
+        std::string::npos)
         << again;
     EXPECT_NE(again.find("[['Nome', 'Rossi'], ['Note', 'uno\\ndue']] JUSTIFY (3)"), std::string::npos)
         << again;
