@@ -58,12 +58,18 @@ public:
     using QObject::QObject;
 
     bool eventFilter(QObject* receiver, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress)
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
             return false;
-        if (key->isAutoRepeat())
+        if (event->type() == QEvent::KeyRelease) {
+            lastRelease_ = key->timestamp();
+            return false;
+        }
+        // The keyboard repeats a held key as a release and a press stamped with the same moment;
+        // on a busy machine the toolkit may read the release alone and take the press as new.
+        if (key->isAutoRepeat() || (lastRelease_ != 0 && key->timestamp() == lastRelease_))
             return true;
         if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
             return false;
@@ -73,6 +79,9 @@ public:
         button->click();
         return true;
     }
+
+private:
+    quint64 lastRelease_ = 0;
 };
 
 bool isEnterPress(const QEvent* event) {

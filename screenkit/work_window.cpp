@@ -4,16 +4,14 @@
 #include "screenkit/screen_style.h"
 
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScreen>
 
 namespace filmeria {
 
-QPoint centredContainerOrigin(QSize outerWindow, QSize container) {
-    return {outerWindow.width() / 2 - container.width() / 2 - 4,
-            outerWindow.height() / 2 - container.height() / 2 - 18};
+QPoint centredContainerOrigin(QSize window, QSize container) {
+    return {window.width() / 2 - container.width() / 2 - 4,
+            window.height() / 2 - container.height() / 2 - 18};
 }
 
 WorkWindow::WorkWindow(const QString& caption, const QString& tileResource, QSize containerSize)
@@ -36,24 +34,19 @@ WorkWindow::WorkWindow(const QString& caption, const QString& tileResource, QSiz
 }
 
 void WorkWindow::showEvent(QShowEvent* event) {
-    // Fill the desktop even where no window manager honours the maximized state.
-    if (isMaximized()) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen();
-            screen && size() != screen->availableSize())
-            setGeometry(screen->availableGeometry());
-    }
     // The background brush is set anew on every showing, from the tile of btnSfondo.
     QPalette palette = this->palette();
     const QSize tileSize = btnSfondo->iconSize();
     palette.setBrush(QPalette::Window, QBrush(btnSfondo->icon().pixmap(tileSize)));
     setPalette(palette);
-    grpContainer->move(centredContainerOrigin(frameGeometry().size(), grpContainer->size()));
+    grpContainer->move(centredContainerOrigin(size(), grpContainer->size()));
     QWidget::showEvent(event);
 }
 
 void WorkWindow::resizeEvent(QResizeEvent* event) {
-    const QSize frameExtra = frameGeometry().size() - size();
-    grpContainer->move(centredContainerOrigin(event->size() + frameExtra, grpContainer->size()));
+    // From the window's inner size: its frame is not known until the window manager has framed
+    // it, so the outer size would put the form elsewhere on the first showing than on the next.
+    grpContainer->move(centredContainerOrigin(size(), grpContainer->size()));
     QWidget::resizeEvent(event);
 }
 

@@ -12,8 +12,9 @@ class QPushButton;
 
 namespace filmeria {
 
-// Where the container goes for a window of the given outer size.
-QPoint centredContainerOrigin(QSize outerWindow, QSize container);
+// Where the container goes for a window of the given inner size: a few pixels left of and above
+// the centre.
+QPoint centredContainerOrigin(QSize window, QSize container);
 
 class WorkWindow : public QWidget {
 public:

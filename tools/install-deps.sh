@@ -11,7 +11,7 @@ packages=(
     libxlsxwriter-dev libzip-dev python3-openpyxl python3-docx
     libcups2-dev poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
     locales xdg-utils file
-    xvfb xauth xdotool x11-utils
+    xvfb xauth xdotool x11-utils openbox
 )
 
 sudo=""

@@ -2,11 +2,13 @@
 // program (xdotool): what the offscreen platform cannot show, such as which window a click or
 // a key reaches while a drop-down list or a message box is open, and the titles the window
 // system shows.
+#include "app/Filmeria.h"
 #include "app/screen_set.h"
 #include "customers/Avanzate.h"
 #include "films/ExpContatti.h"
 #include "films/RicercaFilm.h"
 #include "platform/qt_services.h"
+#include "rentals/Noleggi.h"
 #include "screen_fixture.h"
 #include "screenkit/enter_keys.h"
 
@@ -14,6 +16,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -186,6 +189,24 @@ TEST_F(RealDesktop, EnterInTheProvinceListChoosesAndMovesOnInOnePress) {
     EXPECT_EQ(province->currentText(), QStringLiteral("RC"));
     EXPECT_TRUE(next->hasFocus());
     search.hide();
+}
+
+TEST_F(RealDesktop, AWorkScreenShowsItsFormInTheSamePlaceOnEveryVisit) {
+    TfrmFilmeria& main = screens().filmeria();
+    TfrmNoleggi& rentals = screens().noleggi();
+    main.showMain();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    QList<QPoint> places;
+    for (int visit = 0; visit < 3; ++visit) {
+        releaseOn(child<QLabel>(main, "imgNoleggi")); // the main window hands over to the screen
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&rentals));
+        QTest::qWait(500);
+        places << child<QGroupBox>(rentals, "grpContainer")->mapToGlobal(QPoint(0, 0));
+        rentals.close(); // and takes it back
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+        QTest::qWait(300);
+    }
+    EXPECT_EQ(places.count(places.front()), 3) << places.front().y() << " " << places.back().y();
 }
 
 TEST_F(RealDesktop, EnterThatClosesAMessageDoesNotPressTheButtonAgain) {
