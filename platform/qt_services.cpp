@@ -9,9 +9,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
 
 #include <QTimer>
+#include <QTreeView>
 #include <QUrl>
 
 #include <fcntl.h>
@@ -58,9 +60,23 @@ int QtDialogs::exec(QDialog& dialog) {
 }
 
 QString QtDialogs::openFile(QWidget* parent, const QString& title, const QString& filters) {
-    // The toolkit's own dialog, so it speaks the program's Italian on every desktop.
-    return QFileDialog::getOpenFileName(parent, title, QString(), filters, nullptr,
-                                        QFileDialog::DontUseNativeDialog);
+    // The toolkit's own dialog, so it speaks the program's Italian on every desktop; wide enough
+    // for the details of every file, each column as wide as its heading and its entries.
+    QFileDialog dialog(parent, title, QString(), filters);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.resize(760, 480);
+    if (auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = list->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 bool DesktopShell::open(const QString& target, ShellVerb) {

@@ -4,10 +4,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace filmeria {
@@ -60,6 +65,35 @@ TEST(ItalianDialogs, TheFileDialogSpeaksItalian) {
     EXPECT_EQ(lookIn, QStringLiteral("Cerca in:"));
     EXPECT_EQ(fileName, QStringLiteral("Nome del file:"));
     EXPECT_EQ(buttons, (QStringList{QStringLiteral("Annulla"), QStringLiteral("Apri")}));
+}
+
+TEST(ItalianDialogs, TheFileListNamesFoldersInItalianAndShowsEveryHeadingWhole) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Locandine")));
+    QtDialogs dialogs;
+    QString kind;
+    QStringList cut;
+    whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        dialog.setDirectory(dir.path());
+        auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(list, nullptr);
+        QAbstractItemModel* model = list->model();
+        for (int wait = 0; wait < 100 && model->rowCount(list->rootIndex()) == 0; ++wait)
+            QTest::qWait(20); // the folder is read in the background
+        ASSERT_EQ(model->rowCount(list->rootIndex()), 1);
+        kind = model->index(0, 2, list->rootIndex()).data().toString();
+        QApplication::processEvents();
+        const QHeaderView* header = list->header();
+        for (int column = 0; column < header->count(); ++column) {
+            const QString heading = model->headerData(column, Qt::Horizontal).toString();
+            if (header->sectionSize(column) < header->fontMetrics().horizontalAdvance(heading) + 8)
+                cut << heading;
+        }
+        dialog.reject();
+    });
+    dialogs.openFile(nullptr, QStringLiteral("Locandina"), QStringLiteral("Immagini (*.jpg)"));
+    EXPECT_EQ(kind, QStringLiteral("Cartella"));
+    EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char(',')).toStdString();
 }
 
 } // namespace
