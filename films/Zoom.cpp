@@ -27,8 +27,15 @@ TfrmZoom::TfrmZoom()
 }
 
 void TfrmZoom::setPicture(const QPixmap& picture) {
-    imgZoom->setPixmap(picture);
-    imgZoom->resize(picture.size());
+    // At its natural size, unless it is larger than the screen: then as large as the screen
+    // lets it be, in its own proportions, so no part of the poster is cut.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->size() : size();
+    QPixmap shown = picture;
+    if (!room.isEmpty() && (picture.width() > room.width() || picture.height() > room.height()))
+        shown = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    imgZoom->setPixmap(shown);
+    imgZoom->resize(shown.size());
     placePicture();
 }
 

@@ -4,6 +4,7 @@
 #include "films/Films.h"
 #include "films/ImportaFilm.h"
 #include "films/RicercaFilm.h"
+#include "films/Zoom.h"
 #include "films/film_store.h"
 #include "films/web_address.h"
 #include "screenkit/HelpForm.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include <chrono>
 #include <fstream>
@@ -267,6 +269,18 @@ TEST_F(FilmScreens, DeleteAndTheZoom) {
     FilmStoreSlots store;
     store.reopenWith(folderOf(dir).toStdString(), AllFilmsQuery());
     EXPECT_EQ(store.result->RowCount(), 0u);
+}
+
+TEST(FilmZoom, APosterLargerThanTheScreenIsScaledToItInItsProportions) {
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    TfrmZoom zoom;
+    auto* picture = zoom.findChild<QLabel*>("imgZoom");
+    zoom.setPicture(QPixmap(screen.width() / 4, screen.height() * 3));
+    EXPECT_EQ(picture->height(), screen.height());
+    EXPECT_NEAR(picture->width(), screen.width() / 12, 1);
+    EXPECT_EQ(picture->pos(), centredPicturePosition(screen, picture->size()));
+    zoom.setPicture(QPixmap(120, 160)); // smaller ones keep their own size
+    EXPECT_EQ(picture->size(), QSize(120, 160));
 }
 
 TEST_F(FilmScreens, WebFieldAndWebSearch) {
