@@ -5,6 +5,7 @@
 #include "core/text_rules.h"
 #include "films/RicercaFilm.h"
 #include "films/Zoom.h"
+#include "films/poster_import.h"
 #include "films/web_address.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
@@ -75,7 +76,8 @@ const QStringList kGenres = {"Animazione",
                              "Western"};
 const QStringList kMedia = {"DivX", "DVD", "Pellicola", "Super video CD", "Video CD", "Videocassetta"};
 const QString kPosterDialogTitle = QStringLiteral("Selezionare un'immagine in formato JPEG e premere Apri:");
-const QString kPosterFilters = QStringLiteral("File JPEG (*.jpg *.jpeg);;JPG (*.jpg);;JPEG (*.jpeg)");
+const QString kPosterFilters = QStringLiteral(
+    "File JPEG (*.jpg *.jpeg);;JPG (*.jpg);;JPEG (*.jpeg);;Altre immagini (*.png *.webp *.bmp *.gif)");
 
 QLabel* caption(QWidget* parent, const QString& text, QRect geometry) {
     return makeFieldCaption(parent, text, geometry);
@@ -386,7 +388,7 @@ void TfrmFilms::showPlaceholderIfEmpty() {
 
 void TfrmFilms::ShowFilmOnCard(const TSQLiteTable& result) {
     setPoster({});
-    txtFoto->clear();
+    forgetChosenPoster();
     const FilmRow row = ReadFilmRow(result);
     lblPosizione->setText(QString::number(row.ID));
     for (const auto& [f, w] : filmFields())
@@ -409,7 +411,7 @@ void TfrmFilms::showFilmById(std::int64_t id) {
 void TfrmFilms::ClearCard() {
     setPoster(placeholder());
     lblPosizione->clear();
-    txtFoto->clear();
+    forgetChosenPoster();
     for (const auto& [f, w] : filmFields())
         setFieldText(f, QString());
     txtDisponibile->setCurrentText(QString::fromUtf8("Sì"));
@@ -498,7 +500,7 @@ void TfrmFilms::saveNew() {
     if (!titleAndCodePresent("salvare"))
         return;
     try {
-        const std::int64_t id = slots_.store->insert(rowFromCard(), toCp1252(txtFoto->text()));
+        const std::int64_t id = slots_.store->insert(rowFromCard(), chosenPoster());
         slots_.result = slots_.store->byId(id);
         slots_.result->Last();
         ShowFilmOnCard(*slots_.result);
@@ -515,8 +517,8 @@ void TfrmFilms::saveChanges() {
     try {
         slots_.result = slots_.store->byId(lblPosizione->text().trimmed().toLongLong());
         const std::int64_t id = slots_.result->IntegerAt(slots_.result->ColumnIndex("ID"));
-        slots_.store->update(id, rowFromCard(), toCp1252(txtFoto->text()));
-        txtFoto->clear();
+        slots_.store->update(id, rowFromCard(), chosenPoster());
+        forgetChosenPoster();
         services_.dialogs.information(this, QStringLiteral("Le modifiche apportate alla scheda n. ") +
                                                 lblPosizione->text().trimmed() +
                                                 QStringLiteral(" sono state inserite in archivio."));
@@ -599,12 +601,17 @@ void TfrmFilms::choosePoster() {
         return;
     BusyCursor busy;
     txtFoto->setText(path);
+    madeJpeg_.clear();
     setPoster({});
-    QImageReader reader(path, "jpeg");
-    const QImage image = reader.read();
+    const std::optional<ImportedPoster> imported = importPosterFile(path);
     // A file that does not load shows the placeholder; Salva still stores its bytes.
-    if (image.isNull()) {
+    if (!imported) {
         setPoster(placeholder());
+        return;
+    }
+    if (!imported->jpegBytes.empty()) {
+        madeJpeg_ = imported->jpegBytes;
+        setPoster(QPixmap::fromImage(imported->picture), madeJpeg_);
         return;
     }
     std::optional<std::string> bytes;
@@ -613,7 +620,16 @@ void TfrmFilms::choosePoster() {
     } catch (const ArchiveError&) {
         // The picture was read a moment ago: its bytes are kept for the card export when readable.
     }
-    setPoster(QPixmap::fromImage(image), bytes.value_or(std::string()));
+    setPoster(QPixmap::fromImage(imported->picture), bytes.value_or(std::string()));
+}
+
+PosterSource TfrmFilms::chosenPoster() const {
+    return {toCp1252(txtFoto->text()), madeJpeg_};
+}
+
+void TfrmFilms::forgetChosenPoster() {
+    txtFoto->clear();
+    madeJpeg_.clear();
 }
 
 void TfrmFilms::exportCard() {

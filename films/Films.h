@@ -65,6 +65,9 @@ private:
     void openWebSite();
     void normaliseWebAddress();
     void choosePoster();
+    // What Salva stores as the poster: the chosen file, or the JPEG made of it.
+    PosterSource chosenPoster() const;
+    void forgetChosenPoster();
     void zoom();
     // The "Nessuna locandina" picture, kept in imgTemp once decoded.
     QPixmap placeholder();
@@ -75,6 +78,7 @@ private:
     FilmStoreSlots slots_;
     QPixmap poster_;          // the picture shown, at its own size
     std::string posterBytes_; // its JPEG bytes as stored or chosen; empty for the placeholder
+    std::string madeJpeg_;    // the JPEG made of a chosen picture in another format, for Salva
 
     QGroupBox* grpProdotto;
     QGroupBox* grpPrezzo;

@@ -103,7 +103,7 @@ FilmQuery SearchFilmsQuery(FilmField column, const std::string& key) {
             {SqlText{"%" + trimmed(key) + "%"}}};
 }
 
-std::int64_t FilmStore::insert(const FilmRow& row, const std::string& posterPath) {
+std::int64_t FilmStore::insert(const FilmRow& row, const PosterSource& poster) {
     SQLiteTransaction transaction(db_);
     std::string sql = "INSERT INTO film(ID";
     for (const char* column : kColumns)
@@ -114,12 +114,12 @@ std::int64_t FilmStore::insert(const FilmRow& row, const std::string& posterPath
     sql += ",'JPG');";
     db_.Execute(sql, trimmedTexts(row));
     const std::int64_t id = db_.LastInsertId();
-    storePoster(id, posterPath);
+    storePoster(id, poster);
     transaction.commit();
     return id;
 }
 
-void FilmStore::update(std::int64_t id, const FilmRow& row, const std::string& posterPath) {
+void FilmStore::update(std::int64_t id, const FilmRow& row, const PosterSource& poster) {
     SQLiteTransaction transaction(db_);
     std::string sql = "UPDATE film SET ";
     for (std::size_t i = 0; i < kFilmTextFields; ++i)
@@ -128,12 +128,16 @@ void FilmStore::update(std::int64_t id, const FilmRow& row, const std::string& p
     std::vector<SqlValue> values = trimmedTexts(row);
     values.emplace_back(id);
     db_.Execute(sql, values);
-    storePoster(id, posterPath);
+    storePoster(id, poster);
     transaction.commit();
 }
 
-void FilmStore::storePoster(std::int64_t id, const std::string& path) {
-    const std::string file = trimmed(path);
+void FilmStore::storePoster(std::int64_t id, const PosterSource& poster) {
+    if (!poster.bytes.empty()) {
+        db_.StoreBlob("UPDATE film SET picture = ? WHERE ID = ?", poster.bytes, {id});
+        return;
+    }
+    const std::string file = trimmed(poster.path);
     if (file.empty())
         return;
     // The path is Windows-1252 like every text of the card; the message is UTF-8.

@@ -55,6 +55,13 @@ struct FilmRow {
 };
 
 // A poster file that cannot be stored with its film: missing, empty or unreadable (UTF-8 text).
+// The poster a save stores: the bytes the card made of a picture in another format (turned
+// into JPEG), else the bytes of the file at `path` (Windows-1252) when it is not blank.
+struct PosterSource {
+    std::string path{};
+    std::string bytes{};
+};
+
 class PosterFileError : public ArchiveError {
 public:
     using ArchiveError::ArchiveError;
@@ -101,12 +108,12 @@ public:
     // a scanned barcode.
     std::unique_ptr<TSQLiteTable> withCode(const std::string& code);
 
-    // Inserts the seventeen texts (trimmed) and, when `posterPath` is not blank, the poster
-    // file's bytes, in one transaction: a poster that cannot be stored leaves no film behind.
-    // Returns the new film's number.
-    std::int64_t insert(const FilmRow& row, const std::string& posterPath = {});
-    // Updates the texts and, when `posterPath` is not blank, the poster, in one transaction.
-    void update(std::int64_t id, const FilmRow& row, const std::string& posterPath = {});
+    // Inserts the seventeen texts (trimmed) and the poster, when there is one, in one
+    // transaction: a poster that cannot be stored leaves no film behind. Returns the new film's
+    // number.
+    std::int64_t insert(const FilmRow& row, const PosterSource& poster = {});
+    // Updates the texts and, when there is one, the poster, in one transaction.
+    void update(std::int64_t id, const FilmRow& row, const PosterSource& poster = {});
     void remove(std::int64_t id);
     // Gives the unused space of the file back (VACUUM).
     void compact();
@@ -114,7 +121,7 @@ public:
     TSQLiteDatabase& database() { return db_; }
 
 private:
-    void storePoster(std::int64_t id, const std::string& path);
+    void storePoster(std::int64_t id, const PosterSource& poster);
     void ensureSearchIndexes();
 
     TSQLiteDatabase db_;

@@ -151,7 +151,7 @@ TEST_F(FilmScreens, AChosenPosterIsStoredBySaveAndDiscardedByMovingOn) {
     EXPECT_EQ(
         fakes.dialogs.fileDialogs.value(0),
         QStringLiteral("Selezionare un'immagine in formato JPEG e premere Apri: | File JPEG (*.jpg *.jpeg);;"
-                       "JPG (*.jpg);;JPEG (*.jpeg)"));
+                       "JPG (*.jpg);;JPEG (*.jpeg);;Altre immagini (*.png *.webp *.bmp *.gif)"));
     release("imgAvanti"); // moving on forgets the choice
     EXPECT_TRUE(field("txtFoto")->text().isEmpty());
     release("imgPrimo");
@@ -165,6 +165,36 @@ TEST_F(FilmScreens, AChosenPosterIsStoredBySaveAndDiscardedByMovingOn) {
     EXPECT_TRUE(field("txtFoto")->text().isEmpty());
     release("imgSalva"); // saving again without a choice keeps the stored poster
     EXPECT_TRUE(stored(1).picture.has_value());
+}
+
+TEST_F(FilmScreens, APictureInAnotherFormatIsStoredAsJpegAndShownOnEveryVisit) {
+    addFilm("Amarcord");
+    card();
+    release("imgPrimo");
+    QImage picture(40, 60, QImage::Format_ARGB32);
+    picture.fill(QColor(200, 30, 30, 128)); // half transparent: laid on white
+    // A PNG, a WebP, and a PNG that calls itself JPEG.
+    const std::pair<QString, const char*> files[] = {{QStringLiteral("poster.png"), "PNG"},
+                                                     {QStringLiteral("poster.webp"), "WEBP"},
+                                                     {QStringLiteral("finto.jpg"), "PNG"}};
+    for (const auto& [name, format] : files) {
+        ASSERT_TRUE(picture.save(path(name), format, 100)) << name.toStdString();
+        fakes.dialogs.nextFile = path(name);
+        child<QPushButton>(card(), "cmdFoto")->click();
+        release("imgSalva");
+        const std::optional<std::string> poster = stored(1).picture;
+        ASSERT_TRUE(poster.has_value());
+        EXPECT_TRUE(decodesAsJpeg(*poster)) << name.toStdString();
+        fakes.dialogs.shown.clear();
+        release("imgUltimo");
+        release("imgPrimo"); // a later visit shows it, with no message
+        EXPECT_TRUE(fakes.dialogs.shown.empty()) << fakes.dialogs.lastText().toStdString();
+        const QImage shown = child<QLabel>(card(), "imgFoto")->pixmap().toImage();
+        ASSERT_EQ(shown.size(), QSize(40, 60));
+        const QColor middle = shown.pixelColor(20, 30);
+        EXPECT_GT(middle.red(), 200);
+        EXPECT_NEAR(middle.green(), 142, 12); // red over white, not over black
+    }
 }
 
 const QString kNotSaved = QString::fromUtf8("Attenzione: la scheda non è stata salvata in archivio.\r\n\r\n");

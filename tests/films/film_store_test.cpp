@@ -244,9 +244,9 @@ TEST_F(FilmArchive, APosterThatCannotBeStoredLeavesNoFilmAndNoChangeBehind) {
     const std::int64_t kept = insert("Prima");
     dir.write("empty.jpg", "");
     FilmStore& store = slots.reopen(dir.folder());
-    EXPECT_THROW(store.insert(film("Seconda"), dir.file("missing.jpg")), PosterFileError);
-    EXPECT_THROW(store.insert(film("Terza"), dir.file("empty.jpg")), PosterFileError);
-    EXPECT_THROW(store.update(kept, film("Cambiata"), dir.file("missing.jpg")), PosterFileError);
+    EXPECT_THROW(store.insert(film("Seconda"), {dir.file("missing.jpg")}), PosterFileError);
+    EXPECT_THROW(store.insert(film("Terza"), {dir.file("empty.jpg")}), PosterFileError);
+    EXPECT_THROW(store.update(kept, film("Cambiata"), {dir.file("missing.jpg")}), PosterFileError);
     EXPECT_EQ(titles(AllFilmsQuery()), std::vector<std::string>{"Prima"});
     EXPECT_EQ(insert("Quarta"), kept + 1); // no transaction was left open
 }
@@ -254,7 +254,7 @@ TEST_F(FilmArchive, APosterThatCannotBeStoredLeavesNoFilmAndNoChangeBehind) {
 TEST_F(FilmArchive, PostersAndTheFileSeenByTheSqliteShell) {
     dir.write("poster.jpg", std::string("\xFF\xD8\xFF\xE0 jpeg bytes \0 with a zero", 28));
     FilmStore& store = slots.reopen(dir.folder());
-    const std::int64_t id = store.insert(film("Locandina"), " " + dir.file("poster.jpg") + " ");
+    const std::int64_t id = store.insert(film("Locandina"), {" " + dir.file("poster.jpg") + " "});
     slots.reopenWith(dir.folder(), FilmByIdQuery(id));
     EXPECT_EQ(ReadFilmRow(*slots.result).picture, dir.read("poster.jpg"));
     slots = {};

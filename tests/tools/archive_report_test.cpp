@@ -180,7 +180,7 @@ TEST(ArchiveCompanion, FilmsWithAndWithoutPostersAPipeAndAStoreWithoutItsTable) 
         dir.write("p.jpg", "\xFF\xD8\xFF jpeg");
         FilmRow withPoster;
         withPoster[FilmField::varTitolo] = "Con";
-        store.insert(withPoster, dir.file("p.jpg"));
+        store.insert(withPoster, {dir.file("p.jpg")});
     }
     std::ostringstream out, err;
     EXPECT_EQ(exportArchive(dir.file("Film.db"), out, err), 0) << err.str();
