@@ -1,5 +1,6 @@
 #include "platform/office.h"
 
+#include "platform/file_moment.h"
 #include "platform/office_files.h"
 #include "platform/services.h"
 
@@ -24,7 +25,7 @@ QString DesktopOffice::newPath(const QString& name, const QString& extension, bo
     base.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1F]")), QStringLiteral("-"));
     base = base.trimmed();
     if (stamped)
-        base += QLatin1Char(' ') + clock_.now().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+        base += QLatin1Char(' ') + momentInFileName(clock_.now());
     QString path = folder + QLatin1Char('/') + base + QLatin1Char('.') + extension;
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = folder + QLatin1Char('/') + base + QStringLiteral(" (%1).").arg(n) + extension;

@@ -1,6 +1,7 @@
 #include "platform/printing.h"
 
 #include "platform/cups_queue.h"
+#include "platform/file_moment.h"
 #include "platform/qt_print_canvas.h"
 #include "platform/services.h"
 
@@ -72,8 +73,7 @@ std::optional<QString> SystemPrinting::print(const QString& documentName, const 
                 .arg(folder)
                 .toStdString());
     const QString base = folder + QLatin1Char('/') + fileNameOf(documentName) +
-                         QStringLiteral(" - stampa del ") +
-                         clock_.now().toString(QStringLiteral("dd-MM-yyyy HH.mm.ss"));
+                         QStringLiteral(" - stampa del ") + momentInFileName(clock_.now());
     // The name is taken by creating the file, so two counters printing at the same moment
     // never write into one file.
     QString path = base + QStringLiteral(".pdf");

@@ -523,7 +523,7 @@ TEST_F(CustomerSearch, APrinterFailureIsReportedAndNoPrinterWritesAPdfThatIsOpen
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
     fakes.printing.refusal.reset();
-    fakes.printing.savedAs = path(QStringLiteral("Stampe/Elenco clienti del 28-02-2009 17.42.10.pdf"));
+    fakes.printing.savedAs = path(QStringLiteral("Stampe/Elenco clienti del 2009-02-28 17.42.10.pdf"));
     child<QPushButton>(s, "cmdStampa")->click();
     EXPECT_EQ(fakes.shell.opened, QStringList{*fakes.printing.savedAs});
     EXPECT_TRUE(fakes.dialogs.lastText().endsWith(*fakes.printing.savedAs));

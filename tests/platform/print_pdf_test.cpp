@@ -146,7 +146,7 @@ TEST(SystemPrinting, WithNoPrinterInstalledTheJobBecomesAPdfInStampe) {
     });
     ASSERT_TRUE(saved.has_value());
     EXPECT_EQ(*saved, QString::fromStdString(dir.folder()) +
-                          QStringLiteral("Stampe/Scheda noleggio 12-B - stampa del 28-02-2009 17.42.10.pdf"));
+                          QStringLiteral("Stampe/Scheda noleggio 12-B - stampa del 2009-02-28 17.42.10.pdf"));
     EXPECT_NE(testing::outputOf("pdftotext '" + saved->toStdString() + "' - 2>/dev/null")
                   .find("Scheda noleggio n. 12/B"),
               std::string::npos);
@@ -159,7 +159,7 @@ TEST(SystemPrinting, WithNoPrinterInstalledTheJobBecomesAPdfInStampe) {
     ASSERT_TRUE(again.has_value());
     EXPECT_EQ(*again,
               QString::fromStdString(dir.folder()) +
-                  QStringLiteral("Stampe/Scheda noleggio 12-B - stampa del 28-02-2009 17.42.10 (2).pdf"));
+                  QStringLiteral("Stampe/Scheda noleggio 12-B - stampa del 2009-02-28 17.42.10 (2).pdf"));
     EXPECT_NE(testing::outputOf("pdftotext '" + saved->toStdString() + "' - 2>/dev/null")
                   .find("Scheda noleggio n. 12/B"),
               std::string::npos);
