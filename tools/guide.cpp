@@ -25,6 +25,7 @@
 #include "rentals/StampaNoleggio.h"
 #include "rentals/rental_file.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
@@ -34,7 +35,12 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
 #include <QUrl>
 
 #include <functional>
@@ -201,6 +207,60 @@ QString paragraph(const QString& text) {
     return QStringLiteral("<p>") + text.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
+// Lays the document out as QTextDocument::print lays out a document without pages of its own:
+// on the printer, A4 page by page, with margins of 2 cm.
+void layOutAsPrinted(QTextDocument& document, QPagedPaintDevice& printer) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal dpiX = screen ? qRound(screen->logicalDotsPerInchX()) : 96;
+    const qreal dpiY = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+    document.documentLayout()->setPaintDevice(&printer);
+    QTextFrameFormat frame = document.rootFrame()->frameFormat();
+    frame.setLeftMargin(static_cast<int>(2 / 2.54 * dpiX));
+    frame.setRightMargin(static_cast<int>(2 / 2.54 * dpiX));
+    frame.setTopMargin(static_cast<int>(2 / 2.54 * dpiY));
+    frame.setBottomMargin(static_cast<int>(2 / 2.54 * dpiY));
+    document.rootFrame()->setFrameFormat(frame);
+    document.setPageSize(QSizeF(printer.width(), printer.height()));
+}
+
+bool isFigure(const QTextBlock& block) {
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+        if (fragment.fragment().charFormat().isImageFormat())
+            return true;
+    return false;
+}
+
+// A figure (a picture and its caption, one paragraph) that would run from one page onto the
+// next starts a new page, so no picture is cut and no caption is parted from its picture.
+void keepFiguresWhole(QTextDocument& document, QPagedPaintDevice& printer) {
+    for (bool moved = true; moved;) {
+        moved = false;
+        // A child of the document, as the printout's copy is, so it finds the pictures.
+        const std::unique_ptr<QTextDocument> trial(document.clone(&document));
+        layOutAsPrinted(*trial, printer);
+        const qreal pageHeight = trial->pageSize().height();
+        (void)trial->pageCount(); // lays the whole document out
+        for (QTextBlock block = trial->firstBlock(), original = document.firstBlock();
+             block.isValid() && original.isValid(); block = block.next(), original = original.next()) {
+            const QTextLayout* lines = block.layout();
+            if (!isFigure(block) || lines->lineCount() == 0)
+                continue;
+            const qreal top = trial->documentLayout()->blockBoundingRect(block).top();
+            const QTextLine first = lines->lineAt(0);
+            const QTextLine last = lines->lineAt(lines->lineCount() - 1);
+            const auto pageOf = [pageHeight](qreal y) { return static_cast<int>(y / pageHeight); };
+            if (pageOf(top + first.y()) == pageOf(top + last.y() + last.height() - 1) ||
+                original.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+                continue;
+            QTextBlockFormat breakBefore;
+            breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(original).mergeBlockFormat(breakBefore);
+            moved = true; // the pages after it have changed: lay out again
+            break;
+        }
+    }
+}
+
 } // namespace
 
 bool writeGuide(const QString& pdfPath, const QString& folder) {
@@ -246,6 +306,7 @@ bool writeGuide(const QString& pdfPath, const QString& folder) {
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setTitle(QStringLiteral("Filmeria Pro - Guida"));
         pdf.setResolution(150);
+        keepFiguresWhole(document, pdf);
         document.print(&pdf);
     }
     return QFileInfo(pdfPath).size() > 0;

@@ -7,6 +7,11 @@
 
 #include <QDate>
 
+#include <algorithm>
+#include <set>
+#include <sstream>
+#include <vector>
+
 namespace filmeria::testing {
 namespace {
 
@@ -40,9 +45,34 @@ TEST_F(Guide, EveryChapterAndEveryPictureIsInTheManual) {
             EXPECT_NE(text.find(task.toStdString()), std::string::npos) << task.toStdString();
     }
     EXPECT_GE(figure, 10);
-    const std::string images = outputOf("pdfimages -list '" + pdf.toStdString() + "' 2>/dev/null");
-    const auto lines = std::count(images.begin(), images.end(), '\n') - 2; // two heading lines
-    EXPECT_GE(lines, figure);
+
+    // Each picture stands whole on one page, and its caption on the same page: the pictures in
+    // order with the pages they are drawn on, against the page each caption is on (pdftotext
+    // ends every page with a form feed).
+    std::vector<std::pair<std::string, std::set<int>>> pictures; // object, pages
+    std::istringstream images(outputOf("pdfimages -list '" + pdf.toStdString() + "' 2>/dev/null"));
+    for (std::string line; std::getline(images, line);) {
+        std::istringstream fields(line);
+        int page = 0;
+        std::string number, type, width, height, colour, components, bits, encoding, interpolated, object;
+        if (!(fields >> page >> number >> type >> width >> height >> colour >> components >> bits >>
+              encoding >> interpolated >> object) ||
+            type != "image")
+            continue;
+        if (pictures.empty() || pictures.back().first != object)
+            pictures.push_back({object, {}});
+        pictures.back().second.insert(page);
+    }
+    ASSERT_EQ(pictures.size(), static_cast<std::size_t>(figure));
+    for (int n = 1; n <= figure; ++n) {
+        const std::size_t at = text.find("Figura " + std::to_string(n) + " \u2013");
+        ASSERT_NE(at, std::string::npos);
+        const int captionPage =
+            1 +
+            static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\f'));
+        EXPECT_EQ(pictures[static_cast<std::size_t>(n - 1)].second, std::set<int>{captionPage})
+            << "Figura " << n;
+    }
 }
 
 } // namespace
