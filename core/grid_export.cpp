@@ -1,12 +1,27 @@
 #include "core/grid_export.h"
 
+#include "core/text_rules.h"
 #include "core/windows1252.h"
 
 namespace filmeria {
 
+ColumnKind columnKindOf(std::string_view heading) {
+    const std::string_view name = trimmedView(heading);
+    for (const char* amount : {"Prezzo", "Prezzo totale"})
+        if (name == amount)
+            return ColumnKind::Amount;
+    for (const char* date : {"Data emissione", "Data di nascita", "Data iscrizione"})
+        if (name == date)
+            return ColumnKind::Date;
+    return ColumnKind::Text;
+}
+
 Spreadsheet spreadsheetOf(const TextTable& grid, const SpreadsheetCaller& caller) {
     Spreadsheet sheet{
         caller.sheetName, {}, caller.boldFirstColumn, caller.boldLastColumn, caller.fittedColumns};
+    if (grid.rows() > 0)
+        for (int c = 0; c < grid.columns(); ++c)
+            sheet.columnKinds.push_back(columnKindOf(grid.cell(0, c)));
     sheet.cells.reserve(static_cast<std::size_t>(grid.rows()));
     for (int r = 0; r < grid.rows(); ++r) {
         std::vector<std::string> row;
@@ -18,8 +33,9 @@ Spreadsheet spreadsheetOf(const TextTable& grid, const SpreadsheetCaller& caller
     return sheet;
 }
 
-TextGrid documentTableOf(const TextTable& grid) {
-    TextGrid table;
+TableDocument documentTableOf(const TextTable& grid, std::string title) {
+    TableDocument document{std::move(title), {}};
+    TextGrid& table = document.rows;
     table.reserve(static_cast<std::size_t>(grid.rows()));
     for (int r = 0; r < grid.rows(); ++r) {
         std::vector<std::string> row;
@@ -28,7 +44,7 @@ TextGrid documentTableOf(const TextTable& grid) {
             row.push_back(utf8FromCp1252(grid.cell(r, c)));
         table.push_back(std::move(row));
     }
-    return table;
+    return document;
 }
 
 } // namespace filmeria

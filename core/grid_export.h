@@ -4,6 +4,7 @@
 #include "core/text_table.h"
 
 #include <string>
+#include <string_view>
 
 namespace filmeria {
 
@@ -18,9 +19,15 @@ inline const SpreadsheetCaller kCustomerSheet{"Clienti", 2, 19, 20};   // bold B
 inline const SpreadsheetCaller kRentalSheet{"Noleggi", 2, 17, 18};     // bold B1:Q1, fitted A:R
 inline const SpreadsheetCaller kFilmSheet{"Archivio film", 2, 18, 18}; // bold B1:R1, fitted A:R
 
+// What a column holds, told by its heading: amounts ("Prezzo", "Prezzo totale"), dates ("Data
+// emissione", "Data di nascita", "Data iscrizione") or text (codes, card and slip numbers,
+// postal codes and telephone numbers among them, so their leading zeros stay).
+ColumnKind columnKindOf(std::string_view heading);
+
 // Every cell of the grid, headings and number column included, in UTF-8: for the spreadsheet
-// with blanks and control characters removed (line breaks kept), for the table as they stand.
+// with blanks and control characters removed (line breaks kept) and each column's kind from its
+// heading, for the table as they stand under `title` (UTF-8).
 Spreadsheet spreadsheetOf(const TextTable& grid, const SpreadsheetCaller& caller);
-TextGrid documentTableOf(const TextTable& grid);
+TableDocument documentTableOf(const TextTable& grid, std::string title);
 
 } // namespace filmeria

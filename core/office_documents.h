@@ -9,14 +9,27 @@ namespace filmeria {
 
 using TextGrid = std::vector<std::vector<std::string>>; // rows of cells
 
+// What a column of a spreadsheet holds, for the cells below its heading: text, or amounts and
+// dates written as numbers and dates wherever the text is a valid amount ("23,49") or date
+// ("dd/mm/yyyy") by the program's rules, as text elsewhere.
+enum class ColumnKind { Text, Amount, Date };
+
 struct Spreadsheet {
     std::string sheetName;
-    TextGrid cells; // written from A1, every value as text (format "@")
+    TextGrid cells; // written from A1, every value as text (format "@") unless its column says
     // Row 1 cells set bold, 1-based columns, also beyond the data.
     int boldFirstColumn = 0;
     int boldLastColumn = -1;
     // Columns A.. fitted to their longest text.
     int fittedColumns = 0;
+    std::vector<ColumnKind> columnKinds{}; // by column; a column beyond it holds text
+};
+
+// A table as a document: a title paragraph (what the table holds and when it was made), then
+// the table, row 0 its headings.
+struct TableDocument {
+    std::string title;
+    TextGrid rows;
 };
 
 // A card as a document: a centred bold title, an empty paragraph, the picture (embedded),

@@ -32,7 +32,7 @@ void TfrmImminenti::makeOwnControls() {
              " Visualizza l'elenco di tutti i clienti in archivio.",
              [this] { load(CustomerExportView::All); }},
         },
-        {QStringLiteral("Clienti"), &kCustomerSheet, true,
+        {QStringLiteral("Clienti"), &kCustomerSheet, QStringLiteral("Archivio clienti"),
          [this] { help_.showTopic(HelpTopicId::Imminenti); }});
 }
 

@@ -32,7 +32,7 @@ TfrmExpContatti::TfrmExpContatti(Services& services, TfrmHelpForm& help)
             {"imgTutte", "lblTutte", "Tutti", ":/pictures/cmd_nuovo.png",
              " Visualizza l'elenco di tutte le schede dei film in archivio.", view(FilmExportView::All)},
         },
-        {QStringLiteral("Archivio film"), &kFilmSheet, false,
+        {QStringLiteral("Archivio film"), &kFilmSheet, QString(),
          [&help] { help.showTopic(HelpTopicId::ExpContatti); }});
 }
 

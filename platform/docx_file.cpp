@@ -2,11 +2,16 @@
 // grid table of the archive exports and the card documents.
 #include "platform/office_files.h"
 
+#include "core/table_layout.h"
+
 #include <zip.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <sstream>
+#include <vector>
 
 namespace filmeria {
 namespace {
@@ -66,30 +71,78 @@ std::string runs(const std::string& text, const std::string& properties = {}) {
     return out;
 }
 
-std::string paragraph(const std::string& text, const std::string& justification = {},
-                      const std::string& runProperties = {}) {
-    std::string p = "<w:p>";
-    if (!justification.empty())
-        p += "<w:pPr><w:jc w:val=\"" + justification + "\"/></w:pPr>";
-    return p + runs(text, runProperties) + "</w:p>";
+// Page sizes and margins in twips (1/1440 inch): A4 upright with 2 cm margins for a card,
+// A4 across with narrow margins (1.27 cm) for a table.
+constexpr int kA4Short = 11906;
+constexpr int kA4Long = 16838;
+constexpr int kCardMargin = 1134;
+constexpr int kTableMargin = 720;
+
+std::string sectionProperties(bool across) {
+    const int margin = across ? kTableMargin : kCardMargin;
+    std::ostringstream s;
+    s << "<w:sectPr><w:pgSz w:w=\"" << (across ? kA4Long : kA4Short) << "\" w:h=\""
+      << (across ? kA4Short : kA4Long) << "\"" << (across ? " w:orient=\"landscape\"" : "")
+      << "/><w:pgMar w:top=\"" << margin << "\" w:right=\"" << margin << "\" w:bottom=\"" << margin
+      << "\" w:left=\"" << margin << "\" w:header=\"0\" w:footer=\"0\" w:gutter=\"0\"/></w:sectPr>";
+    return s.str();
 }
 
-std::string table(const TextGrid& grid, const std::string& justification = {}) {
-    std::size_t columns = 0;
-    for (const auto& row : grid)
-        columns = std::max(columns, row.size());
-    std::string t = "<w:tbl><w:tblPr><w:tblStyle w:val=\"TableGrid\"/><w:tblW w:w=\"0\" w:type=\"auto\"/>"
-                    "<w:tblBorders><w:top w:val=\"single\" w:sz=\"4\"/><w:left w:val=\"single\" w:sz=\"4\"/>"
-                    "<w:bottom w:val=\"single\" w:sz=\"4\"/><w:right w:val=\"single\" w:sz=\"4\"/>"
-                    "<w:insideH w:val=\"single\" w:sz=\"4\"/><w:insideV w:val=\"single\" w:sz=\"4\"/>"
-                    "</w:tblBorders></w:tblPr><w:tblGrid>";
-    for (std::size_t c = 0; c < columns; ++c)
-        t += "<w:gridCol/>";
+std::string arial(double points, bool bold) {
+    const std::string size = std::to_string(std::lround(points * 2)); // in half points
+    return "<w:rPr><w:rFonts w:ascii=\"Arial\" w:hAnsi=\"Arial\" w:cs=\"Arial\"/>" +
+           std::string(bold ? "<w:b/>" : "") + "<w:sz w:val=\"" + size + "\"/><w:szCs w:val=\"" + size +
+           "\"/></w:rPr>";
+}
+
+const char* const kTableBorders =
+    "<w:tblBorders><w:top w:val=\"single\" w:sz=\"4\"/><w:left w:val=\"single\" w:sz=\"4\"/>"
+    "<w:bottom w:val=\"single\" w:sz=\"4\"/><w:right w:val=\"single\" w:sz=\"4\"/>"
+    "<w:insideH w:val=\"single\" w:sz=\"4\"/><w:insideV w:val=\"single\" w:sz=\"4\"/></w:tblBorders>";
+
+// A table of fixed column widths: the cells' paragraphs with the given run properties (bold ones
+// for a heading row), `justification` for every paragraph.
+struct TableStyle {
+    std::vector<int> columnTwips;
+    std::string runProperties;
+    std::string headingRunProperties; // empty: no heading row
+    std::string justification;
+};
+
+std::string cell(const std::string& text, int width, const std::string& runProperties,
+                 const std::string& justification, bool heading) {
+    std::string c = "<w:tc><w:tcPr><w:tcW w:w=\"" + std::to_string(width) + "\" w:type=\"dxa\"/>";
+    if (heading)
+        c += "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"D9E2F3\"/>";
+    c += "</w:tcPr><w:p><w:pPr><w:spacing w:before=\"0\" w:after=\"0\"/>";
+    if (!justification.empty())
+        c += "<w:jc w:val=\"" + justification + "\"/>";
+    // The paragraph mark takes the cell's font too, so an empty cell is no taller than a full one.
+    return c + runProperties + "</w:pPr>" + runs(text, runProperties) + "</w:p></w:tc>";
+}
+
+std::string table(const TextGrid& grid, const TableStyle& style) {
+    const std::vector<int>& widths = style.columnTwips;
+    int total = 0;
+    for (const int w : widths)
+        total += w;
+    // In the schema's order: width, borders, layout, cell margins.
+    std::string t = "<w:tbl><w:tblPr><w:tblW w:w=\"" + std::to_string(total) + "\" w:type=\"dxa\"/>" +
+                    kTableBorders + "<w:tblLayout w:type=\"fixed\"/>" + "<w:tblCellMar><w:left w:w=\"" +
+                    std::to_string(kTableCellMarginTwips) + "\" w:type=\"dxa\"/><w:right w:w=\"" +
+                    std::to_string(kTableCellMarginTwips) +
+                    "\" w:type=\"dxa\"/></w:tblCellMar></w:tblPr><w:tblGrid>";
+    for (const int w : widths)
+        t += "<w:gridCol w:w=\"" + std::to_string(w) + "\"/>";
     t += "</w:tblGrid>";
-    for (const auto& row : grid) {
-        t += "<w:tr>";
-        for (std::size_t c = 0; c < columns; ++c)
-            t += "<w:tc>" + paragraph(c < row.size() ? row[c] : std::string(), justification) + "</w:tc>";
+    for (std::size_t r = 0; r < grid.size(); ++r) {
+        const bool heading = r == 0 && !style.headingRunProperties.empty();
+        // The heading row stands whole at the top of every page.
+        t += heading ? "<w:tr><w:trPr><w:cantSplit/><w:tblHeader/></w:trPr>" : "<w:tr>";
+        for (std::size_t c = 0; c < widths.size(); ++c)
+            t += cell(c < grid[r].size() ? grid[r][c] : std::string(), widths[c],
+                      heading ? style.headingRunProperties : style.runProperties, style.justification,
+                      heading);
         t += "</w:tr>";
     }
     return t + "</w:tbl>";
@@ -107,7 +160,8 @@ struct Part {
     std::string bytes;
 };
 
-void writePackage(const std::string& path, const std::string& body, const Part* media) {
+void writePackage(const std::string& path, const std::string& body, const std::string& section,
+                  const Part* media) {
     if (FILE* existing = std::fopen(path.c_str(), "rb")) {
         std::fclose(existing);
         throw OfficeError("the file '" + path + "' exists already");
@@ -141,9 +195,7 @@ void writePackage(const std::string& path, const std::string& body, const Part* 
         "Target=\"word/document.xml\"/></Relationships>";
     const std::string document =
         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<w:document " +
-        std::string(kNamespaces) + "><w:body>" + body +
-        "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/><w:pgMar w:top=\"1134\" "
-        "w:right=\"1134\" w:bottom=\"1134\" w:left=\"1134\"/></w:sectPr></w:body></w:document>";
+        std::string(kNamespaces) + "><w:body>" + body + section + "</w:body></w:document>";
 
     int error = 0;
     ZipArchive archive(zip_open(path.c_str(), ZIP_CREATE | ZIP_EXCL, &error));
@@ -173,10 +225,10 @@ void writePackage(const std::string& path, const std::string& body, const Part* 
     static_cast<void>(archive.release()); // closed by zip_close
 }
 
-std::string inlinePicture(int widthPixels, int heightPixels) {
-    // 96 pixels to the inch, 914400 EMU to the inch.
-    const long cx = static_cast<long>(widthPixels) * 9525;
-    const long cy = static_cast<long>(heightPixels) * 9525;
+constexpr long kEmuPerTwip = 635;
+
+// The picture of a card, its extent in EMU (914400 to the inch).
+std::string inlinePicture(long cx, long cy) {
     std::ostringstream p;
     p << "<w:p><w:pPr><w:jc w:val=\"center\"/></w:pPr><w:r><w:drawing><wp:inline><wp:extent cx=\"" << cx
       << "\" cy=\"" << cy
@@ -202,20 +254,37 @@ std::string titleParagraph(const std::string& text) {
 
 } // namespace
 
-void writeTableDocument(const std::string& path, const TextGrid& grid) {
-    writePackage(path, table(grid) + "<w:p/>", nullptr);
+void writeTableDocument(const std::string& path, const TableDocument& document) {
+    const TableLayout layout = fitTableToWidth(document.rows, kA4Long - 2 * kTableMargin);
+    const std::string body =
+        "<w:p><w:pPr><w:spacing w:before=\"0\" w:after=\"120\"/></w:pPr>" +
+        runs(document.title, arial(12, true)) + "</w:p>" +
+        table(document.rows,
+              {layout.columnTwips, arial(layout.fontPoints, false), arial(layout.fontPoints, true), {}}) +
+        "<w:p/>";
+    writePackage(path, body, sectionProperties(true), nullptr);
 }
 
 void writeCardDocument(const std::string& path, const CardDocument& card) {
     std::string body = titleParagraph(card.title) + titleParagraph("");
     const Part picture{"picture." + card.pictureExtension, card.picture};
-    if (!card.picture.empty())
-        body += inlinePicture(card.pictureWidth, card.pictureHeight);
+    if (!card.picture.empty()) {
+        // As large as the text's width and half its height allow, in its proportions, never enlarged.
+        const double textWidth = kA4Short - 2 * kCardMargin;
+        const double halfHeight = (kA4Long - 2 * kCardMargin) / 2.0;
+        const double natural = 15; // twips per pixel at 96 pixels to the inch
+        const double scale = std::min(
+            {1.0, textWidth / (card.pictureWidth * natural), halfHeight / (card.pictureHeight * natural)});
+        body += inlinePicture(static_cast<long>(card.pictureWidth * natural * scale * kEmuPerTwip),
+                              static_cast<long>(card.pictureHeight * natural * scale * kEmuPerTwip));
+    }
     TextGrid rows;
     for (const auto& [label, value] : card.rows)
         rows.push_back({label, value});
-    body += table(rows, "both") + "<w:p/>";
-    writePackage(path, body, card.picture.empty() ? nullptr : &picture);
+    const int labels = (kA4Short - 2 * kCardMargin) * 3 / 10;
+    body +=
+        table(rows, {{labels, kA4Short - 2 * kCardMargin - labels}, arial(10, false), {}, "both"}) + "<w:p/>";
+    writePackage(path, body, sectionProperties(false), card.picture.empty() ? nullptr : &picture);
 }
 
 } // namespace filmeria

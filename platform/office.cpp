@@ -49,7 +49,7 @@ ExportedFile DesktopOffice::spreadsheet(const QString& name, const Spreadsheet& 
                  [&](const std::string& path) { writeSpreadsheet(path, sheet); });
 }
 
-ExportedFile DesktopOffice::tableDocument(const QString& name, const TextGrid& table) {
+ExportedFile DesktopOffice::tableDocument(const QString& name, const TableDocument& table) {
     return write(name, QStringLiteral("docx"), true,
                  [&](const std::string& path) { writeTableDocument(path, table); });
 }

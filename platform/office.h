@@ -40,7 +40,7 @@ public:
     // OfficeError when the program cannot write such files at all. `name` says what the file
     // holds ("Clienti", "Scheda film - Titolo"); the extension is added.
     virtual ExportedFile spreadsheet(const QString& name, const Spreadsheet& sheet) = 0;
-    virtual ExportedFile tableDocument(const QString& name, const TextGrid& table) = 0;
+    virtual ExportedFile tableDocument(const QString& name, const TableDocument& table) = 0;
     virtual ExportedFile cardDocument(const QString& name, const CardDocument& card) = 0;
 };
 
@@ -48,7 +48,7 @@ class DesktopOffice final : public Office {
 public:
     DesktopOffice(QString folder, const Clock& clock, Shell& shell);
     ExportedFile spreadsheet(const QString& name, const Spreadsheet& sheet) override;
-    ExportedFile tableDocument(const QString& name, const TextGrid& table) override;
+    ExportedFile tableDocument(const QString& name, const TableDocument& table) override;
     ExportedFile cardDocument(const QString& name, const CardDocument& card) override;
 
     // A new path in the folder: `name` with characters a file name cannot hold replaced,

@@ -87,7 +87,7 @@ void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet) {
     check(writers().spreadsheet(path, sheet));
 }
 
-void writeTableDocument(const std::string& path, const TextGrid& table) {
+void writeTableDocument(const std::string& path, const TableDocument& table) {
     check(writers().tableDocument(path, table));
 }
 

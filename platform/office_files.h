@@ -19,7 +19,7 @@ void loadOfficeWriters();
 
 // Each writes a new file at `path`, which must not exist.
 void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet);
-void writeTableDocument(const std::string& path, const TextGrid& table);
+void writeTableDocument(const std::string& path, const TableDocument& table);
 void writeCardDocument(const std::string& path, const CardDocument& card);
 
 } // namespace filmeria

@@ -14,11 +14,11 @@ namespace filmeria {
 struct OfficeWriters {
     int version;
     std::string (*spreadsheet)(const std::string& path, const Spreadsheet& sheet);
-    std::string (*tableDocument)(const std::string& path, const TextGrid& table);
+    std::string (*tableDocument)(const std::string& path, const TableDocument& table);
     std::string (*cardDocument)(const std::string& path, const CardDocument& card);
 };
 
-inline constexpr int kOfficeWritersVersion = 1;
+inline constexpr int kOfficeWritersVersion = 2;
 inline constexpr const char* kOfficeWritersModule = "filmeria-office-files.so";
 inline constexpr const char* kOfficeWritersEntry = "filmeriaOfficeWriters";
 

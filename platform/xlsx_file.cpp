@@ -2,11 +2,15 @@
 // they are written, so a grid of any length takes little memory.
 #include "platform/office_files.h"
 
+#include "core/dates.h"
+#include "core/money_text.h"
+
 #include <xlsxwriter.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace filmeria {
 namespace {
@@ -44,6 +48,26 @@ std::size_t codePoints(const std::string& utf8) {
         utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
+// An amount or a date valid by the program's rules goes in as a number or a date the
+// spreadsheet can sum and sort; false leaves the cell to be written as text.
+bool writeAsValue(lxw_worksheet* worksheet, lxw_row_t row, lxw_col_t column, const std::string& text,
+                  ColumnKind kind, lxw_format* amount, lxw_format* date) {
+    if (kind == ColumnKind::Amount && isAmountAsWritten(text, 2)) {
+        if (const std::optional<double> value = textToNumber(text)) {
+            check(worksheet_write_number(worksheet, row, column, *value, amount), "cannot write a cell");
+            return true;
+        }
+    }
+    if (kind == ColumnKind::Date) {
+        if (const std::optional<CivilDate> day = parseDate(text)) {
+            lxw_datetime moment{day->year, day->month, day->day, 0, 0, 0};
+            check(worksheet_write_datetime(worksheet, row, column, &moment, date), "cannot write a cell");
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet) {
@@ -66,6 +90,10 @@ void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet) {
         lxw_format* bold = workbook_add_format(workbook.get());
         format_set_num_format(bold, "@");
         format_set_bold(bold);
+        lxw_format* amount = workbook_add_format(workbook.get());
+        format_set_num_format(amount, "#,##0.00");
+        lxw_format* date = workbook_add_format(workbook.get());
+        format_set_num_format(date, "dd/mm/yyyy");
 
         std::size_t columns = 0;
         for (const auto& row : sheet.cells)
@@ -98,13 +126,24 @@ void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet) {
                 lxw_format* format = isBold ? bold : text;
                 const auto rowIndex = static_cast<lxw_row_t>(r);
                 const auto colIndex = static_cast<lxw_col_t>(c);
-                if (c < row.size() && !row[c].empty())
+                if (c < row.size() && !row[c].empty()) {
+                    const ColumnKind kind =
+                        r > 0 && c < sheet.columnKinds.size() ? sheet.columnKinds[c] : ColumnKind::Text;
+                    if (writeAsValue(worksheet, rowIndex, colIndex, row[c], kind, amount, date))
+                        continue;
                     check(worksheet_write_string(worksheet, rowIndex, colIndex, row[c].c_str(), format),
                           "cannot write a cell");
-                else
+                } else
                     check(worksheet_write_blank(worksheet, rowIndex, colIndex, format),
                           "cannot write a cell");
             }
+        }
+        // The headings stay in sight and offer their filters.
+        if (!sheet.cells.empty() && columns > 0) {
+            worksheet_freeze_panes(worksheet, 1, 0);
+            check(worksheet_autofilter(worksheet, 0, 0, static_cast<lxw_row_t>(sheet.cells.size() - 1),
+                                       static_cast<lxw_col_t>(columns - 1)),
+                  "cannot set the filters");
         }
         worksheet_set_selection(worksheet, 0, 0, 0, 0);
         worksheet_activate(worksheet);

@@ -34,7 +34,8 @@ void TfrmExpNoleggi::makeOwnControls() {
              " Visualizza l'elenco di tutte le schede dei noleggi in archivio.",
              [this] { load(RentalExportView::All); }},
         },
-        {name, &kRentalSheet, true, [this] { help_.showTopic(HelpTopicId::ExpNoleggi); }});
+        {name, &kRentalSheet, QStringLiteral("Archivio noleggi anno ") + year_,
+         [this] { help_.showTopic(HelpTopicId::ExpNoleggi); }});
 }
 
 void TfrmExpNoleggi::showEvent(QShowEvent* event) {

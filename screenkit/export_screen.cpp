@@ -11,9 +11,11 @@
 #include "screenkit/status_panel.h"
 #include "screenkit/window_placement.h"
 
+#include <QDateTime>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QShowEvent>
 
 namespace filmeria {
 ExportScreen::ExportScreen(Services& services, const QString& caption, int columns, ControlsMade made)
@@ -49,15 +51,24 @@ void ExportScreen::makeCommonControls() {
 
 void ExportScreen::addCommands(std::vector<PictureCommand> views, const Closing& closing) {
     std::vector<PictureCommand> commands = std::move(views);
+    // Each view tells the documents which one they hold.
+    for (PictureCommand& view : commands)
+        view.action = [this, caption = QString::fromUtf8(view.caption), action = std::move(view.action)] {
+            shownView_ = caption;
+            action();
+        };
+    if (!commands.empty())
+        openingView_ = QString::fromUtf8(commands.back().caption);
     const QString name = closing.fileName;
+    const QString title = closing.documentTitle;
     const SpreadsheetCaller* sheet = closing.sheet;
     commands.push_back({"imgExcel", "lblExcel", "Esporta in Excel", ":/pictures/cmd_excel.png",
                         " Esporta i dati in un file di Microsoft Excel.",
                         [this, name, sheet] { exportToSpreadsheet(name, *sheet); }});
-    if (closing.document)
+    if (!title.isEmpty())
         commands.push_back({"imgWord", "lblWord", "Esporta in Word", ":/pictures/cmd_word.png",
                             " Esporta i dati in un file di Microsoft Word.",
-                            [this, name] { exportToDocument(name); }});
+                            [this, name, title] { exportToDocument(name, title); }});
     commands.push_back({"imgGuida", "lblGuida", "Guida", ":/pictures/icon_guida.png",
                         " Visualizza la guida in linea.", closing.help});
     commands.push_back({"imgEsci", "lblEsci", "Esci", ":/pictures/icon_esci.png",
@@ -104,12 +115,22 @@ void ExportScreen::exportToSpreadsheet(const QString& name, const SpreadsheetCal
     tellWrittenFile(services_, this, panInfo, file, WrittenFileKind::Spreadsheet);
 }
 
-void ExportScreen::exportToDocument(const QString& name) {
+void ExportScreen::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        shownView_ = openingView_;
+    FirstShowingDialog::showEvent(event);
+}
+
+void ExportScreen::exportToDocument(const QString& name, const QString& title) {
     const QString failed = QString::fromUtf8(kDocumentFailed);
+    const QDateTime now = services_.clock.now();
+    const QString heading = title + QString::fromUtf8(" \u2013 ") + shownView_ +
+                            now.toString(QStringLiteral(" ('esportato il' dd/MM/yyyy 'alle' HH:mm)"));
     ExportedFile file;
     try {
         BusyCursor busy;
-        file = services_.office.tableDocument(name, documentTableOf(grdRecords->table()));
+        file =
+            services_.office.tableDocument(name, documentTableOf(grdRecords->table(), heading.toStdString()));
     } catch (const ExportFolderError& e) {
         services_.dialogs.information(this, failed + folderNotWrittenText(e.folder()));
         return;

@@ -44,20 +44,22 @@ protected:
     // The screen's own controls (its commands), after the common ones, for a screen made with
     // ControlsMade::OnFirstShow; others make theirs in their constructor.
     virtual void makeOwnControls() {}
-    // `views` left to right in the strip, then the commands every export screen ends it with:
-    // the spreadsheet export of the grid as `fileName`, the word-processor table when the
-    // screen has one, the help and the exit.
+    // `views` left to right in the strip (the last one the view shown on opening), then the
+    // commands every export screen ends it with: the spreadsheet export of the grid as
+    // `fileName`, the word-processor table when the screen has one (`documentTitle`, what the
+    // archive is, heads it with the view and the moment), the help and the exit.
     struct Closing {
         QString fileName;
         const SpreadsheetCaller* sheet;
-        bool document;
+        QString documentTitle; // empty: no word-processor table
         std::function<void()> help;
     };
     void addCommands(std::vector<PictureCommand> views, const Closing& closing);
     // Shows a loaded view; nothing happens for a view that found nothing.
     void showView(const std::optional<TextTable>& table, const std::vector<int>& widths);
     void exportToSpreadsheet(const QString& name, const SpreadsheetCaller& caller);
-    void exportToDocument(const QString& name);
+    void exportToDocument(const QString& name, const QString& title);
+    void showEvent(QShowEvent* event) override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -71,6 +73,8 @@ private:
     void makeCommonControls();
 
     const int columns_;
+    QString openingView_; // the caption of the view shown on opening
+    QString shownView_;   // and of the view shown now
 };
 
 } // namespace filmeria

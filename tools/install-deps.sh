@@ -10,6 +10,7 @@ packages=(
     fonts-dejavu-core fonts-liberation2
     libxlsxwriter-dev libzip-dev python3-openpyxl python3-docx
     libcups2-dev poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
+    libreoffice-writer-nogui libreoffice-calc-nogui
     locales xdg-utils file
     xvfb xauth xdotool x11-utils openbox
 )

@@ -7,9 +7,23 @@
 #include "platform/office_files.h"
 #include "rentals/rental_export.h"
 
+#include <ctime>
 #include <filesystem>
 
 namespace filmeria {
+namespace {
+
+// " (esportato il dd/mm/yyyy alle hh:mm)", now.
+std::string exportMoment() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[64];
+    std::strftime(text, sizeof text, " (esportato il %d/%m/%Y alle %H:%M)", &local);
+    return text;
+}
+
+} // namespace
 
 int exportToOffice(const std::string& archive, const std::string& out, OfficeFormat format,
                    std::ostream& err) {
@@ -26,14 +40,18 @@ int exportToOffice(const std::string& archive, const std::string& out, OfficeFor
         std::optional<TextTable> grid;
         const SpreadsheetCaller* caller = nullptr;
         int columns = 0;
+        std::string title; // as the export screen heads its table
         if (endsWith(".pro")) {
             grid = customerExportTable(CustomerArchive(archive, archive + ".tmp"), CustomerExportView::All);
             caller = &kCustomerSheet;
             columns = kCustomerExportColumns;
+            title = "Archivio clienti \u2013 Tutti i clienti";
         } else if (endsWith(".nol")) {
             grid = rentalExportTable(RentalArchive(archive, archive + ".tmp"), RentalExportView::All);
             caller = &kRentalSheet;
             columns = 17;
+            title = "Archivio noleggi anno " + std::filesystem::path(archive).stem().string() +
+                    " \u2013 Tutte le schede";
         } else {
             if (format == OfficeFormat::Document) {
                 err << "l'archivio dei film non ha un'esportazione in tabella per videoscrittura (usare "
@@ -55,7 +73,7 @@ int exportToOffice(const std::string& archive, const std::string& out, OfficeFor
         if (format == OfficeFormat::Spreadsheet)
             writeSpreadsheet(out, spreadsheetOf(table, *caller));
         else
-            writeTableDocument(out, documentTableOf(table));
+            writeTableDocument(out, documentTableOf(table, title + exportMoment()));
     } catch (const std::exception& e) {
         err << e.what() << "\n";
         return 2;

@@ -1,4 +1,6 @@
 #include "core/grid_export.h"
+#include "core/table_layout.h"
+#include "core/text_width.h"
 #include "customers/customer_export.h"
 #include "customers/customer_file.h"
 #include "films/film_export.h"
@@ -71,7 +73,8 @@ TEST(CustomerExport, ViewsListMatchingCustomersThenEmptyRowsUpToTheFileCount) {
     EXPECT_EQ(sheet.cells[0][1], "Cognome, nome o ragione sociale"); // the leading blank removed
     EXPECT_EQ(sheet.cells[1][18], "riga uno\nriga due");             // a line break is content
     EXPECT_EQ(sheet.cells[0][4], "Citt\xC3\xA0 di residenza");
-    EXPECT_EQ(documentTableOf(*notes)[0][1], " Cognome, nome o ragione sociale"); // kept in the table
+    EXPECT_EQ(documentTableOf(*notes, "T").rows[0][1],
+              " Cognome, nome o ragione sociale"); // kept in the table
 
     const TextTable initial(10, 19); // exported as it is
     EXPECT_EQ(spreadsheetOf(initial, kCustomerSheet).cells, TextGrid(10, std::vector<std::string>(19)));
@@ -131,6 +134,51 @@ TEST(FilmExport, LongTextsAreCutAndViewsFilter) {
     EXPECT_EQ(available->rows(), 2);
     EXPECT_EQ(available->cell(1, 1), "Giusto"); // an empty availability is listed, "No" is not
     EXPECT_FALSE(filmExportTable(*store.query(filmExportQuery(FilmExportView::Cast))));
+}
+
+TEST(GridExport, AmountAndDateColumnsAreToldByTheirHeadings) {
+    const std::pair<const char*, ColumnKind> cases[] = {{" Prezzo totale", ColumnKind::Amount},
+                                                        {" Prezzo", ColumnKind::Amount},
+                                                        {" Data emissione", ColumnKind::Date},
+                                                        {" Data di nascita", ColumnKind::Date},
+                                                        {" Data iscrizione", ColumnKind::Date},
+                                                        {" Scheda n.", ColumnKind::Text},
+                                                        {" Tessera n.", ColumnKind::Text},
+                                                        {" CAP", ColumnKind::Text},
+                                                        {" Anno", ColumnKind::Text},
+                                                        {"", ColumnKind::Text}};
+    for (const auto& [heading, kind] : cases)
+        EXPECT_EQ(columnKindOf(heading), kind) << heading;
+}
+
+TEST(TableLayout, TheLargestSizeAtWhichTheTableFitsAndNoWordIsCut) {
+    const auto needed = [](const std::string& text, double points, bool bold) {
+        return static_cast<int>(arialTextWidth(text, points, bold) * 20) + 2 * kTableCellMarginTwips;
+    };
+    // Short texts: 9 points, each column its longest line.
+    const TextGrid small = {{"", " Nome"}, {"1", "Rossi Mario"}};
+    const TableLayout fits = fitTableToWidth(small, 15398);
+    EXPECT_EQ(fits.fontPoints, 9);
+    EXPECT_GE(fits.columnTwips[1], needed("Rossi Mario", 9, false));
+    // Long lines: a smaller size, every column at least its longest word, the whole within the width.
+    std::string notes = "Prefixxxxxxxxxxxxxxxxxxxx";
+    for (int w = 0; w < 80; ++w)
+        notes += " parola";
+    TextGrid wide = {{"", " Note", " Altro"}};
+    for (int r = 1; r <= 3; ++r)
+        wide.push_back({std::to_string(r), notes, "parola lunghissimaaaaaaaaaaaaaaaaa"});
+    const TableLayout shared = fitTableToWidth(wide, 8000);
+    int total = 0;
+    for (const int w : shared.columnTwips)
+        total += w;
+    EXPECT_LE(total, 8000);
+    EXPECT_GT(total, 7900); // the room left goes to the long lines
+    EXPECT_GE(shared.columnTwips[1], needed("Prefixxxxxxxxxxxxxxxxxxxx", shared.fontPoints, false));
+    EXPECT_GE(shared.columnTwips[2], needed("lunghissimaaaaaaaaaaaaaaaaa", shared.fontPoints, false));
+    // A word longer than the page even at 7 points: 7 points, narrowed to the width.
+    const TableLayout cut = fitTableToWidth({{std::string(2000, 'W')}}, 8000);
+    EXPECT_EQ(cut.fontPoints, 7);
+    EXPECT_LE(cut.columnTwips[0], 8000);
 }
 
 } // namespace

@@ -626,7 +626,10 @@ TEST_F(CustomerScreens, ArchiveExportShowsTheViewsAndSendsTheGridAsShown) {
     EXPECT_EQ(sheet.cells[2], std::vector<std::string>(19));
     EXPECT_EQ((std::pair{sheet.boldFirstColumn, sheet.boldLastColumn}), (std::pair{2, 19}));
     ASSERT_EQ(fakes.office.tables.size(), 2u); // the second one refused
-    EXPECT_EQ(fakes.office.tables[0].second[0][1], " Cognome, nome o ragione sociale");
+    EXPECT_EQ(fakes.office.tables[0].second.rows[0][1], " Cognome, nome o ragione sociale");
+    // The table says what it holds, in which view (the e-mail one), and when.
+    EXPECT_EQ(fakes.office.tables[0].second.title,
+              "Archivio clienti \u2013 E-mail (esportato il 28/02/2009 alle 17:42)");
     ASSERT_EQ(fakes.dialogs.shown.size(), 3u);
     // Saved but opened by nothing: said as it is, never as a failed export.
     EXPECT_EQ(

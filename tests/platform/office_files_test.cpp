@@ -21,16 +21,18 @@ std::string python(const std::string& script, const std::string& file) {
     return testing::outputOf("/usr/bin/python3 '" + file + ".py' '" + file + "' 2>&1");
 }
 
-TEST(OfficeFiles, TheSpreadsheetHoldsEveryCellAsTextWithTheBoldHeadingsAndA1Selected) {
+TEST(OfficeFiles, TheSpreadsheetHoldsTextAmountsAndDatesWithTheBoldHeadingsAndA1Selected) {
     testing::TempFolder dir;
     Spreadsheet sheet;
     sheet.sheetName = "Clienti";
-    sheet.cells = {{"", "Nome", "CAP", "Data"},
-                   {"1", "Citt\xC3\xA0 Nicol\xC3\xB2", "00123", "05/03/2009"},
-                   {"2", "Rossi", "", "12,50"},
-                   {"", "", "", ""}};
+    sheet.cells = {{"", "Nome", "CAP", "Data", "Prezzo"},
+                   {"1", "Citt\xC3\xA0 Nicol\xC3\xB2", "00123", "05/03/2009", "12,50"},
+                   {"2", "Rossi", "", "31/02/2009", "3,,50"}, // not a date, not an amount: text
+                   {"3", "Bianchi", "", "", "1.234,00"}};
+    sheet.columnKinds = {ColumnKind::Text, ColumnKind::Text, ColumnKind::Text, ColumnKind::Date,
+                         ColumnKind::Amount};
     sheet.boldFirstColumn = 2;
-    sheet.boldLastColumn = 6; // beyond the data, as the caller asks
+    sheet.boldLastColumn = 7; // beyond the data, as the caller asks
     sheet.fittedColumns = 5;
     const std::string path = dir.file("c.xlsx");
     writeSpreadsheet(path, sheet);
@@ -38,40 +40,62 @@ TEST(OfficeFiles, TheSpreadsheetHoldsEveryCellAsTextWithTheBoldHeadingsAndA1Sele
 import sys, openpyxl
 wb = openpyxl.load_workbook(sys.argv[1])
 ws = wb.active
-print(wb.sheetnames, ws.max_row, ws.sheet_view.selection[0].activeCell)
-for row in ws.iter_rows(min_row=1, max_row=4, max_col=6):
+print(wb.sheetnames, ws.max_row, ws.sheet_view.selection[-1].activeCell, ws.freeze_panes, ws.auto_filter.ref)
+for row in ws.iter_rows(min_row=1, max_row=4, max_col=7):
     print([(c.value, c.data_type, c.font.b, c.number_format) for c in row])
 print(round(ws.column_dimensions['B'].width), round(ws.column_dimensions['D'].width))
 )",
                                    path);
-    EXPECT_NE(out.find("['Clienti'] 4 A1"), std::string::npos) << out;
+    EXPECT_NE(out.find("['Clienti'] 4 A1 A2 A1:E4"), std::string::npos) << out;
     EXPECT_NE(out.find("('Nome', 's', True, '@')"), std::string::npos) << out;
     EXPECT_NE(out.find("(None, 'n', False, '@'), ('Nome'"), std::string::npos) << out; // A1 stays plain
     EXPECT_NE(out.find("(None, 'n', True, '@'), (None, 'n', True, '@')]"), std::string::npos) << out;
-    EXPECT_NE(out.find("('00123', 's', False, '@'), ('05/03/2009', 's', False, '@')"), std::string::npos)
+    // Leading zeros stay; a valid date and a valid amount are a date and a number.
+    EXPECT_NE(out.find("('00123', 's', False, '@'), (datetime.datetime(2009, 3, 5, 0, 0), 'd', False, "
+                       "'dd/mm/yyyy'), (12.5, 'n', False, '#,##0.00')"),
+              std::string::npos)
         << out;
-    EXPECT_NE(out.find("('12,50', 's', False, '@')"), std::string::npos) << out;
+    EXPECT_NE(out.find("('31/02/2009', 's', False, '@'), ('3,,50', 's', False, '@')"), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("('1.234,00', 's', False, '@')"), std::string::npos)
+        << out;                                                                // the program writes no dots
+    EXPECT_NE(out.find("('Data', 's', True, '@')"), std::string::npos) << out; // headings stay text
     EXPECT_NE(out.find("Citt\xC3\xA0 Nicol\xC3\xB2"), std::string::npos) << out;
     EXPECT_NE(out.find("\n15 13\n"), std::string::npos) << out; // fitted to "Città Nicolò" and "05/03/2009"
     EXPECT_THROW(writeSpreadsheet(path, sheet), OfficeError);   // never over an existing file
 }
 
-TEST(OfficeFiles, TheTableDocumentKeepsEveryCellAsItStands) {
+TEST(OfficeFiles, ATableDocumentKeepsEveryCellAndFitsALandscapePageUnderItsTitle) {
     testing::TempFolder dir;
     const std::string path = dir.file("t.docx");
     writeTableDocument(
-        path, {{"", " Nome", " Note"}, {"1", "Rossi & figli", "riga uno\r\nriga due"}, {"", "", ""}});
+        path, {"Archivio clienti \u2013 Tutti i clienti (esportato il 10/12/2026 alle 16:50)",
+               {{"", " Nome", " Note"}, {"1", "Rossi & figli", "riga uno\r\nriga due"}, {"", "", ""}}});
     const std::string out = python(R"(
 import sys, docx
 d = docx.Document(sys.argv[1])
+s = d.sections[0]
+print(s.orientation, s.page_width > s.page_height, (s.page_width - s.left_margin - s.right_margin) // 635)
+title = d.paragraphs[0]
+print(title.text, all(r.bold for r in title.runs))
 t = d.tables[0]
 print(len(t.rows), len(t.columns))
 for r in t.rows:
     print([c.text for c in r.cells])
+heading = t.rows[0]._tr
+print(len(heading.xpath('./w:trPr/w:tblHeader')), len(heading.xpath('./w:trPr/w:cantSplit')),
+      all(r.bold for c in t.rows[0].cells for p in c.paragraphs for r in p.runs),
+      not any(r.bold for c in t.rows[1].cells for p in c.paragraphs for r in p.runs),
+      set(heading.xpath('./w:tc/w:tcPr/w:shd/@w:fill')))
+widths = [int(w) for w in t._tbl.xpath('./w:tblGrid/w:gridCol/@w:w')]
+print(t._tbl.xpath('./w:tblPr/w:tblLayout/@w:type'), sum(widths) <= (s.page_width - s.left_margin - s.right_margin) // 635)
 )",
                                    path);
     EXPECT_NE(
-        out.find("3 3\n['', ' Nome', ' Note']\n['1', 'Rossi & figli', 'riga uno\\nriga due']\n['', '', '']"),
+        out.find("LANDSCAPE (1) True 15398\n"
+                 "Archivio clienti \u2013 Tutti i clienti (esportato il 10/12/2026 alle 16:50) True\n"
+                 "3 3\n['', ' Nome', ' Note']\n['1', 'Rossi & figli', 'riga uno\\nriga due']\n['', '', '']\n"
+                 "1 1 True True {'D9E2F3'}\n['fixed'] True"),
         std::string::npos)
         << out;
 }
@@ -130,7 +154,7 @@ TEST(DesktopOffice, NewNamedFilesInEsportazioniNeverOverAnotherAndOpened) {
     const ExportedFile card = office.cardDocument(QStringLiteral("Scheda film - Tom/Jerry"), titleOnly);
     EXPECT_TRUE(card.path.endsWith(QStringLiteral("Esportazioni/Scheda film - Tom-Jerry.docx")));
     shell.succeeds = false;
-    EXPECT_FALSE(office.tableDocument(QStringLiteral("Noleggi 2009"), {{"x"}}).opened);
+    EXPECT_FALSE(office.tableDocument(QStringLiteral("Noleggi 2009"), {"T", {{"x"}}}).opened);
 }
 
 // A full disk under the export folder: the folder is named, and no partial file stays.
@@ -145,7 +169,7 @@ TEST(DesktopOffice, AFullDiskIsTheExportFoldersFailureAndLeavesNoFile) {
     testing::FakeClock clock;
     testing::FakeShell shell;
     DesktopOffice office(QString::fromStdString(disk.folder()), clock, shell);
-    TextGrid table(3, std::vector<std::string>(4, "cella"));
+    const TableDocument table{"T", TextGrid(3, std::vector<std::string>(4, "cella"))};
     try {
         office.tableDocument(QStringLiteral("Clienti"), table);
         ADD_FAILURE() << "written on a full disk";
@@ -171,8 +195,9 @@ TEST(OfficeWritersModule, LoadsFromTheFirstPlaceThatHoldsItAndSaysWhatWentWrongE
     // The program's own places: the build tree's lib/filmeria-pro/ is among them.
     OfficeWritersModule found(officeWritersCandidates());
     const std::string written = dir.folder() + "t.docx";
-    EXPECT_EQ(found.writers().tableDocument(written, {{"x"}}), "");
-    EXPECT_NE(found.writers().tableDocument(written, {{"x"}}).find("exists already"), std::string::npos);
+    EXPECT_EQ(found.writers().tableDocument(written, {"T", {{"x"}}}), "");
+    EXPECT_NE(found.writers().tableDocument(written, {"T", {{"x"}}}).find("exists already"),
+              std::string::npos);
 }
 
 } // namespace

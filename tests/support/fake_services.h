@@ -122,7 +122,7 @@ public:
         sheets.push_back({name, sheet});
         return outcome(name);
     }
-    ExportedFile tableDocument(const QString& name, const TextGrid& table) override {
+    ExportedFile tableDocument(const QString& name, const TableDocument& table) override {
         tables.push_back({name, table});
         return outcome(name);
     }
@@ -131,7 +131,7 @@ public:
         return outcome(name);
     }
     std::vector<std::pair<QString, Spreadsheet>> sheets;
-    std::vector<std::pair<QString, TextGrid>> tables;
+    std::vector<std::pair<QString, TableDocument>> tables;
     std::vector<std::pair<QString, CardDocument>> cards;
     std::optional<std::string> refusal;   // the writer's error
     std::optional<QString> folderRefusal; // an export folder that cannot be written

@@ -35,9 +35,15 @@ inline std::vector<Word> wordsOf(const std::string& pdf, int page = 1) {
     std::vector<Word> words;
     for (auto it = word.globalMatch(QString::fromStdString(html)); it.hasNext();) {
         const auto m = it.next();
-        words.push_back({m.captured(5).toStdString(), m.captured(1).toDouble() * mm,
-                         m.captured(2).toDouble() * mm, m.captured(3).toDouble() * mm,
-                         m.captured(4).toDouble() * mm});
+        // The words come as XML text.
+        QString text = m.captured(5);
+        text.replace(QStringLiteral("&apos;"), QStringLiteral("'"))
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        words.push_back({text.toStdString(), m.captured(1).toDouble() * mm, m.captured(2).toDouble() * mm,
+                         m.captured(3).toDouble() * mm, m.captured(4).toDouble() * mm});
     }
     return words;
 }
