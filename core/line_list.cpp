@@ -57,6 +57,11 @@ void LineList::push_back(std::string_view line) {
     bytes_.append(line);
 }
 
+void LineList::reserve(std::size_t lines, std::size_t bytes) {
+    spans_.reserve(lines);
+    bytes_.reserve(bytes);
+}
+
 void LineList::sortAsText() {
     // First by the first 24 folded bytes, held as three numbers, without touching the lines.
     // Lines that tie there (the same name, say) are then ordered by their next bytes, read once

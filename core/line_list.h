@@ -17,6 +17,11 @@ public:
     LineList(std::initializer_list<std::string_view> lines);
 
     void push_back(std::string_view line);
+    // Room for `lines` lines of `bytes` bytes in all, taken at once: a list that grows line by
+    // line copies itself at every doubling and ends with up to twice the room it needs.
+    void reserve(std::size_t lines, std::size_t bytes);
+    // The memory held, whether used or not.
+    std::size_t capacityBytes() const { return bytes_.capacity() + spans_.capacity() * sizeof(Span); }
 
     std::size_t size() const { return spans_.size(); }
     bool empty() const { return spans_.empty(); }

@@ -53,7 +53,8 @@ TableLayout fitTableToWidth(const TextGrid& grid, int textWidthTwips) {
         std::vector<int> out;
         out.reserve(needs.size());
         for (const ColumnNeed& need : needs)
-            out.push_back(twips((wholeLines ? need.line : need.word) * points + 1) + 2 * kTableCellMarginTwips);
+            out.push_back(twips((wholeLines ? need.line : need.word) * points + 1) +
+                          2 * kTableCellMarginTwips);
         return out;
     };
     const auto total = [](const std::vector<int>& w) { return std::accumulate(w.begin(), w.end(), 0); };

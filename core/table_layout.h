@@ -8,8 +8,8 @@
 namespace filmeria {
 
 struct TableLayout {
-    double fontPoints = 9;         // of every cell, from 9 down to 7 in half points
-    std::vector<int> columnTwips;  // widths in twentieths of a point, cell margins included
+    double fontPoints = 9;        // of every cell, from 9 down to 7 in half points
+    std::vector<int> columnTwips; // widths in twentieths of a point, cell margins included
 };
 
 // Every cell's side margin, in twips, which the widths include twice.

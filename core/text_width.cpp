@@ -9,6 +9,7 @@ namespace {
 
 // Advance widths in 1/2048 em of the 256 Windows-1252 characters (control characters 0), as
 // tools/make_font_widths.py reads them from Liberation Sans.
+// clang-format off
 constexpr std::array<unsigned short, 256> kRegular = {
        0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
        0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
@@ -45,6 +46,7 @@ constexpr std::array<unsigned short, 256> kBold = {
     1139, 1139, 1139, 1139, 1139, 1139, 1821, 1139, 1139, 1139, 1139, 1139,  569,  569,  569,  569,
     1251, 1251, 1251, 1251, 1251, 1251, 1251, 1124, 1251, 1251, 1251, 1251, 1251, 1139, 1251, 1139,
 };
+// clang-format on
 constexpr double kUnitsPerEm = 2048;
 
 } // namespace

@@ -41,7 +41,7 @@ std::vector<ChosenCustomer> customersWithCard(const CustomerArchive& archive, st
 
 std::string customerListLine(const CustomerView& c) {
     std::string line;
-    line.reserve(160);
+    line.reserve(kCustomerListLineWidth);
     appendCustomerListLine(line, c);
     return line;
 }
@@ -63,8 +63,14 @@ void appendCustomerListLine(std::string& line, const CustomerView& c) {
 LineList searchCustomers(const std::string& folder, const CustomerCriteria& criteria) {
     const int threshold = criteria.inUse();
     LineList lines;
+    const CustomerArchive archive = customerArchive(folder);
+    // With no criterion every customer is listed: room for all of them at once.
+    if (threshold == 0) {
+        const std::size_t customers = archive.count();
+        lines.reserve(customers, customers * kCustomerListLineWidth);
+    }
     std::string line; // one buffer for every line
-    customerArchive(folder).scan([&](const CustomerView& customer, std::size_t) {
+    archive.scan([&](const CustomerView& customer, std::size_t) {
         if (score(criteria, customer) >= threshold) {
             line.clear();
             appendCustomerListLine(line, customer);

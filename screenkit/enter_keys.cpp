@@ -8,6 +8,7 @@
 #include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -99,14 +100,16 @@ class ListEnterFilter final : public QObject {
 public:
     explicit ListEnterFilter(QComboBox* box)
         : QObject(box)
-        , box_(box) {
+        , box_(box)
+        , edit_(box->lineEdit()) {
         box->installEventFilter(this);
-        if (box->lineEdit())
-            box->lineEdit()->installEventFilter(this);
+        if (edit_)
+            edit_->installEventFilter(this);
     }
 
+    // Only pointers are compared here: events still come while the box is being destroyed.
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == box_ || watched == box_->lineEdit()) {
+        if (watched == box_ || (edit_ && watched == edit_)) {
             if (event->type() == QEvent::FocusIn && lists_.empty())
                 watchLists();
         } else if (isEnterPress(event) && isList(watched)) {
@@ -141,17 +144,17 @@ private:
         }
     }
     bool isList(const QObject* watched) const {
-        return std::find(lists_.begin(), lists_.end(), watched) != lists_.end();
+        return std::any_of(lists_.begin(), lists_.end(),
+                           [watched](const auto& list) { return list == watched; });
     }
     bool isListWindow(const QObject* watched) const {
-        for (const QAbstractItemView* list : lists_)
-            if (watched == list->window())
-                return true;
-        return false;
+        return std::any_of(lists_.begin(), lists_.end(),
+                           [watched](const auto& list) { return list && watched == list->window(); });
     }
 
     QComboBox* box_;
-    std::vector<QAbstractItemView*> lists_;
+    QLineEdit* edit_;
+    std::vector<QPointer<QAbstractItemView>> lists_;
     bool enterChose_ = false;
 };
 

@@ -35,6 +35,9 @@ public:
 
     void replace(LineList lines) {
         beginResetModel();
+        // The old lines leave with their memory: moved into, a string keeps its own buffer when
+        // the new text fits it, and an emptied list would hold a million lines' room.
+        LineList previous(std::move(lines_));
         lines_ = std::move(lines);
         endResetModel();
     }

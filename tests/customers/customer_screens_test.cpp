@@ -6,6 +6,7 @@
 #include "customers/ImportaCliente.h"
 #include "customers/PartitaIVA.h"
 #include "customers/customer_file.h"
+#include "customers/customer_search.h"
 #include "screenkit/HelpForm.h"
 
 #include "screenkit/enter_keys.h"
@@ -405,6 +406,28 @@ TEST_F(CustomerSearch, EnterInTheProvinceListChoosesAndMovesOnInOnePress) {
     QApplication::processEvents();
     EXPECT_EQ(province->currentText(), QStringLiteral("RA"));
     EXPECT_TRUE(next->hasFocus());
+}
+
+TEST_F(CustomerSearch, EveryCustomerTakesItsRoomAtOnceAndAClearedListGivesItBack) {
+    for (int i = 0; i < 2000; ++i)
+        store({customer("Cliente " + std::to_string(i), std::to_string(i), "MI")});
+    const LineList all = searchCustomers(folderOf(dir).toStdString(), CustomerCriteria{});
+    ASSERT_EQ(all.size(), 2004u);
+    // The room asked for once, from the file's count: no doubling left over.
+    std::size_t bytes = 0;
+    for (const std::string_view line : all)
+        bytes += line.size();
+    EXPECT_LE(all.capacityBytes(), 2004 * (kCustomerListLineWidth + 16));
+    EXPECT_GE(all.capacityBytes(), bytes);
+
+    TfrmAvanzate s(fakes.services);
+    s.show();
+    child<QPushButton>(s, "cmdTrova")->click();
+    auto* list = child<ResultList>(s, "lstRecords");
+    ASSERT_EQ(list->count(), 2004);
+    EXPECT_GT(list->lines().capacityBytes(), bytes);
+    list->clear();
+    EXPECT_LE(list->lines().capacityBytes(), LineList().capacityBytes());
 }
 
 TEST_F(CustomerSearch, PickerChoosesTheDoubleClickedCustomerAndCloses) {

@@ -4,12 +4,12 @@
 #include "core/money_text.h"
 #include "customers/customer_file.h"
 #include "pdf_words.h"
+#include "platform/office_files.h"
 #include "rentals/rental_file.h"
 #include "temp_folder.h"
 #include "tools/demo_data.h"
 #include "tools/office_export.h"
 #include "tools/poster_jpeg.h"
-#include "platform/office_files.h"
 
 #include <gtest/gtest.h>
 
@@ -30,15 +30,16 @@ std::string python(const testing::TempFolder& dir, const std::string& script, co
 // LibreOffice converts `file` into `format` in the folder, with a profile of its own there.
 std::string libreOffice(const testing::TempFolder& dir, const std::string& file, const std::string& format) {
     return testing::outputOf("soffice -env:UserInstallation=file://" + dir.folder() +
-                             "profilo --headless --convert-to " + format + " --outdir '" + dir.folder() + "' '" +
-                             file + "' 2>&1");
+                             "profilo --headless --convert-to " + format + " --outdir '" + dir.folder() +
+                             "' '" + file + "' 2>&1");
 }
 
 TEST(OfficeDocuments, TheCustomerTableFitsLandscapePagesAndNoWordIsBroken) {
     testing::TempFolder dir;
     demo::writeCustomers(dir.folder(), 40);
     std::ostringstream err;
-    ASSERT_EQ(exportToOffice(dir.file("Clienti.pro"), dir.file("Clienti.docx"), OfficeFormat::Document, err), 0)
+    ASSERT_EQ(exportToOffice(dir.file("Clienti.pro"), dir.file("Clienti.docx"), OfficeFormat::Document, err),
+              0)
         << err.str();
     const std::string layout = python(dir, R"(
 import sys, docx
@@ -96,7 +97,8 @@ TEST(OfficeDocuments, TheTakingsAreNumbersThatLibreOfficeSums) {
             firstDate = slip[SlipField::Data];
     }
     std::ostringstream err;
-    ASSERT_EQ(exportToOffice(dir.file("2026.nol"), dir.file("Noleggi.xlsx"), OfficeFormat::Spreadsheet, err), 0)
+    ASSERT_EQ(exportToOffice(dir.file("2026.nol"), dir.file("Noleggi.xlsx"), OfficeFormat::Spreadsheet, err),
+              0)
         << err.str();
     // Column B the slip number, C the date, E the card number, P the total.
     const std::string read = python(dir, R"(
@@ -115,7 +117,8 @@ wb.save(sys.argv[1].replace('.xlsx', '-somma.xlsx'))
                                     dir.file("Noleggi.xlsx"));
     char expected[32];
     std::snprintf(expected, sizeof expected, "%.2f", total);
-    EXPECT_EQ(read, "Prezzo totale Data emissione {'n'} {True} {'s'} {'s'} " + firstDate + "\n" + expected + "\n");
+    EXPECT_EQ(read,
+              "Prezzo totale Data emissione {'n'} {True} {'s'} {'s'} " + firstDate + "\n" + expected + "\n");
 
     libreOffice(dir, dir.file("Noleggi-somma.xlsx"), "csv");
     std::ifstream csv(dir.file("Noleggi-somma.csv"));
@@ -139,11 +142,12 @@ TEST(OfficeDocuments, AFilmCardWithATallPosterStandsOnOnePage) {
     card.pictureExtension = "jpeg";
     card.pictureWidth = 1200;
     card.pictureHeight = 1800;
-    for (const char* label : {"Titolo film:", "Nazione:", "Anno:", "Genere:", "Durata:", "Regista:", "Distributore:",
-                              "Cast:", "Titolo originale:", "Sottotitoli:", "Lingue audio:", "Prezzo:", "Supporto:",
-                              "Disponibile:", "Codice:", "Sito Web:"})
+    for (const char* label : {"Titolo film:", "Nazione:", "Anno:", "Genere:", "Durata:", "Regista:",
+                              "Distributore:", "Cast:", "Titolo originale:", "Sottotitoli:", "Lingue audio:",
+                              "Prezzo:", "Supporto:", "Disponibile:", "Codice:", "Sito Web:"})
         card.rows.push_back({label, "Testo di prova"});
-    card.rows.push_back({"Trama:", "Una storia di provincia, raccontata in tre stagioni, con un finale aperto."});
+    card.rows.push_back(
+        {"Trama:", "Una storia di provincia, raccontata in tre stagioni, con un finale aperto."});
     const std::string path = dir.file("Scheda.docx");
     writeCardDocument(path, card);
     // The picture as large as the text's width and half its height allow, in its proportions.
