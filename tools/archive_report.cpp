@@ -1,6 +1,7 @@
 #include "tools/archive_report.h"
 
 #include "core/money_text.h"
+#include "core/posix_file.h"
 #include "core/text_rules.h"
 #include "core/windows1252.h"
 #include "customers/customer_file.h"
@@ -8,8 +9,13 @@
 #include "rentals/rental_file.h"
 #include "tools/poster_jpeg.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <span>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace filmeria {
 namespace {
@@ -225,20 +231,18 @@ int exportArchive(const std::string& path, std::ostream& out, std::ostream& err)
 int checkArchive(const std::string& path, std::ostream& out, std::ostream& err) {
     if (isFilmStore(path))
         return checkFilms(path, out, err);
-    const auto bytes = load(path, err);
-    if (!bytes)
-        return 2;
     const auto kind = kindOf(path);
-    const std::size_t count = bytes->size() / kind->recordSize;
-    const std::size_t fragment = bytes->size() % kind->recordSize;
-    int problems = 0;
-    out << path << ": " << count << " record di " << kind->recordSize << " byte\n";
-    if (fragment) {
-        out << "frammento finale di " << fragment << " byte dopo l'ultimo record (il programma lo ignora)\n";
-        ++problems;
+    if (!kind) {
+        err << "tipo di archivio sconosciuto: '" << path << "' (previsti .pro, .nol o .db)\n";
+        return 2;
     }
-    for (std::size_t r = 0; r < count; ++r) {
-        const std::span<const char> record(bytes->data() + r * kind->recordSize, kind->recordSize);
+    if (!isRegularFile(path, err))
+        return 2;
+    const std::size_t recordSize = kind->recordSize;
+    int problems = 0;
+    std::size_t records = 0;
+    const auto checkRecord = [&](std::span<const char> record) {
+        const std::size_t r = records++;
         for (const FieldLayout& field : kind->fields) {
             if (lengthExceedsCapacity(record, field)) {
                 out << "record " << r + 1 << ": il campo " << field.label() << " ha lunghezza "
@@ -264,6 +268,42 @@ int checkArchive(const std::string& path, std::ostream& out, std::ostream& err) 
                 ++problems;
             }
         }
+    };
+    // The file streams through in blocks: memory stays the same whatever its size. A record
+    // cut by a block's end waits in `pending` for the rest.
+    std::string pending;
+    try {
+        const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+        if (!fd.isOpen())
+            failOnFile("impossibile aprire", path, errno);
+        struct stat info {};
+        if (::fstat(fd.get(), &info) != 0)
+            failOnFile("impossibile leggere", path, errno);
+        const auto size = static_cast<std::size_t>(info.st_size);
+        out << path << ": " << size / recordSize << " record di " << recordSize << " byte\n";
+        readInBlocks(fd.get(), path, [&](const char* data, std::size_t n) {
+            if (!pending.empty()) {
+                const std::size_t taken = std::min(n, recordSize - pending.size());
+                pending.append(data, taken);
+                data += taken;
+                n -= taken;
+                if (pending.size() < recordSize)
+                    return;
+                checkRecord(pending);
+                pending.clear();
+            }
+            for (; n >= recordSize; data += recordSize, n -= recordSize)
+                checkRecord({data, recordSize});
+            pending.assign(data, n);
+        });
+    } catch (const ArchiveError& e) {
+        err << e.what() << "\n";
+        return 2;
+    }
+    if (!pending.empty()) {
+        out << "frammento finale di " << pending.size()
+            << " byte dopo l'ultimo record (il programma lo ignora)\n";
+        ++problems;
     }
     out << problemsFound(problems);
     return problems ? 1 : 0;

@@ -51,6 +51,24 @@ TEST(ArchiveCompanion, CheckReportsEachKindOfDamage) {
     EXPECT_EQ(check(dir.file("notes.txt")).code, 2);
 }
 
+// A file larger than a block streams through: the record that straddles the first block's end
+// is read whole and named by its own number.
+TEST(ArchiveCompanion, CheckStreamsAFileAndReadsTheRecordAcrossABlocksEnd) {
+    TempFolder dir;
+    demo::writeSlips(dir.folder(), 2009, 1000, 10, 5); // 1.37 MB
+    std::string bytes = dir.read("2009.nol");
+    const std::size_t straddling = (1 << 20) / 1368; // the 767th record, 0-based 766
+    bytes.replace(straddling * 1368 + 135, 3, "\x02SI");
+    dir.write("2009.nol", bytes);
+    const CheckRun run = check(dir.file("2009.nol"));
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.out.find("1000 record di 1368 byte"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("record " + std::to_string(straddling + 1) + ": il campo Saldato \"SI\""),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("1 problema trovato"), std::string::npos) << run.out;
+}
+
 // Amounts written under a locale with a decimal comma in the C library ("3,,50"), or by hand:
 // what the program's rule would not have written is a problem; what it writes, or what a clerk
 // typed and saved without leaving the field, is not.
