@@ -1,5 +1,7 @@
 #include "tools/backup.h"
 
+#include "tools/sha256.h"
+
 #include "core/data_folder.h"
 #include "core/posix_file.h"
 #include "core/record_file.h"
@@ -9,7 +11,6 @@
 #include "films/sqlite_access.h"
 #include "rentals/rental_file.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <sqlite3.h>
 #include <zip.h>
@@ -65,11 +66,9 @@ std::string hashOfFile(const std::string& path) {
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.isOpen())
         failOnFile("impossibile aprire", path, errno);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    readInBlocks(fd.get(), path, [&](const char* data, std::size_t n) {
-        hash.addData(QByteArrayView(data, static_cast<qsizetype>(n)));
-    });
-    return hash.result().toHex().toStdString();
+    Sha256 hash;
+    readInBlocks(fd.get(), path, [&](const char* data, std::size_t n) { hash.add(data, n); });
+    return hash.hex();
 }
 
 std::uint64_t sizeOf(const std::string& path) {
@@ -462,11 +461,11 @@ int restoreDataFolder(const std::string& zipPath, const std::string& folderGiven
             staged.push_back(path);
             if (::fchmod(fd.get(), 0600) != 0)
                 failOnFile("impossibile impostare i permessi di", path, errno);
-            QCryptographicHash hash(QCryptographicHash::Sha256);
+            Sha256 hash;
             std::uint64_t size = 0;
             const EntryRead read =
                 readEntry(archive.get(), e.name, e.size, [&](const char* data, std::size_t n) {
-                    hash.addData(QByteArrayView(data, static_cast<qsizetype>(n)));
+                    hash.add(data, n);
                     writeExactly(fd.get(), data, n, static_cast<off_t>(size), path);
                     size += n;
                 });
@@ -475,8 +474,7 @@ int restoreDataFolder(const std::string& zipPath, const std::string& folderGiven
                 errors << e.name << " manca dalla copia di sicurezza o non si legge" << kNothing;
                 return 1;
             }
-            if (read == EntryRead::TooLarge || size != e.size ||
-                hash.result().toHex().toStdString() != e.sha256) {
+            if (read == EntryRead::TooLarge || size != e.size || hash.hex() != e.sha256) {
                 discardStaged();
                 errors << e.name
                        << " nella copia di sicurezza non è il file salvato (dimensione o SHA-256 diversi)"

@@ -8,7 +8,7 @@ packages=(
     libsqlite3-dev sqlite3 libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
-    libxlsxwriter-dev libzip-dev python3-openpyxl python3-docx
+    libxlsxwriter-dev libzip-dev libssl-dev python3-openpyxl python3-docx
     libcups2-dev poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
     libreoffice-writer-nogui libreoffice-calc-nogui
     locales xdg-utils file

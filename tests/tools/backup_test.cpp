@@ -11,6 +11,7 @@
 #include "temp_folder.h"
 #include "tools/backup.h"
 #include "tools/demo_data.h"
+#include "tools/sha256.h"
 #include <fcntl.h>
 
 #include <gtest/gtest.h>
@@ -190,6 +191,22 @@ TEST_F(Backup, LinksPlantedAtTemporaryNamesAreNeverFollowed) {
     intact("restoring");
     plainFile("Clienti.pro");
     EXPECT_EQ(customerArchive(store()).count(), customers);
+}
+
+TEST(Sha256, KnownDigestsWholeOrInPieces) {
+    const std::pair<std::string, const char*> cases[] = {
+        {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+        {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+        {std::string(1000000, 'a'), "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"}};
+    for (const auto& [text, digest] : cases) {
+        Sha256 whole;
+        whole.add(text.data(), text.size());
+        EXPECT_EQ(whole.hex(), digest);
+        Sha256 pieces; // as a file's blocks come
+        for (std::size_t at = 0; at < text.size(); at += 4093)
+            pieces.add(text.data() + at, std::min<std::size_t>(4093, text.size() - at));
+        EXPECT_EQ(pieces.hex(), digest);
+    }
 }
 
 TEST(BackupManifest, OnlyAStoresOwnFilesEachOnce) {
