@@ -30,7 +30,7 @@ std::string Sha256::hex() {
         throw std::runtime_error("SHA-256 non riuscito");
     static const char* const kDigits = "0123456789abcdef";
     std::string out;
-    out.reserve(2 * length);
+    out.reserve(std::size_t{2} * length);
     for (unsigned int i = 0; i < length; ++i) {
         out += kDigits[digest[i] >> 4];
         out += kDigits[digest[i] & 0x0F];
