@@ -133,9 +133,12 @@ void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet) {
                         continue;
                     check(worksheet_write_string(worksheet, rowIndex, colIndex, row[c].c_str(), format),
                           "cannot write a cell");
-                } else
+                } else if (r == 0) {
+                    // Below the headings an empty cell takes its column's text format; a heading
+                    // cell is written for its bold, beyond the data too.
                     check(worksheet_write_blank(worksheet, rowIndex, colIndex, format),
                           "cannot write a cell");
+                }
             }
         }
         // The headings stay in sight and offer their filters.
