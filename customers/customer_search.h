@@ -27,7 +27,7 @@ int score(const CustomerCriteria& criteria, const CustomerView& customer);
 // Nome/30, Indirizzo/30, Citta/20, Prov/2, "Tessera n. " Tessera/20, "Tel. casa " TelCasa.
 // The longest list line: the padded columns and the longest home telephone number.
 inline constexpr std::size_t kCustomerListLineWidth =
-    30 + 2 + 30 + 2 + 20 + 2 + 2 + 12 + 20 + 11 +
+    30 + 2 + 30 + 2 + 20 + 2 + 2 + 13 + 20 + 12 +
     static_cast<std::size_t>(fieldCapacity(CustomerField::TelCasa));
 
 std::string customerListLine(const CustomerView& customer);

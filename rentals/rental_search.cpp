@@ -47,7 +47,7 @@ bool matches(const RentalCriteria& c, const RentalView& slip) {
 
 std::string rentalListLine(const RentalView& slip) {
     std::string line;
-    line.reserve(160);
+    line.reserve(kRentalListLineWidth);
     appendRentalListLine(line, slip);
     return line;
 }
@@ -73,8 +73,14 @@ void appendRentalListLine(std::string& line, const RentalView& slip) {
 
 LineList searchSlips(const std::string& folder, const std::string& year, const RentalCriteria& criteria) {
     LineList lines;
+    const RentalArchive archive = yearArchive(folder, year);
+    // With no criterion every slip is listed: room for all of them at once.
+    if (criteria.inUse() == 0) {
+        const std::size_t slips = archive.count();
+        lines.reserve(slips, slips * kRentalListLineWidth);
+    }
     std::string line; // one buffer for every line
-    yearArchive(folder, year).scan([&](const RentalView& slip, std::size_t) {
+    archive.scan([&](const RentalView& slip, std::size_t) {
         if (matches(criteria, slip)) {
             line.clear();
             appendRentalListLine(line, slip);

@@ -30,6 +30,8 @@ bool matches(const RentalCriteria& criteria, const RentalView& slip);
 // "Scheda n. N del D  Cliente: C  Tessera n. T  Totale € S  Film: F", fields trimmed and
 // padded or cut to 10/10/25/20/10, the whole line trimmed; Windows-1252 bytes.
 std::string rentalListLine(const RentalView& slip);
+// The longest such line: the fixed parts, the padded fields and the longest first title.
+inline constexpr std::size_t kRentalListLineWidth = 10 + 10 + 5 + 10 + 11 + 25 + 13 + 20 + 11 + 10 + 8 + 50;
 void appendRentalListLine(std::string& line, const RentalView& slip);
 
 // The list lines of a year's slips meeting the criteria, sorted. Throws ArchiveError.

@@ -411,6 +411,14 @@ TEST_F(CustomerSearch, EnterInTheProvinceListChoosesAndMovesOnInOnePress) {
 TEST_F(CustomerSearch, EveryCustomerTakesItsRoomAtOnceAndAClearedListGivesItBack) {
     for (int i = 0; i < 2000; ++i)
         store({customer("Cliente " + std::to_string(i), std::to_string(i), "MI")});
+    // The longest line, every field full, is the width the list makes room for.
+    CustomerRecord full = customer(std::string(40, 'N'), std::string(30, '9'), "MI");
+    full[CustomerField::Indirizzo] = std::string(40, 'I');
+    full[CustomerField::Citta] = std::string(30, 'C');
+    full[CustomerField::TelCasa] = std::string(50, '5');
+    const std::string fullBytes = full.encode();
+    EXPECT_EQ(customerListLine(CustomerView(fullBytes)).size(), kCustomerListLineWidth);
+
     const LineList all = searchCustomers(folderOf(dir).toStdString(), CustomerCriteria{});
     ASSERT_EQ(all.size(), 2004u);
     // The room asked for once, from the file's count: no doubling left over.

@@ -45,6 +45,12 @@ TEST(RentalListLine, IsPaddedCutAndTrimmedAsStated) {
     EXPECT_NE(line.find("Cliente: " + std::string(25, 'C') + "  Tessera"), std::string::npos);
     const std::string tail = "Totale \x80 7,50        Film:"; // no blank after an empty title
     EXPECT_EQ(line.substr(line.size() - tail.size()), tail);
+    // The longest line, every field full, is the width the lists make room for.
+    RentalRecord full = slip(std::string(10, '9'), std::string(50, 'C'), kPaid, std::string(50, 'T'));
+    full[SlipField::Data] = "12/03/2009";
+    full[SlipField::Tessera] = std::string(50, 'A');
+    full[SlipField::Totale] = std::string(10, '1');
+    EXPECT_EQ(rentalListLine(RentalView(full.encode())).size(), kRentalListLineWidth);
 }
 
 class RentalSearch : public ScreenTest {
