@@ -248,6 +248,16 @@ LineList FilmListLines(TSQLiteTable& result) {
     if (!result.First() || result.AtEnd())
         return lines;
     const FilmListColumns columns(result);
+    // The result is in memory: its lines' exact room, asked for once.
+    std::size_t bytes = 0;
+    for (; !result.AtEnd(); result.Next()) {
+        for (const int column : {columns.title, columns.country, columns.year, columns.director})
+            if (const std::string* text = result.BlobAt(column))
+                bytes += text->size();
+        bytes += 7; // " - ", " ", " - "
+    }
+    lines.reserve(result.RowCount(), bytes);
+    result.First();
     std::string line; // one buffer for every line
     for (; !result.AtEnd(); result.Next()) {
         line.clear();
