@@ -6,10 +6,12 @@
 #include "core/windows1252.h"
 #include "customers/customer_file.h"
 #include "films/film_store.h"
+#include "rentals/films_out.h"
 #include "rentals/rental_file.h"
 #include "tools/poster_jpeg.h"
 
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -307,6 +309,46 @@ int checkArchive(const std::string& path, std::ostream& out, std::ostream& err) 
     }
     out << problemsFound(problems);
     return problems ? 1 : 0;
+}
+
+int reportFilmsOut(const std::string& folder, const std::string& at, std::ostream& out, std::ostream& err) {
+    CivilDate today{};
+    if (at.empty()) {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        today = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    } else if (const std::optional<CivilDate> date = parseDate(at)) {
+        today = *date;
+    } else {
+        err << "data non valida: \"" << at << "\" (prevista gg/mm/aaaa)\n";
+        return 2;
+    }
+    const auto field = [](const std::string& text) {
+        std::string utf8 = utf8FromCp1252(text);
+        std::replace_if(
+            utf8.begin(), utf8.end(), [](char c) { return c == ';' || c == '\r' || c == '\n'; }, ' ');
+        return utf8;
+    };
+    std::string folderPath = folder;
+    if (!folderPath.empty() && folderPath.back() != '/')
+        folderPath += '/';
+    try {
+        const std::vector<FilmOut> films = filmsOut(folderPath, today);
+        out << "Anno;Scheda;Posizione;Riga;Codice;Titolo;Cliente;Tessera;Prestito;Giorni\n";
+        for (const FilmOut& f : films) {
+            out << f.year << ';' << field(f.slip) << ';' << f.position << ';' << f.row << ';' << field(f.code)
+                << ';' << field(f.title) << ';' << field(f.customer) << ';' << field(f.card) << ';'
+                << field(f.rented) << ';';
+            if (f.daysOut)
+                out << *f.daysOut;
+            out << '\n';
+        }
+    } catch (const ArchiveError& e) {
+        err << e.what() << "\n";
+        return 2;
+    }
+    return 0;
 }
 
 } // namespace filmeria

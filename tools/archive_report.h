@@ -14,4 +14,11 @@ int exportArchive(const std::string& path, std::ostream& out, std::ostream& err)
 // program would not have written. Returns 0 when clean, 1 with problems, 2 when unreadable.
 int checkArchive(const std::string& path, std::ostream& out, std::ostream& err);
 
+// The films out in every year file of `folder` (see filmsOut), as of `at` ("dd/mm/yyyy"; today
+// when empty), one line each with ";" between the fields after the heading
+// "Anno;Scheda;Posizione;Riga;Codice;Titolo;Cliente;Tessera;Prestito;Giorni", in UTF-8; a ";" or a
+// line break inside a text becomes a blank. 0, or 2 when the folder or a year file cannot be read
+// or the date is not one.
+int reportFilmsOut(const std::string& folder, const std::string& at, std::ostream& out, std::ostream& err);
+
 } // namespace filmeria

@@ -40,6 +40,10 @@ constexpr const char* kUsage =
     "                                ristampa la scheda alla POSIZIONE del file anno (es. 2009.nol)\n"
     "                                con l'intestazione del Tessera.ini accanto, sulla stampante\n"
     "                                predefinita o in un file PDF\n"
+    "  in-noleggio CARTELLA [--al gg/mm/aaaa]\n"
+    "                                elenca i film in noleggio (con la data di noleggio e senza\n"
+    "                                quella di riconsegna) di tutti i file anno della cartella,\n"
+    "                                con i giorni trascorsi, separati da \";\"\n"
     "  --help                        mostra questo testo\n"
     "  --version                     mostra la versione\n"
     "\n"
@@ -103,6 +107,13 @@ int main(int argc, char** argv) {
         if (args.size() != 2)
             return usageError("uso: filmeria-archivi check FILE");
         return filmeria::checkArchive(args[1], std::cout, std::cerr);
+    }
+    if (command == "in-noleggio") {
+        if (args.size() == 2)
+            return filmeria::reportFilmsOut(args[1], {}, std::cout, std::cerr);
+        if (args.size() == 4 && args[2] == "--al")
+            return filmeria::reportFilmsOut(args[1], args[3], std::cout, std::cerr);
+        return usageError("uso: filmeria-archivi in-noleggio CARTELLA [--al gg/mm/aaaa]");
     }
     if (command == "backup") {
         if (args.size() != 3)

@@ -69,6 +69,50 @@ TEST(ArchiveCompanion, CheckStreamsAFileAndReadsTheRecordAcrossABlocksEnd) {
     EXPECT_NE(run.out.find("1 problema trovato"), std::string::npos) << run.out;
 }
 
+// Films out across the year files: a row with a rental date and no return date, oldest first,
+// an unreadable rental date last; returned rows, rows without a film and rows never rented are
+// not out.
+TEST(ArchiveCompanion, FilmsOutAcrossTheYearsOldestFirst) {
+    TempFolder dir;
+    const auto row = [](RentalRecord& slip, int k, const std::string& code, const std::string& rented,
+                        const std::string& returned = "") {
+        slip.at(RowField::Codice, k) = code;
+        slip.at(RowField::Titolo, k) = code.empty() ? "" : "Titolo " + code;
+        slip.at(RowField::Prestito, k) = rented;
+        slip.at(RowField::Riconsegna, k) = returned;
+    };
+    RentalRecord old;
+    old[SlipField::NumScheda] = "40";
+    old[SlipField::Cliente] = "Bar; Sport";
+    old[SlipField::Tessera] = "A15";
+    row(old, 1, "F1", "28/12/2025");
+    row(old, 2, "F2", "28/12/2025", "30/12/2025"); // returned
+    yearArchive(dir.folder(), "2025").append(old);
+    RentalRecord recent;
+    recent[SlipField::NumScheda] = "3";
+    recent[SlipField::Cliente] = "Rossi Mario";
+    row(recent, 1, "F3", "10/01/2026");
+    row(recent, 2, "", "10/01/2026");   // no film on the row
+    row(recent, 3, "F4", "");           // never rented
+    row(recent, 4, "F5", "31/02/2026"); // not a date
+    row(recent, 10, "F6", "12/01/2026");
+    yearArchive(dir.folder(), "2026").append(RentalRecord());
+    yearArchive(dir.folder(), "2026").append(recent);
+    dir.write("note.nol", "");  // not a year file
+    dir.write("20261.nol", ""); // nor this
+
+    std::ostringstream out, err;
+    EXPECT_EQ(reportFilmsOut(dir.folder(), "12/01/2026", out, err), 0) << err.str();
+    EXPECT_EQ(out.str(), "Anno;Scheda;Posizione;Riga;Codice;Titolo;Cliente;Tessera;Prestito;Giorni\n"
+                         "2025;40;1;1;F1;Titolo F1;Bar  Sport;A15;28/12/2025;15\n"
+                         "2026;3;2;1;F3;Titolo F3;Rossi Mario;;10/01/2026;2\n"
+                         "2026;3;2;10;F6;Titolo F6;Rossi Mario;;12/01/2026;0\n"
+                         "2026;3;2;4;F5;Titolo F5;Rossi Mario;;31/02/2026;\n");
+    std::ostringstream none, why;
+    EXPECT_EQ(reportFilmsOut(dir.file("manca"), "", none, why), 2);
+    EXPECT_EQ(reportFilmsOut(dir.folder(), "31/02/2026", none, why), 2);
+}
+
 // Amounts written under a locale with a decimal comma in the C library ("3,,50"), or by hand:
 // what the program's rule would not have written is a problem; what it writes, or what a clerk
 // typed and saved without leaving the field, is not.
