@@ -1,6 +1,7 @@
 #include "tools/backup.h"
 
 #include "tools/sha256.h"
+#include "tools/store_file_stream.h"
 
 #include "core/data_folder.h"
 #include "core/posix_file.h"
@@ -43,130 +44,6 @@ class BackupFailure : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// A folder for the copies a backup zips, removed with everything in it.
-class WorkFolder {
-public:
-    explicit WorkFolder(std::string path)
-        : path_(std::move(path)) {
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~WorkFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
-
-std::string hashOfFile(const std::string& path) {
-    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.isOpen())
-        failOnFile("impossibile aprire", path, errno);
-    Sha256 hash;
-    readInBlocks(fd.get(), path, [&](const char* data, std::size_t n) { hash.add(data, n); });
-    return hash.hex();
-}
-
-std::uint64_t sizeOf(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        failOnFile("impossibile leggere la dimensione di", path, errno);
-    return static_cast<std::uint64_t>(st.st_size);
-}
-
-// A consistent copy of Film.db through SQLite's online backup, even while the program writes to
-// it, and its film count. The backup runs inside a read transaction of the source, so no
-// writer can commit meanwhile: the source file's header then still describes the copied pages,
-// and its change counters are put on the copy, which so becomes the file's exact bytes.
-std::string copyFilmStore(const std::string& from, const std::string& to) {
-    sqlite3* source = nullptr;
-    sqlite3* target = nullptr;
-    const auto closeBoth = [&] {
-        sqlite3_close(source);
-        sqlite3_close(target);
-    };
-    const auto fail = [&](const std::string& what) {
-        closeBoth();
-        throw BackupFailure(what + " l'archivio dei film '" + from + "'");
-    };
-    if (sqlite3_open_v2(from.c_str(), &source, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK ||
-        sqlite3_open(to.c_str(), &target) != SQLITE_OK)
-        fail("impossibile aprire");
-    // A counter saving a film at this moment is waited for, as by the program.
-    sqlite3_busy_timeout(source, kBusyWaitMilliseconds);
-    if (sqlite3_exec(source, "BEGIN; SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr) !=
-        SQLITE_OK)
-        fail("impossibile leggere");
-    sqlite3_backup* copy = sqlite3_backup_init(target, "main", source, "main");
-    const int rc = copy ? sqlite3_backup_step(copy, -1) : SQLITE_ERROR;
-    if (copy)
-        sqlite3_backup_finish(copy);
-    if (rc != SQLITE_DONE)
-        fail("impossibile copiare");
-    std::string journal;
-    sqlite3_stmt* mode = nullptr;
-    if (sqlite3_prepare_v2(source, "PRAGMA journal_mode", -1, &mode, nullptr) == SQLITE_OK &&
-        sqlite3_step(mode) == SQLITE_ROW)
-        journal = reinterpret_cast<const char*>(sqlite3_column_text(mode, 0));
-    sqlite3_finalize(mode);
-    std::string header(100, '\0');
-    const bool headerRead = [&] {
-        const FileDescriptor fd(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
-        return fd.isOpen() && ::pread(fd.get(), header.data(), header.size(), 0) == 100;
-    }();
-    std::string films = "-";
-    sqlite3_stmt* count = nullptr;
-    if (sqlite3_prepare_v2(target, "SELECT count(*) FROM film", -1, &count, nullptr) == SQLITE_OK &&
-        sqlite3_step(count) == SQLITE_ROW)
-        films = std::to_string(sqlite3_column_int64(count, 0));
-    sqlite3_finalize(count);
-    if (films == "-") {
-        // Copied page by page, but the films cannot be counted: the archive is damaged.
-        closeBoth();
-        throw BackupFailure("l'archivio dei film '" + from +
-                            "' è danneggiato (si verifichi con "
-                            "filmeria-archivi check)");
-    }
-    closeBoth(); // the source's read transaction ends with its connection
-    // In WAL mode the file's header may lag behind the copied pages: the copy keeps its own.
-    if (headerRead && journal != "wal") {
-        const FileDescriptor fd(::open(to.c_str(), O_WRONLY | O_CLOEXEC));
-        if (!fd.isOpen())
-            failOnFile("impossibile aprire", to, errno);
-        for (const off_t field : {24, 40, 92}) // change counter, schema cookie, version-valid-for
-            writeExactly(fd.get(), header.data() + field, 4, field, to);
-    }
-    return films;
-}
-
-// A record file copied whole under its shared lock, opened for reading only: a store on a
-// read-only disk or folder is backed up as well. Returns the records copied.
-std::size_t copyRecordFile(const std::string& from, const std::string& to, std::size_t recordSize) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const FileDescriptor source(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
-        if (!source.isOpen())
-            failOnFile("impossibile aprire", from, errno);
-        if (!lockWholeFile(source.get(), false))
-            failOnFile("impossibile bloccare", from, errno == 0 ? EAGAIN : errno);
-        if (!isFileAt(source.get(), from))
-            continue; // replaced by a deletion meanwhile: the archive is the new file
-        struct stat st {};
-        if (::fstat(source.get(), &st) != 0)
-            failOnFile("impossibile leggere la dimensione di", from, errno);
-        const FileDescriptor target(
-            ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-        if (!target.isOpen())
-            failOnFile("impossibile creare", to, errno);
-        copyRange(source.get(), 0, target.get(), 0, static_cast<std::size_t>(st.st_size), to);
-        flushToDisk(target.get(), to);
-        return static_cast<std::size_t>(st.st_size) / recordSize;
-    }
-    failOnFile("impossibile bloccare", from, EAGAIN);
-}
 
 // What a previous backup to the same file left when it was killed: the copies folder and the
 // ZIP library's temporary files, plain files of this user named after the backup.
@@ -277,6 +154,19 @@ std::optional<std::uint64_t> freeSpaceFor(std::string folder) {
     return std::nullopt;
 }
 
+// Why the ZIP could not be written: a file that failed as it was read, or the write itself
+// (no room, the file-size limit), in the program's words.
+[[noreturn]] void failClosing(zip_t* archive, const std::vector<std::unique_ptr<StoreFileStream>>& streams,
+                              const std::string& zipPath) {
+    for (const auto& stream : streams)
+        if (!stream->failure().empty())
+            throw BackupFailure(stream->entry().name + ": " + stream->failure());
+    zip_error_t* error = zip_get_error(archive);
+    if (zip_error_system_type(error) == ZIP_ET_SYS && zip_error_code_system(error) != 0)
+        failOnFile("impossibile scrivere", zipPath, zip_error_code_system(error));
+    throw BackupFailure("impossibile scrivere '" + zipPath + "': " + zip_strerror(archive));
+}
+
 std::string megabytes(std::uint64_t bytes) {
     return std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB";
 }
@@ -294,69 +184,44 @@ int backupDataFolder(const std::string& folderGiven, const std::string& zipPath,
         if (names.empty())
             throw BackupFailure("nessun archivio in '" + folder + "'");
         removeLeftoversOf(zipPath);
-        const WorkFolder work(zipPath + ".parti");
-        std::vector<Entry> entries;
+        // Each file is checked before the ZIP is begun: one that cannot be read is left out and
+        // named, the others are still saved.
+        std::vector<std::unique_ptr<StoreFileStream>> streams;
         for (const std::string& name : names) {
-            progress << "copia di " << name << "...\n" << std::flush;
-            const std::string copy = work.file(name);
-            Entry e;
-            e.name = name;
-            // A file that cannot be read is left out and named; the others are still saved.
+            auto stream = std::make_unique<StoreFileStream>(folder, name, zipPath + ".parti");
             try {
-                if (name == "Film.db") {
-                    e.records = copyFilmStore(folder + name, copy);
-                } else if (name == "Clienti.pro" || isYearFileName(name)) {
-                    const std::size_t recordSize =
-                        name == "Clienti.pro" ? kCustomerRecordSize : kRentalRecordSize;
-                    e.records = std::to_string(copyRecordFile(folder + name, copy, recordSize));
-                } else {
-                    const auto bytes = readWholeFile(folder + name);
-                    replaceFileAtomically(copy, copy + ".tmp", bytes.value_or(""));
-                    e.records = "-";
-                }
+                stream->check();
             } catch (const ArchiveError& failure) {
-                // No room for the copy is no fault of the file: the whole backup fails.
-                if (failure.error() == ENOSPC || failure.error() == EFBIG || failure.error() == EDQUOT)
-                    throw;
-                std::error_code ignored;
-                std::filesystem::remove(copy, ignored);
-                unsaved.push_back(name + ": " + failure.what());
-                continue;
-            } catch (const BackupFailure& failure) {
-                std::error_code ignored;
-                std::filesystem::remove(copy, ignored);
                 unsaved.push_back(name + ": " + failure.what());
                 continue;
             }
-            e.size = sizeOf(copy);
-            e.sha256 = hashOfFile(copy);
-            entries.push_back(e);
+            streams.push_back(std::move(stream));
         }
-        if (entries.empty())
+        if (streams.empty())
             throw BackupFailure("nessun archivio di '" + folder + "' si può leggere");
 
         int error = 0;
         ZipArchive archive(zip_open((zipPath + ".tmp").c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error));
         if (!archive)
             throw BackupFailure("impossibile creare '" + zipPath + "'");
-        for (const Entry& e : entries) {
-            zip_source_t* source = zip_source_file(archive.get(), work.file(e.name).c_str(), 0, 0);
-            const zip_int64_t index =
-                source ? zip_file_add(archive.get(), e.name.c_str(), source, ZIP_FL_ENC_UTF_8) : -1;
-            if (index < 0) {
-                zip_source_free(source);
-                throw BackupFailure("impossibile aggiungere " + e.name + " a '" + zipPath + "'");
-            }
+        for (const auto& stream : streams) {
+            const std::string& name = stream->entry().name;
+            const zip_int64_t index = stream->addTo(archive.get(), name);
+            if (index < 0)
+                throw BackupFailure("impossibile aggiungere " + name + " a '" + zipPath + "'");
             // Posters are compressed already: the film archive is stored as it is.
             zip_set_file_compression(archive.get(), static_cast<zip_uint64_t>(index),
-                                     e.name == "Film.db" ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 1);
+                                     name == "Film.db" ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 1);
         }
-        const std::string manifest = manifestText(entries);
-        zip_source_t* source = zip_source_buffer(archive.get(), manifest.data(), manifest.size(), 0);
-        if (!source || zip_file_add(archive.get(), kManifestName, source, ZIP_FL_ENC_UTF_8) < 0) {
-            zip_source_free(source);
+        // Written last, from what the files were as their bytes passed into the ZIP.
+        TextStream manifest([&] {
+            std::vector<Entry> entries;
+            for (const auto& stream : streams)
+                entries.push_back(stream->entry());
+            return manifestText(entries);
+        });
+        if (manifest.addTo(archive.get(), kManifestName) < 0)
             throw BackupFailure("impossibile aggiungere l'indice a '" + zipPath + "'");
-        }
         zip_register_progress_callback_with_state(
             archive.get(), 0.05,
             [](zip_t*, double done, void* out) {
@@ -365,14 +230,14 @@ int backupDataFolder(const std::string& folderGiven, const std::string& zipPath,
             },
             nullptr, &progress);
         if (zip_close(archive.get()) != 0)
-            throw BackupFailure("impossibile scrivere '" + zipPath + "': " + zip_strerror(archive.get()));
+            failClosing(archive.get(), streams, zipPath);
         static_cast<void>(archive.release()); // closed by zip_close
         // It holds the customers' data and the password: readable by its owner only.
         if (::chmod((zipPath + ".tmp").c_str(), 0600) != 0)
             failOnFile("impossibile impostare i permessi di", zipPath, errno);
         if (::rename((zipPath + ".tmp").c_str(), zipPath.c_str()) != 0)
             failOnFile("impossibile sostituire", zipPath, errno);
-        progress << "copia di sicurezza scritta in " << zipPath << " (" << entries.size() << " file)\n";
+        progress << "copia di sicurezza scritta in " << zipPath << " (" << streams.size() << " file)\n";
         if (unsaved.empty())
             return 0;
         errors << "non salvati, perché non si leggono:\n";

@@ -15,6 +15,7 @@
 #include <fcntl.h>
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <zip.h>
 
 #include <chrono>
@@ -443,6 +444,66 @@ TEST_F(Backup, AStoreOnAReadOnlyDiskIsBackedUp) {
     ASSERT_EQ(restore(restored), 0) << errors_.str();
     for (const char* name : kFiles)
         EXPECT_TRUE(read(restored + name) == read(store() + name)) << name;
+}
+
+// The ZIP is written straight from the archives: a disk with room for it alone takes the
+// backup, a fuller one refuses it with the reason and keeps nothing.
+TEST_F(Backup, TheBackupNeedsRoomForTheZipAloneAndAFullDiskSaysSo) {
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open((store() + "Film.db").c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(
+                      db, "CREATE TABLE riempimento(b); INSERT INTO riempimento VALUES (randomblob(3000000))",
+                      nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(db);
+    }
+    for (const auto& [megabytes, expected] : {std::pair{5, 0}, std::pair{2, 2}}) {
+        testing::SmallDisk disk(dir.file("disco"), megabytes);
+        if (!disk.mounted())
+            GTEST_SKIP() << "no tmpfs can be mounted here (not root)";
+        std::ostringstream progress, errors;
+        const std::string target = disk.folder() + "copia.zip";
+        EXPECT_EQ(backupDataFolder(store(), target, progress, errors), expected) << megabytes << errors.str();
+        if (expected == 0) {
+            const std::string restored = dir.folder() + "ripristino/";
+            ASSERT_EQ(restoreDataFolder(target, restored, false, progress, errors_), 0) << errors_.str();
+            for (const char* name : kFiles)
+                EXPECT_TRUE(read(restored + name) == read(store() + name)) << name;
+        } else {
+            EXPECT_NE(errors.str().find("spazio esaurito sul disco"), std::string::npos) << errors.str();
+            EXPECT_TRUE(std::filesystem::is_empty(disk.folder()));
+        }
+    }
+}
+
+// A film archive in write-ahead-log mode has committed films in its log, not in its file: the
+// backup saves the archive as a reader sees it.
+TEST_F(Backup, AFilmArchiveKeptInWriteAheadLogModeIsSavedWithWhatItsLogHolds) {
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open((store() + "Film.db").c_str(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer,
+                           "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
+                           "DELETE FROM film WHERE rowid = (SELECT min(rowid) FROM film)",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    const auto films = [](const std::string& path) {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_stmt* count = nullptr;
+        sqlite3_prepare_v2(db, "SELECT count(*) FROM film", -1, &count, nullptr);
+        const int n = sqlite3_step(count) == SQLITE_ROW ? sqlite3_column_int(count, 0) : -1;
+        sqlite3_finalize(count);
+        sqlite3_close(db);
+        return n;
+    };
+    const int kept = films(store() + "Film.db");
+    ASSERT_EQ(backup(), 0);
+    sqlite3_close(writer);
+    const std::string restored = dir.folder() + "ripristino/";
+    ASSERT_EQ(restore(restored), 0) << errors_.str();
+    EXPECT_EQ(films(restored + "Film.db"), kept);
+    EXPECT_FALSE(std::filesystem::exists(zip() + ".parti"));
 }
 
 // A first save into a new year's file that fails (a full disk) leaves no empty year file.
