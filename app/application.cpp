@@ -15,6 +15,7 @@
 #include <QIcon>
 #include <QStyleFactory>
 
+#include <malloc.h>
 #include <unistd.h>
 
 static void initResources() {
@@ -24,6 +25,11 @@ static void initResources() {
 namespace filmeria {
 
 void setUpApplication() {
+    // A result list of a large store is hundreds of megabytes: blocks of a megabyte or more
+    // are mapped on their own, so clearing a list gives its memory back at once and the tenth
+    // search of the day peaks where the first did (the allocator's sliding threshold would
+    // otherwise keep freed lists in the heap).
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
     keepNumbersInCLocale();
     initResources();
     // The application's name is the message boxes' title and the windows' class (the desktop

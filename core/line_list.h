@@ -2,6 +2,8 @@
 // The lines of a result list in one buffer of bytes (Windows-1252) with where each line
 // starts: a million customers' lines cost their bytes and sixteen more each, not an object
 // per line.
+#include "core/large_buffer_allocator.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -56,8 +58,8 @@ private:
         std::uint64_t offset;
         std::uint32_t length;
     };
-    std::string bytes_;
-    std::vector<Span> spans_;
+    std::basic_string<char, std::char_traits<char>, LargeBufferAllocator<char>> bytes_;
+    std::vector<Span, LargeBufferAllocator<Span>> spans_;
 };
 
 } // namespace filmeria

@@ -1,0 +1,84 @@
+// The first searches after start-up, as the clerk waits for them: the customer search (every
+// customer) or the rental search (every slip of the year) started in a fresh process on the
+// offscreen platform, Trova clicked and the list laid out and drawn. One line per search:
+//   search N: MS ms, listed LINES, list MIB MiB, peak MIB MiB, resident MIB MiB
+// where the peak and resident figures are the whole process's.
+//   search_probe customers|slips FOLDER [SEARCHES]
+#include "../tests/support/fake_services.h"
+#include "app/application.h"
+#include "customers/Avanzate.h"
+#include "memory_probe.h"
+#include "rentals/CercaNoleggio.h"
+#include "screenkit/result_list.h"
+#include "store_archives.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace {
+
+double residentMiB() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    return 0;
+}
+
+int run(QWidget& screen, int searches) {
+    screen.show();
+    QApplication::processEvents();
+    auto* trova = screen.findChild<QPushButton*>("cmdTrova");
+    auto* indietro = screen.findChild<QPushButton*>("cmdIndietro");
+    auto* list = screen.findChild<filmeria::ResultList*>("lstRecords");
+    if (!trova || !indietro || !list)
+        return 2;
+    for (int n = 1; n <= searches; ++n) {
+        indietro->click(); // clears the list, as a new search from the criteria does
+        QApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        trova->click();
+        list->repaint(); // laid out and drawn before the time is read
+        QApplication::processEvents();
+        const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        std::printf("search %d: %.1f ms, listed %d, list %.1f MiB, peak %.1f MiB, resident %.1f MiB\n", n, ms,
+                    list->count(), static_cast<double>(list->lines().capacityBytes()) / (1 << 20),
+                    filmeria::bench::peakResidentMiB(), residentMiB());
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "uso: search_probe customers|slips CARTELLA [RICERCHE]\n");
+        return 2;
+    }
+    const std::string kind = argv[1];
+    QString folder = QString::fromLocal8Bit(argv[2]);
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    const int searches = argc > 3 ? std::atoi(argv[3]) : 1;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    filmeria::setUpApplication();
+    filmeria::testing::FakeServices fakes(folder);
+    if (kind == "customers") {
+        filmeria::TfrmAvanzate search(fakes.services);
+        return run(search, searches);
+    }
+    filmeria::TfrmCercaNoleggio search(fakes.services);
+    search.setYear(QString::number(filmeria::bench::kStoreYear));
+    return run(search, searches);
+}
