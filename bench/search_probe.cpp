@@ -7,6 +7,7 @@
 #include "../tests/support/fake_services.h"
 #include "app/application.h"
 #include "customers/Avanzate.h"
+#include "customers/customer_export.h"
 #include "memory_probe.h"
 #include "rentals/CercaNoleggio.h"
 #include "screenkit/result_list.h"
@@ -73,6 +74,18 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     filmeria::setUpApplication();
+    if (kind == "grid") {
+        // The customer export's full view: its own text and the memory it holds.
+        const auto grid =
+            filmeria::customerExportTable(folder.toStdString(), filmeria::CustomerExportView::All);
+        std::size_t text = 0;
+        for (int r = 0; r < grid->rows(); ++r)
+            for (int c = 0; c < grid->columns(); ++c)
+                text += grid->cell(r, c).size();
+        std::printf("grid %d x %d: text %.1f MiB, peak %.1f MiB\n", grid->rows(), grid->columns(),
+                    static_cast<double>(text) / (1 << 20), filmeria::bench::peakResidentMiB());
+        return 0;
+    }
     filmeria::testing::FakeServices fakes(folder);
     if (kind == "customers") {
         filmeria::TfrmAvanzate search(fakes.services);

@@ -27,7 +27,10 @@ ColumnKind columnKindOf(std::string_view heading);
 // Every cell of the grid, headings and number column included, in UTF-8: for the spreadsheet
 // with blanks and control characters removed (line breaks kept) and each column's kind from its
 // heading, for the table as they stand under `title` (UTF-8).
+// The sheet reads its cells from `grid` as they are written: the grid must outlive it.
 Spreadsheet spreadsheetOf(const TextTable& grid, const SpreadsheetCaller& caller);
+// The cells of a sheet as rows, whichever way it holds them.
+TextGrid cellsOf(const Spreadsheet& sheet);
 TableDocument documentTableOf(const TextTable& grid, std::string title);
 
 } // namespace filmeria

@@ -1,6 +1,7 @@
 #pragma once
 // What the office exports produce, as plain data: a spreadsheet, a word-processor table and
 // a card document. Texts are UTF-8; the platform writes them as .xlsx and .docx files.
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,14 @@ using TextGrid = std::vector<std::vector<std::string>>; // rows of cells
 // ("dd/mm/yyyy") by the program's rules, as text elsewhere.
 enum class ColumnKind { Text, Amount, Date };
 
+// A sheet's cells handed to the writer one at a time, for a sheet too large to copy first:
+// `cell` puts the UTF-8 text of a cell into `out`.
+struct SheetCells {
+    int rows = 0;
+    int columns = 0;
+    std::function<void(int row, int column, std::string& out)> cell;
+};
+
 struct Spreadsheet {
     std::string sheetName;
     TextGrid cells; // written from A1, every value as text (format "@") unless its column says
@@ -23,6 +32,7 @@ struct Spreadsheet {
     // Columns A.. fitted to their longest text.
     int fittedColumns = 0;
     std::vector<ColumnKind> columnKinds{}; // by column; a column beyond it holds text
+    SheetCells streamed{};                 // when it has a `cell`, the cells come from it instead
 };
 
 // A table as a document: a title paragraph (what the table holds and when it was made), then

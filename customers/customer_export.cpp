@@ -51,6 +51,7 @@ std::optional<TextTable> customerExportTable(const CustomerArchive& archive, Cus
     if (count == 0)
         return std::nullopt;
     TextTable grid(0, kCustomerExportColumns);
+    grid.reserveRows(static_cast<int>(count) + 1);
     for (const char* heading : kHeadings)
         grid.append(heading);
     int n = 0;

@@ -18,7 +18,7 @@ struct OfficeWriters {
     std::string (*cardDocument)(const std::string& path, const CardDocument& card);
 };
 
-inline constexpr int kOfficeWritersVersion = 2;
+inline constexpr int kOfficeWritersVersion = 3;
 inline constexpr const char* kOfficeWritersModule = "filmeria-office-files.so";
 inline constexpr const char* kOfficeWritersEntry = "filmeriaOfficeWriters";
 

@@ -68,6 +68,34 @@ bool writeAsValue(lxw_worksheet* worksheet, lxw_row_t row, lxw_col_t column, con
     return false;
 }
 
+// The sheet's cells, read the same way whether held as rows or handed over one at a time.
+class SheetReader {
+public:
+    explicit SheetReader(const Spreadsheet& sheet)
+        : sheet_(sheet)
+        , streamed_(static_cast<bool>(sheet.streamed.cell)) {}
+    std::size_t rows() const {
+        return streamed_ ? static_cast<std::size_t>(sheet_.streamed.rows) : sheet_.cells.size();
+    }
+    std::size_t width(std::size_t row) const {
+        return streamed_ ? static_cast<std::size_t>(sheet_.streamed.columns) : sheet_.cells[row].size();
+    }
+    // The text of a cell within its row's width.
+    const std::string& cell(std::size_t row, std::size_t column) {
+        if (!streamed_)
+            return sheet_.cells[row][column];
+        sheet_.streamed.cell(static_cast<int>(row), static_cast<int>(column), text_);
+        return text_;
+    }
+
+private:
+    const Spreadsheet& sheet_;
+    bool streamed_;
+    std::string text_;
+};
+
+const std::string kNoText;
+
 } // namespace
 
 void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet) {
@@ -95,18 +123,19 @@ void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet) {
         lxw_format* date = workbook_add_format(workbook.get());
         format_set_num_format(date, "dd/mm/yyyy");
 
+        SheetReader cells(sheet);
         std::size_t columns = 0;
-        for (const auto& row : sheet.cells)
-            columns = std::max(columns, row.size());
+        for (std::size_t r = 0; r < cells.rows(); ++r)
+            columns = std::max(columns, cells.width(r));
         // Every column of the block holds text; the fitted ones take their longest text's width.
         for (std::size_t c = 0;
              c < std::max<std::size_t>(columns, static_cast<std::size_t>(sheet.fittedColumns)); ++c) {
             double width = LXW_DEF_COL_WIDTH;
             if (static_cast<int>(c) < sheet.fittedColumns) {
                 std::size_t longest = 0;
-                for (const auto& row : sheet.cells) {
-                    if (c < row.size())
-                        longest = std::max(longest, codePoints(row[c]));
+                for (std::size_t r = 0; r < cells.rows(); ++r) {
+                    if (c < cells.width(r))
+                        longest = std::max(longest, codePoints(cells.cell(r, c)));
                 }
                 width = std::clamp(static_cast<double>(longest) * 1.1 + 1.0, 2.0, 255.0);
             }
@@ -114,11 +143,11 @@ void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet) {
                                        c < columns ? text : nullptr),
                   "cannot set a column");
         }
-        for (std::size_t r = 0; r < sheet.cells.size(); ++r) {
-            const auto& row = sheet.cells[r];
+        for (std::size_t r = 0; r < cells.rows(); ++r) {
+            const std::size_t rowWidth = cells.width(r);
             const std::size_t width =
-                r == 0 ? std::max(row.size(), static_cast<std::size_t>(std::max(0, sheet.boldLastColumn)))
-                       : row.size();
+                r == 0 ? std::max(rowWidth, static_cast<std::size_t>(std::max(0, sheet.boldLastColumn)))
+                       : rowWidth;
             for (std::size_t c = 0; c < width; ++c) {
                 const int column = static_cast<int>(c) + 1;
                 const bool isBold =
@@ -126,12 +155,13 @@ void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet) {
                 lxw_format* format = isBold ? bold : text;
                 const auto rowIndex = static_cast<lxw_row_t>(r);
                 const auto colIndex = static_cast<lxw_col_t>(c);
-                if (c < row.size() && !row[c].empty()) {
+                const std::string& value = c < rowWidth ? cells.cell(r, c) : kNoText;
+                if (!value.empty()) {
                     const ColumnKind kind =
                         r > 0 && c < sheet.columnKinds.size() ? sheet.columnKinds[c] : ColumnKind::Text;
-                    if (writeAsValue(worksheet, rowIndex, colIndex, row[c], kind, amount, date))
+                    if (writeAsValue(worksheet, rowIndex, colIndex, value, kind, amount, date))
                         continue;
-                    check(worksheet_write_string(worksheet, rowIndex, colIndex, row[c].c_str(), format),
+                    check(worksheet_write_string(worksheet, rowIndex, colIndex, value.c_str(), format),
                           "cannot write a cell");
                 } else if (r == 0) {
                     // Below the headings an empty cell takes its column's text format; a heading
@@ -142,9 +172,9 @@ void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet) {
             }
         }
         // The headings stay in sight and offer their filters.
-        if (!sheet.cells.empty() && columns > 0) {
+        if (cells.rows() > 0 && columns > 0) {
             worksheet_freeze_panes(worksheet, 1, 0);
-            check(worksheet_autofilter(worksheet, 0, 0, static_cast<lxw_row_t>(sheet.cells.size() - 1),
+            check(worksheet_autofilter(worksheet, 0, 0, static_cast<lxw_row_t>(cells.rows() - 1),
                                        static_cast<lxw_col_t>(columns - 1)),
                   "cannot set the filters");
         }

@@ -2,13 +2,12 @@
 // checks, backups, restores and reprints of the store's archives. It speaks Italian, as the
 // program does; the usage text below is its manual in short (see also filmeria-archivi(1)).
 #include "core/posix_file.h"
-#include "platform/numeric_locale.h"
+#include "core/text_rules.h"
 #include "tools/archive_report.h"
 #include "tools/backup.h"
-#include "tools/office_export.h"
-#include "tools/slip_reprint.h"
 
-#include <QGuiApplication>
+#include <climits>
+#include <unistd.h>
 
 #include <iostream>
 #include <optional>
@@ -51,35 +50,38 @@ constexpr const char* kUsage =
     "(backup), copia rifiutata (restore) o posizione inesistente (stampa); 2 file illeggibile,\n"
     "scrittura o stampa non riuscita, uso errato.\n";
 
+constexpr const char* kPrintingTool = "filmeria-archivi-stampa";
+
 int usageError(const std::string& why) {
     std::cerr << "filmeria-archivi: " << why << "\n"
               << "Usare \"filmeria-archivi --help\" per l'elenco dei comandi.\n";
     return 2;
 }
 
-int reprint(int argc, char** argv, const std::vector<std::string>& args) {
-    if (args.size() != 3 && !(args.size() == 5 && args[3] == "--pdf"))
-        return usageError("uso: filmeria-archivi stampa FILEANNO POSIZIONE [--pdf OUT.pdf]");
-    // Fonts and printers need a GUI application; without a display it runs off screen.
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    filmeria::keepNumbersInCLocale();
-    const std::optional<std::string> pdf =
-        args.size() == 5 ? std::optional<std::string>(args[4]) : std::nullopt;
-    return filmeria::reprintSlip(args[1], args[2], pdf, std::cout, std::cerr);
-}
-
-int exportCommand(const std::vector<std::string>& args) {
-    if (args.size() == 2)
-        return filmeria::exportArchive(args[1], std::cout, std::cerr);
-    if (args.size() == 4 && (args[2] == "--xlsx" || args[2] == "--docx"))
-        return filmeria::exportToOffice(args[1], args[3],
-                                        args[2] == "--xlsx" ? filmeria::OfficeFormat::Spreadsheet
-                                                            : filmeria::OfficeFormat::Document,
-                                        std::cerr);
-    return usageError("uso: filmeria-archivi export FILE [--xlsx OUT.xlsx | --docx OUT.docx]");
+// Printing and office files need the toolkit's graphics and the printing system, which take
+// longer to load than a check takes to run: those commands are a program of their own beside
+// this one, which it becomes (same arguments, same output and exit status).
+int runPrintingCommands(char** argv) {
+    char executable[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", executable, sizeof executable - 1);
+    if (length <= 0)
+        return usageError("impossibile trovare il programma di stampa");
+    const std::string folder =
+        filmeria::folderOfExecutable(std::string_view(executable, static_cast<std::size_t>(length)));
+    // Beside the companion; in the installed layout (bin/ and lib/); below the top of the build tree.
+    for (const std::string& candidate :
+         {folder + kPrintingTool, folder + "../" + FILMERIA_PRIVATE_LIBDIR + kPrintingTool,
+          folder + FILMERIA_PRIVATE_LIBDIR + kPrintingTool}) {
+        if (::access(candidate.c_str(), X_OK) == 0) {
+            ::execv(candidate.c_str(), argv);
+            std::cerr << "filmeria-archivi: impossibile avviare " << candidate << ": "
+                      << filmeria::systemErrorText(errno) << "\n";
+            return 2;
+        }
+    }
+    std::cerr << "filmeria-archivi: manca il programma di stampa " << kPrintingTool
+              << " (si reinstalli Filmeria Pro)\n";
+    return 2;
 }
 
 } // namespace
@@ -99,10 +101,10 @@ int main(int argc, char** argv) {
         std::cout << "filmeria-archivi (Filmeria Pro) " << FILMERIA_VERSION << "\n";
         return 0;
     }
-    if (command == "stampa")
-        return reprint(argc, argv, args);
+    if (command == "stampa" || (command == "export" && args.size() != 2))
+        return runPrintingCommands(argv);
     if (command == "export")
-        return exportCommand(args);
+        return filmeria::exportArchive(args[1], std::cout, std::cerr);
     if (command == "check") {
         if (args.size() != 2)
             return usageError("uso: filmeria-archivi check FILE");

@@ -53,10 +53,15 @@ echo "== the office writers load from the package"
 for format in xlsx docx; do
     LD_DEBUG=files LD_DEBUG_OUTPUT="$home/loader" "$root/usr/bin/filmeria-archivi" export "$home/Clienti.pro" \
         --$format "$home/Clienti.$format"
-    grep -q "file=$root/usr/bin/../lib/.*filmeria-pro/filmeria-office-files.so" "$home"/loader.* ||
+    grep -q "file=$root/usr/.*lib/.*filmeria-pro/filmeria-office-files.so" "$home"/loader.* ||
         { echo "the companion did not load the packaged office writers" >&2; exit 1; }
     rm -f "$home"/loader.*
 done
+echo "== the companion's other commands load no graphics"
+if ldd "$root/usr/bin/filmeria-archivi" | grep -q "libQt6Gui"; then
+    echo "the companion links the graphics libraries" >&2
+    exit 1
+fi
 echo "== the manual pages"
 for page in filmeria filmeria-archivi; do
     LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/$page.1.gz" > /dev/null

@@ -69,7 +69,9 @@ int exportToOffice(const std::string& archive, const std::string& out, OfficeFor
             columns = kFilmExportColumns;
         }
         // An empty archive gives the screen's initial empty grid.
-        const TextTable table = grid ? *grid : TextTable(10, columns);
+        if (!grid)
+            grid = TextTable(10, columns);
+        const TextTable& table = *grid; // never copied: a store's grid is tens of megabytes
         if (format == OfficeFormat::Spreadsheet)
             writeSpreadsheet(out, spreadsheetOf(table, *caller));
         else

@@ -69,15 +69,16 @@ TEST(CustomerExport, ViewsListMatchingCustomersThenEmptyRowsUpToTheFileCount) {
 
     const Spreadsheet sheet = spreadsheetOf(*notes, kCustomerSheet);
     EXPECT_EQ(sheet.sheetName, "Clienti");
-    EXPECT_EQ(sheet.cells.size(), 6u);
-    EXPECT_EQ(sheet.cells[0][1], "Cognome, nome o ragione sociale"); // the leading blank removed
-    EXPECT_EQ(sheet.cells[1][18], "riga uno\nriga due");             // a line break is content
-    EXPECT_EQ(sheet.cells[0][4], "Citt\xC3\xA0 di residenza");
+    const TextGrid cells = cellsOf(sheet);
+    EXPECT_EQ(cells.size(), 6u);
+    EXPECT_EQ(cells[0][1], "Cognome, nome o ragione sociale"); // the leading blank removed
+    EXPECT_EQ(cells[1][18], "riga uno\nriga due");             // a line break is content
+    EXPECT_EQ(cells[0][4], "Citt\xC3\xA0 di residenza");
     EXPECT_EQ(documentTableOf(*notes, "T").rows[0][1],
               " Cognome, nome o ragione sociale"); // kept in the table
 
     const TextTable initial(10, 19); // exported as it is
-    EXPECT_EQ(spreadsheetOf(initial, kCustomerSheet).cells, TextGrid(10, std::vector<std::string>(19)));
+    EXPECT_EQ(cellsOf(spreadsheetOf(initial, kCustomerSheet)), TextGrid(10, std::vector<std::string>(19)));
 }
 
 TEST(RentalExport, PaidViewsPaymentTextsAndTheViewWithoutFilms) {

@@ -1,6 +1,7 @@
 #pragma once
 // Test doubles of the platform services: they record what the screens asked and answer
 // from a script.
+#include "core/grid_export.h"
 #include "platform/office.h"
 #include "platform/office_files.h"
 #include "platform/printing.h"
@@ -119,7 +120,11 @@ public:
 class FakeOffice final : public Office {
 public:
     ExportedFile spreadsheet(const QString& name, const Spreadsheet& sheet) override {
-        sheets.push_back({name, sheet});
+        // Kept as rows: a streamed sheet reads a grid that is gone once the export is done.
+        Spreadsheet kept = sheet;
+        kept.cells = cellsOf(sheet);
+        kept.streamed = {};
+        sheets.push_back({name, std::move(kept)});
         return outcome(name);
     }
     ExportedFile tableDocument(const QString& name, const TableDocument& table) override {
