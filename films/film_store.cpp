@@ -204,7 +204,7 @@ FilmRow ReadFilmRow(const TSQLiteTable& result) {
         row.texts[i] = result.BlobTextAt(result.ColumnIndex(kColumns[i]));
     const int picture = result.ColumnIndex("picture");
     if (!result.IsNullAt(picture))
-        row.picture = *result.BlobAt(picture);
+        row.picture = std::string(*result.BlobAt(picture));
     return row;
 }
 
@@ -230,10 +230,7 @@ FilmListColumns::FilmListColumns(const TSQLiteTable& r)
     , director(r.ColumnIndex(filmColumn(FilmField::varRegista))) {}
 
 void appendFilmListLine(std::string& line, const TSQLiteTable& r, const FilmListColumns& columns) {
-    const auto text = [&](int column) {
-        const std::string* bytes = r.BlobAt(column);
-        return bytes ? std::string_view(*bytes) : std::string_view();
-    };
+    const auto text = [&](int column) { return r.BlobAt(column).value_or(std::string_view()); };
     line += text(columns.title);
     line += " - ";
     line += text(columns.country);
@@ -252,7 +249,7 @@ LineList FilmListLines(TSQLiteTable& result) {
     std::size_t bytes = 0;
     for (; !result.AtEnd(); result.Next()) {
         for (const int column : {columns.title, columns.country, columns.year, columns.director})
-            if (const std::string* text = result.BlobAt(column))
+            if (const auto text = result.BlobAt(column))
                 bytes += text->size();
         bytes += 7; // " - ", " ", " - "
     }

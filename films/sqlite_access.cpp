@@ -247,34 +247,42 @@ TSQLiteTable::TSQLiteTable(TSQLiteDatabase& database, const std::string& sql,
             cells_.reserve(static_cast<std::size_t>(columnCount_) * 1024);
         }
         for (int c = 0; c < columnCount_; ++c) {
-            if (sqlite3_column_type(st, c) == SQLITE_NULL) {
-                cells_.emplace_back(std::monostate{});
+            Cell& cell = cells_.emplace_back();
+            if (sqlite3_column_type(st, c) == SQLITE_NULL)
                 continue;
-            }
             switch (kinds_[static_cast<std::size_t>(c)]) {
             case FieldKind::Integer:
-                cells_.emplace_back(static_cast<std::int64_t>(sqlite3_column_int64(st, c)));
+                cell.type = CellType::Integer;
+                cell.integer = static_cast<std::int64_t>(sqlite3_column_int64(st, c));
                 break;
             case FieldKind::Numeric:
-                cells_.emplace_back(sqlite3_column_double(st, c));
+                cell.type = CellType::Number;
+                cell.number = sqlite3_column_double(st, c);
                 break;
             case FieldKind::Blob: {
                 const int size = sqlite3_column_bytes(st, c);
-                const auto* data = static_cast<const char*>(sqlite3_column_blob(st, c));
-                if (size == 0)
-                    cells_.emplace_back(std::monostate{});
-                else
-                    cells_.emplace_back(Blob{std::string(data, static_cast<std::size_t>(size))});
+                if (size > 0)
+                    addBytes(CellType::Blob, static_cast<const char*>(sqlite3_column_blob(st, c)),
+                             static_cast<std::size_t>(size));
                 break;
             }
             case FieldKind::Text: {
                 const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, c));
-                cells_.emplace_back(std::string(text ? text : ""));
+                const int size = sqlite3_column_bytes(st, c);
+                addBytes(CellType::Text, text ? text : "", text ? static_cast<std::size_t>(size) : 0);
                 break;
             }
             }
         }
     }
+}
+
+void TSQLiteTable::addBytes(CellType type, const char* data, std::size_t size) {
+    Cell& cell = cells_.back();
+    cell.type = type;
+    cell.offset = bytes_.size();
+    cell.length = static_cast<std::uint32_t>(size);
+    bytes_.append(data, size);
 }
 
 int TSQLiteTable::ColumnIndex(const std::string& name) const {
@@ -296,42 +304,42 @@ const TSQLiteTable::Cell& TSQLiteTable::cell(int column) const {
                   static_cast<std::size_t>(column)];
 }
 
-const std::string* TSQLiteTable::BlobAt(int column) const {
+std::optional<std::string_view> TSQLiteTable::BlobAt(int column) const {
     const Cell& c = cell(column);
-    if (std::holds_alternative<std::monostate>(c))
-        return nullptr;
-    if (const auto* blob = std::get_if<Blob>(&c))
-        return &blob->bytes;
+    if (c.type == CellType::Null)
+        return std::nullopt;
+    if (c.type == CellType::Blob)
+        return bytesOf(c);
     throw ESQLiteException("Not a Blob field");
 }
 
 std::string TSQLiteTable::BlobTextAt(int column) const {
-    const std::string* bytes = BlobAt(column);
-    return bytes ? *bytes : std::string();
+    return std::string(BlobAt(column).value_or(std::string_view()));
 }
 
 std::string TSQLiteTable::TextAt(int column) const {
     const Cell& c = cell(column);
-    if (const auto* text = std::get_if<std::string>(&c))
-        return *text;
-    if (const auto* blob = std::get_if<Blob>(&c))
-        return blob->bytes;
+    if (c.type == CellType::Text || c.type == CellType::Blob)
+        return std::string(bytesOf(c));
     return {};
 }
 
 std::int64_t TSQLiteTable::IntegerAt(int column) const {
     const Cell& c = cell(column);
-    if (std::holds_alternative<std::monostate>(c))
+    switch (c.type) {
+    case CellType::Null:
         return 0;
-    if (const auto* i = std::get_if<std::int64_t>(&c))
-        return *i;
-    if (const auto* d = std::get_if<double>(&c))
-        return static_cast<std::int64_t>(*d);
-    throw ESQLiteException("Not an integer or numeric field");
+    case CellType::Integer:
+        return c.integer;
+    case CellType::Number:
+        return static_cast<std::int64_t>(c.number);
+    default:
+        throw ESQLiteException("Not an integer or numeric field");
+    }
 }
 
 bool TSQLiteTable::IsNullAt(int column) const {
-    return std::holds_alternative<std::monostate>(cell(column));
+    return cell(column).type == CellType::Null;
 }
 
 bool TSQLiteTable::Next() {

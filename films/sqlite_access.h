@@ -2,11 +2,14 @@
 // The access layer over the SQLite C library: one connection (TSQLiteDatabase) and one
 // query result read wholly into memory (TSQLiteTable). Every failure raises
 // ESQLiteException. Texts are Windows-1252 bytes, handed to SQLite unchanged.
+#include "core/large_buffer_allocator.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -108,8 +111,9 @@ public:
     int ColumnCount() const { return columnCount_; }
     FieldKind KindAt(int column) const { return kinds_.at(static_cast<std::size_t>(column)); }
 
-    // The Blob cell of the current row; nullptr for an empty cell.
-    const std::string* BlobAt(int column) const;
+    // The Blob cell of the current row; nullopt for an empty cell. The bytes live as long as
+    // the table.
+    std::optional<std::string_view> BlobAt(int column) const;
     std::string BlobTextAt(int column) const;
     std::int64_t IntegerAt(int column) const;
     bool IsNullAt(int column) const;
@@ -123,13 +127,24 @@ public:
     std::uint32_t CurrentRow() const { return current_; }
 
 private:
-    struct Blob {
-        std::string bytes;
+    // A cell in sixteen bytes; texts and blobs point into one buffer of the whole result, so a
+    // search of every film costs its bytes, not an object per cell.
+    enum class CellType : std::uint8_t { Null, Integer, Number, Text, Blob };
+    struct Cell {
+        CellType type = CellType::Null;
+        std::uint32_t length = 0;
+        union {
+            std::int64_t integer = 0;
+            double number;
+            std::uint64_t offset;
+        };
     };
-    using Cell = std::variant<std::monostate, std::int64_t, double, std::string, Blob>;
     const Cell& cell(int column) const;
+    std::string_view bytesOf(const Cell& c) const { return {bytes_.data() + c.offset, c.length}; }
+    void addBytes(CellType type, const char* data, std::size_t size);
 
-    std::vector<Cell> cells_;
+    std::vector<Cell, LargeBufferAllocator<Cell>> cells_;
+    std::basic_string<char, std::char_traits<char>, LargeBufferAllocator<char>> bytes_;
     std::vector<std::string> names_;
     std::vector<FieldKind> kinds_;
     int columnCount_ = 0;

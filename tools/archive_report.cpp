@@ -183,7 +183,7 @@ int checkFilms(const std::string& path, std::ostream& out, std::ostream& err) {
                 const std::int64_t id = ids->IntegerAt(0);
                 const auto poster = db->Query("SELECT Picture FROM film WHERE ID = ?", {id});
                 ++posters;
-                const std::string* bytes = poster->BlobAt(0);
+                const auto bytes = poster->BlobAt(0);
                 if (!bytes || !decodesAsJpeg(*bytes)) {
                     out << "film " << id << ": la locandina non è un'immagine JPEG leggibile\n";
                     ++problems;

@@ -111,7 +111,7 @@ TEST(SQLiteAccess, BlobKindColumnsHoldingTexts) {
     db.Execute("INSERT INTO t VALUES (2, ?)", {SqlText{"S\xEC"}});
     auto r = db.Query("SELECT * FROM t ORDER BY ID");
     EXPECT_TRUE(r->IsNullAt(1));
-    EXPECT_EQ(r->BlobAt(1), nullptr);
+    EXPECT_EQ(r->BlobAt(1), std::nullopt);
     EXPECT_EQ(r->BlobTextAt(1), "");
     r->Next();
     EXPECT_EQ(r->BlobTextAt(1), "S\xEC");
