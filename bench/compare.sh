@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# The store-scale measures, each beside its floor in the same run: program and floor run as
+# whole processes one after the other, ROUNDS times, and the medians compared. The searches are
+# the real screens (offscreen) from Trova to the list drawn, the first after start-up and the
+# tenth apart; memory is each process's peak.
+#   bench/compare.sh [BUILD_DIR] [ROUNDS]
+# The store (1.5 GB: 100,000 customers, 100,000 slips, 20,000 films with posters, and a million
+# customers beside it) is written once into $FILMERIA_BENCH_FOLDER (default /var/tmp/filmeria-bench).
+set -euo pipefail
+build=$(realpath "${1:-build}")
+rounds=${2:-3}
+export FILMERIA_BENCH_FOLDER=${FILMERIA_BENCH_FOLDER:-/var/tmp/filmeria-bench}
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+"$build/bench/make_store" > /dev/null
+store=${FILMERIA_BENCH_FOLDER%/}
+cat "$store"/*.* "$store"/milione/* > /dev/null # every side starts from the file cache
+exec python3 - "$build" "$store" "$rounds" <<'PY'
+import json, os, re, resource, shutil, statistics, subprocess, sys, tempfile, time
+
+build, store, rounds = sys.argv[1], sys.argv[2], int(sys.argv[3])
+work = tempfile.mkdtemp()
+
+def run(argv, cwd=None):
+    """Runs a whole process: wall seconds, peak resident MiB, standard output."""
+    start = time.perf_counter()
+    p = subprocess.Popen(argv, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, cwd=cwd)
+    out = p.stdout.read().decode()
+    _, status, usage = os.wait4(p.pid, 0)
+    seconds = time.perf_counter() - start
+    if os.waitstatus_to_exitcode(status) != 0:
+        sys.exit(f"failed: {' '.join(argv)}")
+    return seconds, usage.ru_maxrss / 1024, out
+
+def searches(out):
+    return [dict(ms=float(m[1]), list=float(m[2]), peak=float(m[3])) for m in
+            re.finditer(r"search \d+: ([\d.]+) ms, listed \d+, list ([\d.]+) MiB, peak ([\d.]+) MiB", out)]
+
+rows = []
+def row(name, program, floor, note=""):
+    rows.append((name, floor, program, program / floor, note))
+
+med = statistics.median
+
+# Every customer at a million, and every slip at 100,000: the real screens, and their floors.
+for kind, folder, floor_argv, count in [
+        ("every customer, 1M", store + "/milione", ["scan-sort", store + "/milione/Clienti.pro"], 10),
+        ("every slip, 100k, painted", store, ["scan", store + "/2009.nol", "1368"], 10)]:
+    firsts, tenths, floors, peaks1, peaks10, lists = [], [], [], [], [], []
+    for _ in range(rounds):
+        s = searches(run([build + "/bench/search_probe", "customers" if "customer" in kind else "slips",
+                          folder, str(count)])[2])
+        firsts.append(s[0]["ms"]); tenths.append(s[-1]["ms"])
+        peaks1.append(s[0]["peak"]); peaks10.append(s[-1]["peak"]); lists.append(s[0]["list"])
+        floors.append(run([build + "/bench/floor_probe"] + floor_argv)[0] * 1000)
+    f = med(floors)
+    row(kind + ": first search", med(firsts), f,
+        f"peak {med(peaks1):.0f} MiB = {med(peaks1) / med(lists):.2f} x the list's {med(lists):.0f} MiB")
+    row(kind + ": tenth search", med(tenths), f, f"peak {med(peaks10):.0f} MiB")
+
+# The companion's check, backup and spreadsheet export as whole processes.
+def pair(name, program_argv, floor_argv, before=None, unit=1000):
+    p, fl, pm, fm = [], [], [], []
+    for _ in range(rounds):
+        if before: before()
+        t, m, _ = run(program_argv); p.append(t * unit); pm.append(m)
+        if before: before()
+        t, m, _ = run(floor_argv); fl.append(t * unit); fm.append(m)
+    row(name, med(p), med(fl), f"peak {med(pm):.0f} MiB (floor {med(fm):.0f} MiB)")
+
+pair("check Clienti.pro, 100k", [build + "/filmeria-archivi", "check", store + "/Clienti.pro"],
+     [build + "/bench/floor_probe", "scan", store + "/Clienti.pro", "1642"])
+
+data = work + "/dati"
+os.mkdir(data)
+for name in ["Film.db", "Clienti.pro", "2009.nol"]:
+    os.link(store + "/" + name, data + "/" + name)
+def clean():
+    for name in ["copia.zip", "minimo.zip", "c.xlsx", "f.xlsx"]:
+        if os.path.exists(work + "/" + name): os.remove(work + "/" + name)
+pair("backup of the store", [build + "/filmeria-archivi", "backup", data, work + "/copia.zip"],
+     ["sh", "-c", f"cd '{data}' && zip -q -r -1 -n .db '{work}/minimo.zip' ."], clean)
+pair("spreadsheet export, 100k customers",
+     [build + "/filmeria-archivi", "export", store + "/Clienti.pro", "--xlsx", work + "/c.xlsx"],
+     [build + "/bench/floor_probe", "xlsx", store + "/Clienti.pro", work + "/f.xlsx"], clean)
+
+# The film search and the list printout: program and floor in one process, which runs them in turn.
+def gbench(binary, pattern, program, floor, name):
+    p, f = [], []
+    for _ in range(rounds):
+        out = run([build + "/bench/" + binary, "--benchmark_filter=" + pattern, "--benchmark_format=json"])[2]
+        times = {b["name"]: b["real_time"] for b in json.loads(out)["benchmarks"]}
+        p.append(times[program]); f.append(times[floor])
+    row(name, med(p), med(f))
+gbench("screen_search_bench", "FilmSearch(EmptyKey|Floor)$", "BM_FilmSearchEmptyKey", "BM_FilmSearchFloor",
+       "film search, every film (in one process)")
+gbench("print_bench", "/100000", "BM_ListPrintoutToPdf/100000/iterations:1",
+       "BM_ListPrintoutFloor/100000/iterations:1", "list printout, 100k lines, 2,858 pages (s)")
+
+shutil.rmtree(work)
+print(f"{'measure':48} {'floor':>10} {'program':>10} {'ratio':>7}")
+for name, floor, program, ratio, note in rows:
+    print(f"{name:48} {floor:10.1f} {program:10.1f} {ratio:6.2f}x  {note}")
+print(f"(medians of {rounds} rounds; times in ms unless marked)")
+PY
