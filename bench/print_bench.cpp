@@ -86,7 +86,8 @@ void BM_ListPrintoutFloor(benchmark::State& state) {
         QFont courier(QStringLiteral("Courier New"));
         courier.setPointSize(8);
         painter.setFont(courier);
-        const int h8 = static_cast<int>(std::lround(8 * printer.resolution() / 72.0)); // as the printout steps
+        const int h8 =
+            static_cast<int>(std::lround(8 * printer.resolution() / 72.0)); // as the printout steps
         const int height = printer.pageLayout().paintRectPixels(printer.resolution()).height();
         int y = 6 * h8;
         for (std::size_t i = 0; i < count; ++i) {
@@ -94,7 +95,8 @@ void BM_ListPrintoutFloor(benchmark::State& state) {
                 y = 2 * h8;
                 printer.newPage();
             }
-            painter.drawText(100, y, QString::fromLatin1(all[i].data(), static_cast<qsizetype>(all[i].size())));
+            painter.drawText(100, y,
+                             QString::fromLatin1(all[i].data(), static_cast<qsizetype>(all[i].size())));
             y += 2 * h8;
         }
     }

@@ -243,8 +243,12 @@ TSQLiteTable::TSQLiteTable(TSQLiteDatabase& database, const std::string& sql,
                 names_.push_back(asciiUpper(sqlite3_column_name(st, c)));
                 kinds_.push_back(kindOf(st, c));
             }
-            // Room for a list's worth of rows at once, instead of growing cell by cell.
-            cells_.reserve(static_cast<std::size_t>(columnCount_) * 1024);
+        } else if (rowCount_ == 2) {
+            // A result of many rows (a search of every film): room for a store's worth at once.
+            // The room is mapped, not touched, so what is not filled costs nothing, and the
+            // buffers never copy themselves as they grow.
+            cells_.reserve(std::size_t{1} << 20);
+            bytes_.reserve(std::size_t{64} << 20);
         }
         for (int c = 0; c < columnCount_; ++c) {
             Cell& cell = cells_.emplace_back();
