@@ -23,10 +23,11 @@ struct ManifestEntry {
 // or a file that is not one of a store's own.
 std::optional<std::vector<ManifestEntry>> parseManifest(const std::string& text);
 
-// Writes `zipPath` from the data folder `folder` (with its trailing separator). Film.db is
-// copied with SQLite's online backup, the record files under their shared lock, so a backup
-// taken while the program works is consistent; every file is opened for reading only, so a
-// read-only store is backed up too. A file that cannot be read (a damaged Film.db) is left out
+// Writes `zipPath` from the data folder `folder` (with its trailing separator). Each file is
+// read straight into the ZIP and hashed as it passes, with no copy written first: Film.db inside
+// a read transaction (through SQLite's online backup when it keeps a write-ahead log), the
+// record files under their shared lock, so a backup taken while the program works is
+// consistent; every file is opened for reading only, so a read-only store is backed up too. A file that cannot be read (a damaged Film.db) is left out
 // and named, the others saved. The ZIP is readable by its owner only; what a killed backup to
 // the same file left is removed first. Progress goes to `progress`. Exit status: 0 written,
 // 1 written without the files named on `errors`, 2 failed (the message on `errors`, no ZIP
