@@ -62,11 +62,33 @@ void LineList::reserve(std::size_t lines, std::size_t bytes) {
     bytes_.reserve(bytes);
 }
 
+std::size_t LineList::commonFoldedPrefix() const {
+    if (spans_.empty())
+        return 0;
+    const std::string_view first = (*this)[0];
+    std::size_t common = first.size();
+    for (std::size_t i = 1; i < spans_.size() && common > 0; ++i) {
+        const std::string_view line = (*this)[i];
+        common = std::min(common, line.size());
+        for (std::size_t k = 0; k < common; ++k) {
+            if (kFolded[static_cast<unsigned char>(line[k])] !=
+                kFolded[static_cast<unsigned char>(first[k])]) {
+                common = k;
+                break;
+            }
+        }
+    }
+    return common;
+}
+
 void LineList::sortAsText() {
     // First by the first 24 folded bytes, held as three numbers, without touching the lines.
     // Lines that tie there (the same name, say) are then ordered by their next bytes, read once
     // per line into keys of their own, and only lines that tie on those too are compared whole.
     // Equal lines keep their order: lines are appended in order, so offsets tell it.
+    // The keys start after what every line begins with ("Scheda n. " in a list of slips), so
+    // they tell the lines apart at once.
+    const std::size_t from = commonFoldedPrefix();
     struct Keyed {
         std::uint64_t key[3];
         Span span;
@@ -75,7 +97,7 @@ void LineList::sortAsText() {
     keyed.reserve(spans_.size());
     for (std::size_t i = 0; i < spans_.size(); ++i) {
         const std::string_view line = (*this)[i];
-        keyed.push_back({{keyAt(line, 0), keyAt(line, 8), keyAt(line, 16)}, spans_[i]});
+        keyed.push_back({{keyAt(line, from), keyAt(line, from + 8), keyAt(line, from + 16)}, spans_[i]});
     }
     const auto sameKeys = [](const Keyed& a, const Keyed& b) {
         return a.key[0] == b.key[0] && a.key[1] == b.key[1] && a.key[2] == b.key[2];
@@ -105,7 +127,8 @@ void LineList::sortAsText() {
             tied.clear();
             for (std::size_t i = first; i < last; ++i) {
                 const std::string_view line = text(keyed[i].span);
-                tied.push_back({{keyAt(line, 24), keyAt(line, 32), keyAt(line, 40)}, keyed[i].span});
+                tied.push_back({{keyAt(line, from + 24), keyAt(line, from + 32), keyAt(line, from + 40)},
+                                keyed[i].span});
             }
             std::sort(tied.begin(), tied.end(), [&](const Tied& a, const Tied& b) {
                 for (int k = 0; k < 3; ++k) {
@@ -113,7 +136,7 @@ void LineList::sortAsText() {
                         return a.key[k] < b.key[k];
                 }
                 // Zeros past a short line's end tie with zero bytes: compare such lines whole.
-                const int order = foldedCompare(text(a.span), text(b.span), 0);
+                const int order = foldedCompare(text(a.span), text(b.span), from);
                 return order != 0 ? order < 0 : a.span.offset < b.span.offset;
             });
             for (std::size_t i = first; i < last; ++i)

@@ -54,6 +54,9 @@ public:
     const_iterator end() const { return {this, size()}; }
 
 private:
+    // How many leading bytes every line shares, letters without case.
+    std::size_t commonFoldedPrefix() const;
+
     struct Span {
         std::uint64_t offset;
         std::uint32_t length;

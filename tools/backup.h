@@ -27,10 +27,10 @@ std::optional<std::vector<ManifestEntry>> parseManifest(const std::string& text)
 // read straight into the ZIP and hashed as it passes, with no copy written first: Film.db inside
 // a read transaction (through SQLite's online backup when it keeps a write-ahead log), the
 // record files under their shared lock, so a backup taken while the program works is
-// consistent; every file is opened for reading only, so a read-only store is backed up too. A file that cannot be read (a damaged Film.db) is left out
-// and named, the others saved. The ZIP is readable by its owner only; what a killed backup to
-// the same file left is removed first. Progress goes to `progress`. Exit status: 0 written,
-// 1 written without the files named on `errors`, 2 failed (the message on `errors`, no ZIP
+// consistent; every file is opened for reading only, so a read-only store is backed up too. A file that
+// cannot be read (a damaged Film.db) is left out and named, the others saved. The ZIP is readable by its
+// owner only; what a killed backup to the same file left is removed first. Progress goes to `progress`. Exit
+// status: 0 written, 1 written without the files named on `errors`, 2 failed (the message on `errors`, no ZIP
 // left behind).
 int backupDataFolder(const std::string& folder, const std::string& zipPath, std::ostream& progress,
                      std::ostream& errors);

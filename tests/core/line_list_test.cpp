@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <random>
 
 namespace filmeria {
@@ -31,26 +32,34 @@ TEST(LineList, SortsAsTextWithoutCaseForLettersAndKeepsEqualLinesInOrder) {
                                                          "rossi", "Rossi", "ROSSI luca", "\xC0ngela"}));
 }
 
+// Lines of random bytes, and lines that all begin alike (in either case, some no longer than
+// the beginning, some tied far past the sort's keys), as a list of slips does.
 TEST(LineList, SortAgreesWithAPlainFoldedStableSortOnRandomLines) {
-    std::mt19937 random(7);
     const std::string alphabet = std::string("aAbBzZ@[`{ \x00\xE0\xC0", 14);
-    LineList lines;
-    std::vector<std::string> expected;
-    for (int i = 0; i < 2000; ++i) {
-        std::string line;
-        for (int n = static_cast<int>(random() % 12); n > 0; --n)
-            line += alphabet[random() % alphabet.size()];
-        lines.push_back(line);
-        expected.push_back(line);
-    }
     const auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
-    std::stable_sort(expected.begin(), expected.end(), [&](const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) {
-            return fold(static_cast<unsigned char>(x)) < fold(static_cast<unsigned char>(y));
+    for (const std::string prefix :
+         {"", "Scheda n. ", "Scheda n. 0000000000000000000000000000000000000000"}) {
+        std::mt19937 random(7);
+        LineList lines;
+        std::vector<std::string> expected;
+        for (int i = 0; i < 2000; ++i) {
+            std::string line = prefix;
+            for (char& c : line)
+                if (random() % 2)
+                    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            for (int n = static_cast<int>(random() % 12); n > 0; --n)
+                line += alphabet[random() % alphabet.size()];
+            lines.push_back(line);
+            expected.push_back(line);
+        }
+        std::stable_sort(expected.begin(), expected.end(), [&](const std::string& a, const std::string& b) {
+            return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) {
+                return fold(static_cast<unsigned char>(x)) < fold(static_cast<unsigned char>(y));
+            });
         });
-    });
-    lines.sortAsText();
-    EXPECT_EQ(asVector(lines), expected);
+        lines.sortAsText();
+        EXPECT_EQ(asVector(lines), expected) << "lines beginning \"" << prefix << "\"";
+    }
 }
 
 TEST(ListFinder, NewKeyFromTheTopSameKeyAfterTheSelectionWrappingAround) {
