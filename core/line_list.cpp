@@ -93,7 +93,7 @@ void LineList::sortAsText() {
         std::uint64_t key[3];
         Span span;
     };
-    std::vector<Keyed> keyed;
+    std::vector<Keyed, LargeBufferAllocator<Keyed>> keyed;
     keyed.reserve(spans_.size());
     for (std::size_t i = 0; i < spans_.size(); ++i) {
         const std::string_view line = (*this)[i];

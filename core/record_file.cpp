@@ -1,5 +1,7 @@
 #include "core/record_file.h"
 
+#include "core/large_buffer_allocator.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -91,7 +93,7 @@ std::size_t RecordFile::append(std::span<const char> record) {
 void RecordFile::scan(const std::function<bool(std::span<const char>, std::size_t)>& visit) const {
     const std::size_t total = count();
     const std::size_t perBlock = std::max<std::size_t>(1, (1 << 20) / recordSize_);
-    std::vector<char> block(perBlock * recordSize_);
+    std::vector<char, LargeBufferAllocator<char>> block(perBlock * recordSize_);
     for (std::size_t first = 0; first < total; first += perBlock) {
         const std::size_t n = std::min(perBlock, total - first);
         readExactly(fd_.get(), block.data(), n * recordSize_, static_cast<off_t>(first * recordSize_), path_);
