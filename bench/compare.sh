@@ -22,15 +22,17 @@ build, store, rounds = sys.argv[1], sys.argv[2], int(sys.argv[3])
 work = tempfile.mkdtemp()
 
 def run(argv, cwd=None):
-    """Runs a whole process: wall seconds, peak resident MiB, standard output."""
+    """Runs a whole process: wall seconds, peak resident MiB (GNU time's, of the program
+    itself), standard output."""
+    peak = work + "/peak"
     start = time.perf_counter()
-    p = subprocess.Popen(argv, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, cwd=cwd)
-    out = p.stdout.read().decode()
-    _, status, usage = os.wait4(p.pid, 0)
+    p = subprocess.run(["/usr/bin/time", "-f", "%M", "-o", peak] + argv, stdout=subprocess.PIPE,
+                       stderr=subprocess.DEVNULL, cwd=cwd)
     seconds = time.perf_counter() - start
-    if os.waitstatus_to_exitcode(status) != 0:
+    if p.returncode != 0:
         sys.exit(f"failed: {' '.join(argv)}")
-    return seconds, usage.ru_maxrss / 1024, out
+    with open(peak) as f:
+        return seconds, int(f.read().split()[-1]) / 1024, p.stdout.decode()
 
 def searches(out):
     return [dict(ms=float(m[1]), list=float(m[2]), peak=float(m[3])) for m in
@@ -59,14 +61,15 @@ for kind, folder, floor_argv, count in [
     row(kind + ": tenth search", med(tenths), f, f"peak {med(peaks10):.0f} MiB")
 
 # The companion's check, backup and spreadsheet export as whole processes.
-def pair(name, program_argv, floor_argv, before=None, unit=1000):
+def pair(name, program_argv, floor_argv, before=None, unit=1000, memory=None):
     p, fl, pm, fm = [], [], [], []
     for _ in range(rounds):
         if before: before()
         t, m, _ = run(program_argv); p.append(t * unit); pm.append(m)
         if before: before()
         t, m, _ = run(floor_argv); fl.append(t * unit); fm.append(m)
-    row(name, med(p), med(fl), f"peak {med(pm):.0f} MiB (floor {med(fm):.0f} MiB)")
+    row(name, med(p), med(fl), f"peak {med(pm):.0f} MiB (floor {med(fm):.0f} MiB)" +
+        (memory(med(pm)) if memory else ""))
 
 pair("check Clienti.pro, 100k", [build + "/filmeria-archivi", "check", store + "/Clienti.pro"],
      [build + "/bench/floor_probe", "scan", store + "/Clienti.pro", "1642"])
@@ -76,13 +79,22 @@ os.mkdir(data)
 for name in ["Film.db", "Clienti.pro", "2009.nol"]:
     os.link(store + "/" + name, data + "/" + name)
 def clean():
-    for name in ["copia.zip", "minimo.zip", "c.xlsx", "f.xlsx"]:
+    for name in ["copia.zip", "minimo.zip", "c.xlsx", "f.xlsx", "p.xlsx"]:
         if os.path.exists(work + "/" + name): os.remove(work + "/" + name)
 pair("backup of the store", [build + "/filmeria-archivi", "backup", data, work + "/copia.zip"],
      ["sh", "-c", f"cd '{data}' && zip -q -r -1 -n .db '{work}/minimo.zip' ."], clean)
+# The export's own memory: its peak less the same process's on a store of ten customers, against
+# the text of the grid it writes.
+small = work + "/piccolo"
+subprocess.run([build + "/generate-archives", small, "--customers", "10", "--slips", "1", "--films", "1"],
+               stdout=subprocess.DEVNULL, check=True)
+rest = run([build + "/filmeria-archivi", "export", small + "/Clienti.pro", "--xlsx", work + "/p.xlsx"])[1]
+grid = float(re.search(r"text ([\d.]+) MiB", run([build + "/bench/search_probe", "grid", store])[2])[1])
 pair("spreadsheet export, 100k customers",
      [build + "/filmeria-archivi", "export", store + "/Clienti.pro", "--xlsx", work + "/c.xlsx"],
-     [build + "/bench/floor_probe", "xlsx", store + "/Clienti.pro", work + "/f.xlsx"], clean)
+     [build + "/bench/floor_probe", "xlsx", store + "/Clienti.pro", work + "/f.xlsx"], clean,
+     memory=lambda peak: f"; {peak - rest:.0f} MiB over the process at rest ({rest:.0f} MiB) = "
+                         f"{(peak - rest) / grid:.2f} x the grid's text ({grid:.1f} MiB)")
 
 # The film search and the list printout: program and floor in one process, which runs them in turn.
 def gbench(binary, pattern, program, floor, name):

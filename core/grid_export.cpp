@@ -25,7 +25,7 @@ Spreadsheet spreadsheetOf(const TextTable& grid, const SpreadsheetCaller& caller
     // Each cell is made as the writer comes to it: a grid of a hundred thousand customers is
     // never copied whole.
     sheet.streamed = {grid.rows(), grid.columns(), [&grid](int row, int column, std::string& out) {
-                          out = utf8FromCp1252(exportCellText(grid.cell(row, column)));
+                          assignUtf8FromCp1252(out, exportCellText(grid.cell(row, column)));
                       }};
     return sheet;
 }

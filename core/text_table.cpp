@@ -2,6 +2,8 @@
 
 #include "core/text_rules.h"
 
+#include <algorithm>
+
 namespace filmeria {
 
 TextTable::TextTable(int rows, int columns)
@@ -37,6 +39,9 @@ void TextTable::setRows(int rows) {
 
 std::string exportCellText(std::string_view text) {
     const std::string_view kept = trimmedView(text);
+    if (std::all_of(kept.begin(), kept.end(),
+                    [](char c) { return static_cast<unsigned char>(c) >= 32 && c != 127; }))
+        return std::string(kept); // the usual cell: nothing inside to remove
     std::string out;
     out.reserve(kept.size());
     for (std::size_t i = 0; i < kept.size(); ++i) {

@@ -85,10 +85,19 @@ int cp1252FromUnicode(char32_t codePoint) {
 
 std::string utf8FromCp1252(std::string_view bytes) {
     std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char c : bytes)
-        appendUtf8(out, unicodeFromCp1252(static_cast<unsigned char>(c)));
+    assignUtf8FromCp1252(out, bytes);
     return out;
+}
+
+void assignUtf8FromCp1252(std::string& out, std::string_view bytes) {
+    out.clear();
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) < 0x80)
+            out += c; // ASCII is itself
+        else
+            appendUtf8(out, unicodeFromCp1252(static_cast<unsigned char>(c)));
+    }
 }
 
 std::string cp1252FromUtf8(std::string_view utf8) {

@@ -16,6 +16,8 @@ int cp1252FromUnicode(char32_t codePoint);
 // UTF-8 to and from Windows-1252 byte strings. Characters Windows-1252 cannot hold
 // become '?', as the operating system's own conversion does.
 std::string utf8FromCp1252(std::string_view bytes);
+// The same into `out`, reusing its room: for a text made again and again.
+void assignUtf8FromCp1252(std::string& out, std::string_view bytes);
 std::string cp1252FromUtf8(std::string_view utf8);
 
 } // namespace filmeria
