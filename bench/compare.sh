@@ -86,6 +86,7 @@ pair("backup of the store", [build + "/filmeria-archivi", "backup", data, work +
 # The export's own memory: its peak less the same process's on a store of ten customers, against
 # the text of the grid it writes.
 small = work + "/piccolo"
+os.mkdir(small)
 subprocess.run([build + "/generate-archives", small, "--customers", "10", "--slips", "1", "--films", "1"],
                stdout=subprocess.DEVNULL, check=True)
 rest = run([build + "/filmeria-archivi", "export", small + "/Clienti.pro", "--xlsx", work + "/p.xlsx"])[1]
