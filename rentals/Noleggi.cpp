@@ -549,6 +549,23 @@ void TfrmNoleggi::loadSlip(const RentalRecord& r, std::size_t position) {
     loaded_ = r;
 }
 
+bool TfrmNoleggi::openSlipAt(const QString& year, std::size_t position, int row) {
+    txtAnno->setText(year);
+    openYear();
+    reloadAt(position);
+    showPanel(row <= 5 ? 1 : 2);
+    return !lblPosizione->text().isEmpty();
+}
+
+void TfrmNoleggi::returnFilmAt(int row) {
+    const FilmRow& r = rows_[static_cast<std::size_t>(row - 1)];
+    r.txtRiconsegna->setText(services_.clock.today().toString(kDateFormat));
+    if (!calculateRow(row))
+        return; // the focus is where the problem is
+    calculateTotal();
+    chkSaldato->setFocus();
+}
+
 void TfrmNoleggi::reloadAt(std::size_t position) {
     const RentalArchive slips = archive();
     if (position >= 1 && position <= slips.count()) {
@@ -786,7 +803,7 @@ void TfrmNoleggi::fillFilmRow(int row, const QString& code, const QString& title
     r.txtPrestito->setText(date);
 }
 
-void TfrmNoleggi::calculateRow(int k) {
+bool TfrmNoleggi::calculateRow(int k) {
     settleEditedAmountField(this);
     const FilmRow& r = rows_[static_cast<std::size_t>(k - 1)];
     const RowCalculation result = CalculateRow(
@@ -795,11 +812,12 @@ void TfrmNoleggi::calculateRow(int k) {
     if (result.problem != RowCalculation::None) {
         services_.dialogs.information(this, QString::fromUtf8(result.message));
         (result.problem == RowCalculation::MissingRentalDate ? r.txtPrestito : r.txtRiconsegna)->setFocus();
-        return;
+        return false;
     }
     r.txtTotGiorni->setText(fromCp1252(result.texts.totGiorni));
     r.txtPrezzoDie->setText(fromCp1252(result.texts.prezzoDie));
     r.txtPrezzoTot->setText(fromCp1252(result.texts.prezzoTot));
+    return true;
 }
 
 void TfrmNoleggi::calculateTotal() {

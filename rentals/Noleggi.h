@@ -38,6 +38,14 @@ public:
     // The screen always opens on its choice of year, whatever it showed last time.
     void prepareYearChoice();
 
+    // Shows the slip at `position` of the year file of `year`, on the panel of film row `row`
+    // (the returns desk). False when the year file has no slip there any more (the screen
+    // then shows a new slip).
+    bool openSlipAt(const QString& year, std::size_t position, int row);
+    // The film of `row` returned today: its return date set, the row and the slip's total
+    // calculated, the focus on "Saldato" for the clerk to tick before saving.
+    void returnFilmAt(int row);
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -101,7 +109,8 @@ private:
                      const QString& date);
     // Fills every slip control from a record and puts its position in the position box.
     void loadSlip(const RentalRecord& record, std::size_t position);
-    void calculateRow(int row);
+    // False when the row cannot be calculated (the clerk was told why).
+    bool calculateRow(int row);
     void calculateTotal();
     RentalRecord recordFromScreen() const;
     // Every text control of the slip with the index of the record field it holds.

@@ -452,6 +452,35 @@ TEST_F(RentalScreen, RowFromTwoPickedDatesAndTheTotal) {
     EXPECT_TRUE(field("txtPrestito02")->hasFocus());
 }
 
+// The returns desk opens a slip at a film's row and returns the film today (the fake clock says
+// 28/02/2009): the row and the total calculated, the focus on Saldato for the clerk.
+TEST_F(RentalScreen, AReturnedFilmIsCalculatedOnItsSlipWithTheFocusOnSaldato) {
+    RentalRecord first = slip("1", "Bar Sport");
+    RentalRecord second = slip("2", "Rossi Mario");
+    second.at(RowField::Codice, 7) = "F7";
+    second.at(RowField::Titolo, 7) = "Il postino";
+    second.at(RowField::Prestito, 7) = "25/02/2009";
+    second.at(RowField::PrezzoDie, 7) = "1,50";
+    second.at(RowField::PrezzoTot, 1) = "2,00";
+    yearArchive(folderOf(dir).toStdString(), "2009").append(first);
+    yearArchive(folderOf(dir).toStdString(), "2009").append(second);
+    showActive(&rentals());
+    ASSERT_TRUE(rentals().openSlipAt(QStringLiteral("2009"), 2, 7));
+    EXPECT_EQ(box(), QStringLiteral("2"));
+    EXPECT_EQ(field("txtCliente")->text(), QStringLiteral("Rossi Mario"));
+    EXPECT_TRUE(child<QWidget>(rentals(), "grpRicevuta02")->isVisible()); // the panel of rows 6-10
+    rentals().returnFilmAt(7);
+    EXPECT_EQ(field("txtRiconsegna07")->text(), QStringLiteral("28/02/2009"));
+    EXPECT_EQ(field("txtTotGiorni07")->text(), QStringLiteral("3"));
+    EXPECT_EQ(field("txtPrezzoTot07")->text(), QStringLiteral("4,50"));
+    EXPECT_EQ(field("txtTotale")->text(), QStringLiteral("6,50"));
+    EXPECT_TRUE(child<QCheckBox>(rentals(), "chkSaldato")->hasFocus());
+
+    // A slip no longer there: a new slip, and the desk is told.
+    EXPECT_FALSE(rentals().openSlipAt(QStringLiteral("2009"), 9, 1));
+    EXPECT_EQ(box(), QString());
+}
+
 // Run by the suite under C.UTF-8 and again under it_IT.UTF-8, the locale of an Italian desk.
 TEST_F(RentalScreen, APriceTypedWithItsCommaGivesTheRowAndTheTotalUnderTheDesktopsLocale) {
     openYear();
