@@ -10,7 +10,7 @@ ColumnKind columnKindOf(std::string_view heading) {
     for (const char* amount : {"Prezzo", "Prezzo totale"})
         if (name == amount)
             return ColumnKind::Amount;
-    for (const char* date : {"Data emissione", "Data di nascita", "Data iscrizione"})
+    for (const char* date : {"Data emissione", "Data di nascita", "Data iscrizione", "Data di noleggio"})
         if (name == date)
             return ColumnKind::Date;
     return ColumnKind::Text;

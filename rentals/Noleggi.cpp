@@ -1,5 +1,7 @@
 #include "rentals/Noleggi.h"
 
+#include "rentals/Rientri.h"
+
 #include "core/text_rules.h"
 #include "customers/ImportaCliente.h"
 #include "customers/customer_search.h"
@@ -34,6 +36,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QShortcut>
 
 namespace filmeria {
 namespace {
@@ -128,6 +131,10 @@ TfrmNoleggi::TfrmNoleggi(Services& services, TfrmHelpForm& help, ScreenRef<TfrmI
     buildHeader(panScheda);
     buildRows();
     buildCommandColumn(panScheda);
+    // F8: the returns desk, from which a film's slip opens here.
+    auto* returnsDesk = new QShortcut(QKeySequence(Qt::Key_F8), this);
+    connect(returnsDesk, &QShortcut::activated, this,
+            [this] { runGuarded(services_.dialogs, this, [this] { openReturnsDesk(); }); });
 
     lblFile = new QLabel(this);
     lblFile->setObjectName("lblFile");
@@ -547,6 +554,19 @@ void TfrmNoleggi::loadSlip(const RentalRecord& r, std::size_t position) {
     proposedNumber_.clear();
     slipYearFile_ = lblFile->text();
     loaded_ = r;
+}
+
+void TfrmNoleggi::openReturnsDesk() {
+    TfrmRientri desk(services_);
+    if (services_.dialogs.exec(desk) != QDialog::Accepted || !desk.chosen())
+        return;
+    const ChosenFilmOut chosen = *desk.chosen();
+    if (!openSlipAt(chosen.year, chosen.position, chosen.row)) {
+        services_.dialogs.information(this, QString::fromUtf8(kSlipGone));
+        return;
+    }
+    if (chosen.returned)
+        returnFilmAt(chosen.row);
 }
 
 bool TfrmNoleggi::openSlipAt(const QString& year, std::size_t position, int row) {

@@ -28,6 +28,8 @@ class TfrmHelpForm;
 class TfrmImportaFilm;
 struct Services;
 
+inline constexpr const char* kSlipGone = "La scheda del film non è più in archivio.";
+
 class TfrmNoleggi final : public WorkScreen {
 public:
     // The film picker and the rental search are start-up screens; the other dialogs of the
@@ -42,6 +44,9 @@ public:
     // (the returns desk). False when the year file has no slip there any more (the screen
     // then shows a new slip).
     bool openSlipAt(const QString& year, std::size_t position, int row);
+    // The returns desk (F8): the slip of the film chosen there opens here, the film returned
+    // when it came back.
+    void openReturnsDesk();
     // The film of `row` returned today: its return date set, the row and the slip's total
     // calculated, the focus on "Saldato" for the clerk to tick before saving.
     void returnFilmAt(int row);

@@ -476,6 +476,21 @@ TEST_F(RentalScreen, AReturnedFilmIsCalculatedOnItsSlipWithTheFocusOnSaldato) {
     EXPECT_EQ(field("txtTotale")->text(), QStringLiteral("6,50"));
     EXPECT_TRUE(child<QCheckBox>(rentals(), "chkSaldato")->hasFocus());
 
+    // The same from the returns desk, by its key: the code of a returned film scanned there.
+    fakes.dialogs.onModal = [](QDialog& desk) {
+        auto* code = desk.findChild<QLineEdit*>(QStringLiteral("txtRientro"));
+        code->setText(QStringLiteral("f7"));
+        QTest::keyClick(code, Qt::Key_Return);
+    };
+    rentals().openSlipAt(QStringLiteral("2009"), 1, 1);
+    QTest::keyClick(&rentals(), Qt::Key_F8);
+    EXPECT_EQ(fakes.dialogs.modals.last(), QStringLiteral("frmRientri"));
+    EXPECT_EQ(box(), QStringLiteral("2"));
+    EXPECT_EQ(field("txtRiconsegna07")->text(), QStringLiteral("28/02/2009"));
+    EXPECT_EQ(field("txtTotale")->text(), QStringLiteral("6,50"));
+    EXPECT_TRUE(child<QCheckBox>(rentals(), "chkSaldato")->hasFocus());
+    fakes.dialogs.onModal = nullptr;
+
     // A slip no longer there: a new slip, and the desk is told.
     EXPECT_FALSE(rentals().openSlipAt(QStringLiteral("2009"), 9, 1));
     EXPECT_EQ(box(), QString());
