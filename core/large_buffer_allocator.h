@@ -30,14 +30,16 @@ template <typename T> struct LargeBufferAllocator {
                               MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (mapped == MAP_FAILED)
             throw std::bad_alloc();
-        const auto start = reinterpret_cast<std::uintptr_t>(mapped);
-        const std::uintptr_t aligned = (start + kHugePageBytes - 1) & ~(kHugePageBytes - 1);
-        if (aligned > start)
-            ::munmap(mapped, aligned - start);
-        if (const std::size_t tail = start + size + kHugePageBytes - (aligned + size); tail > 0)
-            ::munmap(reinterpret_cast<void*>(aligned + size), tail);
-        ::madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE); // a hint: it works without
-        return reinterpret_cast<T*>(aligned);
+        char* raw = static_cast<char*>(mapped);
+        const std::size_t misalignment = reinterpret_cast<std::uintptr_t>(raw) % kHugePageBytes;
+        const std::size_t head = misalignment == 0 ? 0 : kHugePageBytes - misalignment;
+        char* aligned = raw + head;
+        if (head > 0)
+            ::munmap(raw, head);
+        if (const std::size_t tail = kHugePageBytes - head; tail > 0)
+            ::munmap(aligned + size, tail);
+        ::madvise(aligned, size, MADV_HUGEPAGE); // a hint: it works without
+        return static_cast<T*>(static_cast<void*>(aligned));
     }
     void deallocate(T* p, std::size_t n) noexcept {
         const std::size_t bytes = n * sizeof(T);
