@@ -208,7 +208,8 @@ int backupDataFolder(const std::string& folderGiven, const std::string& zipPath,
             const std::string& name = stream->entry().name;
             const zip_int64_t index = stream->addTo(archive.get(), name);
             if (index < 0)
-                throw BackupFailure("impossibile aggiungere " + name + " a '" + zipPath + "'");
+                throw BackupFailure(
+                    std::string("impossibile aggiungere ").append(name).append(" a '").append(zipPath) + "'");
             // Posters are compressed already: the film archive is stored as it is.
             zip_set_file_compression(archive.get(), static_cast<zip_uint64_t>(index),
                                      name == "Film.db" ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 1);
@@ -216,6 +217,7 @@ int backupDataFolder(const std::string& folderGiven, const std::string& zipPath,
         // Written last, from what the files were as their bytes passed into the ZIP.
         TextStream manifest([&] {
             std::vector<Entry> entries;
+            entries.reserve(streams.size());
             for (const auto& stream : streams)
                 entries.push_back(stream->entry());
             return manifestText(entries);
