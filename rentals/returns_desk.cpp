@@ -73,23 +73,25 @@ bool matchesReturnsFilter(const FilmOutLine& line, std::string_view text) {
 }
 
 std::string returnsDeskLine(const FilmOutLine& line) {
+    // What the desk looks for first leads: how long out, and whether late.
     std::string text;
-    appendPadded(text, line.film.code, 10);
-    text += "  ";
-    appendPadded(text, line.film.title, 30);
-    text += "  ";
-    appendPadded(text, line.film.customer, 25);
-    text += "  Tessera ";
-    appendPadded(text, line.film.card, 10);
-    text += "  Tel. ";
-    appendPadded(text, line.phones, 30);
+    const std::string days = line.film.daysOut ? std::to_string(*line.film.daysOut) : "?";
+    text += std::string(days.size() < 4 ? 4 - days.size() : 0, ' ') + days + " gg  ";
+    appendPadded(text, line.late ? "RITARDO" : "", 7);
     text += "  dal ";
     appendPadded(text, line.film.rented, 10);
     text += "  ";
-    const std::string days = line.film.daysOut ? std::to_string(*line.film.daysOut) : "?";
-    text += std::string(days.size() < 4 ? 4 - days.size() : 0, ' ') + days + " gg";
-    if (line.late)
-        text += "  RITARDO";
+    appendPadded(text, line.film.code, 10);
+    text += "  ";
+    appendPadded(text, line.film.title, 28);
+    text += "  ";
+    appendPadded(text, line.film.customer, 22);
+    text += "  Tessera ";
+    appendPadded(text, line.film.card, 10);
+    text += "  Tel. ";
+    text += line.phones;
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
     return text;
 }
 

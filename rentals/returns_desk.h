@@ -32,8 +32,8 @@ ReturnsDesk returnsDesk(const std::string& folder, const CivilDate& today, int l
 // customer's name or the card number; an empty text matches every line.
 bool matchesReturnsFilter(const FilmOutLine& line, std::string_view text);
 
-// The line the list shows (Windows-1252, columns padded): code, title, customer, card,
-// telephones, rental date, days out, and "RITARDO" for a late film.
+// The line the list shows (Windows-1252, columns padded): days out, "RITARDO" for a late film,
+// rental date, code, title, customer, card and telephones.
 std::string returnsDeskLine(const FilmOutLine& line);
 
 // The days after which a film is late, from the store's Tessera.ini (section "Rientri", key
