@@ -28,6 +28,7 @@
 #include "screenkit/program_formats.h"
 #include "screenkit/screen_style.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -131,10 +132,7 @@ TfrmNoleggi::TfrmNoleggi(Services& services, TfrmHelpForm& help, ScreenRef<TfrmI
     buildHeader(panScheda);
     buildRows();
     buildCommandColumn(panScheda);
-    // F8: the returns desk, from which a film's slip opens here.
-    auto* returnsDesk = new QShortcut(QKeySequence(Qt::Key_F8), this);
-    connect(returnsDesk, &QShortcut::activated, this,
-            [this] { runGuarded(services_.dialogs, this, [this] { openReturnsDesk(); }); });
+    addCounterKeys();
 
     lblFile = new QLabel(this);
     lblFile->setObjectName("lblFile");
@@ -554,6 +552,53 @@ void TfrmNoleggi::loadSlip(const RentalRecord& r, std::size_t position) {
     proposedNumber_.clear();
     slipYearFile_ = lblFile->text();
     loaded_ = r;
+}
+
+void TfrmNoleggi::addCounterKeys() {
+    // The counter by keyboard: each command of the slip by a key, told in its hint. F4 in a date
+    // field opens its picker (eventFilter); F8 opens the returns desk, from any panel.
+    const auto key = [this](const QKeySequence& keys, bool slipOnly, std::function<void()> action) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, slipOnly, action = std::move(action)] {
+            if (!slipOnly || panScheda->isVisible())
+                runGuarded(services_.dialogs, this, action);
+        });
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_N), true, [this] { newSlip(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_S), true, [this] { save(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_F), true, [this] { search(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_P), true, [this] { print(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_T), true, [this] { calculateTotal(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_R), true, [this] {
+        if (const int row = rowWithFocus(); row > 0)
+            calculateRow(row);
+    });
+    key(QKeySequence(Qt::Key_F8), false, [this] { openReturnsDesk(); });
+    const std::pair<const char*, const char*> hints[] = {
+        {"imgNuovo", " Nuovo (Ctrl+N) "},           {"imgSalva", " Salva (Ctrl+S) "},
+        {"imgTrova", " Cerca (Ctrl+F) "},           {"imgStampa", " Stampa (Ctrl+P) "},
+        {"cmdTotale", " Calcola totale (Ctrl+T) "},
+    };
+    for (const auto& [name, hint] : hints)
+        if (auto* widget = findChild<QWidget*>(QLatin1String(name)))
+            widget->setToolTip(QString::fromUtf8(hint));
+    for (const FilmRow& r : rows_)
+        r.cmdCalcola->setToolTip(QStringLiteral(" Calcola la riga (Ctrl+R nella riga) "));
+}
+
+int TfrmNoleggi::rowWithFocus() const {
+    const QWidget* focus = QApplication::focusWidget();
+    for (int k = 1; k <= kSlipRows; ++k) {
+        const FilmRow& r = rows_[static_cast<std::size_t>(k - 1)];
+        for (const QWidget* part :
+             {static_cast<const QWidget*>(r.txtCodice), static_cast<const QWidget*>(r.txtTitolo),
+              static_cast<const QWidget*>(r.txtPrestito), static_cast<const QWidget*>(r.txtRiconsegna),
+              static_cast<const QWidget*>(r.txtPrezzoDie), static_cast<const QWidget*>(r.txtTotGiorni),
+              static_cast<const QWidget*>(r.txtPrezzoTot), static_cast<const QWidget*>(r.cmdCalcola)})
+            if (part == focus)
+                return k;
+    }
+    return 0;
 }
 
 void TfrmNoleggi::openReturnsDesk() {

@@ -73,6 +73,9 @@ private:
     };
 
     void buildYearPanel();
+    void addCounterKeys();
+    // The film row holding the focus, 0 for none.
+    int rowWithFocus() const;
     void buildHeader(QWidget* slip);
     void buildRows();
     void buildCommandColumn(QWidget* slip);

@@ -496,6 +496,35 @@ TEST_F(RentalScreen, AReturnedFilmIsCalculatedOnItsSlipWithTheFocusOnSaldato) {
     EXPECT_EQ(box(), QString());
 }
 
+// The counter by keyboard: every command of the slip by a key.
+TEST_F(RentalScreen, EveryCommandOfTheSlipHasAKey) {
+    openYear();
+    field("txtPrestito03")->setText(QStringLiteral("25/02/2009"));
+    field("txtRiconsegna03")->setText(QStringLiteral("27/02/2009"));
+    field("txtPrezzoDie03")->setText(QStringLiteral("2,00"));
+    field("txtPrezzoDie03")->setFocus();
+    QTest::keyClick(&rentals(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(field("txtPrezzoTot03")->text(), QStringLiteral("4,00"));
+    QTest::keyClick(&rentals(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(field("txtTotale")->text(), QStringLiteral("4,00"));
+
+    QTest::keyClick(&rentals(), Qt::Key_S, Qt::ControlModifier); // no customer yet: Salva says so
+    EXPECT_EQ(fakes.dialogs.shown.size(), 1u);
+    QTest::keyClick(&rentals(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(fakes.dialogs.modals.last(), QStringLiteral("frmCercaNoleggio"));
+    QTest::keyClick(&rentals(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(field("txtPrezzoTot03")->text(), QString()); // a new slip
+    QTest::keyClick(&rentals(), Qt::Key_F8);
+    EXPECT_EQ(fakes.dialogs.modals.last(), QStringLiteral("frmRientri"));
+    EXPECT_EQ(child<QLabel>(rentals(), "imgSalva")->toolTip(), QStringLiteral(" Salva (Ctrl+S) "));
+
+    // On the choice of year the slip's keys do nothing.
+    rentals().prepareYearChoice();
+    const auto modals = fakes.dialogs.modals.size();
+    QTest::keyClick(&rentals(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(fakes.dialogs.modals.size(), modals);
+}
+
 // Run by the suite under C.UTF-8 and again under it_IT.UTF-8, the locale of an Italian desk.
 TEST_F(RentalScreen, APriceTypedWithItsCommaGivesTheRowAndTheTotalUnderTheDesktopsLocale) {
     openYear();
