@@ -4,15 +4,11 @@
 #include "core/posix_file.h"
 #include "core/text_rules.h"
 #include "core/text_table.h"
-#include "platform/office.h"
-#include "platform/office_files.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "screenkit/action_guard.h"
 #include "screenkit/archive_message.h"
-#include "screenkit/busy_cursor.h"
 #include "screenkit/controls.h"
-#include "screenkit/desktop_outcome.h"
 #include "screenkit/enter_keys.h"
 #include "screenkit/export_screen.h"
 #include "screenkit/field_highlight.h"
@@ -198,20 +194,8 @@ void TfrmRientri::exportList() {
               std::string(line->late ? "si" : "no"), film.slip + " (" + film.year + ")"})
             table.append(text);
     }
-    ExportedFile file;
-    try {
-        BusyCursor busy;
-        file = services_.office.spreadsheet(QStringLiteral("Film in noleggio"),
-                                            spreadsheetOf(table, kReturnsSheet));
-    } catch (const ExportFolderError& e) {
-        services_.dialogs.information(this, QString::fromUtf8(kSpreadsheetFailedHead) +
-                                                folderNotWrittenText(e.folder()));
-        return;
-    } catch (const OfficeError&) {
-        services_.dialogs.information(this, QString::fromUtf8(kSpreadsheetFailed));
-        return;
-    }
-    tellWrittenFile(services_, this, panInfo, file, WrittenFileKind::Spreadsheet);
+    exportTableToSpreadsheet(services_, this, panInfo, QStringLiteral("Film in noleggio"), table,
+                             kReturnsSheet);
 }
 
 } // namespace filmeria

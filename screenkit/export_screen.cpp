@@ -99,20 +99,25 @@ bool ExportScreen::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void ExportScreen::exportToSpreadsheet(const QString& name, const SpreadsheetCaller& caller) {
+void exportTableToSpreadsheet(Services& services, QWidget* screen, QLabel* status, const QString& name,
+                              const TextTable& table, const SpreadsheetCaller& caller) {
     ExportedFile file;
     try {
         BusyCursor busy;
-        file = services_.office.spreadsheet(name, spreadsheetOf(grdRecords->table(), caller));
+        file = services.office.spreadsheet(name, spreadsheetOf(table, caller));
     } catch (const ExportFolderError& e) {
-        services_.dialogs.information(this, QString::fromUtf8(kSpreadsheetFailedHead) +
-                                                folderNotWrittenText(e.folder()));
+        services.dialogs.information(screen, QString::fromUtf8(kSpreadsheetFailedHead) +
+                                                 folderNotWrittenText(e.folder()));
         return;
     } catch (const OfficeError&) {
-        services_.dialogs.information(this, QString::fromUtf8(kSpreadsheetFailed));
+        services.dialogs.information(screen, QString::fromUtf8(kSpreadsheetFailed));
         return;
     }
-    tellWrittenFile(services_, this, panInfo, file, WrittenFileKind::Spreadsheet);
+    tellWrittenFile(services, screen, status, file, WrittenFileKind::Spreadsheet);
+}
+
+void ExportScreen::exportToSpreadsheet(const QString& name, const SpreadsheetCaller& caller) {
+    exportTableToSpreadsheet(services_, this, panInfo, name, grdRecords->table(), caller);
 }
 
 void ExportScreen::showEvent(QShowEvent* event) {

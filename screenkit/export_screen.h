@@ -32,6 +32,11 @@ inline const char* const kWordProcessorAdvice =
     "\r\n\r\nAccertarsi che un programma di videoscrittura (ad esempio LibreOffice) sia installato sul "
     "proprio computer.";
 
+// Writes `table` as the spreadsheet `name` through the office service and tells the clerk where
+// it went, or why it could not be written.
+void exportTableToSpreadsheet(Services& services, QWidget* screen, QLabel* status, const QString& name,
+                              const TextTable& table, const SpreadsheetCaller& caller);
+
 class ExportScreen : public FirstShowingDialog {
 public:
     // The grid starts with `columns` empty columns.
