@@ -1,5 +1,5 @@
 // The floors the program is measured against, each as small a program as does the same work:
-//   floor_probe scan FILE RECORDSIZE     read in 1 MiB blocks, count the records in use
+//   floor_probe scan FILE... RECORDSIZE  read in 1 MiB blocks, count the records in use
 //   floor_probe scan-sort CLIENTI.PRO    the same, keeping each customer's name, then sorting them
 //   floor_probe xlsx CLIENTI.PRO OUT     every customer's fields, decoded from Windows-1252, to a
 //                                        spreadsheet through libxlsxwriter's constant-memory writer
@@ -65,10 +65,12 @@ std::size_t fieldLength(const char* field, std::size_t capacity) {
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 2 ? argv[1] : "";
-    if (mode == "scan" && argc == 4) {
-        const std::size_t recordSize = std::strtoul(argv[3], nullptr, 10);
+    if (mode == "scan" && argc >= 4) {
+        const std::size_t recordSize = std::strtoul(argv[argc - 1], nullptr, 10);
         long used = 0;
-        const long records = scan(argv[2], recordSize, [&](const char* record) { used += record[0] != 0; });
+        long records = 0;
+        for (int file = 2; file < argc - 1; ++file)
+            records += scan(argv[file], recordSize, [&](const char* record) { used += record[0] != 0; });
         std::printf("%ld records, %ld in use\n", records, used);
         return 0;
     }
@@ -118,6 +120,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::fprintf(stderr,
-                 "uso: floor_probe scan FILE DIMENSIONE | scan-sort CLIENTI.PRO | xlsx CLIENTI.PRO OUT\n");
+                 "uso: floor_probe scan FILE... DIMENSIONE | scan-sort CLIENTI.PRO | xlsx CLIENTI.PRO OUT\n");
     return 2;
 }

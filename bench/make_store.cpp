@@ -1,6 +1,7 @@
 // Writes the store-scale archives the benchmarks use into $FILMERIA_BENCH_FOLDER (kept there for
 // later runs) and prints the folder: 100,000 customers, 100,000 slips of one year, 20,000 films
-// with posters, and a million customers in its subfolder "milione".
+// with posters, a million customers in its subfolder "milione", and two year files of a
+// million film rows in "rientri".
 #include "store_archives.h"
 
 #include <cstdio>
@@ -8,5 +9,6 @@
 int main() {
     std::printf("%s\n", filmeria::bench::storeFolder().c_str());
     std::printf("%s\n", filmeria::bench::growthFolder().c_str());
+    std::printf("%s\n", filmeria::bench::returnsFolder().c_str());
     return 0;
 }

@@ -38,4 +38,19 @@ const std::string& growthFolder() {
     return folder;
 }
 
+const std::string& returnsFolder() {
+    static const std::string folder = [] {
+        const std::string path = storeFolder() + "rientri/";
+        std::filesystem::create_directories(path);
+        if (!std::filesystem::exists(path + "Clienti.pro"))
+            std::filesystem::create_hard_link(storeFolder() + "Clienti.pro", path + "Clienti.pro");
+        for (const int year : {kStoreYear - 1, kStoreYear}) {
+            if (!std::filesystem::exists(path + std::to_string(year) + ".nol"))
+                demo::writeSlips(path, year, kStoreSlips, kStoreCustomers, kStoreFilms, 1, kReturnsSlipRows);
+        }
+        return path;
+    }();
+    return folder;
+}
+
 } // namespace filmeria::bench

@@ -16,4 +16,9 @@ inline constexpr int kGrowthCustomers = 1000000;
 // A folder beside it holding only a Clienti.pro of a million customers (growth).
 const std::string& growthFolder();
 
+inline constexpr int kReturnsSlipRows = 9; // 1 to 9 films a slip: a million rows in the two years
+// A folder beside it holding two year files of 100,000 slips each (2008 and 2009, a quarter of
+// the slips with their films still out) and the store's Clienti.pro, for the returns desk.
+const std::string& returnsFolder();
+
 } // namespace filmeria::bench

@@ -58,6 +58,10 @@ std::string RecordFile::read(std::size_t position) const {
     return record;
 }
 
+void RecordFile::readRecords(std::size_t first, std::size_t count, char* into) const {
+    readExactly(fd_.get(), into, count * recordSize_, static_cast<off_t>((first - 1) * recordSize_), path_);
+}
+
 void RecordFile::writeAt(std::size_t position, std::span<const char> record) {
     if (record.size() != recordSize_)
         throw std::logic_error("record of the wrong size for '" + path_ + "'");

@@ -33,6 +33,9 @@ public:
     // Hands every whole record to `visit` in file order, reading in large blocks.
     // `visit` returns false to stop early.
     void scan(const std::function<bool(std::span<const char> record, std::size_t position)>& visit) const;
+    // Reads the `count` whole records from `first` on into `into`. Several threads may read
+    // parts of one open file at once.
+    void readRecords(std::size_t first, std::size_t count, char* into) const;
 
     const std::string& path() const { return path_; }
     int descriptor() const { return fd_.get(); }

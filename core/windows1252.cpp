@@ -1,5 +1,6 @@
 #include "core/windows1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace filmeria {
@@ -91,12 +92,19 @@ std::string utf8FromCp1252(std::string_view bytes) {
 
 void assignUtf8FromCp1252(std::string& out, std::string_view bytes) {
     out.clear();
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) < 0x80)
-            out += c; // ASCII is itself
-        else
-            appendUtf8(out, unicodeFromCp1252(static_cast<unsigned char>(c)));
+    appendUtf8FromCp1252(out, bytes);
+}
+
+void appendUtf8FromCp1252(std::string& out, std::string_view bytes) {
+    const auto notAscii = [](char c) { return static_cast<unsigned char>(c) >= 0x80; };
+    for (auto at = bytes.begin(); at != bytes.end();) {
+        // ASCII is itself: a run of it is taken whole.
+        const auto run = std::find_if(at, bytes.end(), notAscii);
+        out.append(at, run);
+        if (run == bytes.end())
+            break;
+        appendUtf8(out, unicodeFromCp1252(static_cast<unsigned char>(*run)));
+        at = run + 1;
     }
 }
 

@@ -18,6 +18,8 @@ int cp1252FromUnicode(char32_t codePoint);
 std::string utf8FromCp1252(std::string_view bytes);
 // The same into `out`, reusing its room: for a text made again and again.
 void assignUtf8FromCp1252(std::string& out, std::string_view bytes);
+// The same, added at the end of `out`.
+void appendUtf8FromCp1252(std::string& out, std::string_view bytes);
 std::string cp1252FromUtf8(std::string_view utf8);
 
 } // namespace filmeria

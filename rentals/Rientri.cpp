@@ -100,21 +100,31 @@ void TfrmRientri::refresh() {
 void TfrmRientri::showLines() {
     const std::string wanted = toCp1252(txtFiltro->text());
     shown_.clear();
-    LineList lines;
+    shown_.reserve(desk_.size());
     std::size_t late = 0;
-    for (const FilmOutLine& line : desk_.lines) {
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < desk_.size(); ++i) {
+        const FilmOutLine line = desk_.line(i);
         if (!matchesReturnsFilter(line, wanted))
             continue;
-        shown_.push_back(&line);
-        lines.push_back(returnsDeskLine(line));
+        shown_.push_back(static_cast<std::uint32_t>(i));
         late += line.late;
+        // The line's room: its padded columns and labels, and the texts that overflow them.
+        bytes += 100 + line.film.title.size() + line.film.customer.size() + line.phones.size();
+    }
+    LineList lines;
+    lines.reserve(shown_.size(), bytes);
+    std::string text; // one buffer for every line
+    for (const std::uint32_t i : shown_) {
+        text.clear();
+        appendReturnsDeskLine(text, desk_.line(i));
+        lines.push_back(text);
     }
     lstRecords->showLines(std::move(lines));
     if (!shown_.empty())
         lstRecords->setCurrentRow(0);
-    QString count =
-        QStringLiteral("Film in noleggio: %1 - in ritardo: %2").arg(desk_.lines.size()).arg(desk_.late);
-    if (shown_.size() != desk_.lines.size())
+    QString count = QStringLiteral("Film in noleggio: %1 - in ritardo: %2").arg(desk_.size()).arg(desk_.late);
+    if (shown_.size() != desk_.size())
         count += QStringLiteral("  (mostrati: %1, in ritardo: %2)").arg(shown_.size()).arg(late);
     lblConta->setText(count);
 }
@@ -125,16 +135,12 @@ void TfrmRientri::keepLateDays() {
     } catch (const ArchiveError&) {
         services_.dialogs.information(this, kArchiveAccessMessage);
     }
-    desk_.late = 0;
-    for (FilmOutLine& line : desk_.lines) {
-        line.late = line.film.daysOut && *line.film.daysOut > spnRitardo->value();
-        desk_.late += line.late;
-    }
+    desk_.setLateDays(spnRitardo->value());
     showLines();
 }
 
-void TfrmRientri::choose(const FilmOutLine& line, bool returned) {
-    chosen_ = ChosenFilmOut{fromCp1252(line.film.year), line.film.position, line.film.row, returned};
+void TfrmRientri::choose(const FilmOut& film, bool returned) {
+    chosen_ = ChosenFilmOut{fromCp1252(film.year), film.position, film.row, returned};
     accept();
 }
 
@@ -142,7 +148,7 @@ void TfrmRientri::chooseSelectedLine() {
     const int row = lstRecords->currentRow();
     if (row < 0 || static_cast<std::size_t>(row) >= shown_.size())
         return;
-    choose(*shown_[static_cast<std::size_t>(row)], choosingReturn_);
+    choose(desk_.films[shown_[static_cast<std::size_t>(row)]], choosingReturn_);
 }
 
 void TfrmRientri::filmReturned() {
@@ -150,21 +156,20 @@ void TfrmRientri::filmReturned() {
     if (code.empty())
         return;
     // The rows out with this code, the oldest first (the desk's order).
-    std::vector<const FilmOutLine*> found;
-    for (const FilmOutLine& line : desk_.lines)
-        if (!line.film.code.empty() && equalsIgnoringAsciiCase(line.film.code, code))
-            found.push_back(&line);
+    std::vector<FilmOut> found;
+    for (std::size_t i = 0; i < desk_.size(); ++i)
+        if (const FilmOut film = desk_.films[i]; equalsIgnoringAsciiCase(film.code, code))
+            found.push_back(film);
     if (found.empty()) {
         services_.dialogs.information(this, QString::fromUtf8(kFilmNotOut));
         txtRientro->selectAll();
         return;
     }
-    const bool oneSlip = std::all_of(found.begin(), found.end(), [&](const FilmOutLine* line) {
-        return line->film.year == found.front()->film.year &&
-               line->film.position == found.front()->film.position;
+    const bool oneSlip = std::all_of(found.begin(), found.end(), [&](const FilmOut& film) {
+        return film.year == found.front().year && film.position == found.front().position;
     });
     if (oneSlip) {
-        choose(*found.front(), true);
+        choose(found.front(), true);
         return;
     }
     // Out on several slips: the clerk picks the one the film came back on.
@@ -186,12 +191,15 @@ void TfrmRientri::exportList() {
     for (const char* heading : {"Codice", "Titolo", "Cliente", "Tessera", "Telefoni", "Data di noleggio",
                                 "Giorni", "In ritardo", "Scheda"})
         table.append(heading);
-    for (const FilmOutLine* line : shown_) {
-        const FilmOut& film = line->film;
-        for (const std::string& text :
-             {film.code, film.title, film.customer, film.card, line->phones, film.rented,
-              film.daysOut ? std::to_string(*film.daysOut) : std::string(),
-              std::string(line->late ? "si" : "no"), film.slip + " (" + film.year + ")"})
+    std::string slip;
+    for (const std::uint32_t i : shown_) {
+        const FilmOutLine line = desk_.line(i);
+        const FilmOut& film = line.film;
+        const std::string days = film.daysOut ? std::to_string(*film.daysOut) : std::string();
+        slip.assign(film.slip).append(" (").append(film.year).append(")");
+        for (const std::string_view text :
+             {film.code, film.title, film.customer, film.card, line.phones, film.rented,
+              std::string_view(days), std::string_view(line.late ? "si" : "no"), std::string_view(slip)})
             table.append(text);
     }
     exportTableToSpreadsheet(services_, this, panInfo, QStringLiteral("Film in noleggio"), table,

@@ -6,6 +6,7 @@
 #include "rentals/returns_desk.h"
 #include <QDialog>
 
+#include <cstdint>
 #include <optional>
 
 class QLabel;
@@ -41,7 +42,7 @@ protected:
 
 private:
     void showLines();
-    void choose(const FilmOutLine& line, bool returned);
+    void choose(const FilmOut& film, bool returned);
     void chooseSelectedLine();
     void filmReturned();
     void keepLateDays();
@@ -50,8 +51,8 @@ private:
 
     Services& services_;
     ReturnsDesk desk_;
-    std::vector<const FilmOutLine*> shown_; // the lines of the list, in its order
-    bool choosingReturn_ = false;           // a returned film out on several slips: the clerk picks one
+    std::vector<std::uint32_t> shown_; // the desk's lines in the list, in its order
+    bool choosingReturn_ = false;      // a returned film out on several slips: the clerk picks one
     std::optional<ChosenFilmOut> chosen_;
 
     QLineEdit* txtFiltro;

@@ -6,8 +6,8 @@
 #include "customers/customer_file.h"
 
 #include <charconv>
-#include <map>
 #include <sys/stat.h>
+#include <unordered_map>
 
 namespace filmeria {
 namespace {
@@ -15,68 +15,109 @@ namespace {
 constexpr const char* kSection = "Rientri";
 constexpr const char* kKey = "Giorni di ritardo";
 
-// Card number (letters folded) to the customer's telephone numbers, for the cards asked about.
-std::map<std::string, std::string> phonesByCard(const std::string& folder,
-                                                const std::vector<FilmOut>& films) {
-    std::map<std::string, std::string> phones;
-    for (const FilmOut& film : films)
-        if (!film.card.empty())
-            phones.emplace(asciiLower(film.card), std::string());
+// Card numbers compared with their letters in either case.
+struct FoldedHash {
+    std::size_t operator()(std::string_view text) const {
+        std::size_t hash = 1469598103934665603ULL;
+        for (const char c : text)
+            hash = (hash ^ static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c)) * 1099511628211ULL;
+        return hash;
+    }
+};
+struct FoldedEqual {
+    bool operator()(std::string_view a, std::string_view b) const { return equalsIgnoringAsciiCase(a, b); }
+};
+
+// Each card's telephone numbers, from the first customer of the archive with that card.
+void findPhones(const std::string& folder, ReturnsDesk& desk) {
+    constexpr std::uint32_t kNotFound = UINT32_MAX;
+    std::unordered_map<std::string_view, std::pair<std::uint32_t, std::uint32_t>, FoldedHash, FoldedEqual>
+        cards;
+    for (std::size_t i = 0; i < desk.films.size(); ++i)
+        if (const std::string_view card = desk.films[i].card; !card.empty())
+            cards.emplace(card, std::pair{kNotFound, 0U});
+    desk.phonesOf.assign(desk.films.size(), {0, 0});
     struct stat st {};
-    if (phones.empty() || ::stat(customerFilePath(folder).c_str(), &st) != 0)
-        return phones;
+    if (cards.empty() || ::stat(customerFilePath(folder).c_str(), &st) != 0)
+        return;
+    std::size_t left = cards.size();
     customerArchive(folder).scan([&](const CustomerView& customer, std::size_t) {
-        const auto found = phones.find(asciiLower(trimmedView(customer.stored(CustomerField::Tessera))));
-        if (found == phones.end() || !found->second.empty())
+        const auto found = cards.find(trimmedView(customer.stored(CustomerField::Tessera)));
+        if (found == cards.end() || found->second.first != kNotFound)
             return true; // not asked about, or the first customer with the card already found
+        found->second.first = static_cast<std::uint32_t>(desk.phoneTexts.size());
         for (const CustomerField field :
              {CustomerField::TelCasa, CustomerField::TelUff, CustomerField::TelCel}) {
             const std::string_view number = trimmedView(customer.stored(field));
             if (number.empty())
                 continue;
-            if (!found->second.empty())
-                found->second += " - ";
-            found->second += number;
+            if (desk.phoneTexts.size() != found->second.first)
+                desk.phoneTexts.insert(desk.phoneTexts.end(), {' ', '-', ' '});
+            desk.phoneTexts.insert(desk.phoneTexts.end(), number.begin(), number.end());
         }
-        return true;
+        found->second.second = static_cast<std::uint32_t>(desk.phoneTexts.size()) - found->second.first;
+        return --left > 0; // every card found: the rest of the archive is not needed
     });
-    return phones;
+    for (std::size_t i = 0; i < desk.films.size(); ++i) {
+        const auto found = cards.find(desk.films[i].card);
+        if (found != cards.end() && found->second.first != kNotFound)
+            desk.phonesOf[i] = found->second;
+    }
 }
 
 } // namespace
 
 ReturnsDesk returnsDesk(const std::string& folder, const CivilDate& today, int lateDays) {
-    std::vector<FilmOut> films = filmsOut(folder, today);
-    const auto phones = phonesByCard(folder, films);
     ReturnsDesk desk;
-    desk.lines.reserve(films.size());
-    for (FilmOut& film : films) {
-        FilmOutLine line;
-        if (const auto found = phones.find(asciiLower(film.card)); found != phones.end())
-            line.phones = found->second;
-        line.late = film.daysOut && *film.daysOut > lateDays;
-        desk.late += line.late;
-        line.film = std::move(film);
-        desk.lines.push_back(std::move(line));
-    }
+    desk.films = filmsOut(folder, today);
+    findPhones(folder, desk);
+    desk.setLateDays(lateDays);
     return desk;
+}
+
+FilmOutLine ReturnsDesk::line(std::size_t i) const {
+    const FilmOut film = films[i];
+    const auto [at, length] = phonesOf[i];
+    return {film, std::string_view(phoneTexts.data() + at, length), film.daysOut && *film.daysOut > lateDays};
+}
+
+void ReturnsDesk::setLateDays(int days) {
+    lateDays = days;
+    late = 0;
+    for (std::size_t i = 0; i < films.size(); ++i) {
+        const std::optional<long> out = films[i].daysOut;
+        late += out && *out > days;
+    }
 }
 
 bool matchesReturnsFilter(const FilmOutLine& line, std::string_view text) {
     const std::string_view wanted = trimmedView(text);
     if (wanted.empty())
         return true;
-    for (const std::string* field : {&line.film.code, &line.film.title, &line.film.customer, &line.film.card})
-        if (containsIgnoringAsciiCase(*field, wanted))
+    for (const std::string_view field : {line.film.code, line.film.title, line.film.customer, line.film.card})
+        if (containsIgnoringAsciiCase(field, wanted))
             return true;
     return false;
 }
 
 std::string returnsDeskLine(const FilmOutLine& line) {
-    // What the desk looks for first leads: how long out, and whether late.
     std::string text;
-    const std::string days = line.film.daysOut ? std::to_string(*line.film.daysOut) : "?";
-    text += std::string(days.size() < 4 ? 4 - days.size() : 0, ' ') + days + " gg  ";
+    appendReturnsDeskLine(text, line);
+    return text;
+}
+
+void appendReturnsDeskLine(std::string& text, const FilmOutLine& line) {
+    // What the desk looks for first leads: how long out, and whether late.
+    const std::size_t start = text.size();
+    char days[24];
+    const auto [end, error] = line.film.daysOut ? std::to_chars(days, days + sizeof days, *line.film.daysOut)
+                                                : std::to_chars_result{};
+    const std::string_view daysText =
+        line.film.daysOut && error == std::errc() ? std::string_view(days, end) : "?";
+    if (daysText.size() < 4)
+        text.append(4 - daysText.size(), ' ');
+    text += daysText;
+    text += " gg  ";
     appendPadded(text, line.late ? "RITARDO" : "", 7);
     text += "  dal ";
     appendPadded(text, line.film.rented, 10);
@@ -90,9 +131,8 @@ std::string returnsDeskLine(const FilmOutLine& line) {
     appendPadded(text, line.film.card, 10);
     text += "  Tel. ";
     text += line.phones;
-    while (!text.empty() && text.back() == ' ')
+    while (text.size() > start && text.back() == ' ')
         text.pop_back();
-    return text;
 }
 
 int lateDaysSetting(const std::string& folder) {

@@ -11,8 +11,12 @@
 #include "tools/poster_jpeg.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -21,6 +25,27 @@
 
 namespace filmeria {
 namespace {
+
+constexpr std::size_t kReportBlockBytes = std::size_t{1} << 20;
+// A line of films out at its longest: seven texts of 255 characters of up to three bytes each,
+// numbers and separators.
+constexpr std::size_t kLongestLine = 7 * 255 * 3 + 256;
+
+// Windows-1252's upper half in UTF-8, worked out once.
+struct Utf8Bytes {
+    char bytes[3];
+    std::uint8_t length;
+};
+const std::array<Utf8Bytes, 128> kUtf8OfHighBytes = [] {
+    std::array<Utf8Bytes, 128> table{};
+    for (unsigned byte = 0x80; byte <= 0xFF; ++byte) {
+        const std::string utf8 = utf8FromCp1252(std::string(1, static_cast<char>(byte)));
+        Utf8Bytes& entry = table[byte - 0x80];
+        entry.length = static_cast<std::uint8_t>(utf8.size());
+        std::copy(utf8.begin(), utf8.end(), entry.bytes);
+    }
+    return table;
+}();
 
 struct ArchiveKind {
     std::span<const FieldLayout> fields;
@@ -324,26 +349,50 @@ int reportFilmsOut(const std::string& folder, const std::string& at, std::ostrea
         err << "data non valida: \"" << at << "\" (prevista gg/mm/aaaa)\n";
         return 2;
     }
-    const auto field = [](const std::string& text) {
-        std::string utf8 = utf8FromCp1252(text);
-        std::replace_if(
-            utf8.begin(), utf8.end(), [](char c) { return c == ';' || c == '\r' || c == '\n'; }, ' ');
-        return utf8;
-    };
     std::string folderPath = folder;
     if (!folderPath.empty() && folderPath.back() != '/')
         folderPath += '/';
     try {
-        const std::vector<FilmOut> films = filmsOut(folderPath, today);
-        out << "Anno;Scheda;Posizione;Riga;Codice;Titolo;Cliente;Tessera;Prestito;Giorni\n";
-        for (const FilmOut& f : films) {
-            out << f.year << ';' << field(f.slip) << ';' << f.position << ';' << f.row << ';' << field(f.code)
-                << ';' << field(f.title) << ';' << field(f.customer) << ';' << field(f.card) << ';'
-                << field(f.rented) << ';';
+        const FilmsOut films = filmsOut(folderPath, today);
+        // The lines are made in one buffer, handed on a block at a time.
+        const std::unique_ptr<char[]> buffer(new char[kReportBlockBytes + kLongestLine]);
+        char* end = buffer.get();
+        const auto put = [&](std::string_view text) { end = std::copy(text.begin(), text.end(), end); };
+        const auto field = [&](std::string_view text) {
+            for (const char c : text) {
+                const auto byte = static_cast<unsigned char>(c);
+                if (byte < 0x80) {
+                    // The separator and line breaks inside a text would split its line.
+                    *end++ = c == ';' || c == '\r' || c == '\n' ? ' ' : c;
+                } else {
+                    const Utf8Bytes& utf8 = kUtf8OfHighBytes[byte - 0x80];
+                    end = std::copy(utf8.bytes, utf8.bytes + utf8.length, end);
+                }
+            }
+            *end++ = ';';
+        };
+        const auto number = [&](long value) { end = std::to_chars(end, end + 24, value).ptr; };
+        put("Anno;Scheda;Posizione;Riga;Codice;Titolo;Cliente;Tessera;Prestito;Giorni\n");
+        for (std::size_t i = 0; i < films.size(); ++i) {
+            const FilmOut f = films[i];
+            put(f.year);
+            *end++ = ';';
+            field(f.slip);
+            number(static_cast<long>(f.position));
+            *end++ = ';';
+            number(f.row);
+            *end++ = ';';
+            for (const std::string_view text : {f.code, f.title, f.customer, f.card, f.rented})
+                field(text);
             if (f.daysOut)
-                out << *f.daysOut;
-            out << '\n';
+                number(*f.daysOut);
+            *end++ = '\n';
+            if (end - buffer.get() >= static_cast<std::ptrdiff_t>(kReportBlockBytes)) {
+                out.write(buffer.get(), end - buffer.get());
+                end = buffer.get();
+            }
         }
+        out.write(buffer.get(), end - buffer.get());
     } catch (const ArchiveError& e) {
         err << e.what() << "\n";
         return 2;

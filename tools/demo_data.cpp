@@ -5,6 +5,7 @@
 #include "rentals/amounts.h"
 #include "tools/poster_jpeg.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -227,7 +228,7 @@ CustomerRecord makeCustomer(std::uint64_t seed, int index) {
     return r;
 }
 
-RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers, int films) {
+RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers, int films, int maxRows) {
     Random rng(seed * std::uint64_t{7919} + static_cast<std::uint64_t>(index) * std::uint64_t{31} +
                static_cast<std::uint64_t>(year));
     const int customerIndex = 1 + rng.below(customers);
@@ -239,7 +240,7 @@ RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers, in
     r[SlipField::Cliente] = customer[CustomerField::Nome];
     r[SlipField::Tessera] = customer[CustomerField::Tessera];
     r[SlipField::Data] = formatDate(issued);
-    const int rows = 1 + rng.below(4);
+    const int rows = 1 + rng.below(std::clamp(maxRows, 1, kSlipRows));
     std::array<std::string, 10> amounts;
     const bool returned = rng.below(4) != 0;
     for (int k = 1; k <= rows; ++k) {
@@ -338,12 +339,12 @@ void writeCustomers(const std::string& folder, int count, std::uint64_t seed) {
         throw std::runtime_error("cannot write " + customerFilePath(folder));
 }
 
-void writeSlips(const std::string& folder, int year, int count, int customers, int films,
-                std::uint64_t seed) {
+void writeSlips(const std::string& folder, int year, int count, int customers, int films, std::uint64_t seed,
+                int maxRows) {
     const std::string path = yearFilePath(folder, std::to_string(year));
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     for (int i = 1; i <= count; ++i)
-        out << makeSlip(seed, i, year, customers, films).encode();
+        out << makeSlip(seed, i, year, customers, films, maxRows).encode();
     if (!out.flush())
         throw std::runtime_error("cannot write " + path);
 }

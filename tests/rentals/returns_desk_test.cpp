@@ -57,7 +57,7 @@ protected:
 
 TEST_F(ReturnsDeskTest, FilmsOutWithTelephonesLateAfterTheStoresDays) {
     const ReturnsDesk desk = returnsDesk(dir.folder(), {2026, 1, 12}, 3);
-    ASSERT_EQ(desk.lines.size(), 4u);
+    ASSERT_EQ(desk.size(), 4u);
     struct Expected {
         const char* code;
         const char* title;
@@ -74,7 +74,7 @@ TEST_F(ReturnsDeskTest, FilmsOutWithTelephonesLateAfterTheStoresDays) {
     };
     // clang-format on
     for (std::size_t i = 0; i < 4; ++i) {
-        const FilmOutLine& line = desk.lines[i];
+        const FilmOutLine line = desk.line(i);
         EXPECT_EQ(line.film.code, expected[i].code) << i;
         EXPECT_EQ(line.film.title, expected[i].title) << i;
         EXPECT_EQ(line.film.daysOut, expected[i].days) << i;
@@ -83,14 +83,14 @@ TEST_F(ReturnsDeskTest, FilmsOutWithTelephonesLateAfterTheStoresDays) {
     }
     EXPECT_EQ(desk.late, 2u);
     EXPECT_EQ(returnsDesk(dir.folder(), {2026, 1, 12}, 0).late, 3u);
-    EXPECT_EQ(desk.lines[2].film.year, "2026");
-    EXPECT_EQ(desk.lines[2].film.position, 1u);
+    EXPECT_EQ(desk.line(2).film.year, "2026");
+    EXPECT_EQ(desk.line(2).film.position, 1u);
 
     // The list's line: how long out and whether late first.
-    EXPECT_EQ(returnsDeskLine(desk.lines[0]),
+    EXPECT_EQ(returnsDeskLine(desk.line(0)),
               "  15 gg  RITARDO  dal 28/12/2025  F1          Pane e tulipani             "
               "  Bar Sport               Tessera A15         Tel. 02 123456 - 333 1234567");
-    EXPECT_EQ(returnsDeskLine(desk.lines[3]).substr(0, 36), "   0 gg           dal 12/01/2026  F2");
+    EXPECT_EQ(returnsDeskLine(desk.line(3)).substr(0, 36), "   0 gg           dal 12/01/2026  F2");
 }
 
 TEST_F(ReturnsDeskTest, TheFilterLooksAtCodeTitleCustomerAndCard) {
@@ -102,8 +102,8 @@ TEST_F(ReturnsDeskTest, TheFilterLooksAtCodeTitleCustomerAndCard) {
     // clang-format on
     for (const auto& [text, count] : cases) {
         std::size_t matched = 0;
-        for (const FilmOutLine& line : desk.lines)
-            matched += matchesReturnsFilter(line, text);
+        for (std::size_t i = 0; i < desk.size(); ++i)
+            matched += matchesReturnsFilter(desk.line(i), text);
         EXPECT_EQ(matched, count) << '"' << text << '"';
     }
 }
