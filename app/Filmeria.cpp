@@ -14,12 +14,15 @@
 #include "films/ExpContatti.h"
 #include "films/Films.h"
 #include "rentals/Noleggi.h"
+#include "rentals/Rientri.h"
+#include "screenkit/action_guard.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMovie>
+#include <QShortcut>
 
 namespace filmeria {
 namespace {
@@ -54,23 +57,32 @@ TfrmFilmeria::TfrmFilmeria(Services& services, MainWindowScreens screens)
     imgShortFilm01 = makePicture(c, "imgShortFilm01", {}, {726, 194, 21, 23}, "Invia e-mail all'autore ");
     imgEsci = makePicture(c, "imgEsci", ":/pictures/icon_esci.png", {721, 252, 32, 32}, " Esci ");
 
-    const int columnWidth = 187;
+    // Five big buttons across the window, as wide as the logo and its strip of controls.
+    const int columnWidth = 148;
     const struct {
         const char* image;
         const char* title;
         const char* picture;
         const char* titlePicture;
-    } big[] = {{"imgFilm", "titFilm", ":/pictures/button_film.png", ":/pictures/title_film.png"},
-               {"imgClienti", "titClienti", ":/pictures/button_clienti.png", ":/pictures/title_clienti.png"},
-               {"imgNoleggi", "titNoleggi", ":/pictures/button_noleggi.png", ":/pictures/title_noleggi.png"},
-               {"imgEsporta", "imgExcel", ":/pictures/button_esporta.png", ":/pictures/title_esporta.png"}};
-    QLabel* images[4];
-    QLabel* titles[4];
-    for (int i = 0; i < 4; ++i) {
-        const int x = 16 + i * (columnWidth + 4);
-        images[i] = makePicture(c, big[i].image, QLatin1String(big[i].picture), {x, 332, columnWidth, 100});
-        titles[i] =
-            makePicture(c, big[i].title, QLatin1String(big[i].titlePicture), {x, 436, columnWidth, 30});
+        const char* hint;
+    } big[] = {{"imgFilm", "titFilm", ":/pictures/button_film.png", ":/pictures/title_film.png",
+                " Archivio film (Alt+F) "},
+               {"imgClienti", "titClienti", ":/pictures/button_clienti.png", ":/pictures/title_clienti.png",
+                " Archivio clienti (Alt+C) "},
+               {"imgNoleggi", "titNoleggi", ":/pictures/button_noleggi.png", ":/pictures/title_noleggi.png",
+                " Gestione noleggi (Alt+N) "},
+               {"imgRientri", "titRientri", ":/pictures/button_rientri.png", ":/pictures/title_rientri.png",
+                " Film in noleggio e rientri (Alt+R) "},
+               {"imgEsporta", "imgExcel", ":/pictures/button_esporta.png", ":/pictures/title_esporta.png",
+                " Esporta l'archivio film (Alt+E) "}};
+    QLabel* images[5];
+    QLabel* titles[5];
+    for (int i = 0; i < 5; ++i) {
+        const int x = 10 + i * (columnWidth + 5);
+        images[i] = makePicture(c, big[i].image, QLatin1String(big[i].picture), {x, 332, columnWidth, 100},
+                                QString::fromUtf8(big[i].hint));
+        titles[i] = makePicture(c, big[i].title, QLatin1String(big[i].titlePicture),
+                                {x, 436, columnWidth, 30}, QString::fromUtf8(big[i].hint));
     }
     imgFilm = images[0];
     titFilm = titles[0];
@@ -78,8 +90,10 @@ TfrmFilmeria::TfrmFilmeria(Services& services, MainWindowScreens screens)
     titClienti = titles[1];
     imgNoleggi = images[2];
     titNoleggi = titles[2];
-    imgEsporta = images[3];
-    imgExcel = titles[3];
+    imgRientri = images[3];
+    titRientri = titles[3];
+    imgEsporta = images[4];
+    imgExcel = titles[4];
 
     const QString siteHint = QStringLiteral(" Visita il sito Internet dell'autore ");
     imgLongFilm01 = makePicture(c, "imgLongFilm01", {}, {8, 486, 494, 11}, siteHint);
@@ -99,25 +113,56 @@ TfrmFilmeria::TfrmFilmeria(Services& services, MainWindowScreens screens)
         for (QWidget* part : parts)
             buttons_->add(part, nullptr, {}, action);
     };
-    bind({imgFilm, titFilm}, [this] { openWorkScreen(*screens_.films); });
-    bind({imgClienti, titClienti}, [this] { openWorkScreen(*screens_.clienti); });
-    bind({imgNoleggi, titNoleggi}, [this] {
+    const std::function<void()> openFilms = [this] { openWorkScreen(*screens_.films); };
+    const std::function<void()> openCustomers = [this] { openWorkScreen(*screens_.clienti); };
+    const std::function<void()> openRentals = [this] {
         screens_.noleggi->prepareYearChoice();
         openWorkScreen(*screens_.noleggi);
-    });
-    bind({imgEsporta, imgExcel}, [this] { exportFilms(); });
+    };
+    const std::function<void()> openReturns = [this] { openReturnsDesk(); };
+    const std::function<void()> openExport = [this] { exportFilms(); };
+    bind({imgFilm, titFilm}, openFilms);
+    bind({imgClienti, titClienti}, openCustomers);
+    bind({imgNoleggi, titNoleggi}, openRentals);
+    bind({imgRientri, titRientri}, openReturns);
+    bind({imgEsporta, imgExcel}, openExport);
     bind({imgGuida}, [this] { screens_.help->showTopic(HelpTopicId::MainWindow); });
     bind({imgInfo}, [this] { services_.dialogs.exec(*screens_.info); });
     bind({imgCopyright}, [this] { services_.dialogs.exec(*screens_.splash); });
     bind({imgShortFilm01}, [this] { writeToMaker(services_, this); });
     bind({imgLongFilm01, imgLongFilm02, imgShortFilm02, lblCopyright}, [this] { visitMakerSite(services_); });
     bind({imgEsci}, [this] { services_.quit(); });
+
+    // The keyboard: Tab and the arrows go from button to button, Enter opens; Alt and the
+    // initial open a big button from anywhere in the window.
+    buttons_->takeKeyboard(
+        {imgFilm, imgClienti, imgNoleggi, imgRientri, imgEsporta, imgGuida, imgInfo, imgCopyright, imgEsci});
+    const std::pair<Qt::Key, std::function<void()>> altKeys[] = {
+        {Qt::Key_F, openFilms},   {Qt::Key_C, openCustomers},
+        {Qt::Key_N, openRentals}, {Qt::Key_R, openReturns},
+        {Qt::Key_E, openExport},  {Qt::Key_G, [this] { screens_.help->showTopic(HelpTopicId::MainWindow); }}};
+    for (const auto& [key, action] : altKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, action] { runGuarded(services_.dialogs, this, action); });
+    }
+}
+
+void TfrmFilmeria::openReturnsDesk() {
+    TfrmRientri desk(services_);
+    if (services_.dialogs.exec(desk) != QDialog::Accepted || !desk.chosen())
+        return;
+    // The chosen film's slip, on the slip screen, as if opened from there.
+    openWorkScreen(*screens_.noleggi);
+    screens_.noleggi->openChosenFilm(*desk.chosen());
 }
 
 void TfrmFilmeria::showMain() {
     show();
     raise();
     activateWindow();
+    if (!focusWidget() || !focusWidget()->isVisible())
+        imgFilm->setFocus(Qt::TabFocusReason);
 }
 
 void TfrmFilmeria::openWorkScreen(QWidget& screen) {

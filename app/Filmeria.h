@@ -48,6 +48,7 @@ private:
     void reloadAnimations();
     void openWorkScreen(QWidget& screen);
     void exportFilms();
+    void openReturnsDesk();
 
     Services& services_;
     MainWindowScreens screens_;
@@ -67,6 +68,8 @@ private:
     QLabel* titClienti;
     QLabel* imgNoleggi;
     QLabel* titNoleggi;
+    QLabel* imgRientri;
+    QLabel* titRientri;
     QLabel* imgEsporta;
     QLabel* imgExcel;
     QLabel* imgLongFilm01;

@@ -605,7 +605,10 @@ void TfrmNoleggi::openReturnsDesk() {
     TfrmRientri desk(services_);
     if (services_.dialogs.exec(desk) != QDialog::Accepted || !desk.chosen())
         return;
-    const ChosenFilmOut chosen = *desk.chosen();
+    openChosenFilm(*desk.chosen());
+}
+
+void TfrmNoleggi::openChosenFilm(const ChosenFilmOut& chosen) {
     if (!openSlipAt(chosen.year, chosen.position, chosen.row)) {
         services_.dialogs.information(this, QString::fromUtf8(kSlipGone));
         return;

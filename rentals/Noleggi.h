@@ -21,6 +21,7 @@ class QPushButton;
 namespace filmeria {
 
 struct ChosenFilm;
+struct ChosenFilmOut;
 
 class PictureButtons;
 class TfrmCercaNoleggio;
@@ -47,6 +48,9 @@ public:
     // The returns desk (F8): the slip of the film chosen there opens here, the film returned
     // when it came back.
     void openReturnsDesk();
+    // Opens the slip of a film the returns desk chose, at its row; a returned film gets its
+    // return date and its row and total calculated, and the focus goes to Saldato.
+    void openChosenFilm(const ChosenFilmOut& chosen);
     // The film of `row` returned today: its return date set, the row and the slip's total
     // calculated, the focus on "Saldato" for the clerk to tick before saving.
     void returnFilmAt(int row);

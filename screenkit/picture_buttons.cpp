@@ -4,8 +4,11 @@
 #include "screenkit/screen_style.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+
+#include <algorithm>
 
 namespace filmeria {
 
@@ -42,6 +45,15 @@ void PictureButtons::addResetArea(QWidget* area) {
     resetAreas_.push_back(area);
     area->setMouseTracking(true);
     area->installEventFilter(this);
+}
+
+void PictureButtons::takeKeyboard(std::initializer_list<QWidget*> images) {
+    for (QWidget* image : images) {
+        keyboard_.push_back(image);
+        image->setFocusPolicy(Qt::StrongFocus);
+        image->setStyleSheet(QStringLiteral("QLabel { border: 2px solid transparent; }"
+                                            "QLabel:focus { border: 2px dotted #14214b; }"));
+    }
 }
 
 void PictureButtons::reset() {
@@ -84,6 +96,27 @@ void PictureButtons::hover(const QString& statusText, QLabel* label) {
 }
 
 bool PictureButtons::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto found = std::find(keyboard_.begin(), keyboard_.end(), watched);
+        const Button* button = buttonOf(watched);
+        if (found == keyboard_.end() || !button)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            if (button->action) {
+                const auto action = button->action;
+                runGuarded(dialogs_, screen_, action);
+            }
+            return true;
+        }
+        const bool back = key == Qt::Key_Left || key == Qt::Key_Up;
+        if (!back && key != Qt::Key_Right && key != Qt::Key_Down)
+            return false;
+        const auto at = static_cast<std::size_t>(found - keyboard_.begin());
+        const std::size_t count = keyboard_.size();
+        keyboard_[(at + (back ? count - 1 : 1)) % count]->setFocus(Qt::TabFocusReason);
+        return true;
+    }
     if (const Button* button = buttonOf(watched)) {
         if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
             hover(button->statusText, button->label);

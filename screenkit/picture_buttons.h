@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QLabel;
@@ -31,6 +32,9 @@ public:
     // A widget (such as a push button) that only shows a status text when hovered.
     void addStatusText(QWidget* widget, const QString& statusText);
     void addResetArea(QWidget* area);
+    // Lets the keyboard work these buttons (by their images, already added): Tab and the arrow
+    // keys move among them, the one with the focus shows a frame, Enter or Space runs it.
+    void takeKeyboard(std::initializer_list<QWidget*> images);
     // Clears the panel and gives every label its resting colour.
     void reset();
 
@@ -55,6 +59,7 @@ private:
     std::vector<Button> buttons_;
     std::vector<std::pair<QWidget*, QString>> statusOnly_;
     std::vector<QWidget*> resetAreas_;
+    std::vector<QWidget*> keyboard_; // in the order the arrow keys follow
 };
 
 } // namespace filmeria

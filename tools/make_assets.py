@@ -186,16 +186,28 @@ def big_buttons():
     d.rectangle([18, 18, 78, 33], fill=(180, 215, 190))
     d.polygon([(56, 60), (84, 60), (84, 52), (94, 66), (84, 80), (84, 72), (56, 72)], fill=AMBER)
     save(img, "button_esporta.png")
+    # The returns desk: a reel coming back, under an arrow turning round to it, and a clock.
+    img, d = rounded_tile(size, (110, 40, 110))
+    reel(d, 40, 54, 22, WHITE, (110, 40, 110))
+    d.arc([14, 10, 84, 80], 200, 330, fill=AMBER, width=6)
+    d.polygon([(8, 42), (26, 42), (14, 58)], fill=AMBER)
+    d.ellipse([58, 52, 88, 82], fill=AMBER_LIGHT, outline=WHITE, width=2)
+    d.line([(73, 67), (73, 57)], fill=NAVY, width=2)
+    d.line([(73, 67), (81, 67)], fill=NAVY, width=2)
+    save(img, "button_rientri.png")
 
 
 def titles():
+    """The titles under the main window's five big buttons, one column wide each."""
+    width = 148
     for name, text in [("title_film.png", "Archivio film"), ("title_clienti.png", "Archivio clienti"),
-                       ("title_noleggi.png", "Gestione noleggi"), ("title_esporta.png", "Esporta in Excel")]:
-        img = Image.new("RGBA", (187, 30), (0, 0, 0, 0))
+                       ("title_noleggi.png", "Gestione noleggi"), ("title_rientri.png", "Film in noleggio"),
+                       ("title_esporta.png", "Esporta in Excel")]:
+        img = Image.new("RGBA", (width, 30), (0, 0, 0, 0))
         d = ImageDraw.Draw(img)
-        f = font(15)
+        f = font(14)
         box = d.textbbox((0, 0), text, font=f)
-        x = (187 - (box[2] - box[0])) / 2 - box[0]
+        x = (width - (box[2] - box[0])) / 2 - box[0]
         d.text((x, 4), text, font=f, fill=NAVY)
         d.line([(x, 25), (x + box[2] - box[0], 25)], fill=AMBER, width=2)
         save(img, name)

@@ -8,7 +8,9 @@
 #include "films/Films.h"
 #include "films/film_store.h"
 #include "rentals/Noleggi.h"
+#include "rentals/rental_file.h"
 #include "screenkit/HelpForm.h"
+#include "screenkit/result_list.h"
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -20,6 +22,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 
 namespace filmeria::testing {
 namespace {
@@ -184,6 +187,46 @@ TEST_F(MainWindow, HelpInformationAndSplashOpenModally) {
     releaseOn(picture("imgCopyright"));
     EXPECT_EQ(fakes.dialogs.modals, (QStringList{"frmHelpForm", "frmInfo", "frmSplash"}));
     EXPECT_EQ(title, QString::fromUtf8("Uno sguardo a Filmeria Pro ©"));
+}
+
+TEST_F(MainWindow, TheKeyboardWorksTheBigButtonsAndTheReturnsDeskOpensTheChosenSlip) {
+    RentalRecord slip;
+    slip[SlipField::NumScheda] = "7";
+    slip.at(RowField::Codice, 3) = "F1";
+    slip.at(RowField::Titolo, 3) = "Pane e tulipani";
+    slip.at(RowField::Prestito, 3) = "20/02/2009";
+    yearArchive(folderOf(dir).toStdString(), "2009").append(slip);
+
+    auto& window = main();
+    showActive(&window);
+    EXPECT_EQ(QApplication::focusWidget(), picture("imgFilm"));
+    QTest::keyClick(picture("imgFilm"), Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget(), picture("imgClienti"));
+    QTest::keyClick(picture("imgClienti"), Qt::Key_Left);
+    QTest::keyClick(picture("imgFilm"), Qt::Key_Up); // round to the last button
+    EXPECT_EQ(QApplication::focusWidget(), picture("imgEsci"));
+
+    picture("imgNoleggi")->setFocus();
+    QTest::keyClick(picture("imgNoleggi"), Qt::Key_Return);
+    EXPECT_TRUE(screens().noleggi().isVisible());
+    EXPECT_FALSE(window.isVisible());
+    releaseOn(child<QLabel>(screens().noleggi(), "imgEsci"));
+
+    // Alt+R: the returns desk; a double click on a film opens its slip at its row.
+    int listed = 0;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        auto* list = child<ResultList>(d, "lstRecords");
+        listed = list->count();
+        emit list->doubleClicked(list->model()->index(0, 0));
+    };
+    QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(fakes.dialogs.modals, QStringList{"frmRientri"});
+    EXPECT_EQ(listed, 1);
+    EXPECT_TRUE(screens().noleggi().isVisible());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(child<QLineEdit>(screens().noleggi(), "txtNumScheda")->text(), QStringLiteral("7"));
+    EXPECT_EQ(child<QLineEdit>(screens().noleggi(), "txtCodice03")->text(), QStringLiteral("F1"));
+    EXPECT_TRUE(child<QLineEdit>(screens().noleggi(), "txtCodice03")->isVisible()); // its panel
 }
 
 TEST_F(MainWindow, ExitPictureAndCloseBoxEndTheProgram) {
