@@ -26,6 +26,8 @@
 #include "rentals/StampaNoleggio.h"
 #include "screenkit/HelpForm.h"
 
+#include "core/posix_file.h"
+#include "platform/qt_text.h"
 #include "platform/services.h"
 
 namespace filmeria {
@@ -80,11 +82,28 @@ ScreenSet::ScreenSet(Services& services)
     frmStampaNoleggio_ = create<TfrmStampaNoleggio>(services, RentalRecord(), ControlsMade::OnFirstShow);
     frmCambiaPassword_ = create<TfrmCambiaPassword>(services, *frmPassword_);
 
+    const FilmOutNote note = [this](const QString& code) { return filmOutNote(code); };
+    frmFilms_->setFilmOutNote(note);
+    frmRicercaFilm_->setFilmOutNote(note);
+    frmImportaFilm_->setFilmOutNote(note);
+
     // However a work screen closes, the main window comes back.
     for (WorkScreen* work :
          {static_cast<WorkScreen*>(frmFilms_.get()), static_cast<WorkScreen*>(frmClienti_.get()),
           static_cast<WorkScreen*>(frmNoleggi_.get())})
         work->setClosedHandler([this] { frmFilmeria_->showMain(); });
+}
+
+QString ScreenSet::filmOutNote(const QString& code) {
+    try {
+        const QDate today = services_.clock.today();
+        if (const std::optional<FilmOut> film = whereabouts_.filmOut(
+                services_.folder.toStdString(), toCp1252(code), {today.year(), today.month(), today.day()}))
+            return fromCp1252(filmeria::filmOutNote(*film));
+    } catch (const ArchiveError&) {
+        // The line is a help to the clerk: slips that cannot be read leave it empty.
+    }
+    return {};
 }
 
 void ScreenSet::showRentalHistory(const QString& name, const QString& card) {

@@ -2,6 +2,7 @@
 // The owner of the program's screens, the one place that knows them all: it creates the 25
 // start-up screens once, in their fixed order, keeps them for the whole run, hands each one
 // the start-up dialogs it opens and brings the main window back when a work screen closes.
+#include "rentals/film_whereabouts.h"
 #include "screenkit/screen_ref.h"
 
 #include <QStringList>
@@ -79,8 +80,11 @@ private:
     template <typename Screen> ScreenRef<Screen> later(std::unique_ptr<Screen> ScreenSet::*member);
     // The customer card's "Visualizza noleggi anno corrente": the history search, preset.
     void showRentalHistory(const QString& name, const QString& card);
+    // The film screens' line for a film out, from the rental slips.
+    QString filmOutNote(const QString& code);
 
     Services& services_;
+    FilmWhereabouts whereabouts_; // shared by the film card, the film search and the film picker
     QStringList creationOrder_;
     std::unique_ptr<TfrmPassword> frmPassword_;
     std::unique_ptr<TfrmFilmeria> frmFilmeria_;

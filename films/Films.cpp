@@ -178,6 +178,10 @@ void TfrmFilms::buildFields() {
     txtDisponibile->lineEdit()->setReadOnly(true);
     txtDisponibile->installEventFilter(new NoTyping(txtDisponibile));
     txtDisponibile->lineEdit()->installEventFilter(new NoTyping(txtDisponibile));
+    // Beside the stored availability, which the clerk keeps: whether a slip has the film out.
+    lblNoleggio = makeLabel(g, {}, {right, row(8), half, 36}, style::verdana(7, true), QColor(128, 0, 0),
+                            QStringLiteral("lblNoleggio"));
+    lblNoleggio->setWordWrap(true);
     caption(g, QStringLiteral("Trama"), {left, row(9), full, 14});
     txtTrama = new QPlainTextEdit(g);
     txtTrama->setObjectName("txtTrama");
@@ -400,6 +404,12 @@ void TfrmFilms::ShowFilmOnCard(const TSQLiteTable& result) {
             throw std::runtime_error("Impossibile visualizzare la locandina: l'immagine JPEG non è valida");
         setPoster(picture, *row.picture);
     }
+    showWhereabouts();
+}
+
+void TfrmFilms::showWhereabouts() {
+    const QString code = txtCodice->text().trimmed();
+    lblNoleggio->setText(filmOutNote_ && !code.isEmpty() ? filmOutNote_(code) : QString());
 }
 
 void TfrmFilms::showFilmById(std::int64_t id) {
@@ -411,6 +421,7 @@ void TfrmFilms::showFilmById(std::int64_t id) {
 void TfrmFilms::ClearCard() {
     setPoster(placeholder());
     lblPosizione->clear();
+    lblNoleggio->clear();
     forgetChosenPoster();
     for (const auto& [f, w] : filmFields())
         setFieldText(f, QString());

@@ -1,5 +1,6 @@
 #pragma once
 // TfrmFilms: the film card, one film of Film.db at a time with its poster.
+#include "films/film_out_note.h"
 #include "films/film_store.h"
 #include "screenkit/card_screen.h"
 #include "screenkit/screen_ref.h"
@@ -30,8 +31,11 @@ public:
     // Shows the film with this number, read (poster included) on the card's own connection.
     void showFilmById(std::int64_t id);
     void ClearCard();
+    // Where the shown film is, asked each time a film is shown.
+    void setFilmOutNote(FilmOutNote note) { filmOutNote_ = std::move(note); }
     // An empty poster area gets the placeholder picture.
     void showPlaceholderIfEmpty();
+    void showWhereabouts();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -75,6 +79,8 @@ private:
 
     TfrmHelpForm& help_;
     ScreenRef<TfrmRicercaFilm> filmSearch_;
+    FilmOutNote filmOutNote_;
+    QLabel* lblNoleggio;
     FilmStoreSlots slots_;
     QPixmap poster_;          // the picture shown, at its own size
     std::string posterBytes_; // its JPEG bytes as stored or chosen; empty for the placeholder

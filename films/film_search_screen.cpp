@@ -125,6 +125,9 @@ FilmSearchScreen::FilmSearchScreen(Services& services, Kind kind)
          QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
          {12, 398, 670, 16})
         ->setFont(style::verdana(7, true));
+    lblNoleggio = text(this, "lblNoleggio", {}, {12, 413, 671, 16});
+    lblNoleggio->setFont(style::verdana(7, true));
+    style::setTextColour(lblNoleggio, QColor(128, 0, 0));
     LabelCount = text(this, "LabelCount", QStringLiteral("Totale schede:"), {12, 430, 250, 20});
     LabelCount->setFont(style::verdana(8, true));
     btnStampa = makeButton(this, "btnStampa", QStringLiteral("Stampa"), {468, 426, 100, 30});
@@ -148,6 +151,11 @@ FilmSearchScreen::FilmSearchScreen(Services& services, Kind kind)
     // One click on the criterion's text opens its list, as on the arrow.
     cboCriterio->lineEdit()->installEventFilter(this);
     connect(lstRecords, &QAbstractItemView::doubleClicked, this, [this] { chooseSelectedLine(); });
+    // Enter in the list chooses its line, as a double click does.
+    onEnter(lstRecords, services_.dialogs, [this] { chooseSelectedLine(); });
+    connect(lstRecords->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { showWhereabouts(); });
+    connect(lstRecords->model(), &QAbstractItemModel::modelReset, lblNoleggio, &QLabel::clear);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
     onClick(btnStampa, services_.dialogs, [this] {
         printResultList(services_, this, lstRecords->lines(),
@@ -239,26 +247,39 @@ void FilmSearchScreen::findInList() {
     }
 }
 
+bool FilmSearchScreen::findResultRow(int line) {
+    if (line < 0 || line >= lstRecords->count() || !slots_.result)
+        return false;
+    const std::string wanted(lstRecords->lines()[static_cast<std::size_t>(line)]);
+    TSQLiteTable& result = *slots_.result;
+    // The first row giving the same line is taken; later equal rows are never reached.
+    for (bool row = result.First(); row && !result.AtEnd(); result.Next()) {
+        if (FilmListLine(result) == wanted)
+            return true;
+    }
+    return false;
+}
+
 void FilmSearchScreen::chooseSelectedLine() {
     try {
-        const int selected = lstRecords->currentRow();
-        if (selected < 0 || !slots_.result)
+        if (!findResultRow(lstRecords->currentRow()))
             return;
-        if (selected >= lstRecords->count())
-            return;
-        const std::string wanted(lstRecords->lines()[static_cast<std::size_t>(selected)]);
-        TSQLiteTable& result = *slots_.result;
-        // The first row giving the same line is taken; later equal rows are never reached.
-        for (bool row = result.First(); row && !result.AtEnd(); result.Next()) {
-            if (FilmListLine(result) != wanted)
-                continue;
-            chosen_ = chosenFilmOf(result);
-            accept();
-            return;
-        }
+        chosen_ = chosenFilmOf(*slots_.result);
+        accept();
     } catch (...) {
         // A double click that fails does nothing.
     }
+}
+
+void FilmSearchScreen::showWhereabouts() {
+    QString note;
+    try {
+        if (filmOutNote_ && findResultRow(lstRecords->currentRow()))
+            note = filmOutNote_(chosenFilmOf(*slots_.result).code.trimmed());
+    } catch (...) {
+        // The line is a help to the clerk: a film store that cannot be read leaves it empty.
+    }
+    lblNoleggio->setText(note);
 }
 
 void FilmSearchScreen::done(int result) {

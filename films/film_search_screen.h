@@ -4,6 +4,7 @@
 // chooses a film and closes the screen; the caller shows it on the card or fills one row of
 // the rental slip with it.
 #include "core/list_find.h"
+#include "films/film_out_note.h"
 #include "films/film_store.h"
 #include "screenkit/result_list.h"
 
@@ -49,6 +50,8 @@ public:
     const std::optional<ChosenFilm>& chosenFilm() const { return chosen_; }
     // Opens with the films of a code listed (a scanned code several films carry).
     void searchCodeOnShow(const QString& code);
+    // Where the selected film is, shown under the list as the selection moves.
+    void setFilmOutNote(FilmOutNote note) { filmOutNote_ = std::move(note); }
 
     void done(int result) override;
 
@@ -60,11 +63,15 @@ private:
     void search();
     void findInList();
     void chooseSelectedLine();
+    // The result row giving the list's line `line` (the first of equal ones), made current.
+    bool findResultRow(int line);
+    void showWhereabouts();
     std::string folder() const;
 
     Services& services_;
     std::optional<ChosenFilm> chosen_;
     QString codeOnShow_;
+    FilmOutNote filmOutNote_;
     FilmStoreSlots slots_;
     ListFinder finder_;
 
@@ -78,6 +85,7 @@ private:
     QPushButton* btnStampa;
     QPushButton* btnChiudi;
     QLabel* lblMemory;
+    QLabel* lblNoleggio;
 };
 
 } // namespace filmeria

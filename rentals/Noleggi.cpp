@@ -830,6 +830,25 @@ bool TfrmNoleggi::offerFilm(int row, const ChosenFilm& film) {
             this, QStringLiteral("Film non disponibile"),
             QStringLiteral("Il film risulta non disponibile. Inserirlo comunque nella scheda?")))
         return false;
+    // So is a film the slips say is out, unless it is this very row of this slip.
+    try {
+        const QDate today = services_.clock.today();
+        const std::optional<FilmOut> out =
+            whereabouts_.filmOut(folder(), toCp1252(film.code), {today.year(), today.month(), today.day()});
+        const bool thisRow = out && fromCp1252(out->year) == yearText() &&
+                             QString::number(out->position) == lblPosizione->text().trimmed() &&
+                             out->row == row;
+        if (out && !thisRow) {
+            QString note = fromCp1252(filmOutNote(*out)); // "In noleggio dal ..."
+            note[0] = note[0].toLower();
+            if (!services_.dialogs.confirm(this, QStringLiteral("Film in noleggio"),
+                                           QStringLiteral("Il film risulta ") + note +
+                                               QStringLiteral(". Inserirlo comunque nella scheda?")))
+                return false;
+        }
+    } catch (const ArchiveError&) {
+        // Slips that cannot be read tell nothing against the film; saving will say what is wrong.
+    }
     fillFilmRow(row, film.code, film.title, film.price, services_.clock.today().toString(kDateFormat));
     return true;
 }

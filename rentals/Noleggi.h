@@ -2,6 +2,7 @@
 // TfrmNoleggi: the rental slip screen, with its year panel and the slip of up to ten films.
 #include "core/record_navigation.h"
 #include "customers/customer_file.h"
+#include "rentals/film_whereabouts.h"
 #include "rentals/rental_file.h"
 #include "screenkit/screen_ref.h"
 #include "screenkit/work_screen.h"
@@ -174,6 +175,7 @@ private:
     // The slip as read from the year file (or as last saved): a rewrite or deletion acts on it
     // only where it still is.
     std::optional<RentalRecord> loaded_;
+    FilmWhereabouts whereabouts_; // whether a film put on the slip is out on another one
 };
 
 } // namespace filmeria

@@ -103,6 +103,11 @@ void SearchScreen::makeCommonControls() {
         if (hasDoubleClick())
             chooseSelectedLine();
     });
+    // Enter in the list chooses its line, as a double click does.
+    onEnter(lstRecords, services_.dialogs, [this] {
+        if (hasDoubleClick() && lstRecords->currentRow() >= 0)
+            chooseSelectedLine();
+    });
 }
 
 void SearchScreen::showEvent(QShowEvent* event) {

@@ -394,6 +394,42 @@ TEST_F(FilmScreens, SearchListsFindsAndShowsTheLowerOfEqualFilmsOnTheCard) {
     EXPECT_EQ(fakes.dialogs.shown.size(), 1u);
 }
 
+TEST_F(FilmScreens, TheCardAndTheSearchListSayWhereAFilmIsOut) {
+    addFilm("Amarcord");
+    addFilm("Il sorpasso");
+    const QString note = QString::fromUtf8("In noleggio dal 12/03/2026 \u2014 Bar Sport, tessera A15");
+    QStringList asked;
+    const FilmOutNote whereabouts = [&](const QString& code) {
+        asked << code;
+        return code == QStringLiteral("CAmarcord") ? note : QString();
+    };
+    card().setFilmOutNote(whereabouts);
+    search().setFilmOutNote(whereabouts);
+    auto* line = child<QLabel>(card(), "lblNoleggio");
+    release("imgAvanti");
+    EXPECT_EQ(line->text(), note);
+    release("imgAvanti");
+    EXPECT_TRUE(line->text().isEmpty());
+    release("imgNuovo");
+    EXPECT_TRUE(line->text().isEmpty());
+    EXPECT_EQ(asked, (QStringList{"CAmarcord", "CIl sorpasso"}));
+
+    QString first;
+    QString second;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        child<QLineEdit>(d, "txtCriterio")->setText(QStringLiteral(" "));
+        child<QPushButton>(d, "btnPopola")->click();
+        auto* list = child<ResultList>(d, "lstRecords");
+        list->setCurrentRow(0);
+        first = child<QLabel>(d, "lblNoleggio")->text();
+        list->setCurrentRow(1);
+        second = child<QLabel>(d, "lblNoleggio")->text();
+    };
+    release("imgTrova");
+    EXPECT_EQ(first, note);
+    EXPECT_TRUE(second.isEmpty());
+}
+
 TEST_F(FilmScreens, PickerChoosesTheFilmsNumberCodeTitleAndPrice) {
     addFilm("Notte di luna");
     const std::int64_t id = addFilm("Amarcord");

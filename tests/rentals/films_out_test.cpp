@@ -1,5 +1,6 @@
 // The films out of a store with more slips than one thread reads: the order over parts read
 // side by side, dates that are no date, and a film found by its code.
+#include "rentals/film_whereabouts.h"
 #include "rentals/films_out.h"
 #include "rentals/rental_file.h"
 #include "temp_folder.h"
@@ -7,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <fstream>
+#include <thread>
 #include <tuple>
 
 namespace filmeria {
@@ -68,6 +71,39 @@ TEST(FilmsOut, ManySlipsComeBackInTheOrderOfDaysOutThenYearPositionAndRow) {
               std::tuple(first->year, first->position, first->row));
     EXPECT_FALSE(films.findCode("F500"));
     EXPECT_FALSE(films.findCode(""));
+}
+
+TEST(FilmWhereabouts, SaysWhereAFilmIsAndSeesTheSlipsChange) {
+    testing::TempFolder dir;
+    RentalRecord slip;
+    slip[SlipField::Cliente] = "Bar Sport";
+    slip[SlipField::Tessera] = "A15";
+    slip.at(RowField::Codice, 4) = "F1";
+    slip.at(RowField::Prestito, 4) = "12/03/2026";
+    yearArchive(dir.folder(), "2026").append(slip);
+    FilmWhereabouts whereabouts;
+    const CivilDate today{2026, 3, 20};
+    const std::optional<FilmOut> out = whereabouts.filmOut(dir.folder(), "f1", today);
+    ASSERT_TRUE(out);
+    EXPECT_EQ(filmOutNote(*out), "In noleggio dal 12/03/2026 \x97 Bar Sport, tessera A15");
+
+    // Back: the same file, the same size, a new modification time (the clock of file times
+    // moves in steps of a few milliseconds).
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    slip.at(RowField::Riconsegna, 4) = "20/03/2026";
+    yearArchive(dir.folder(), "2026").writeAt(1, slip);
+    EXPECT_FALSE(whereabouts.filmOut(dir.folder(), "F1", today));
+
+    // A slip of a new year file, without a customer's name.
+    RentalRecord next;
+    next[SlipField::Tessera] = "B7";
+    next.at(RowField::Titolo, 1) = "Senza codice";
+    next.at(RowField::Codice, 1) = "F1";
+    next.at(RowField::Prestito, 1) = "02/01/2027";
+    yearArchive(dir.folder(), "2027").append(next);
+    const std::optional<FilmOut> again = whereabouts.filmOut(dir.folder(), "F1", today);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(filmOutNote(*again), "In noleggio dal 02/01/2027 \x97 tessera B7");
 }
 
 } // namespace

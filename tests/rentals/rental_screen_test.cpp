@@ -3,9 +3,11 @@
 #include "customers/customer_file.h"
 #include "films/ImportaFilm.h"
 #include "films/film_store.h"
+#include "platform/qt_text.h"
 #include "rentals/Calendario.h"
 #include "rentals/CercaNoleggio.h"
 #include "rentals/Noleggi.h"
+#include "rentals/film_whereabouts.h"
 #include "rentals/rental_file.h"
 #include "screenkit/HelpForm.h"
 #include "screenkit/archive_message.h"
@@ -23,6 +25,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 
 #include <cmath>
 #include <filesystem>
@@ -722,6 +725,65 @@ TEST_F(RentalScreen, AFilmNotAvailableGoesOnTheSlipOnlyWhenTheClerkSaysSoAndTheP
     pick();
     EXPECT_EQ(field("txtTitolo01")->text(), QStringLiteral("Amarcord"));
     EXPECT_EQ(fakes.dialogs.shown.size(), 2u);
+}
+
+TEST_F(RentalScreen, AFilmOutOnAnotherSlipIsShownInThePickerAndGoesOnOnlyWhenTheClerkSaysSo) {
+    {
+        FilmStore store(folderOf(dir).toStdString());
+        FilmRow film;
+        film[FilmField::varTitolo] = "Amarcord";
+        film[FilmField::varCodice] = "CAM1";
+        film[FilmField::varPrezzo] = "1,99";
+        film[FilmField::varDisponibile] = "S\xEC";
+        store.insert(film);
+    }
+    RentalRecord out = slip("3", "Bar Sport");
+    out[SlipField::Tessera] = "A15";
+    out.at(RowField::Codice, 2) = "cam1";
+    out.at(RowField::Titolo, 2) = "Amarcord";
+    out.at(RowField::Prestito, 2) = "20/02/2009";
+    addSlips({out});
+    FilmWhereabouts whereabouts;
+    filmPicker().setFilmOutNote([&](const QString& code) {
+        const auto film = whereabouts.filmOut(folderOf(dir).toStdString(), toCp1252(code), {2009, 2, 28});
+        return film ? fromCp1252(filmOutNote(*film)) : QString();
+    });
+    openYear();
+    const QString note = QString::fromUtf8("In noleggio dal 20/02/2009 \u2014 Bar Sport, tessera A15");
+
+    // The picker's line under the list; Enter chooses; the clerk is asked, and says no.
+    QString shown;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        child<QLineEdit>(d, "txtCriterio")->setText(QStringLiteral("Amarcord"));
+        child<QPushButton>(d, "btnPopola")->click();
+        auto* list = child<ResultList>(d, "lstRecords");
+        list->setCurrentRow(0);
+        shown = child<QLabel>(d, "lblNoleggio")->text();
+        QTest::keyClick(list, Qt::Key_Return);
+    };
+    fakes.dialogs.answers = {false};
+    release("imgImporta01");
+    EXPECT_EQ(shown, note);
+    EXPECT_EQ(fakes.dialogs.shown.back().caption, QStringLiteral("Film in noleggio"));
+    EXPECT_EQ(fakes.dialogs.lastText(),
+              QString::fromUtf8("Il film risulta in noleggio dal 20/02/2009 \u2014 Bar Sport, tessera A15. "
+                                "Inserirlo comunque nella scheda?"));
+    EXPECT_TRUE(field("txtTitolo01")->text().isEmpty());
+
+    // Scanned and said yes to: on the slip.
+    fakes.dialogs.answers = {true};
+    field("txtCodice01")->setText(QStringLiteral("CAM1"));
+    pressEnter(field("txtCodice01"));
+    EXPECT_EQ(field("txtTitolo01")->text(), QStringLiteral("Amarcord"));
+    EXPECT_EQ(fakes.dialogs.shown.size(), 2u);
+
+    // Its own slip, at its own row, asks nothing.
+    fakes.dialogs.shown.clear();
+    ASSERT_TRUE(rentals().openSlipAt(QStringLiteral("2009"), 1, 2));
+    field("txtCodice02")->setText(QStringLiteral("CAM1"));
+    pressEnter(field("txtCodice02"));
+    EXPECT_TRUE(fakes.dialogs.shown.empty());
+    EXPECT_EQ(field("txtTitolo02")->text(), QStringLiteral("Amarcord"));
 }
 
 TEST_F(RentalScreen, AScannedFilmCodeFillsItsRowOrSaysThereIsNoneOrOffersThePicker) {
