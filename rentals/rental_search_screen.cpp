@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace filmeria {
 namespace {
@@ -77,7 +78,7 @@ RentalSearchScreen::RentalSearchScreen(Services& services, Kind kind)
     cmdData = new QPushButton(grpCriteri);
     cmdData->setObjectName("cmdData");
     cmdData->setIcon(sharedIcon(QStringLiteral(":/pictures/icon_calendario.png")));
-    cmdData->setToolTip(QStringLiteral(" Importa data "));
+    cmdData->setToolTip(QStringLiteral(" Importa data (F4 nel campo della data) "));
     cmdData->setGeometry(fieldX + 124, txtAnno->y(), 28, 24);
     cmdData->setAutoDefault(false);
     cboGiorno = new QComboBox(grpCriteri);
@@ -109,6 +110,9 @@ RentalSearchScreen::RentalSearchScreen(Services& services, Kind kind)
         if (services_.dialogs.exec(picker) == QDialog::Accepted)
             setIssueDate(picker.chosenDate());
     });
+    // F4 in the date field opens the picker, so the date can be chosen from the keyboard.
+    auto* pickDate = new QShortcut(QKeySequence(Qt::Key_F4), txtAnno, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(pickDate, &QShortcut::activated, cmdData, &QPushButton::click);
     chainOnEnter({txtAzienda, txtAnno, cboGiorno});
     chainOnEnter({txtCognome, txtTipologia, txtNome, txtDettagli, txtAzienda});
     lblConta->clear();

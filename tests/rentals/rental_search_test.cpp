@@ -9,12 +9,14 @@
 #include "screenkit/HelpForm.h"
 
 #include "screenkit/result_list.h"
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 
 namespace filmeria::testing {
 namespace {
@@ -115,6 +117,21 @@ TEST_F(RentalSearch, CustomerCriterionMatchesAnyCaseAndPaymentNarrowsIt) {
     EXPECT_EQ(listed(),
               (QStringList{"Scheda n. 1          del 12/03/2009", "Scheda n. 10         del 12/03/2009"}));
     EXPECT_EQ(child<QLabel>(search(), "lblConta")->text(), QStringLiteral("1"));
+}
+
+TEST_F(RentalSearch, F4InTheIssueDateOpensTheDatePickerAndTakesItsDate) {
+    showActive(&search());
+    fakes.dialogs.onModal = [](QDialog& d) {
+        d.findChild<QCalendarWidget*>("MonthCalendar")->setSelectedDate(QDate(2009, 3, 7));
+        d.findChild<QPushButton*>("cmdAnnulla")->click();
+    };
+    criterion("txtAnno")->setFocus();
+    QTest::keyClick(criterion("txtAnno"), Qt::Key_F4);
+    EXPECT_EQ(fakes.dialogs.modals, QStringList{"frmCalendario"});
+    EXPECT_EQ(criterion("txtAnno")->text(), QStringLiteral("07/03/2009"));
+    criterion("txtCognome")->setFocus();
+    QTest::keyClick(criterion("txtCognome"), Qt::Key_F4); // elsewhere F4 opens nothing
+    EXPECT_EQ(fakes.dialogs.modals.size(), 1);
 }
 
 TEST_F(RentalSearch, ThePaymentBoxIsPaintedYellowWhileFocused) {
