@@ -573,11 +573,15 @@ void TfrmNoleggi::addCounterKeys() {
         if (const int row = rowWithFocus(); row > 0)
             calculateRow(row);
     });
+    key(QKeySequence(Qt::CTRL | Qt::Key_D), true, [this] {
+        chkSaldato->setFocus(Qt::ShortcutFocusReason);
+        chkSaldato->toggle();
+    });
     key(QKeySequence(Qt::Key_F8), false, [this] { openReturnsDesk(); });
     const std::pair<const char*, const char*> hints[] = {
         {"imgNuovo", " Nuovo (Ctrl+N) "},           {"imgSalva", " Salva (Ctrl+S) "},
         {"imgTrova", " Cerca (Ctrl+F) "},           {"imgStampa", " Stampa (Ctrl+P) "},
-        {"cmdTotale", " Calcola totale (Ctrl+T) "},
+        {"cmdTotale", " Calcola totale (Ctrl+T) "}, {"chkSaldato", " Saldato (Ctrl+D) "},
     };
     for (const auto& [name, hint] : hints)
         if (auto* widget = findChild<QWidget*>(QLatin1String(name)))

@@ -58,7 +58,8 @@ TfrmRientri::TfrmRientri(Services& services)
     lstRecords->setGeometry(12, 44, 876, 426);
     lblConta = makeLabel(this, {}, {12, 476, 876, 18}, style::verdana(8, true), std::nullopt,
                          QStringLiteral("lblConta"));
-    makeLabel(this, QStringLiteral("Un doppio clic apre la scheda del film sulla schermata dei noleggi."),
+    makeLabel(this,
+              QStringLiteral("Un doppio clic (o Invio) apre la scheda del film sulla schermata dei noleggi."),
               {12, 494, 600, 18}, style::verdana(7), QColor(128, 0, 0));
 
     cmdStampa = makeButton(this, "cmdStampa", QStringLiteral("Stampa"), {12, 518, 100, 30});
@@ -71,6 +72,7 @@ TfrmRientri::TfrmRientri(Services& services)
     connect(spnRitardo, &QSpinBox::valueChanged, this, [this] { keepLateDays(); });
     onEnter(txtRientro, services_.dialogs, [this] { filmReturned(); });
     connect(lstRecords, &QAbstractItemView::doubleClicked, this, [this] { chooseSelectedLine(); });
+    onEnter(lstRecords, services_.dialogs, [this] { chooseSelectedLine(); });
     onClick(cmdStampa, services_.dialogs, [this] { print(); });
     onClick(cmdEsporta, services_.dialogs, [this] { exportList(); });
     connect(cmdChiudi, &QPushButton::clicked, this, &QDialog::reject);

@@ -22,6 +22,7 @@
 #include "platform/services.h"
 #include "rentals/CercaNoleggio.h"
 #include "rentals/Noleggi.h"
+#include "rentals/Rientri.h"
 #include "rentals/StampaNoleggio.h"
 #include "rentals/rental_file.h"
 
@@ -136,6 +137,10 @@ public:
             return slipPrinting();
         if (key == QLatin1String("expContatti"))
             return picture(screens_.expContatti());
+        if (key == QLatin1String("rientri")) {
+            TfrmRientri desk(services_);
+            return picture(desk);
+        }
         return {};
     }
 
@@ -276,6 +281,14 @@ bool writeGuide(const QString& pdfPath, const QString& folder) {
                     .arg(chapter.title.toHtmlEscaped());
         for (const QString& text : chapter.paragraphs)
             html += paragraph(text);
+        if (!chapter.keys.empty()) {
+            html += QStringLiteral("<table border='1' cellspacing='0' cellpadding='4' width='100%'>"
+                                   "<tr><th align='left'>Tasto</th><th align='left'>Comando</th></tr>");
+            for (const auto& [key, command] : chapter.keys)
+                html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                            .arg(key.toHtmlEscaped(), command.toHtmlEscaped());
+            html += QStringLiteral("</table>");
+        }
         for (const GuidePicture& shown : chapter.pictures) {
             const QImage image = screens.take(shown.screen);
             if (image.isNull())

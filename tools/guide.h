@@ -20,6 +20,8 @@ struct GuideChapter {
     std::vector<GuidePicture> pictures;
     // Tasks, each a title and its numbered steps.
     std::vector<std::pair<QString, QStringList>> tasks;
+    // A table of keys and what they do, after the text.
+    std::vector<std::pair<QString, QString>> keys = {};
 };
 
 // The chapters in their order.

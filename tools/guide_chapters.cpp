@@ -14,7 +14,8 @@ const std::vector<GuideChapter>& guideChapters() {
               "in fogli di calcolo e documenti di testo."),
           QString::fromUtf8(
               "Dalla finestra principale si raggiungono i tre ambienti di lavoro (Archivio film, "
-              "Archivio clienti, Gestione noleggi) e le esportazioni. I pulsanti a destra aprono "
+              "Archivio clienti, Gestione noleggi), i film in noleggio e le esportazioni. I pulsanti a "
+              "destra aprono "
               "questa guida, le informazioni sul programma, la presentazione, la posta all'autore "
               "e chiudono il programma."),
           QString::fromUtf8("In ogni schermata il tasto Invio porta al campo successivo; sui pulsanti Invio "
@@ -113,6 +114,66 @@ const std::vector<GuideChapter>& guideChapters() {
                               "che si apre. Senza stampante la scheda diventa un file PDF nella cartella "
                               "Stampe."),
             QString::fromUtf8("L'intestazione del negozio si imposta una volta con il comando Azienda.")}}}},
+        {QStringLiteral("Film in noleggio e rientri"),
+         {QString::fromUtf8(
+              "La schermata \"Film in noleggio\" mostra i film che i clienti hanno ancora a casa: ogni "
+              "riga di scheda con la data di noleggio e senza la data di riconsegna, in tutte le schede "
+              "di tutti gli anni. Per ogni film dice da quanti giorni è fuori, chi lo ha, la tessera e "
+              "i telefoni del cliente presi dall'archivio clienti. I film fuori da più giorni vengono "
+              "per primi."),
+          QString::fromUtf8(
+              "Un film è in ritardo quando è fuori da più giorni di quanti ne indica la casella \"In "
+              "ritardo dopo giorni\" (3 se non si cambia): la riga porta la scritta RITARDO e il conto "
+              "in basso dice quanti film sono fuori e quanti in ritardo. Il numero scelto resta per le "
+              "volte successive."),
+          QString::fromUtf8(
+              "Si apre dalla finestra principale con il pulsante \"Film in noleggio\" (Alt+R) oppure "
+              "dalla scheda di noleggio con F8. La scheda del film, la ricerca dei film e la scelta "
+              "di un film per la scheda dicono anch'esse quando un film è in noleggio e presso chi; "
+              "prima di mettere in una scheda un film che risulta fuori, il programma lo chiede."),
+          QString::fromUtf8("\"Stampa\" stampa l'elenco, \"Esporta\" lo scrive in un foglio di calcolo "
+                            "nella cartella Esportazioni.")},
+         {{QStringLiteral("rientri"), QStringLiteral("I film in noleggio")}},
+         {{QStringLiteral("Registrare un film riconsegnato"),
+           {QString::fromUtf8("Aprire \"Film in noleggio\" (Alt+R dalla finestra principale, F8 dalla "
+                              "scheda di noleggio): il cursore è già nel campo Rientro."),
+            QString::fromUtf8("Leggere il codice del film con il lettore, oppure scriverlo e premere Invio."),
+            QString::fromUtf8(
+                "Si apre la scheda del film con la data di riconsegna di oggi, i giorni, l'importo e "
+                "il totale già calcolati, e il cursore su Saldato."),
+            QString::fromUtf8("Se il cliente paga premere la barra spaziatrice (o Ctrl+D), poi Ctrl+S per "
+                              "salvare.")}},
+          {QStringLiteral("Trovare chi ha un film"),
+           {QString::fromUtf8(
+                "Scrivere nel campo Cerca una parte del codice o del titolo del film, del nome del "
+                "cliente o della tessera: l'elenco mostra solo le righe che la contengono."),
+            QString::fromUtf8("Un doppio clic (o Invio) su una riga apre la sua scheda di noleggio.")}}}},
+        {QStringLiteral("I tasti del banco"),
+         {QString::fromUtf8("Al banco si lavora anche senza mouse. Il tasto Tab passa da un campo o da un "
+                            "pulsante all'altro, Invio porta al campo successivo o preme il pulsante "
+                            "scelto; negli elenchi di scelta Invio prende la riga evidenziata.")},
+         {},
+         {},
+         {{QStringLiteral("Alt+F, Alt+C, Alt+N"),
+           QString::fromUtf8("Finestra principale: Archivio film, Archivio clienti, Gestione noleggi")},
+          {QStringLiteral("Alt+R, Alt+E, Alt+G"),
+           QString::fromUtf8("Finestra principale: Film in noleggio, Esporta in Excel, Guida")},
+          {QString::fromUtf8("Frecce, Tab, Invio"),
+           QString::fromUtf8("Finestra principale: passare da un pulsante all'altro e aprirlo")},
+          {QStringLiteral("Ctrl+N"), QStringLiteral("Scheda di noleggio: Nuovo")},
+          {QStringLiteral("Ctrl+S"), QStringLiteral("Scheda di noleggio: Salva")},
+          {QStringLiteral("Ctrl+F"), QStringLiteral("Scheda di noleggio: Cerca")},
+          {QStringLiteral("Ctrl+P"), QStringLiteral("Scheda di noleggio: Stampa")},
+          {QStringLiteral("Ctrl+T"), QStringLiteral("Scheda di noleggio: Calcola totale")},
+          {QStringLiteral("Ctrl+R"),
+           QString::fromUtf8("Scheda di noleggio: Calcola la riga del film su cui è il cursore")},
+          {QStringLiteral("Ctrl+D"), QStringLiteral("Scheda di noleggio: Saldato (spunta o toglie)")},
+          {QStringLiteral("F4"),
+           QString::fromUtf8(
+               "In un campo data della scheda e nella data della ricerca schede: il calendario")},
+          {QStringLiteral("F8"), QStringLiteral("Scheda di noleggio: Film in noleggio e rientri")},
+          {QStringLiteral("Invio"),
+           QString::fromUtf8("Negli elenchi di scelta del film e del cliente: prende la riga evidenziata")}}},
         {QStringLiteral("Esportazioni"),
          {QString::fromUtf8("Gli archivi dei clienti, dei noleggi e dei film si esportano in un foglio di "
                             "calcolo o in un documento di testo, che si apre subito con il programma del "

@@ -510,6 +510,11 @@ TEST_F(RentalScreen, EveryCommandOfTheSlipHasAKey) {
     EXPECT_EQ(field("txtPrezzoTot03")->text(), QStringLiteral("4,00"));
     QTest::keyClick(&rentals(), Qt::Key_T, Qt::ControlModifier);
     EXPECT_EQ(field("txtTotale")->text(), QStringLiteral("4,00"));
+    auto* paid = child<QCheckBox>(rentals(), "chkSaldato");
+    const bool wasPaid = paid->isChecked();
+    QTest::keyClick(&rentals(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_NE(paid->isChecked(), wasPaid);
+    EXPECT_TRUE(paid->hasFocus());
 
     QTest::keyClick(&rentals(), Qt::Key_S, Qt::ControlModifier); // no customer yet: Salva says so
     EXPECT_EQ(fakes.dialogs.shown.size(), 1u);
