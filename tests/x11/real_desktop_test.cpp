@@ -9,6 +9,7 @@
 #include "films/RicercaFilm.h"
 #include "platform/qt_services.h"
 #include "rentals/Noleggi.h"
+#include "rentals/rental_file.h"
 #include "screen_fixture.h"
 #include "screenkit/enter_keys.h"
 
@@ -241,6 +242,49 @@ TEST_F(RealDesktop, EnterThatClosesAMessageDoesNotPressTheButtonAgain) {
         search.reject();
     });
     dialogs.exec(search);
+}
+
+// A returned film at the counter with the keyboard alone: from the main window to the returns
+// desk, the film's code typed as a scanner types it, Saldato ticked and the slip saved, every
+// key through the X server and every box a real one.
+TEST_F(RealDesktop, AReturnedFilmFromScanToSavedSlipWithTheKeyboardOnly) {
+    const std::string folder = folderOf(dir).toStdString();
+    RentalRecord slip;
+    slip[SlipField::NumScheda] = "12";
+    slip[SlipField::Cliente] = "Bar Sport";
+    slip[SlipField::Tessera] = "A15";
+    slip[SlipField::Data] = "20/02/2009";
+    slip[SlipField::Saldato] = kNotPaid;
+    slip.at(RowField::Codice, 1) = "F1";
+    slip.at(RowField::Titolo, 1) = "Pane e tulipani";
+    slip.at(RowField::Prestito, 1) = "20/02/2009"; // the fake clock says 28/02/2009
+    slip.at(RowField::PrezzoDie, 1) = "1,50";
+    yearArchive(folder, "2009").append(slip);
+
+    TfrmFilmeria& main = screens().filmeria();
+    main.showMain();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    // Sent at the pace of a clerk while the program waits in its boxes.
+    QProcess keys;
+    keys.start(QStringLiteral("sh"), {"-c", "xdotool key alt+r; sleep 2; xdotool type --delay 60 F1; "
+                                            "xdotool key Return; sleep 2; xdotool key space; sleep 0.5; "
+                                            "xdotool key ctrl+s; sleep 2; xdotool key Return"});
+    QElapsedTimer since;
+    since.start();
+    const auto saved = [&] { return yearArchive(folder, "2009").readAt(1)[SlipField::Saldato] == kPaid; };
+    while (!(saved() && keys.state() == QProcess::NotRunning) && since.elapsed() < 20000)
+        QTest::qWait(200);
+    keys.waitForFinished();
+
+    const RentalRecord back = yearArchive(folder, "2009").readAt(1);
+    EXPECT_EQ(back.at(RowField::Riconsegna, 1), "28/02/2009");
+    EXPECT_EQ(back.at(RowField::TotGiorni, 1), "8");
+    EXPECT_EQ(back.at(RowField::PrezzoTot, 1), "12,00");
+    EXPECT_EQ(back[SlipField::Totale], "12,00");
+    EXPECT_EQ(back[SlipField::Saldato], kPaid);
+    EXPECT_EQ(dialogs.shown, 1); // the saved message, closed by Enter
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(screens().noleggi().isVisible());
 }
 
 } // namespace
