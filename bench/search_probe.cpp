@@ -3,13 +3,16 @@
 // offscreen platform, Trova clicked and the list laid out and drawn. One line per search:
 //   search N: MS ms, listed LINES, list MIB MiB, peak MIB MiB, resident MIB MiB
 // where the peak and resident figures are the whole process's.
-//   search_probe customers|slips FOLDER [SEARCHES]
+//   search_probe customers|slips|returns FOLDER [SEARCHES]
+// "returns" times the returns desk from its opening (every year file of the folder read) to
+// its list drawn, each time it opens.
 #include "../tests/support/fake_services.h"
 #include "app/application.h"
 #include "customers/Avanzate.h"
 #include "customers/customer_export.h"
 #include "memory_probe.h"
 #include "rentals/CercaNoleggio.h"
+#include "rentals/Rientri.h"
 #include "screenkit/result_list.h"
 #include "store_archives.h"
 
@@ -58,11 +61,34 @@ int run(QWidget& screen, int searches) {
     return 0;
 }
 
+// The returns desk opened and closed again: each opening reads the year files anew.
+int runReturnsDesk(filmeria::Services& services, int openings) {
+    filmeria::TfrmRientri desk(services);
+    auto* list = desk.findChild<filmeria::ResultList*>("lstRecords");
+    if (!list)
+        return 2;
+    for (int n = 1; n <= openings; ++n) {
+        desk.hide();
+        QApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        desk.show();
+        list->repaint();
+        QApplication::processEvents();
+        const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        std::printf("search %d: %.1f ms, listed %d, list %.1f MiB, peak %.1f MiB, resident %.1f MiB\n", n, ms,
+                    list->count(), static_cast<double>(list->lines().capacityBytes()) / (1 << 20),
+                    filmeria::bench::peakResidentMiB(), residentMiB());
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "uso: search_probe customers|slips CARTELLA [RICERCHE]\n");
+        std::fprintf(stderr, "uso: search_probe customers|slips|returns CARTELLA [RICERCHE]\n");
         return 2;
     }
     const std::string kind = argv[1];
@@ -87,6 +113,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     filmeria::testing::FakeServices fakes(folder);
+    if (kind == "returns")
+        return runReturnsDesk(fakes.services, searches);
     if (kind == "customers") {
         filmeria::TfrmAvanzate search(fakes.services);
         return run(search, searches);

@@ -31,38 +31,41 @@ struct FoldedEqual {
 // Each card's telephone numbers, from the first customer of the archive with that card.
 void findPhones(const std::string& folder, ReturnsDesk& desk) {
     constexpr std::uint32_t kNotFound = UINT32_MAX;
-    std::unordered_map<std::string_view, std::pair<std::uint32_t, std::uint32_t>, FoldedHash, FoldedEqual>
-        cards;
+    constexpr std::uint32_t kNoCard = UINT32_MAX;
+    // Each card asked about once: its slot, and each film's slot.
+    std::unordered_map<std::string_view, std::uint32_t, FoldedHash, FoldedEqual> slots;
+    slots.reserve(desk.films.size());
+    std::vector<std::uint32_t> slotOf(desk.films.size(), kNoCard);
     for (std::size_t i = 0; i < desk.films.size(); ++i)
         if (const std::string_view card = desk.films[i].card; !card.empty())
-            cards.emplace(card, std::pair{kNotFound, 0U});
+            slotOf[i] = slots.emplace(card, static_cast<std::uint32_t>(slots.size())).first->second;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> phones(slots.size(), {kNotFound, 0});
     desk.phonesOf.assign(desk.films.size(), {0, 0});
     struct stat st {};
-    if (cards.empty() || ::stat(customerFilePath(folder).c_str(), &st) != 0)
+    if (slots.empty() || ::stat(customerFilePath(folder).c_str(), &st) != 0)
         return;
-    std::size_t left = cards.size();
+    std::size_t left = slots.size();
     customerArchive(folder).scan([&](const CustomerView& customer, std::size_t) {
-        const auto found = cards.find(trimmedView(customer.stored(CustomerField::Tessera)));
-        if (found == cards.end() || found->second.first != kNotFound)
+        const auto found = slots.find(trimmedView(customer.stored(CustomerField::Tessera)));
+        if (found == slots.end() || phones[found->second].first != kNotFound)
             return true; // not asked about, or the first customer with the card already found
-        found->second.first = static_cast<std::uint32_t>(desk.phoneTexts.size());
+        auto& [at, length] = phones[found->second];
+        at = static_cast<std::uint32_t>(desk.phoneTexts.size());
         for (const CustomerField field :
              {CustomerField::TelCasa, CustomerField::TelUff, CustomerField::TelCel}) {
             const std::string_view number = trimmedView(customer.stored(field));
             if (number.empty())
                 continue;
-            if (desk.phoneTexts.size() != found->second.first)
+            if (desk.phoneTexts.size() != at)
                 desk.phoneTexts.insert(desk.phoneTexts.end(), {' ', '-', ' '});
             desk.phoneTexts.insert(desk.phoneTexts.end(), number.begin(), number.end());
         }
-        found->second.second = static_cast<std::uint32_t>(desk.phoneTexts.size()) - found->second.first;
+        length = static_cast<std::uint32_t>(desk.phoneTexts.size()) - at;
         return --left > 0; // every card found: the rest of the archive is not needed
     });
-    for (std::size_t i = 0; i < desk.films.size(); ++i) {
-        const auto found = cards.find(desk.films[i].card);
-        if (found != cards.end() && found->second.first != kNotFound)
-            desk.phonesOf[i] = found->second;
-    }
+    for (std::size_t i = 0; i < desk.films.size(); ++i)
+        if (slotOf[i] != kNoCard && phones[slotOf[i]].first != kNotFound)
+            desk.phonesOf[i] = phones[slotOf[i]];
 }
 
 } // namespace
