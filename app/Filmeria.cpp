@@ -141,10 +141,10 @@ TfrmFilmeria::TfrmFilmeria(Services& services, MainWindowScreens screens)
         {Qt::Key_F, openFilms},   {Qt::Key_C, openCustomers},
         {Qt::Key_N, openRentals}, {Qt::Key_R, openReturns},
         {Qt::Key_E, openExport},  {Qt::Key_G, [this] { screens_.help->showTopic(HelpTopicId::MainWindow); }}};
-    for (const auto& [key, action] : altKeys) {
-        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+    for (const auto& altKey : altKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | altKey.first), this);
         connect(shortcut, &QShortcut::activated, this,
-                [this, action] { runGuarded(services_.dialogs, this, action); });
+                [this, action = altKey.second] { runGuarded(services_.dialogs, this, action); });
     }
 }
 

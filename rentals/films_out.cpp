@@ -146,7 +146,7 @@ FilmsOut filmsOut(const std::string& folder, const CivilDate& today) {
                 t,  static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(position), days,
                 {}, static_cast<std::uint8_t>(row)};
             // A field holds at most 255 bytes: its length is one byte in the record.
-            text.reserveMore(FilmsOut::TextCount * 255);
+            text.reserveMore(std::size_t{255} * FilmsOut::TextCount);
             for (std::size_t k = 0; k < texts.size(); ++k) {
                 entry.lengths[k] = static_cast<std::uint8_t>(texts[k].size());
                 text.appendReserved(texts[k]);
