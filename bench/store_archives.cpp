@@ -38,18 +38,30 @@ const std::string& growthFolder() {
     return folder;
 }
 
+namespace {
+
+std::string writeReturnsFolder(const std::string& name, int outOf) {
+    const std::string path = storeFolder() + name + "/";
+    std::filesystem::create_directories(path);
+    if (!std::filesystem::exists(path + "Clienti.pro"))
+        std::filesystem::create_hard_link(storeFolder() + "Clienti.pro", path + "Clienti.pro");
+    for (const int year : {kStoreYear - 1, kStoreYear}) {
+        if (!std::filesystem::exists(path + std::to_string(year) + ".nol"))
+            demo::writeSlips(path, year, kStoreSlips, kStoreCustomers, kStoreFilms, 1, kReturnsSlipRows,
+                             outOf);
+    }
+    return path;
+}
+
+} // namespace
+
 const std::string& returnsFolder() {
-    static const std::string folder = [] {
-        const std::string path = storeFolder() + "rientri/";
-        std::filesystem::create_directories(path);
-        if (!std::filesystem::exists(path + "Clienti.pro"))
-            std::filesystem::create_hard_link(storeFolder() + "Clienti.pro", path + "Clienti.pro");
-        for (const int year : {kStoreYear - 1, kStoreYear}) {
-            if (!std::filesystem::exists(path + std::to_string(year) + ".nol"))
-                demo::writeSlips(path, year, kStoreSlips, kStoreCustomers, kStoreFilms, 1, kReturnsSlipRows);
-        }
-        return path;
-    }();
+    static const std::string folder = writeReturnsFolder("rientri", 400);
+    return folder;
+}
+
+const std::string& crowdedReturnsFolder() {
+    static const std::string folder = writeReturnsFolder("rientri-tutti", 4);
     return folder;
 }
 

@@ -17,8 +17,11 @@ inline constexpr int kGrowthCustomers = 1000000;
 const std::string& growthFolder();
 
 inline constexpr int kReturnsSlipRows = 9; // 1 to 9 films a slip: a million rows in the two years
-// A folder beside it holding two year files of 100,000 slips each (2008 and 2009, a quarter of
-// the slips with their films still out) and the store's Clienti.pro, for the returns desk.
+// Folders beside it holding two year files of 100,000 slips each (2008 and 2009) and the store's
+// Clienti.pro, for the returns desk: in "rientri" one slip in 400 has its films still out (about
+// 2,500 films out, a busy store's), in "rientri-tutti" one in 4 (about 250,000, the list at its
+// largest).
 const std::string& returnsFolder();
+const std::string& crowdedReturnsFolder();
 
 } // namespace filmeria::bench

@@ -2,11 +2,14 @@
 
 #include "core/letterhead.h"
 #include "core/profile_strings.h"
+#include "core/record_file.h"
 #include "core/text_rules.h"
 #include "customers/customer_file.h"
 
 #include <charconv>
+#include <exception>
 #include <sys/stat.h>
+#include <thread>
 #include <unordered_map>
 
 namespace filmeria {
@@ -14,6 +17,7 @@ namespace {
 
 constexpr const char* kSection = "Rientri";
 constexpr const char* kKey = "Giorni di ritardo";
+constexpr std::size_t kCustomersPerBlock = 638; // a read of about 1 MB
 
 // Card numbers compared with their letters in either case.
 struct FoldedHash {
@@ -39,32 +43,90 @@ void findPhones(const std::string& folder, ReturnsDesk& desk) {
     for (std::size_t i = 0; i < desk.films.size(); ++i)
         if (const std::string_view card = desk.films[i].card; !card.empty())
             slotOf[i] = slots.emplace(card, static_cast<std::uint32_t>(slots.size())).first->second;
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> phones(slots.size(), {kNotFound, 0});
     desk.phonesOf.assign(desk.films.size(), {0, 0});
     struct stat st {};
     if (slots.empty() || ::stat(customerFilePath(folder).c_str(), &st) != 0)
         return;
-    std::size_t left = slots.size();
-    customerArchive(folder).scan([&](const CustomerView& customer, std::size_t) {
-        const auto found = slots.find(trimmedView(customer.stored(CustomerField::Tessera)));
-        if (found == slots.end() || phones[found->second].first != kNotFound)
-            return true; // not asked about, or the first customer with the card already found
-        auto& [at, length] = phones[found->second];
-        at = static_cast<std::uint32_t>(desk.phoneTexts.size());
-        for (const CustomerField field :
-             {CustomerField::TelCasa, CustomerField::TelUff, CustomerField::TelCel}) {
-            const std::string_view number = trimmedView(customer.stored(field));
-            if (number.empty())
-                continue;
-            if (desk.phoneTexts.size() != at)
-                desk.phoneTexts.insert(desk.phoneTexts.end(), {' ', '-', ' '});
-            desk.phoneTexts.insert(desk.phoneTexts.end(), number.begin(), number.end());
+    const RecordFile customers(customerFilePath(folder), kCustomerRecordSize, RecordFile::IfMissing::Fail);
+
+    // The archive read in two halves side by side; each half keeps, for every card, the first
+    // customer it holds with it, and the first half's is taken before the second's.
+    struct Half {
+        std::vector<char> texts;
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> phones; // per slot: where, how long
+    };
+    const std::size_t count = customers.count();
+    const std::size_t halves =
+        count >= 2 * kCustomersPerBlock && std::thread::hardware_concurrency() > 1 ? 2 : 1;
+    std::vector<Half> found(halves);
+    const auto readHalf = [&](std::size_t h) {
+        Half& half = found[h];
+        half.phones.assign(slots.size(), {kNotFound, 0});
+        std::size_t left = slots.size();
+        std::vector<char, LargeBufferAllocator<char>> block(kCustomersPerBlock * kCustomerRecordSize);
+        const std::size_t first = 1 + count * h / halves;
+        const std::size_t last = count * (h + 1) / halves;
+        for (std::size_t from = first; from <= last && left > 0; from += kCustomersPerBlock) {
+            const std::size_t n = std::min(kCustomersPerBlock, last - from + 1);
+            customers.readRecords(from, n, block.data());
+            for (std::size_t i = 0; i < n && left > 0; ++i) {
+                const CustomerView customer({block.data() + i * kCustomerRecordSize, kCustomerRecordSize});
+                const auto slot = slots.find(trimmedView(customer.stored(CustomerField::Tessera)));
+                if (slot == slots.end() || half.phones[slot->second].first != kNotFound)
+                    continue; // not asked about, or an earlier customer of this half has the card
+                auto& [at, length] = half.phones[slot->second];
+                at = static_cast<std::uint32_t>(half.texts.size());
+                for (const CustomerField field :
+                     {CustomerField::TelCasa, CustomerField::TelUff, CustomerField::TelCel}) {
+                    const std::string_view number = trimmedView(customer.stored(field));
+                    if (number.empty())
+                        continue;
+                    if (half.texts.size() != at)
+                        half.texts.insert(half.texts.end(), {' ', '-', ' '});
+                    half.texts.insert(half.texts.end(), number.begin(), number.end());
+                }
+                length = static_cast<std::uint32_t>(half.texts.size()) - at;
+                --left; // every card found: the rest of the half is not needed
+            }
         }
-        length = static_cast<std::uint32_t>(desk.phoneTexts.size()) - at;
-        return --left > 0; // every card found: the rest of the archive is not needed
-    });
+    };
+    std::exception_ptr failure;
+    std::thread second;
+    if (halves == 2)
+        second = std::thread([&] {
+            try {
+                readHalf(1);
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+    try {
+        readHalf(0);
+    } catch (...) {
+        if (second.joinable())
+            second.join();
+        throw;
+    }
+    if (second.joinable())
+        second.join();
+    if (failure)
+        std::rethrow_exception(failure);
+
+    // Each card's numbers once in the desk, the first half's first.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> phones(slots.size(), {0, 0});
+    for (std::size_t slot = 0; slot < slots.size(); ++slot) {
+        for (const Half& half : found) {
+            const auto [at, length] = half.phones[slot];
+            if (at == kNotFound)
+                continue;
+            phones[slot] = {static_cast<std::uint32_t>(desk.phoneTexts.size()), length};
+            desk.phoneTexts.insert(desk.phoneTexts.end(), half.texts.begin() + at,
+                                   half.texts.begin() + at + length);
+            break;
+        }
+    }
     for (std::size_t i = 0; i < desk.films.size(); ++i)
-        if (slotOf[i] != kNoCard && phones[slotOf[i]].first != kNotFound)
+        if (slotOf[i] != kNoCard)
             desk.phonesOf[i] = phones[slotOf[i]];
 }
 

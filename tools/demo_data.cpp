@@ -228,7 +228,8 @@ CustomerRecord makeCustomer(std::uint64_t seed, int index) {
     return r;
 }
 
-RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers, int films, int maxRows) {
+RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers, int films, int maxRows,
+                      int outOf) {
     Random rng(seed * std::uint64_t{7919} + static_cast<std::uint64_t>(index) * std::uint64_t{31} +
                static_cast<std::uint64_t>(year));
     const int customerIndex = 1 + rng.below(customers);
@@ -242,7 +243,7 @@ RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers, in
     r[SlipField::Data] = formatDate(issued);
     const int rows = 1 + rng.below(std::clamp(maxRows, 1, kSlipRows));
     std::array<std::string, 10> amounts;
-    const bool returned = rng.below(4) != 0;
+    const bool returned = rng.below(std::max(outOf, 1)) != 0;
     for (int k = 1; k <= rows; ++k) {
         const int days = 1 + rng.below(6);
         // A film of the archive written with the same seed, as the film picker fills a row.
@@ -340,11 +341,11 @@ void writeCustomers(const std::string& folder, int count, std::uint64_t seed) {
 }
 
 void writeSlips(const std::string& folder, int year, int count, int customers, int films, std::uint64_t seed,
-                int maxRows) {
+                int maxRows, int outOf) {
     const std::string path = yearFilePath(folder, std::to_string(year));
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     for (int i = 1; i <= count; ++i)
-        out << makeSlip(seed, i, year, customers, films, maxRows).encode();
+        out << makeSlip(seed, i, year, customers, films, maxRows, outOf).encode();
     if (!out.flush())
         throw std::runtime_error("cannot write " + path);
 }

@@ -16,9 +16,10 @@ char fiscalCodeCheckCharacter(std::string_view first15);
 
 CustomerRecord makeCustomer(std::uint64_t seed, int index);
 // A slip of one of the customers 1 to `customers` of the same seed, renting 1 to `maxRows` films
-// among the films 1 to `films` of the same seed (their codes, titles and prices). A quarter of
-// the slips have their films still out.
-RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers, int films, int maxRows = 4);
+// among the films 1 to `films` of the same seed (their codes, titles and prices). One slip in
+// `outOf` has its films still out.
+RentalRecord makeSlip(std::uint64_t seed, int index, int year, int customers, int films, int maxRows = 4,
+                      int outOf = 4);
 
 // Writes Clienti.pro / the year file in `folder` anew with `count` records.
 void writeCustomers(const std::string& folder, int count, std::uint64_t seed = 1);
@@ -37,6 +38,6 @@ struct PosterPlan {
 // Creates Film.db in `folder` (replacing it) with `count` films, in one transaction.
 void writeFilms(const std::string& folder, int count, const PosterPlan& posters, std::uint64_t seed = 1);
 void writeSlips(const std::string& folder, int year, int count, int customers, int films,
-                std::uint64_t seed = 1, int maxRows = 4);
+                std::uint64_t seed = 1, int maxRows = 4, int outOf = 4);
 
 } // namespace filmeria::demo

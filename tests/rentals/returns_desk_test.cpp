@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace filmeria {
 namespace {
 
@@ -91,6 +93,35 @@ TEST_F(ReturnsDeskTest, FilmsOutWithTelephonesLateAfterTheStoresDays) {
               "  15 gg  RITARDO  dal 28/12/2025  F1          Pane e tulipani             "
               "  Bar Sport               Tessera A15         Tel. 02 123456 - 333 1234567");
     EXPECT_EQ(returnsDeskLine(desk.line(3)).substr(0, 36), "   0 gg           dal 12/01/2026  F2");
+}
+
+TEST_F(ReturnsDeskTest, ALargeCustomerArchiveGivesTheFirstCustomerWithEachCard) {
+    // Read in two halves side by side: the first customer with a card is still the one taken.
+    {
+        std::ofstream more(customerFilePath(dir.folder()), std::ios::binary | std::ios::app);
+        for (int i = 0; i < 3000; ++i) {
+            CustomerRecord filler;
+            filler[CustomerField::Tessera] = "Z" + std::to_string(i);
+            filler[CustomerField::TelCasa] = "0";
+            more << filler.encode();
+        }
+        CustomerRecord again; // A15 once more, far down the archive
+        again[CustomerField::Tessera] = "a15";
+        again[CustomerField::TelCasa] = "999";
+        more << again.encode();
+        CustomerRecord late; // a card only the second half has
+        late[CustomerField::Tessera] = "C9";
+        late[CustomerField::TelCel] = "347 000";
+        more << late.encode();
+    }
+    RentalRecord third = slip("4", "Verdi", "c9");
+    row(third, 1, "F7", "Amarcord", "11/01/2026");
+    yearArchive(dir.folder(), "2026").append(third);
+    const ReturnsDesk desk = returnsDesk(dir.folder(), {2026, 1, 12}, 3);
+    ASSERT_EQ(desk.size(), 5u);
+    EXPECT_EQ(desk.line(0).phones, "02 123456 - 333 1234567");
+    EXPECT_EQ(desk.line(3).film.card, "c9");
+    EXPECT_EQ(desk.line(3).phones, "347 000");
 }
 
 TEST_F(ReturnsDeskTest, TheFilterLooksAtCodeTitleCustomerAndCard) {
