@@ -3,7 +3,8 @@
 # whole processes one after the other, ROUNDS times, and the medians compared. The searches are
 # the real screens (offscreen) from Trova to the list drawn, the first after start-up and the
 # tenth apart; memory is each process's peak.
-#   bench/compare.sh [BUILD_DIR] [ROUNDS]
+#   bench/compare.sh [BUILD_DIR] [ROUNDS] [ONLY]
+# ONLY, a regular expression, keeps the measures whose names it finds ("returns|in-noleggio").
 # The store (2 GB: 100,000 customers, 100,000 slips, 20,000 films with posters, a million
 # customers beside it, and twice two year files of a million film rows for the returns desk) is
 # written once into $FILMERIA_BENCH_FOLDER (default /var/tmp/filmeria-bench).
@@ -16,11 +17,14 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 "$build/bench/make_store" > /dev/null
 store=${FILMERIA_BENCH_FOLDER%/}
 cat "$store"/*.* "$store"/milione/* "$store"/rientri*/* > /dev/null # every side starts from the file cache
-exec python3 - "$build" "$store" "$rounds" <<'PY'
+exec python3 - "$build" "$store" "$rounds" "${3:-}" <<'PY'
 import json, os, re, resource, shutil, statistics, subprocess, sys, tempfile, time
 
-build, store, rounds = sys.argv[1], sys.argv[2], int(sys.argv[3])
+build, store, rounds, only = sys.argv[1], sys.argv[2], int(sys.argv[3]), sys.argv[4]
 work = tempfile.mkdtemp()
+
+def want(name):
+    return not only or re.search(only, name)
 
 def run(argv, cwd=None):
     """Runs a whole process: wall seconds, peak resident MiB (GNU time's, of the program
@@ -49,6 +53,8 @@ med = statistics.median
 for kind, folder, floor_argv, count in [
         ("every customer, 1M", store + "/milione", ["scan-sort", store + "/milione/Clienti.pro"], 10),
         ("every slip, 100k, painted", store, ["scan", store + "/2009.nol", "1368"], 10)]:
+    if not want(kind):
+        continue
     firsts, tenths, floors, peaks1, peaks10, lists = [], [], [], [], [], []
     for _ in range(rounds):
         s = searches(run([build + "/bench/search_probe", "customers" if "customer" in kind else "slips",
@@ -66,6 +72,8 @@ for kind, folder, floor_argv, count in [
 def year_files(folder):
     return [folder + "/2008.nol", folder + "/2009.nol"]
 for label, folder in [("2.5k out", store + "/rientri"), ("250k out", store + "/rientri-tutti")]:
+    if not want(f"returns desk, 1M rows, {label}"):
+        continue
     firsts, tenths, floors, peaks1, lists = [], [], [], [], []
     for _ in range(rounds):
         s = searches(run([build + "/bench/search_probe", "returns", folder, "10"])[2])
@@ -79,6 +87,8 @@ for label, folder in [("2.5k out", store + "/rientri"), ("250k out", store + "/r
 
 # The companion's check, films out, backup and spreadsheet export as whole processes.
 def pair(name, program_argv, floor_argv, before=None, unit=1000, memory=None):
+    if not want(name):
+        return
     p, fl, pm, fm = [], [], [], []
     for _ in range(rounds):
         if before: before()
@@ -110,9 +120,11 @@ small = work + "/piccolo"
 os.mkdir(small)
 subprocess.run([build + "/generate-archives", small, "--customers", "10", "--slips", "1", "--films", "1"],
                stdout=subprocess.DEVNULL, check=True)
-rest = run([build + "/filmeria-archivi", "export", small + "/Clienti.pro", "--xlsx", work + "/p.xlsx"])[1]
-grid = float(re.search(r"text ([\d.]+) MiB", run([build + "/bench/search_probe", "grid", store])[2])[1])
-pair("spreadsheet export, 100k customers",
+export = "spreadsheet export, 100k customers"
+if want(export):
+    rest = run([build + "/filmeria-archivi", "export", small + "/Clienti.pro", "--xlsx", work + "/p.xlsx"])[1]
+    grid = float(re.search(r"text ([\d.]+) MiB", run([build + "/bench/search_probe", "grid", store])[2])[1])
+pair(export,
      [build + "/filmeria-archivi", "export", store + "/Clienti.pro", "--xlsx", work + "/c.xlsx"],
      [build + "/bench/floor_probe", "xlsx", store + "/Clienti.pro", work + "/f.xlsx"], clean,
      memory=lambda peak: f"; {peak - rest:.0f} MiB over the process at rest ({rest:.0f} MiB) = "
@@ -120,6 +132,8 @@ pair("spreadsheet export, 100k customers",
 
 # The film search and the list printout: program and floor in one process, which runs them in turn.
 def gbench(binary, pattern, program, floor, name):
+    if not want(name):
+        return
     p, f = [], []
     for _ in range(rounds):
         out = run([build + "/bench/" + binary, "--benchmark_filter=" + pattern, "--benchmark_format=json"])[2]
