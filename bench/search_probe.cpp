@@ -36,20 +36,16 @@ double residentMiB() {
     return 0;
 }
 
-int run(QWidget& screen, int searches) {
-    screen.show();
-    QApplication::processEvents();
-    auto* trova = screen.findChild<QPushButton*>("cmdTrova");
-    auto* indietro = screen.findChild<QPushButton*>("cmdIndietro");
-    auto* list = screen.findChild<filmeria::ResultList*>("lstRecords");
-    if (!trova || !indietro || !list)
-        return 2;
-    for (int n = 1; n <= searches; ++n) {
-        indietro->click(); // clears the list, as a new search from the criteria does
+// Times `rounds` times from `start` to the list laid out and drawn, after `prepare` has set the
+// screen back, and prints a line for each.
+template <typename Prepare, typename Start>
+int timeRounds(filmeria::ResultList* list, int rounds, Prepare prepare, Start start) {
+    for (int n = 1; n <= rounds; ++n) {
+        prepare();
         QApplication::processEvents();
         QElapsedTimer clock;
         clock.start();
-        trova->click();
+        start();
         list->repaint(); // laid out and drawn before the time is read
         QApplication::processEvents();
         const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
@@ -61,27 +57,27 @@ int run(QWidget& screen, int searches) {
     return 0;
 }
 
+int run(QWidget& screen, int searches) {
+    screen.show();
+    QApplication::processEvents();
+    auto* trova = screen.findChild<QPushButton*>("cmdTrova");
+    auto* indietro = screen.findChild<QPushButton*>("cmdIndietro");
+    auto* list = screen.findChild<filmeria::ResultList*>("lstRecords");
+    if (!trova || !indietro || !list)
+        return 2;
+    // Indietro clears the list, as a new search from the criteria does.
+    return timeRounds(
+        list, searches, [indietro] { indietro->click(); }, [trova] { trova->click(); });
+}
+
 // The returns desk opened and closed again: each opening reads the year files anew.
 int runReturnsDesk(filmeria::Services& services, int openings) {
     filmeria::TfrmRientri desk(services);
     auto* list = desk.findChild<filmeria::ResultList*>("lstRecords");
     if (!list)
         return 2;
-    for (int n = 1; n <= openings; ++n) {
-        desk.hide();
-        QApplication::processEvents();
-        QElapsedTimer clock;
-        clock.start();
-        desk.show();
-        list->repaint();
-        QApplication::processEvents();
-        const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-        std::printf("search %d: %.1f ms, listed %d, list %.1f MiB, peak %.1f MiB, resident %.1f MiB\n", n, ms,
-                    list->count(), static_cast<double>(list->lines().capacityBytes()) / (1 << 20),
-                    filmeria::bench::peakResidentMiB(), residentMiB());
-        std::fflush(stdout);
-    }
-    return 0;
+    return timeRounds(
+        list, openings, [&desk] { desk.hide(); }, [&desk] { desk.show(); });
 }
 
 } // namespace
