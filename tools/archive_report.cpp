@@ -8,6 +8,7 @@
 #include "films/film_store.h"
 #include "rentals/films_out.h"
 #include "rentals/rental_file.h"
+#include "rentals/rental_statistics.h"
 #include "tools/poster_jpeg.h"
 
 #include <algorithm>
@@ -393,6 +394,33 @@ int reportFilmsOut(const std::string& folder, const std::string& at, std::ostrea
             }
         }
         out.write(buffer.get(), end - buffer.get());
+    } catch (const ArchiveError& e) {
+        err << e.what() << "\n";
+        return 2;
+    }
+    return 0;
+}
+
+int reportStatistics(const std::string& folder, const std::string& year, std::ostream& out,
+                     std::ostream& err) {
+    if (year.size() != 4 ||
+        !std::all_of(year.begin(), year.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        err << "anno non valido: \"" << year << "\" (previste 4 cifre)\n";
+        return 2;
+    }
+    std::string folderPath = folder;
+    if (!folderPath.empty() && folderPath.back() != '/')
+        folderPath += '/';
+    struct stat st {};
+    if (::stat(folderPath.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        err << "impossibile leggere la cartella '" << folder << "'\n";
+        return 2;
+    }
+    try {
+        const YearStatistics figures = yearStatistics(folderPath, std::stoi(year));
+        out << monthlyTable(figures);
+        for (const std::string& warning : figures.warnings)
+            err << "Altro: " << warning << "\n";
     } catch (const ArchiveError& e) {
         err << e.what() << "\n";
         return 2;

@@ -21,4 +21,10 @@ int checkArchive(const std::string& path, std::ostream& out, std::ostream& err);
 // or the date is not one.
 int reportFilmsOut(const std::string& folder, const std::string& at, std::ostream& out, std::ostream& err);
 
+// `statistiche`: the monthly takings of a year file as text, ';' between fields (the table of
+// monthlyTable), the slips counted apart named on `err`. 0, or 2 for a folder or year file that
+// cannot be read or a year that is not four digits.
+int reportStatistics(const std::string& folder, const std::string& year, std::ostream& out,
+                     std::ostream& err);
+
 } // namespace filmeria

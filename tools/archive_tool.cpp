@@ -43,6 +43,8 @@ constexpr const char* kUsage =
     "                                elenca i film in noleggio (con la data di noleggio e senza\n"
     "                                quella di riconsegna) di tutti i file anno della cartella,\n"
     "                                con i giorni trascorsi, separati da \";\"\n"
+    "  statistiche CARTELLA ANNO     incassi del file anno mese per mese (schede, film, incasso,\n"
+    "                                saldato, da saldare), separati da \";\"\n"
     "  --help                        mostra questo testo\n"
     "  --version                     mostra la versione\n"
     "\n"
@@ -116,6 +118,11 @@ int main(int argc, char** argv) {
         if (args.size() == 4 && args[2] == "--al")
             return filmeria::reportFilmsOut(args[1], args[3], std::cout, std::cerr);
         return usageError("uso: filmeria-archivi in-noleggio CARTELLA [--al gg/mm/aaaa]");
+    }
+    if (command == "statistiche") {
+        if (args.size() != 3)
+            return usageError("uso: filmeria-archivi statistiche CARTELLA ANNO");
+        return filmeria::reportStatistics(args[1], args[2], std::cout, std::cerr);
     }
     if (command == "backup") {
         if (args.size() != 3)

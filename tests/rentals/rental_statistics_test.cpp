@@ -1,0 +1,120 @@
+// The takings of a year: each month, the totals, paid and unpaid, the rankings with their ties,
+// and the slips that fit no month, counted apart and named.
+#include "films/film_store.h"
+#include "rentals/rental_file.h"
+#include "rentals/rental_statistics.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace filmeria {
+namespace {
+
+RentalRecord slip(const std::string& number, const std::string& date, const std::string& total,
+                  const std::string& paid, const std::string& card = "", const std::string& name = "") {
+    RentalRecord s;
+    s[SlipField::NumScheda] = number;
+    s[SlipField::Data] = date;
+    s[SlipField::Totale] = total;
+    s[SlipField::Saldato] = paid;
+    s[SlipField::Tessera] = card;
+    s[SlipField::Cliente] = name;
+    return s;
+}
+
+void film(RentalRecord& s, int row, const std::string& code, const std::string& title = "Titolo") {
+    s.at(RowField::Codice, row) = code;
+    s.at(RowField::Titolo, row) = title;
+}
+
+TEST(RentalStatistics, MonthsTotalsRankingsWeekdaysAndTheSlipsApart) {
+    testing::TempFolder dir;
+    const RentalArchive year = yearArchive(dir.folder(), "2026");
+    RentalRecord a = slip("1", "05/01/2026", "10,50", kPaid, "A15", "Bar Sport"); // a Monday
+    film(a, 1, "F1", "Pane e tulipani (scheda)");
+    film(a, 2, "F2");
+    year.append(a);
+    RentalRecord b = slip("2", "06/01/2026", "3,5", kNotPaid, "a15", "Bar Sport"); // typed, not left
+    film(b, 1, "f1");
+    year.append(b);
+    RentalRecord c = slip("3", "14/03/2026", "2,00", "", "B7", "Rossi"); // a Saturday; paid unknown
+    film(c, 1, "F2");
+    film(c, 3, "", "Solo titolo"); // a film without a code: counted, not ranked
+    year.append(c);
+    RentalRecord d = slip("4", "31/02/2026", "4,00", kPaid, "B7", "Rossi"); // no such day
+    film(d, 1, "F3");
+    year.append(d);
+    RentalRecord e = slip("5", "02/12/2025", "1,00", kPaid); // last year's date
+    year.append(e);
+    RentalRecord f = slip("6", "10/12/2026", "3,,50", kPaid, "C1", "Verdi"); // not an amount
+    film(f, 1, "F3");
+    year.append(f);
+    {
+        FilmStore store(dir.folder());
+        FilmRow row;
+        row[FilmField::varCodice] = "F1";
+        row[FilmField::varTitolo] = "Pane e tulipani";
+        store.insert(row);
+    }
+
+    const YearStatistics s = yearStatistics(dir.folder(), 2026);
+    EXPECT_EQ(s.months[0].slips, 2);
+    EXPECT_EQ(s.months[0].films, 3);
+    EXPECT_EQ(s.months[0].takings, 1400);
+    EXPECT_EQ(s.months[0].paid, 1050);
+    EXPECT_EQ(s.months[0].unpaid, 350);
+    EXPECT_EQ(s.months[2].takings, 200);
+    EXPECT_EQ(s.months[2].paid + s.months[2].unpaid, 0);
+    EXPECT_EQ(s.months[1].slips, 0);
+    EXPECT_EQ(s.months[11].slips, 0); // December's slip has no amount: apart
+    EXPECT_EQ(s.other.slips, 3);
+    EXPECT_EQ(s.other.films, 2);
+    EXPECT_EQ(s.other.takings, 500); // the valid totals of the slips apart
+    EXPECT_EQ(s.total.slips, 6);
+    EXPECT_EQ(s.total.takings, 2100);
+    ASSERT_EQ(s.warnings.size(), 3u);
+    EXPECT_EQ(s.warnings[0], "Scheda n. 4 (posizione 4): data \"31/02/2026\" non dell'anno 2026");
+    EXPECT_EQ(s.warnings[2], "Scheda n. 6 (posizione 6): totale \"3,,50\" non valido");
+
+    // F1 and F2 tie on two: the code decides; F1's title is the film archive's.
+    ASSERT_EQ(s.topFilms.size(), 3u);
+    EXPECT_EQ(s.topFilms[0].code, "F1");
+    EXPECT_EQ(s.topFilms[0].title, "Pane e tulipani");
+    EXPECT_EQ(s.topFilms[1].code, "F2");
+    EXPECT_EQ(s.topFilms[1].title, "Titolo");
+    EXPECT_EQ(s.topFilms[2].rentals, 2); // F3, on two slips apart
+
+    ASSERT_EQ(s.topCustomers.size(), 3u);
+    EXPECT_EQ(s.topCustomers[0].card, "A15");
+    EXPECT_EQ(s.topCustomers[0].slips, 2);
+    EXPECT_EQ(s.topCustomers[0].takings, 1400);
+    EXPECT_EQ(s.topCustomers[1].card, "B7");
+    EXPECT_EQ(s.topCustomers[1].takings, 600);
+
+    EXPECT_EQ(s.filmsByWeekday[0], 2); // Monday 05/01
+    EXPECT_EQ(s.filmsByWeekday[1], 1); // Tuesday 06/01
+    EXPECT_EQ(s.filmsByWeekday[5], 2); // Saturday 14/03
+
+    const std::string table = monthlyTable(s);
+    EXPECT_EQ(table.substr(0, table.find('\n', 50) + 1),
+              "Mese;Schede;Film;Incasso;Saldato;Da saldare\n01;2;3;14,00;10,50;3,50\n");
+    EXPECT_NE(table.find("\n03;1;2;2,00;0,00;0,00\n"), std::string::npos);
+    EXPECT_NE(table.find("\nTotale;6;7;21,00;15,50;3,50\nAltro;3;2;5,00;5,00;0,00\n"), std::string::npos);
+}
+
+TEST(RentalStatistics, AYearWithoutItsFileIsZeroesAndAmountsReadAsWritten) {
+    testing::TempFolder dir;
+    const YearStatistics s = yearStatistics(dir.folder(), 2020);
+    EXPECT_EQ(s.total.slips, 0);
+    const std::string table = monthlyTable(s);
+    EXPECT_EQ(table.find("Altro"), std::string::npos);
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 14); // heading, twelve months, Totale
+    for (const auto& [cents, text] : std::initializer_list<std::pair<std::int64_t, const char*>>{
+             {0, "0,00"}, {5, "0,05"}, {2349, "23,49"}, {-120, "-1,20"}})
+        EXPECT_EQ(amountText(cents), text);
+}
+
+} // namespace
+} // namespace filmeria
