@@ -16,6 +16,22 @@ std::string asciiUpper(std::string_view text);
 std::string asciiLower(std::string_view text);
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
+// Hash and equality of texts with the letters A-Z in either case, for hash maps keyed by a code
+// or a card number; transparent, so a view finds a stored string without a copy.
+struct AsciiFoldedHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+        std::size_t hash = 1469598103934665603ULL;
+        for (const char c : text)
+            hash = (hash ^ static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c)) * 1099511628211ULL;
+        return hash;
+    }
+};
+struct AsciiFoldedEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const { return equalsIgnoringAsciiCase(a, b); }
+};
+
 // Turns each of CR LF, LF CR, LF and CR into one LF, so that messages written with
 // Windows line-break sequences (even the odd LF CR LF CR) show as clean breaks.
 std::string normalisedLineBreaks(std::string_view text);

@@ -48,6 +48,13 @@ std::optional<std::int64_t> totalInCents(std::string_view text) {
     return static_cast<std::int64_t>(std::llround(RoundAmount(*value, 2) * 100.0));
 }
 
+// Texts in order with the letters A-Z in either case, for the rankings' ties.
+bool foldedLess(std::string_view a, std::string_view b) {
+    const auto fold = [](char c) { return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c); };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [&](char x, char y) { return fold(x) < fold(y); });
+}
+
 // Monday 0 ... Sunday 6; 1970-01-01 was a Thursday.
 int weekdayOf(const CivilDate& date) {
     const long days = daysFromCivil(date);
@@ -93,12 +100,14 @@ YearStatistics yearStatistics(const std::string& folder, int year) {
         return figures;
     }
 
-    std::unordered_map<std::string, FilmCount> films;
-    std::unordered_map<std::string, CustomerCount> customers;
+    // Keyed by code and card, letters in either case; a lookup copies nothing.
+    std::unordered_map<std::string, FilmCount, AsciiFoldedHash, AsciiFoldedEqual> films;
+    std::unordered_map<std::string, CustomerCount, AsciiFoldedHash, AsciiFoldedEqual> customers;
+    films.reserve(4096);
+    customers.reserve(4096);
     const RecordFile file(path, kRentalRecordSize, RecordFile::IfMissing::Fail);
     const std::size_t count = file.count();
     std::vector<char> block(kSlipsPerBlock * kRentalRecordSize);
-    std::string key;
     for (std::size_t first = 1; first <= count; first += kSlipsPerBlock) {
         const std::size_t n = std::min(kSlipsPerBlock, count - first + 1);
         file.readRecords(first, n, block.data());
@@ -114,12 +123,12 @@ YearStatistics yearStatistics(const std::string& folder, int year) {
                 ++one.films;
                 if (code.empty())
                     continue;
-                key = asciiLower(code);
-                FilmCount& film = films[key];
-                if (film.rentals++ == 0) {
-                    film.code = code;
-                    film.title = title;
-                }
+                auto found = films.find(code);
+                if (found == films.end())
+                    found =
+                        films.emplace(std::string(code), FilmCount{std::string(code), std::string(title), 0})
+                            .first;
+                ++found->second.rentals;
             }
             const std::string_view dateText = trimmedView(slip.stored(SlipField::Data));
             const std::optional<CivilDate> date = parseDate(dateText);
@@ -149,12 +158,16 @@ YearStatistics yearStatistics(const std::string& folder, int year) {
                 figures.warnings.push_back(std::move(why));
             }
             if (const std::string_view card = trimmedView(slip.stored(SlipField::Tessera)); !card.empty()) {
-                CustomerCount& customer = customers[asciiLower(card)];
-                if (customer.slips++ == 0) {
-                    customer.card = card;
-                    customer.name = trimmedView(slip.stored(SlipField::Cliente));
-                }
-                customer.takings += total.value_or(0);
+                auto found = customers.find(card);
+                if (found == customers.end())
+                    found = customers
+                                .emplace(std::string(card),
+                                         CustomerCount{
+                                             std::string(card),
+                                             std::string(trimmedView(slip.stored(SlipField::Cliente))), 0, 0})
+                                .first;
+                ++found->second.slips;
+                found->second.takings += total.value_or(0);
             }
         }
     }
@@ -162,17 +175,17 @@ YearStatistics yearStatistics(const std::string& folder, int year) {
         figures.total.add(month);
     figures.total.add(figures.other);
 
-    // The ten first of each ranking; ties in the order of the code or card, letters folded.
+    // The ten first of each ranking; ties in the order of the code or card, letters in either case.
     std::vector<std::pair<const std::string*, const FilmCount*>> filmOrder;
     filmOrder.reserve(films.size());
-    for (const auto& [folded, film] : films)
-        filmOrder.emplace_back(&folded, &film);
+    for (const auto& [code, film] : films)
+        filmOrder.emplace_back(&code, &film);
     const std::size_t filmsKept = std::min(kTopCount, filmOrder.size());
     std::partial_sort(filmOrder.begin(), filmOrder.begin() + static_cast<std::ptrdiff_t>(filmsKept),
                       filmOrder.end(), [](const auto& a, const auto& b) {
                           return a.second->rentals != b.second->rentals
                                      ? a.second->rentals > b.second->rentals
-                                     : *a.first < *b.first;
+                                     : foldedLess(*a.first, *b.first);
                       });
     for (std::size_t k = 0; k < filmsKept; ++k)
         figures.topFilms.push_back(
@@ -181,14 +194,14 @@ YearStatistics yearStatistics(const std::string& folder, int year) {
 
     std::vector<std::pair<const std::string*, const CustomerCount*>> customerOrder;
     customerOrder.reserve(customers.size());
-    for (const auto& [folded, customer] : customers)
-        customerOrder.emplace_back(&folded, &customer);
+    for (const auto& [card, customer] : customers)
+        customerOrder.emplace_back(&card, &customer);
     const std::size_t customersKept = std::min(kTopCount, customerOrder.size());
     std::partial_sort(customerOrder.begin(),
                       customerOrder.begin() + static_cast<std::ptrdiff_t>(customersKept), customerOrder.end(),
                       [](const auto& a, const auto& b) {
                           return a.second->slips != b.second->slips ? a.second->slips > b.second->slips
-                                                                    : *a.first < *b.first;
+                                                                    : foldedLess(*a.first, *b.first);
                       });
     for (std::size_t k = 0; k < customersKept; ++k) {
         const CustomerCount& c = *customerOrder[k].second;

@@ -19,25 +19,12 @@ constexpr const char* kSection = "Rientri";
 constexpr const char* kKey = "Giorni di ritardo";
 constexpr std::size_t kCustomersPerBlock = 638; // a read of about 1 MB
 
-// Card numbers compared with their letters in either case.
-struct FoldedHash {
-    std::size_t operator()(std::string_view text) const {
-        std::size_t hash = 1469598103934665603ULL;
-        for (const char c : text)
-            hash = (hash ^ static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c)) * 1099511628211ULL;
-        return hash;
-    }
-};
-struct FoldedEqual {
-    bool operator()(std::string_view a, std::string_view b) const { return equalsIgnoringAsciiCase(a, b); }
-};
-
 // Each card's telephone numbers, from the first customer of the archive with that card.
 void findPhones(const std::string& folder, ReturnsDesk& desk) {
     constexpr std::uint32_t kNotFound = UINT32_MAX;
     constexpr std::uint32_t kNoCard = UINT32_MAX;
     // Each card asked about once: its slot, and each film's slot.
-    std::unordered_map<std::string_view, std::uint32_t, FoldedHash, FoldedEqual> slots;
+    std::unordered_map<std::string_view, std::uint32_t, AsciiFoldedHash, AsciiFoldedEqual> slots;
     slots.reserve(desk.films.size());
     std::vector<std::uint32_t> slotOf(desk.films.size(), kNoCard);
     for (std::size_t i = 0; i < desk.films.size(); ++i)
