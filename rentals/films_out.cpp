@@ -2,18 +2,16 @@
 
 #include "core/posix_file.h"
 #include "core/record_file.h"
+#include "core/side_by_side.h"
 #include "core/text_rules.h"
 #include "rentals/rental_file.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <dirent.h>
 #include <exception>
 #include <memory>
-#include <mutex>
-#include <thread>
 
 namespace filmeria {
 namespace {
@@ -98,8 +96,7 @@ FilmsOut filmsOut(const std::string& folder, const CivilDate& today) {
             parts.push_back({files.size() - 1, first, std::min(count, first + kSlipsPerPart - 1)});
     }
 
-    const std::size_t threads =
-        std::max<std::size_t>(1, std::min<std::size_t>(parts.size(), std::thread::hardware_concurrency()));
+    const std::size_t threads = threadsFor(parts.size());
     std::size_t slips = 0;
     for (const RecordFile& file : files)
         slips += file.count();
@@ -169,34 +166,13 @@ FilmsOut filmsOut(const std::string& folder, const CivilDate& today) {
         found[p].end = entriesOf[t].size();
     };
 
-    // The parts are read side by side, each taken by the next free thread into its own block.
-    std::atomic<std::size_t> next{0};
-    std::exception_ptr failure;
-    std::mutex failureLock;
-    const auto work = [&](std::uint32_t t) {
-        std::vector<char, LargeBufferAllocator<char>> block(kSlipsPerBlock * kRentalRecordSize);
-        while (true) {
-            const std::size_t p = next.fetch_add(1);
-            if (p >= parts.size())
-                return;
-            try {
-                readPart(t, p, block);
-            } catch (...) {
-                const std::lock_guard<std::mutex> hold(failureLock);
-                if (!failure)
-                    failure = std::current_exception();
-                next = parts.size();
-            }
-        }
-    };
-    std::vector<std::thread> helpers;
-    for (std::uint32_t t = 1; t < threads; ++t)
-        helpers.emplace_back(work, t);
-    work(0);
-    for (std::thread& helper : helpers)
-        helper.join();
-    if (failure)
-        std::rethrow_exception(failure);
+    // The parts are read side by side, each thread into its own block.
+    std::vector<std::vector<char, LargeBufferAllocator<char>>> blocks(threads);
+    sideBySide(parts.size(), threads, [&](std::uint32_t t, std::size_t p) {
+        if (blocks[t].empty())
+            blocks[t].resize(kSlipsPerBlock * kRentalRecordSize);
+        readPart(t, p, blocks[t]);
+    });
 
     // The list in its order: a stable sort on the rank, two passes of 16 bits, the first one
     // taking the films part by part (the files' order); the second is left out when every rank

@@ -1,9 +1,12 @@
 #include "rentals/rental_statistics.h"
 
 #include "core/dates.h"
+#include "core/folded_table.h"
+#include "core/large_buffer_allocator.h"
 #include "core/money_text.h"
 #include "core/posix_file.h"
 #include "core/record_file.h"
+#include "core/side_by_side.h"
 #include "core/text_rules.h"
 #include "core/windows1252.h"
 #include "films/film_store.h"
@@ -13,25 +16,42 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <iterator>
 #include <sys/stat.h>
-#include <unordered_map>
 
 namespace filmeria {
 namespace {
 
-constexpr std::size_t kSlipsPerBlock = 766; // a read of about 1 MB
+// Slips read as one part (about 11 MB), each in blocks of about 1 MB.
+constexpr std::size_t kSlipsPerPart = 8192;
+constexpr std::size_t kSlipsPerBlock = 766;
 
-struct FilmCount {
-    std::string code;
-    std::string title;
-    long rentals = 0;
-};
-
-struct CustomerCount {
-    std::string card;
-    std::string name;
-    long slips = 0;
+// A film or a card as counted. Its spelling and name are those of the first slip that has it,
+// read again once the ten first are known.
+struct Counted {
+    std::uint32_t first = 0; // that slip's position
+    std::uint32_t count = 0;
     std::int64_t takings = 0;
+};
+using CountTable = FoldedTable<Counted>;
+
+void count(CountTable& table, std::string_view key, std::size_t position, std::uint32_t times,
+           std::int64_t takings) {
+    const auto [entry, isNew] = table.find(key);
+    Counted& counted = entry->value;
+    if (isNew || position < counted.first)
+        counted.first = static_cast<std::uint32_t>(position);
+    counted.count += times;
+    counted.takings += takings;
+}
+
+// What one thread has counted of the parts it read.
+struct Tally {
+    std::array<PeriodFigures, 12> months{};
+    PeriodFigures other;
+    std::array<long, 7> weekdays{};
+    CountTable films;
+    CountTable cards;
 };
 
 // A slip's total in cents: empty is nothing yet; what the money rule could not have written is
@@ -40,6 +60,25 @@ std::optional<std::int64_t> totalInCents(std::string_view text) {
     const std::string_view total = trimmedView(text);
     if (total.empty())
         return 0;
+    // As the program writes them ("23,49", "7,5", "12"): the cents from the digits.
+    const std::size_t comma = total.find(',');
+    const std::string_view units = total.substr(0, comma);
+    const std::string_view decimals =
+        comma == std::string_view::npos ? std::string_view() : total.substr(comma + 1);
+    const auto digitsOnly = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!units.empty() && units.size() <= 12 && digitsOnly(units) &&
+        (comma == std::string_view::npos ||
+         (!decimals.empty() && decimals.size() <= 2 && digitsOnly(decimals)))) {
+        std::int64_t cents = 0;
+        for (const char c : units)
+            cents = cents * 10 + (c - '0');
+        cents *= 100;
+        if (!decimals.empty())
+            cents += (decimals[0] - '0') * 10 + (decimals.size() == 2 ? decimals[1] - '0' : 0);
+        return cents;
+    }
     if (!isAmountAsWritten(total, 2))
         return std::nullopt;
     const std::optional<double> value = textToNumber(total);
@@ -88,11 +127,82 @@ void PeriodFigures::add(const PeriodFigures& other) {
     unpaid += other.unpaid;
 }
 
+namespace {
+
+// One slip into the thread's tally; a slip counted in "Altro" adds its warning to the part's.
+void takeSlip(const RentalView& slip, std::size_t position, int year, Tally& tally,
+              std::vector<std::string>& warnings) {
+    PeriodFigures one;
+    one.slips = 1;
+    for (int row = 1; row <= kSlipRows; ++row) {
+        const std::string_view code = trimmedView(slip.stored(RowField::Codice, row));
+        const std::string_view title = trimmedView(slip.stored(RowField::Titolo, row));
+        if (code.empty() && title.empty())
+            continue;
+        ++one.films;
+        if (!code.empty())
+            count(tally.films, code, position, 1, 0);
+    }
+    const std::string_view dateText = trimmedView(slip.stored(SlipField::Data));
+    const std::optional<CivilDate> date = parseDate(dateText);
+    const std::optional<std::int64_t> total = totalInCents(slip.stored(SlipField::Totale));
+    if (total) {
+        one.takings = *total;
+        const std::string_view paid = trimmedView(slip.stored(SlipField::Saldato));
+        if (equalsIgnoringAsciiCase(paid, kPaid))
+            one.paid = *total;
+        else if (equalsIgnoringAsciiCase(paid, kNotPaid))
+            one.unpaid = *total;
+    }
+    const bool ofTheYear = date && date->year == year;
+    if (ofTheYear && total) {
+        tally.months[static_cast<std::size_t>(date->month - 1)].add(one);
+        tally.weekdays[static_cast<std::size_t>(weekdayOf(*date))] += one.films;
+    } else {
+        tally.other.add(one);
+        std::string why = "Scheda n. " + utf8FromCp1252(trimmedView(slip.stored(SlipField::NumScheda))) +
+                          " (posizione " + std::to_string(position) + "):";
+        if (!ofTheYear)
+            why += " data \"" + utf8FromCp1252(dateText) + "\" non dell'anno " + std::to_string(year);
+        if (!total)
+            why += std::string(ofTheYear ? "" : ";") + " totale \"" +
+                   utf8FromCp1252(trimmedView(slip.stored(SlipField::Totale))) + "\" non valido";
+        warnings.push_back(std::move(why));
+    }
+    if (const std::string_view card = trimmedView(slip.stored(SlipField::Tessera)); !card.empty()) {
+        count(tally.cards, card, position, 1, total.value_or(0));
+    }
+}
+
+// Adds the counts of `from` to those of `into`.
+void mergeCounts(CountTable& into, const CountTable& from) {
+    from.forEach([&into, &from](const CountTable::Entry& entry) {
+        count(into, from.textOf(entry), entry.value.first, entry.value.count, entry.value.takings);
+    });
+}
+
+// The ten first by count; ties in the order of the code or card, letters in either case.
+std::vector<const CountTable::Entry*> topTen(const CountTable& table) {
+    std::vector<const CountTable::Entry*> order;
+    order.reserve(table.size());
+    table.forEach([&order](const CountTable::Entry& entry) { order.push_back(&entry); });
+    const std::size_t kept = std::min(kTopCount, order.size());
+    std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(kept), order.end(),
+                      [&table](const CountTable::Entry* a, const CountTable::Entry* b) {
+                          return a->value.count != b->value.count
+                                     ? a->value.count > b->value.count
+                                     : foldedLess(table.textOf(*a), table.textOf(*b));
+                      });
+    order.resize(kept);
+    return order;
+}
+
+} // namespace
+
 YearStatistics yearStatistics(const std::string& folder, int year) {
     YearStatistics figures;
     figures.year = year;
-    const std::string yearText = std::to_string(year);
-    const std::string path = yearFilePath(folder, yearText);
+    const std::string path = yearFilePath(folder, std::to_string(year));
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         if (errno != ENOENT)
@@ -100,112 +210,77 @@ YearStatistics yearStatistics(const std::string& folder, int year) {
         return figures;
     }
 
-    // Keyed by code and card, letters in either case; a lookup copies nothing.
-    std::unordered_map<std::string, FilmCount, AsciiFoldedHash, AsciiFoldedEqual> films;
-    std::unordered_map<std::string, CustomerCount, AsciiFoldedHash, AsciiFoldedEqual> customers;
-    films.reserve(4096);
-    customers.reserve(4096);
+    // The file open under its shared lock until every part of it is read.
     const RecordFile file(path, kRentalRecordSize, RecordFile::IfMissing::Fail);
     const std::size_t count = file.count();
-    std::vector<char> block(kSlipsPerBlock * kRentalRecordSize);
-    for (std::size_t first = 1; first <= count; first += kSlipsPerBlock) {
-        const std::size_t n = std::min(kSlipsPerBlock, count - first + 1);
-        file.readRecords(first, n, block.data());
-        for (std::size_t i = 0; i < n; ++i) {
-            const RentalView slip({block.data() + i * kRentalRecordSize, kRentalRecordSize});
-            PeriodFigures one;
-            one.slips = 1;
-            for (int row = 1; row <= kSlipRows; ++row) {
-                const std::string_view code = trimmedView(slip.stored(RowField::Codice, row));
-                const std::string_view title = trimmedView(slip.stored(RowField::Titolo, row));
-                if (code.empty() && title.empty())
-                    continue;
-                ++one.films;
-                if (code.empty())
-                    continue;
-                auto found = films.find(code);
-                if (found == films.end())
-                    found =
-                        films.emplace(std::string(code), FilmCount{std::string(code), std::string(title), 0})
-                            .first;
-                ++found->second.rentals;
-            }
-            const std::string_view dateText = trimmedView(slip.stored(SlipField::Data));
-            const std::optional<CivilDate> date = parseDate(dateText);
-            const std::optional<std::int64_t> total = totalInCents(slip.stored(SlipField::Totale));
-            if (total) {
-                one.takings = *total;
-                const std::string_view paid = trimmedView(slip.stored(SlipField::Saldato));
-                if (equalsIgnoringAsciiCase(paid, kPaid))
-                    one.paid = *total;
-                else if (equalsIgnoringAsciiCase(paid, kNotPaid))
-                    one.unpaid = *total;
-            }
-            const bool ofTheYear = date && date->year == year;
-            if (ofTheYear && total) {
-                figures.months[static_cast<std::size_t>(date->month - 1)].add(one);
-                figures.filmsByWeekday[static_cast<std::size_t>(weekdayOf(*date))] += one.films;
-            } else {
-                figures.other.add(one);
-                std::string why = "Scheda n. " +
-                                  utf8FromCp1252(trimmedView(slip.stored(SlipField::NumScheda))) +
-                                  " (posizione " + std::to_string(first + i) + "):";
-                if (!ofTheYear)
-                    why += " data \"" + utf8FromCp1252(dateText) + "\" non dell'anno " + yearText;
-                if (!total)
-                    why += std::string(ofTheYear ? "" : ";") + " totale \"" +
-                           utf8FromCp1252(trimmedView(slip.stored(SlipField::Totale))) + "\" non valido";
-                figures.warnings.push_back(std::move(why));
-            }
-            if (const std::string_view card = trimmedView(slip.stored(SlipField::Tessera)); !card.empty()) {
-                auto found = customers.find(card);
-                if (found == customers.end())
-                    found = customers
-                                .emplace(std::string(card),
-                                         CustomerCount{
-                                             std::string(card),
-                                             std::string(trimmedView(slip.stored(SlipField::Cliente))), 0, 0})
-                                .first;
-                ++found->second.slips;
-                found->second.takings += total.value_or(0);
-            }
-        }
+    const std::size_t parts = (count + kSlipsPerPart - 1) / kSlipsPerPart;
+    const std::size_t threads = threadsFor(parts);
+    std::vector<Tally> tallies(threads);
+    for (Tally& tally : tallies) {
+        // Room for a store's films and for a card a slip: a table grows by copying.
+        tally.films.reserve(std::min<std::size_t>(count, 24576));
+        tally.cards.reserve(std::min<std::size_t>(count / threads, 49152));
     }
+    std::vector<std::vector<std::string>> warningsOf(parts);
+    std::vector<std::vector<char, LargeBufferAllocator<char>>> blocks(threads);
+    sideBySide(parts, threads, [&](std::uint32_t t, std::size_t p) {
+        if (blocks[t].empty())
+            blocks[t].resize(kSlipsPerBlock * kRentalRecordSize);
+        const std::size_t last = std::min(count, (p + 1) * kSlipsPerPart);
+        for (std::size_t first = p * kSlipsPerPart + 1; first <= last; first += kSlipsPerBlock) {
+            const std::size_t n = std::min(kSlipsPerBlock, last - first + 1);
+            file.readRecords(first, n, blocks[t].data());
+            for (std::size_t i = 0; i < n; ++i)
+                takeSlip(RentalView({blocks[t].data() + i * kRentalRecordSize, kRentalRecordSize}), first + i,
+                         year, tallies[t], warningsOf[p]);
+        }
+    });
+
+    Tally& all = tallies.front();
+    for (std::size_t t = 1; t < tallies.size(); ++t) {
+        const Tally& other = tallies[t];
+        for (std::size_t m = 0; m < all.months.size(); ++m)
+            all.months[m].add(other.months[m]);
+        all.other.add(other.other);
+        for (std::size_t d = 0; d < all.weekdays.size(); ++d)
+            all.weekdays[d] += other.weekdays[d];
+        mergeCounts(all.films, other.films);
+        mergeCounts(all.cards, other.cards);
+    }
+    figures.months = all.months;
+    figures.other = all.other;
+    figures.filmsByWeekday = all.weekdays;
     for (const PeriodFigures& month : figures.months)
         figures.total.add(month);
     figures.total.add(figures.other);
+    for (std::vector<std::string>& part : warningsOf)
+        std::move(part.begin(), part.end(), std::back_inserter(figures.warnings));
 
-    // The ten first of each ranking; ties in the order of the code or card, letters in either case.
-    std::vector<std::pair<const std::string*, const FilmCount*>> filmOrder;
-    filmOrder.reserve(films.size());
-    for (const auto& [code, film] : films)
-        filmOrder.emplace_back(&code, &film);
-    const std::size_t filmsKept = std::min(kTopCount, filmOrder.size());
-    std::partial_sort(filmOrder.begin(), filmOrder.begin() + static_cast<std::ptrdiff_t>(filmsKept),
-                      filmOrder.end(), [](const auto& a, const auto& b) {
-                          return a.second->rentals != b.second->rentals
-                                     ? a.second->rentals > b.second->rentals
-                                     : foldedLess(*a.first, *b.first);
-                      });
-    for (std::size_t k = 0; k < filmsKept; ++k)
-        figures.topFilms.push_back(
-            {filmOrder[k].second->code, filmOrder[k].second->title, filmOrder[k].second->rentals});
+    // The spellings and names of the first slips, read again.
+    std::vector<char> record(kRentalRecordSize);
+    const auto firstSlip = [&](const CountTable::Entry& entry) {
+        file.readRecords(entry.value.first, 1, record.data());
+        return RentalView({record.data(), record.size()});
+    };
+    for (const CountTable::Entry* film : topTen(all.films)) {
+        RankedFilm ranked{std::string(all.films.textOf(*film)), {}, static_cast<long>(film->value.count)};
+        const RentalView slip = firstSlip(*film);
+        for (int row = 1; row <= kSlipRows; ++row) {
+            const std::string_view code = trimmedView(slip.stored(RowField::Codice, row));
+            if (equalsIgnoringAsciiCase(code, ranked.code)) {
+                ranked.code = code;
+                ranked.title = trimmedView(slip.stored(RowField::Titolo, row));
+                break;
+            }
+        }
+        figures.topFilms.push_back(std::move(ranked));
+    }
     titleFromFilmArchive(folder, figures.topFilms);
-
-    std::vector<std::pair<const std::string*, const CustomerCount*>> customerOrder;
-    customerOrder.reserve(customers.size());
-    for (const auto& [card, customer] : customers)
-        customerOrder.emplace_back(&card, &customer);
-    const std::size_t customersKept = std::min(kTopCount, customerOrder.size());
-    std::partial_sort(customerOrder.begin(),
-                      customerOrder.begin() + static_cast<std::ptrdiff_t>(customersKept), customerOrder.end(),
-                      [](const auto& a, const auto& b) {
-                          return a.second->slips != b.second->slips ? a.second->slips > b.second->slips
-                                                                    : foldedLess(*a.first, *b.first);
-                      });
-    for (std::size_t k = 0; k < customersKept; ++k) {
-        const CustomerCount& c = *customerOrder[k].second;
-        figures.topCustomers.push_back({c.card, c.name, c.slips, c.takings});
+    for (const CountTable::Entry* customer : topTen(all.cards)) {
+        const RentalView slip = firstSlip(*customer);
+        figures.topCustomers.push_back({std::string(trimmedView(slip.stored(SlipField::Tessera))),
+                                        std::string(trimmedView(slip.stored(SlipField::Cliente))),
+                                        static_cast<long>(customer->value.count), customer->value.takings});
     }
     return figures;
 }

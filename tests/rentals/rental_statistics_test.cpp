@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 
 namespace filmeria {
 namespace {
@@ -102,6 +103,44 @@ TEST(RentalStatistics, MonthsTotalsRankingsWeekdaysAndTheSlipsApart) {
               "Mese;Schede;Film;Incasso;Saldato;Da saldare\n01;2;3;14,00;10,50;3,50\n");
     EXPECT_NE(table.find("\n03;1;2;2,00;0,00;0,00\n"), std::string::npos);
     EXPECT_NE(table.find("\nTotale;6;7;21,00;15,50;3,50\nAltro;3;2;5,00;5,00;0,00\n"), std::string::npos);
+}
+
+// Enough slips for the file to be read in several parts side by side: the counts add up across
+// the parts, and a film's or card's spelling and name are those of its first slip.
+TEST(RentalStatistics, ManySlipsReadInPartsAddUpAndKeepTheFirstSlipsNames) {
+    testing::TempFolder dir;
+    constexpr int kSlips = 20000;
+    {
+        std::ofstream out(dir.folder() + "2026.nol", std::ios::binary);
+        for (int i = 1; i <= kSlips; ++i) {
+            const bool late = i > 17000; // the last part alone has card "z9" in capitals
+            const std::string card = late ? "Z9" : "c" + std::to_string(i % 7);
+            RentalRecord s = slip(std::to_string(i), i == 9000 ? "1/1/26" : "15/06/2026", "1,25", kPaid, card,
+                                  "Cliente " + std::to_string(i));
+            film(s, 1, i % 3 == 0 ? "X1" : "y" + std::to_string(i % 5), "Titolo " + std::to_string(i));
+            const std::string bytes = s.encode();
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        }
+    }
+    const YearStatistics s = yearStatistics(dir.folder(), 2026);
+    EXPECT_EQ(s.total.slips, kSlips);
+    EXPECT_EQ(s.months[5].slips, kSlips - 1);
+    EXPECT_EQ(s.total.takings, kSlips * 125);
+    ASSERT_EQ(s.warnings.size(), 1u);
+    EXPECT_EQ(s.warnings[0], "Scheda n. 9000 (posizione 9000): data \"1/1/26\" non dell'anno 2026");
+    ASSERT_FALSE(s.topFilms.empty());
+    EXPECT_EQ(s.topFilms[0].code, "X1");
+    EXPECT_EQ(s.topFilms[0].rentals, kSlips / 3);
+    EXPECT_EQ(s.topFilms[0].title, "Titolo 3");
+    ASSERT_FALSE(s.topCustomers.empty());
+    EXPECT_EQ(s.topCustomers[0].card, "Z9"); // 3,000 slips, more than any cN
+    EXPECT_EQ(s.topCustomers[0].name, "Cliente 17001");
+    EXPECT_EQ(s.topCustomers[0].takings, 3000 * 125);
+    const auto c0 = std::find_if(s.topCustomers.begin(), s.topCustomers.end(),
+                                 [](const RankedCustomer& c) { return c.card == "c0"; });
+    ASSERT_NE(c0, s.topCustomers.end());
+    EXPECT_EQ(c0->name, "Cliente 7");
+    EXPECT_EQ(c0->slips, 17000 / 7);
 }
 
 TEST(RentalStatistics, AYearWithoutItsFileIsZeroesAndAmountsReadAsWritten) {
