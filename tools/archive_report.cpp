@@ -416,6 +416,11 @@ int reportStatistics(const std::string& folder, const std::string& year, std::os
         err << "impossibile leggere la cartella '" << folder << "'\n";
         return 2;
     }
+    // A year without its file is a year that cannot be read: a script asked for it.
+    if (const std::string path = yearFilePath(folderPath, year); ::stat(path.c_str(), &st) != 0) {
+        err << "impossibile leggere l'archivio '" << path << "'\n";
+        return 2;
+    }
     try {
         const YearStatistics figures = yearStatistics(folderPath, std::stoi(year));
         out << monthlyTable(figures);

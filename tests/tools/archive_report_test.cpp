@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <set>
 
@@ -111,6 +112,47 @@ TEST(ArchiveCompanion, FilmsOutAcrossTheYearsOldestFirst) {
     std::ostringstream none, why;
     EXPECT_EQ(reportFilmsOut(dir.file("manca"), "", none, why), 2);
     EXPECT_EQ(reportFilmsOut(dir.folder(), "31/02/2026", none, why), 2);
+}
+
+TEST(ArchiveCompanion, StatisticsTableOfEveryMonthAndTheSlipsApart) {
+    TempFolder dir;
+    const auto slip = [](const std::string& number, const std::string& date, const std::string& total,
+                         const std::string& paid) {
+        RentalRecord s;
+        s[SlipField::NumScheda] = number;
+        s[SlipField::Data] = date;
+        s[SlipField::Totale] = total;
+        s[SlipField::Saldato] = paid;
+        s.at(RowField::Codice, 1) = "F" + number;
+        return s;
+    };
+    const RentalArchive year = yearArchive(dir.folder(), "2026");
+    year.append(slip("1", "03/02/2026", "12,50", kPaid));
+    year.append(slip("2", "28/02/2026", "3,00", kNotPaid));
+    year.append(slip("3", "01/13/2026", "1,00", kPaid));
+
+    std::ostringstream out, err;
+    EXPECT_EQ(reportStatistics(dir.folder(), "2026", out, err), 0) << err.str();
+    std::string months;
+    for (int m = 1; m <= 12; ++m)
+        months += (m < 10 ? "0" : "") + std::to_string(m) +
+                  (m == 2 ? ";2;2;15,50;12,50;3,00\n" : ";0;0;0,00;0,00;0,00\n");
+    EXPECT_EQ(out.str(), "Mese;Schede;Film;Incasso;Saldato;Da saldare\n" + months +
+                             "Totale;3;3;16,50;13,50;3,00\nAltro;1;1;1,00;1,00;0,00\n");
+    EXPECT_EQ(err.str(), "Altro: Scheda n. 3 (posizione 3): data \"01/13/2026\" non dell'anno 2026\n");
+
+    // A year or folder that cannot be read, and a year that is not one.
+    std::filesystem::create_directory(dir.file("2027.nol"));
+    for (const auto& [folder, yearText] :
+         std::initializer_list<std::pair<std::string, std::string>>{{dir.file("manca"), "2026"},
+                                                                    {dir.folder(), "2025"},
+                                                                    {dir.folder(), "2027"},
+                                                                    {dir.folder(), "26"}}) {
+        std::ostringstream none, why;
+        EXPECT_EQ(reportStatistics(folder, yearText, none, why), 2) << folder << " " << yearText;
+        EXPECT_TRUE(none.str().empty());
+        EXPECT_FALSE(why.str().empty());
+    }
 }
 
 // Amounts written under a locale with a decimal comma in the C library ("3,,50"), or by hand:
