@@ -15,6 +15,7 @@
 #include "films/Films.h"
 #include "rentals/Noleggi.h"
 #include "rentals/Rientri.h"
+#include "rentals/Statistiche.h"
 #include "screenkit/action_guard.h"
 
 #include <QCloseEvent>
@@ -57,8 +58,8 @@ TfrmFilmeria::TfrmFilmeria(Services& services, MainWindowScreens screens)
     imgShortFilm01 = makePicture(c, "imgShortFilm01", {}, {726, 194, 21, 23}, "Invia e-mail all'autore ");
     imgEsci = makePicture(c, "imgEsci", ":/pictures/icon_esci.png", {721, 252, 32, 32}, " Esci ");
 
-    // Five big buttons across the window, as wide as the logo and its strip of controls.
-    const int columnWidth = 148;
+    // Six big buttons across the window, as wide as the logo and its strip of controls.
+    const int columnWidth = 122;
     const struct {
         const char* image;
         const char* title;
@@ -73,11 +74,13 @@ TfrmFilmeria::TfrmFilmeria(Services& services, MainWindowScreens screens)
                 " Gestione noleggi (Alt+N) "},
                {"imgRientri", "titRientri", ":/pictures/button_rientri.png", ":/pictures/title_rientri.png",
                 " Film in noleggio e rientri (Alt+R) "},
+               {"imgStatistiche", "titStatistiche", ":/pictures/button_statistiche.png",
+                ":/pictures/title_statistiche.png", " Statistiche: incassi, film e clienti (Alt+S) "},
                {"imgEsporta", "imgExcel", ":/pictures/button_esporta.png", ":/pictures/title_esporta.png",
                 " Esporta l'archivio film (Alt+E) "}};
-    QLabel* images[5];
-    QLabel* titles[5];
-    for (int i = 0; i < 5; ++i) {
+    QLabel* images[6];
+    QLabel* titles[6];
+    for (int i = 0; i < 6; ++i) {
         const int x = 10 + i * (columnWidth + 5);
         images[i] = makePicture(c, big[i].image, QLatin1String(big[i].picture), {x, 332, columnWidth, 100},
                                 QString::fromUtf8(big[i].hint));
@@ -92,8 +95,10 @@ TfrmFilmeria::TfrmFilmeria(Services& services, MainWindowScreens screens)
     titNoleggi = titles[2];
     imgRientri = images[3];
     titRientri = titles[3];
-    imgEsporta = images[4];
-    imgExcel = titles[4];
+    imgStatistiche = images[4];
+    titStatistiche = titles[4];
+    imgEsporta = images[5];
+    imgExcel = titles[5];
 
     const QString siteHint = QStringLiteral(" Visita il sito Internet dell'autore ");
     imgLongFilm01 = makePicture(c, "imgLongFilm01", {}, {8, 486, 494, 11}, siteHint);
@@ -120,11 +125,13 @@ TfrmFilmeria::TfrmFilmeria(Services& services, MainWindowScreens screens)
         openWorkScreen(*screens_.noleggi);
     };
     const std::function<void()> openReturns = [this] { openReturnsDesk(); };
+    const std::function<void()> openStats = [this] { openStatistics(); };
     const std::function<void()> openExport = [this] { exportFilms(); };
     bind({imgFilm, titFilm}, openFilms);
     bind({imgClienti, titClienti}, openCustomers);
     bind({imgNoleggi, titNoleggi}, openRentals);
     bind({imgRientri, titRientri}, openReturns);
+    bind({imgStatistiche, titStatistiche}, openStats);
     bind({imgEsporta, imgExcel}, openExport);
     bind({imgGuida}, [this] { screens_.help->showTopic(HelpTopicId::MainWindow); });
     bind({imgInfo}, [this] { services_.dialogs.exec(*screens_.info); });
@@ -135,12 +142,16 @@ TfrmFilmeria::TfrmFilmeria(Services& services, MainWindowScreens screens)
 
     // The keyboard: Tab and the arrows go from button to button, Enter opens; Alt and the
     // initial open a big button from anywhere in the window.
-    buttons_->takeKeyboard(
-        {imgFilm, imgClienti, imgNoleggi, imgRientri, imgEsporta, imgGuida, imgInfo, imgCopyright, imgEsci});
+    buttons_->takeKeyboard({imgFilm, imgClienti, imgNoleggi, imgRientri, imgStatistiche, imgEsporta, imgGuida,
+                            imgInfo, imgCopyright, imgEsci});
     const std::pair<Qt::Key, std::function<void()>> altKeys[] = {
-        {Qt::Key_F, openFilms},   {Qt::Key_C, openCustomers},
-        {Qt::Key_N, openRentals}, {Qt::Key_R, openReturns},
-        {Qt::Key_E, openExport},  {Qt::Key_G, [this] { screens_.help->showTopic(HelpTopicId::MainWindow); }}};
+        {Qt::Key_F, openFilms},
+        {Qt::Key_C, openCustomers},
+        {Qt::Key_N, openRentals},
+        {Qt::Key_R, openReturns},
+        {Qt::Key_S, openStats},
+        {Qt::Key_E, openExport},
+        {Qt::Key_G, [this] { screens_.help->showTopic(HelpTopicId::MainWindow); }}};
     for (const auto& altKey : altKeys) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | altKey.first), this);
         connect(shortcut, &QShortcut::activated, this,
@@ -155,6 +166,11 @@ void TfrmFilmeria::openReturnsDesk() {
     // The chosen film's slip, on the slip screen, as if opened from there.
     openWorkScreen(*screens_.noleggi);
     screens_.noleggi->openChosenFilm(*desk.chosen());
+}
+
+void TfrmFilmeria::openStatistics() {
+    TfrmStatistiche statistics(services_);
+    services_.dialogs.exec(statistics);
 }
 
 void TfrmFilmeria::showMain() {

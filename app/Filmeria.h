@@ -49,6 +49,7 @@ private:
     void openWorkScreen(QWidget& screen);
     void exportFilms();
     void openReturnsDesk();
+    void openStatistics();
 
     Services& services_;
     MainWindowScreens screens_;
@@ -70,6 +71,8 @@ private:
     QLabel* titNoleggi;
     QLabel* imgRientri;
     QLabel* titRientri;
+    QLabel* imgStatistiche;
+    QLabel* titStatistiche;
     QLabel* imgEsporta;
     QLabel* imgExcel;
     QLabel* imgLongFilm01;

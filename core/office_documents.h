@@ -12,8 +12,8 @@ using TextGrid = std::vector<std::vector<std::string>>; // rows of cells
 
 // What a column of a spreadsheet holds, for the cells below its heading: text, or amounts and
 // dates written as numbers and dates wherever the text is a valid amount ("23,49") or date
-// ("dd/mm/yyyy") by the program's rules, as text elsewhere.
-enum class ColumnKind { Text, Amount, Date };
+// ("dd/mm/yyyy") by the program's rules, as text elsewhere; counts ("12") as whole numbers.
+enum class ColumnKind { Text, Amount, Date, Count };
 
 // A sheet's cells handed to the writer one at a time, for a sheet too large to copy first:
 // `cell` puts the UTF-8 text of a cell into `out`.
@@ -21,6 +21,18 @@ struct SheetCells {
     int rows = 0;
     int columns = 0;
     std::function<void(int row, int column, std::string& out)> cell;
+};
+
+// A chart of columns over a block of its sheet's cells, placed on the sheet to the right of
+// them: the categories in one column, a series for each value column, named by its heading
+// (row 0). Rows and columns count from 0.
+struct ColumnChart {
+    std::string title;
+    std::string valueAxisTitle;
+    int categoryColumn = 0;
+    std::vector<int> valueColumns;
+    int firstRow = 1;
+    int lastRow = 1;
 };
 
 struct Spreadsheet {
@@ -33,6 +45,12 @@ struct Spreadsheet {
     int fittedColumns = 0;
     std::vector<ColumnKind> columnKinds{}; // by column; a column beyond it holds text
     SheetCells streamed{};                 // when it has a `cell`, the cells come from it instead
+    std::vector<ColumnChart> charts{};
+};
+
+// A workbook of several sheets, in their order.
+struct Workbook {
+    std::vector<Spreadsheet> sheets;
 };
 
 // A table as a document: a title paragraph (what the table holds and when it was made), then

@@ -3,6 +3,7 @@
 // Texts are Windows-1252 bytes; coordinates are device pixels until the job asks for tenths of
 // a millimetre with the y axis pointing up. Implementations: the system's printer and a PDF
 // file (platform), a recording canvas (tests).
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -52,6 +53,8 @@ public:
     virtual void textOut(int x, int y, std::string_view text) = 0;
     // Black pen one unit wide, white brush.
     virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
+    // A box filled with the colour 0xRRGGBB, without an outline.
+    virtual void fillRectangle(int x1, int y1, int x2, int y2, std::uint32_t rgb) = 0;
     // At one picture pixel per unit, its lower left corner at (x, y) in the y-up mapping.
     virtual void drawPicture(int x, int y, PrintPicture picture) = 0;
     virtual int pageHeight() const = 0;

@@ -49,6 +49,11 @@ ExportedFile DesktopOffice::spreadsheet(const QString& name, const Spreadsheet& 
                  [&](const std::string& path) { writeSpreadsheet(path, sheet); });
 }
 
+ExportedFile DesktopOffice::workbook(const QString& name, const Workbook& book) {
+    return write(name, QStringLiteral("xlsx"), true,
+                 [&](const std::string& path) { writeWorkbook(path, book); });
+}
+
 ExportedFile DesktopOffice::tableDocument(const QString& name, const TableDocument& table) {
     return write(name, QStringLiteral("docx"), true,
                  [&](const std::string& path) { writeTableDocument(path, table); });

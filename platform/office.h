@@ -40,6 +40,7 @@ public:
     // OfficeError when the program cannot write such files at all. `name` says what the file
     // holds ("Clienti", "Scheda film - Titolo"); the extension is added.
     virtual ExportedFile spreadsheet(const QString& name, const Spreadsheet& sheet) = 0;
+    virtual ExportedFile workbook(const QString& name, const Workbook& book) = 0;
     virtual ExportedFile tableDocument(const QString& name, const TableDocument& table) = 0;
     virtual ExportedFile cardDocument(const QString& name, const CardDocument& card) = 0;
 };
@@ -48,6 +49,7 @@ class DesktopOffice final : public Office {
 public:
     DesktopOffice(QString folder, const Clock& clock, Shell& shell);
     ExportedFile spreadsheet(const QString& name, const Spreadsheet& sheet) override;
+    ExportedFile workbook(const QString& name, const Workbook& book) override;
     ExportedFile tableDocument(const QString& name, const TableDocument& table) override;
     ExportedFile cardDocument(const QString& name, const CardDocument& card) override;
 

@@ -87,6 +87,10 @@ void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet) {
     check(writers().spreadsheet(path, sheet));
 }
 
+void writeWorkbook(const std::string& path, const Workbook& book) {
+    check(writers().workbook(path, book));
+}
+
 void writeTableDocument(const std::string& path, const TableDocument& table) {
     check(writers().tableDocument(path, table));
 }

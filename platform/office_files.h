@@ -19,6 +19,7 @@ void loadOfficeWriters();
 
 // Each writes a new file at `path`, which must not exist.
 void writeSpreadsheet(const std::string& path, const Spreadsheet& sheet);
+void writeWorkbook(const std::string& path, const Workbook& book);
 void writeTableDocument(const std::string& path, const TableDocument& table);
 void writeCardDocument(const std::string& path, const CardDocument& card);
 

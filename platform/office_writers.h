@@ -14,11 +14,12 @@ namespace filmeria {
 struct OfficeWriters {
     int version;
     std::string (*spreadsheet)(const std::string& path, const Spreadsheet& sheet);
+    std::string (*workbook)(const std::string& path, const Workbook& book);
     std::string (*tableDocument)(const std::string& path, const TableDocument& table);
     std::string (*cardDocument)(const std::string& path, const CardDocument& card);
 };
 
-inline constexpr int kOfficeWritersVersion = 3;
+inline constexpr int kOfficeWritersVersion = 4;
 inline constexpr const char* kOfficeWritersModule = "filmeria-office-files.so";
 inline constexpr const char* kOfficeWritersEntry = "filmeriaOfficeWriters";
 

@@ -20,6 +20,7 @@ std::string reported(const std::string& path, const Document& document) {
 constexpr OfficeWriters kWriters{
     kOfficeWritersVersion,
     reported<Spreadsheet, writeSpreadsheet>,
+    reported<Workbook, writeWorkbook>,
     reported<TableDocument, writeTableDocument>,
     reported<CardDocument, writeCardDocument>,
 };

@@ -131,6 +131,10 @@ void QtPrintCanvas::rectangle(int x1, int y1, int x2, int y2) {
     painter_.setBrush(Qt::NoBrush);
 }
 
+void QtPrintCanvas::fillRectangle(int x1, int y1, int x2, int y2, std::uint32_t rgb) {
+    painter_.fillRect(QRectF(device(x1, y1), device(x2, y2)).normalized(), QColor::fromRgb(rgb));
+}
+
 void QtPrintCanvas::drawPicture(int x, int y, PrintPicture picture) {
     const QImage image = pictureOf(picture);
     if (image.isNull())

@@ -26,6 +26,7 @@ public:
     int fontHeight() const override;
     void textOut(int x, int y, std::string_view text) override;
     void rectangle(int x1, int y1, int x2, int y2) override;
+    void fillRectangle(int x1, int y1, int x2, int y2, std::uint32_t rgb) override;
     void drawPicture(int x, int y, PrintPicture picture) override;
     int pageHeight() const override;
     void newPage() override;

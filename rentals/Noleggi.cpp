@@ -1,6 +1,7 @@
 #include "rentals/Noleggi.h"
 
 #include "rentals/Rientri.h"
+#include "rentals/Statistiche.h"
 
 #include "core/text_rules.h"
 #include "customers/ImportaCliente.h"
@@ -556,7 +557,8 @@ void TfrmNoleggi::loadSlip(const RentalRecord& r, std::size_t position) {
 
 void TfrmNoleggi::addCounterKeys() {
     // The counter by keyboard: each command of the slip by a key, told in its hint. F4 in a date
-    // field opens its picker (eventFilter); F8 opens the returns desk, from any panel.
+    // field opens its picker (eventFilter); F8 opens the returns desk and F9 the statistics of
+    // the year, from any panel.
     const auto key = [this](const QKeySequence& keys, bool slipOnly, std::function<void()> action) {
         auto* shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, [this, slipOnly, action = std::move(action)] {
@@ -578,6 +580,7 @@ void TfrmNoleggi::addCounterKeys() {
         chkSaldato->toggle();
     });
     key(QKeySequence(Qt::Key_F8), false, [this] { openReturnsDesk(); });
+    key(QKeySequence(Qt::Key_F9), false, [this] { openStatistics(); });
     const std::pair<const char*, const char*> hints[] = {
         {"imgNuovo", " Nuovo (Ctrl+N) "},           {"imgSalva", " Salva (Ctrl+S) "},
         {"imgTrova", " Cerca (Ctrl+F) "},           {"imgStampa", " Stampa (Ctrl+P) "},
@@ -610,6 +613,14 @@ void TfrmNoleggi::openReturnsDesk() {
     if (services_.dialogs.exec(desk) != QDialog::Accepted || !desk.chosen())
         return;
     openChosenFilm(*desk.chosen());
+}
+
+void TfrmNoleggi::openStatistics() {
+    TfrmStatistiche statistics(services_);
+    bool isYear = false;
+    const int year = yearText().toInt(&isYear);
+    statistics.setYear(isYear ? year : 0);
+    services_.dialogs.exec(statistics);
 }
 
 void TfrmNoleggi::openChosenFilm(const ChosenFilmOut& chosen) {

@@ -49,6 +49,8 @@ public:
     // The returns desk (F8): the slip of the film chosen there opens here, the film returned
     // when it came back.
     void openReturnsDesk();
+    // The statistics of the screen's year (F9).
+    void openStatistics();
     // Opens the slip of a film the returns desk chose, at its row; a returned film gets its
     // return date and its row and total calculated, and the focus goes to Saldato.
     void openChosenFilm(const ChosenFilmOut& chosen);

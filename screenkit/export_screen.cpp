@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QShowEvent>
 
+#include <functional>
+
 namespace filmeria {
 ExportScreen::ExportScreen(Services& services, const QString& caption, int columns, ControlsMade made)
     : services_(services)
@@ -99,12 +101,16 @@ bool ExportScreen::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void exportTableToSpreadsheet(Services& services, QWidget* screen, QLabel* status, const QString& name,
-                              const TextTable& table, const SpreadsheetCaller& caller) {
+namespace {
+
+// Writes a spreadsheet with `write` and tells the clerk where it went, or why it could not be
+// written.
+void exportSpreadsheet(Services& services, QWidget* screen, QLabel* status,
+                       const std::function<ExportedFile()>& write) {
     ExportedFile file;
     try {
         BusyCursor busy;
-        file = services.office.spreadsheet(name, spreadsheetOf(table, caller));
+        file = write();
     } catch (const ExportFolderError& e) {
         services.dialogs.information(screen, QString::fromUtf8(kSpreadsheetFailedHead) +
                                                  folderNotWrittenText(e.folder()));
@@ -114,6 +120,19 @@ void exportTableToSpreadsheet(Services& services, QWidget* screen, QLabel* statu
         return;
     }
     tellWrittenFile(services, screen, status, file, WrittenFileKind::Spreadsheet);
+}
+
+} // namespace
+
+void exportTableToSpreadsheet(Services& services, QWidget* screen, QLabel* status, const QString& name,
+                              const TextTable& table, const SpreadsheetCaller& caller) {
+    exportSpreadsheet(services, screen, status,
+                      [&] { return services.office.spreadsheet(name, spreadsheetOf(table, caller)); });
+}
+
+void exportWorkbook(Services& services, QWidget* screen, QLabel* status, const QString& name,
+                    const Workbook& book) {
+    exportSpreadsheet(services, screen, status, [&] { return services.office.workbook(name, book); });
 }
 
 void ExportScreen::exportToSpreadsheet(const QString& name, const SpreadsheetCaller& caller) {

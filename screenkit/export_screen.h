@@ -36,6 +36,9 @@ inline const char* const kWordProcessorAdvice =
 // it went, or why it could not be written.
 void exportTableToSpreadsheet(Services& services, QWidget* screen, QLabel* status, const QString& name,
                               const TextTable& table, const SpreadsheetCaller& caller);
+// The same for a workbook of several sheets.
+void exportWorkbook(Services& services, QWidget* screen, QLabel* status, const QString& name,
+                    const Workbook& book);
 
 class ExportScreen : public FirstShowingDialog {
 public:

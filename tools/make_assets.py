@@ -195,18 +195,31 @@ def big_buttons():
     d.line([(73, 67), (73, 57)], fill=NAVY, width=2)
     d.line([(73, 67), (81, 67)], fill=NAVY, width=2)
     save(img, "button_rientri.png")
+    # The statistics: columns rising over an axis, a line of the year before across them.
+    img, d = rounded_tile(size, (20, 110, 140))
+    d.line([(18, 16), (18, 80), (82, 80)], fill=WHITE, width=3)
+    for k, h in enumerate([22, 36, 28, 50, 44]):
+        d.rectangle([24 + k * 11, 78 - h, 31 + k * 11, 78], fill=AMBER if k % 2 else AMBER_LIGHT)
+    d.line([(27, 60), (38, 46), (49, 54), (60, 34), (71, 40)], fill=WHITE, width=2)
+    save(img, "button_statistiche.png")
 
 
 def titles():
-    """The titles under the main window's five big buttons, one column wide each."""
-    width = 148
+    """The titles under the main window's six big buttons, one column wide each: the largest
+    type up to 14 points that fits the column."""
+    width = 122
     for name, text in [("title_film.png", "Archivio film"), ("title_clienti.png", "Archivio clienti"),
                        ("title_noleggi.png", "Gestione noleggi"), ("title_rientri.png", "Film in noleggio"),
-                       ("title_esporta.png", "Esporta in Excel")]:
+                       ("title_statistiche.png", "Statistiche"), ("title_esporta.png", "Esporta in Excel")]:
         img = Image.new("RGBA", (width, 30), (0, 0, 0, 0))
         d = ImageDraw.Draw(img)
-        f = font(14)
-        box = d.textbbox((0, 0), text, font=f)
+        size = 14
+        while True:
+            f = font(size)
+            box = d.textbbox((0, 0), text, font=f)
+            if box[2] - box[0] <= width - 6 or size <= 9:
+                break
+            size -= 1
         x = (width - (box[2] - box[0])) / 2 - box[0]
         d.text((x, 4), text, font=f, fill=NAVY)
         d.line([(x, 25), (x + box[2] - box[0], 25)], fill=AMBER, width=2)

@@ -127,6 +127,10 @@ public:
         sheets.push_back({name, std::move(kept)});
         return outcome(name);
     }
+    ExportedFile workbook(const QString& name, const Workbook& book) override {
+        books.push_back({name, book});
+        return outcome(name);
+    }
     ExportedFile tableDocument(const QString& name, const TableDocument& table) override {
         tables.push_back({name, table});
         return outcome(name);
@@ -136,6 +140,7 @@ public:
         return outcome(name);
     }
     std::vector<std::pair<QString, Spreadsheet>> sheets;
+    std::vector<std::pair<QString, Workbook>> books;
     std::vector<std::pair<QString, TableDocument>> tables;
     std::vector<std::pair<QString, CardDocument>> cards;
     std::optional<std::string> refusal;   // the writer's error

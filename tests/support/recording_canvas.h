@@ -4,6 +4,7 @@
 #include "core/print_canvas.h"
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,12 @@ public:
     void rectangle(int x1, int y1, int x2, int y2) override {
         calls.push_back("rect " + std::to_string(x1) + "," + std::to_string(y1) + "," + std::to_string(x2) +
                         "," + std::to_string(y2));
+    }
+    void fillRectangle(int x1, int y1, int x2, int y2, std::uint32_t rgb) override {
+        char colour[8];
+        std::snprintf(colour, sizeof colour, "#%06X", static_cast<unsigned>(rgb & 0xFFFFFF));
+        calls.push_back("fill " + std::to_string(x1) + "," + std::to_string(y1) + "," + std::to_string(x2) +
+                        "," + std::to_string(y2) + " " + colour);
     }
     void drawPicture(int x, int y, PrintPicture) override {
         calls.push_back("picture reel " + std::to_string(x) + "," + std::to_string(y));

@@ -1,0 +1,156 @@
+#include "rentals/statistics_charts.h"
+
+#include "core/windows1252.h"
+#include "rentals/statistics_tables.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QHorizontalBarSeries>
+#include <QLegend>
+#include <QLocale>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace filmeria {
+namespace {
+
+QLocale italian() {
+    return QLocale(QLocale::Italian, QLocale::Italy);
+}
+
+QStringList monthInitials() {
+    QStringList months;
+    for (const char* month : kMonthNames)
+        months << QString::fromUtf8(month).left(3);
+    return months;
+}
+
+double euros(std::int64_t cents) {
+    return static_cast<double>(cents) / 100.0;
+}
+
+QChart* chartOf(const QString& title, QAbstractBarSeries* series, const QStringList& categories,
+                const QString& valueTitle, bool wholeNumbers) {
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->setLocale(italian());
+    chart->setLocalizeNumbers(true);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->addSeries(series);
+    auto* categoryAxis = new QBarCategoryAxis;
+    categoryAxis->append(categories);
+    auto* valueAxis = new QValueAxis;
+    valueAxis->setTitleText(valueTitle);
+    valueAxis->setLabelFormat(wholeNumbers ? QStringLiteral("%.0f") : QStringLiteral("%.2f"));
+    // The highest bar, or stack of bars, with room above it.
+    const bool stacked = series->type() == QAbstractSeries::SeriesTypeStackedBar;
+    double top = 0;
+    for (int i = 0; i < static_cast<int>(categories.size()); ++i) {
+        double bar = 0;
+        for (const QBarSet* set : series->barSets())
+            bar = stacked ? bar + set->at(i) : std::max(bar, set->at(i));
+        top = std::max(top, bar);
+    }
+    valueAxis->setRange(0, top > 0 ? top * 1.1 : 1);
+    valueAxis->applyNiceNumbers();
+    const bool horizontal = series->type() == QAbstractSeries::SeriesTypeHorizontalBar;
+    chart->addAxis(categoryAxis, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
+    chart->addAxis(valueAxis, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
+    series->attachAxis(categoryAxis);
+    series->attachAxis(valueAxis);
+    chart->legend()->setVisible(series->count() > 1);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    return chart;
+}
+
+// A set of bars with a value on each, for the rankings.
+QBarSet* labelledSet(const QString& name, QAbstractBarSeries* series) {
+    auto* set = new QBarSet(name);
+    series->setLabelsVisible(true);
+    series->setLabelsFormat(QStringLiteral("@value"));
+    series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    return set;
+}
+
+// A ranking's label: at most `width` characters, an ellipsis where it was cut.
+QString shortened(const QString& text, int width) {
+    return text.size() <= width ? text : text.left(width - 1) + QChar(0x2026);
+}
+
+} // namespace
+
+QChart* takingsChart(const YearStatistics& year, const YearStatistics& before) {
+    auto* series = new QBarSeries;
+    auto* current = new QBarSet(QString::number(year.year));
+    auto* previous = new QBarSet(QString::number(before.year));
+    for (std::size_t m = 0; m < year.months.size(); ++m) {
+        *current << euros(year.months[m].takings);
+        *previous << euros(before.months[m].takings);
+    }
+    series->append(current);
+    series->append(previous);
+    return chartOf(QStringLiteral("Incasso per mese: %1 e %2").arg(year.year).arg(before.year), series,
+                   monthInitials(), QStringLiteral("Euro"), false);
+}
+
+QChart* paidChart(const YearStatistics& year) {
+    auto* series = new QStackedBarSeries;
+    auto* paid = new QBarSet(QStringLiteral("Saldato"));
+    auto* unpaid = new QBarSet(QStringLiteral("Da saldare"));
+    for (const PeriodFigures& month : year.months) {
+        *paid << euros(month.paid);
+        *unpaid << euros(month.unpaid);
+    }
+    series->append(paid);
+    series->append(unpaid);
+    return chartOf(QStringLiteral("Saldato e da saldare %1").arg(year.year), series, monthInitials(),
+                   QStringLiteral("Euro"), false);
+}
+
+QChart* topFilmsChart(const YearStatistics& year) {
+    auto* series = new QHorizontalBarSeries;
+    QBarSet* set = labelledSet(QStringLiteral("Noleggi"), series);
+    QStringList titles;
+    // The first at the top: a horizontal chart draws its first category at the bottom.
+    for (auto film = year.topFilms.rbegin(); film != year.topFilms.rend(); ++film) {
+        *set << static_cast<double>(film->rentals);
+        titles << shortened(QString::fromUtf8(utf8FromCp1252(film->title.empty() ? film->code : film->title)),
+                            32);
+    }
+    series->append(set);
+    return chartOf(QStringLiteral("I film più noleggiati del %1").arg(year.year), series, titles,
+                   QStringLiteral("Noleggi"), true);
+}
+
+QChart* topCustomersChart(const YearStatistics& year) {
+    auto* series = new QHorizontalBarSeries;
+    QBarSet* set = labelledSet(QStringLiteral("Schede"), series);
+    QStringList names;
+    for (auto customer = year.topCustomers.rbegin(); customer != year.topCustomers.rend(); ++customer) {
+        *set << static_cast<double>(customer->slips);
+        names << shortened(QString::fromUtf8(utf8FromCp1252(customer->name)), 26) +
+                     QStringLiteral(" (%1)").arg(QString::fromUtf8(utf8FromCp1252(customer->card)));
+    }
+    series->append(set);
+    return chartOf(QStringLiteral("I clienti più assidui del %1").arg(year.year), series, names,
+                   QStringLiteral("Schede"), true);
+}
+
+QChart* weekdaysChart(const YearStatistics& year) {
+    auto* series = new QBarSeries;
+    auto* set = new QBarSet(QStringLiteral("Film noleggiati"));
+    QStringList days;
+    for (std::size_t d = 0; d < year.filmsByWeekday.size(); ++d) {
+        *set << static_cast<double>(year.filmsByWeekday[d]);
+        days << QString::fromUtf8(kWeekdayNames[d]);
+    }
+    series->append(set);
+    return chartOf(QStringLiteral("Film noleggiati per giorno della settimana, %1").arg(year.year), series,
+                   days, QStringLiteral("Film"), true);
+}
+
+} // namespace filmeria

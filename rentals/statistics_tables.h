@@ -1,0 +1,39 @@
+#pragma once
+// The tables behind the statistics' charts, as the screen shows them and the workbook and the
+// printout hold them: the months beside the year before, the films and customers at the top,
+// the weekdays, and the slips counted apart. Texts are UTF-8; amounts as the program writes
+// them ("23,49").
+#include "core/office_documents.h"
+#include "rentals/rental_statistics.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace filmeria {
+
+inline constexpr std::array<const char*, 12> kMonthNames = {"Gennaio",   "Febbraio", "Marzo",    "Aprile",
+                                                            "Maggio",    "Giugno",   "Luglio",   "Agosto",
+                                                            "Settembre", "Ottobre",  "Novembre", "Dicembre"};
+inline constexpr std::array<const char*, 7> kWeekdayNames = {"Lunedì",  "Martedì", "Mercoledì", "Giovedì",
+                                                             "Venerdì", "Sabato",  "Domenica"};
+
+struct StatisticsTable {
+    std::string name; // the chart's and the sheet's
+    TextGrid rows;    // row 0 the headings
+    std::vector<ColumnKind> kinds;
+};
+
+enum StatisticsTableId : std::size_t { Months, TopFilms, TopCustomers, Weekdays, SlipsApart };
+
+// The tables of `year`, its months beside those of `before` (the year before). The table of
+// the slips apart is the last, and there only when there are any.
+std::vector<StatisticsTable> statisticsTables(const YearStatistics& year, const YearStatistics& before);
+
+// The workbook of the tables, a sheet each, the months' with a chart of the takings of both years.
+Workbook statisticsWorkbook(const std::vector<StatisticsTable>& tables);
+
+// The months' table's columns.
+enum MonthColumn : std::size_t { MonthName, Slips, Films, Takings, Paid, Unpaid, TakingsBefore };
+
+} // namespace filmeria
