@@ -109,7 +109,10 @@ int rankingChart(PrintCanvas& canvas, int top, const std::string& title,
         if (name.size() > 34)
             name = name.substr(0, 33) + '\x85'; // an ellipsis in Windows-1252
         canvas.textOut(kLeft, y, name);
-        const int width = highest > 0 ? static_cast<int>(static_cast<double>(values[i]) / static_cast<double>(highest) * room) : 0;
+        const int width =
+            highest > 0
+                ? static_cast<int>(static_cast<double>(values[i]) / static_cast<double>(highest) * room)
+                : 0;
         canvas.fillRectangle(barLeft, y - 5, barLeft + std::max(width, 3), y - 40, colour);
         canvas.textOut(barLeft + width + 20, y, std::to_string(values[i]));
         y -= 55;
