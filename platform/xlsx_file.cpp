@@ -60,7 +60,8 @@ bool writeAsValue(lxw_worksheet* worksheet, lxw_row_t row, lxw_col_t column, con
     }
     if (kind == ColumnKind::Count && text.size() <= 15 &&
         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        check(worksheet_write_number(worksheet, row, column, std::stod(text), nullptr), "cannot write a cell");
+        check(worksheet_write_number(worksheet, row, column, std::stod(text), nullptr),
+              "cannot write a cell");
         return true;
     }
     if (kind == ColumnKind::Date) {
