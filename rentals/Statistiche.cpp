@@ -25,6 +25,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <functional>
 
 namespace filmeria {
@@ -50,7 +51,7 @@ QTableWidget* makeGrid(const char* name) {
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->verticalHeader()->setVisible(false);
-    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->verticalHeader()->setDefaultSectionSize(22);
     return grid;
 }
 
@@ -72,6 +73,13 @@ void fillGrid(QTableWidget* grid, const StatisticsTable& table) {
         }
     }
     grid->resizeColumnsToContents();
+    // The names take the room left (the films' titles, the customers'), or every column shares it.
+    QHeaderView* header = grid->horizontalHeader();
+    const auto names = std::find(table.kinds.rbegin(), table.kinds.rend() - 1, ColumnKind::Text);
+    if (names != table.kinds.rend() - 1)
+        header->setSectionResizeMode(static_cast<int>(table.kinds.rend() - names) - 1, QHeaderView::Stretch);
+    else
+        header->setSectionResizeMode(QHeaderView::Stretch);
 }
 
 } // namespace
@@ -183,8 +191,11 @@ void TfrmStatistiche::showFigures() {
         fillGrid(tblAltro, tables_[SlipsApart]);
         if (altro < 0)
             tabGrafici->addTab(tblAltro, QStringLiteral("Altro"));
-        lblAltro->setText(QStringLiteral("Altro: %1 schede con data o totale non validi (pagina \"Altro\")")
-                              .arg(year_.other.slips));
+        lblAltro->setText(
+            year_.other.slips == 1
+                ? QStringLiteral("Altro: 1 scheda con data o totale non validi (pagina \"Altro\")")
+                : QStringLiteral("Altro: %1 schede con data o totale non validi (pagina \"Altro\")")
+                      .arg(year_.other.slips));
     }
     const PeriodFigures& t = year_.total;
     lblTotali->setText(QStringLiteral("%1 - schede: %2, film: %3, incasso: %4 (saldato %5, da saldare %6)")

@@ -7,6 +7,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QColor>
 #include <QHorizontalBarSeries>
 #include <QLegend>
 #include <QLocale>
@@ -17,6 +18,12 @@
 
 namespace filmeria {
 namespace {
+
+// The printout's colours: this year dark, the year before light; paid green, owed orange.
+const QColor kYearColour(0x1F, 0x4E, 0x79);
+const QColor kBeforeColour(0x9D, 0xC3, 0xE6);
+const QColor kPaidColour(0x70, 0xAD, 0x47);
+const QColor kUnpaidColour(0xED, 0x7D, 0x31);
 
 QLocale italian() {
     return QLocale(QLocale::Italian, QLocale::Italy);
@@ -68,8 +75,9 @@ QChart* chartOf(const QString& title, QAbstractBarSeries* series, const QStringL
 }
 
 // A set of bars with a value on each, for the rankings.
-QBarSet* labelledSet(const QString& name, QAbstractBarSeries* series) {
+QBarSet* labelledSet(const QString& name, QAbstractBarSeries* series, const QColor& colour) {
     auto* set = new QBarSet(name);
+    set->setColor(colour);
     series->setLabelsVisible(true);
     series->setLabelsFormat(QStringLiteral("@value"));
     series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
@@ -87,6 +95,8 @@ QChart* takingsChart(const YearStatistics& year, const YearStatistics& before) {
     auto* series = new QBarSeries;
     auto* current = new QBarSet(QString::number(year.year));
     auto* previous = new QBarSet(QString::number(before.year));
+    current->setColor(kYearColour);
+    previous->setColor(kBeforeColour);
     for (std::size_t m = 0; m < year.months.size(); ++m) {
         *current << euros(year.months[m].takings);
         *previous << euros(before.months[m].takings);
@@ -101,6 +111,8 @@ QChart* paidChart(const YearStatistics& year) {
     auto* series = new QStackedBarSeries;
     auto* paid = new QBarSet(QStringLiteral("Saldato"));
     auto* unpaid = new QBarSet(QStringLiteral("Da saldare"));
+    paid->setColor(kPaidColour);
+    unpaid->setColor(kUnpaidColour);
     for (const PeriodFigures& month : year.months) {
         *paid << euros(month.paid);
         *unpaid << euros(month.unpaid);
@@ -113,7 +125,7 @@ QChart* paidChart(const YearStatistics& year) {
 
 QChart* topFilmsChart(const YearStatistics& year) {
     auto* series = new QHorizontalBarSeries;
-    QBarSet* set = labelledSet(QStringLiteral("Noleggi"), series);
+    QBarSet* set = labelledSet(QStringLiteral("Noleggi"), series, kYearColour);
     QStringList titles;
     // The first at the top: a horizontal chart draws its first category at the bottom.
     for (auto film = year.topFilms.rbegin(); film != year.topFilms.rend(); ++film) {
@@ -128,7 +140,7 @@ QChart* topFilmsChart(const YearStatistics& year) {
 
 QChart* topCustomersChart(const YearStatistics& year) {
     auto* series = new QHorizontalBarSeries;
-    QBarSet* set = labelledSet(QStringLiteral("Schede"), series);
+    QBarSet* set = labelledSet(QStringLiteral("Schede"), series, kPaidColour);
     QStringList names;
     for (auto customer = year.topCustomers.rbegin(); customer != year.topCustomers.rend(); ++customer) {
         *set << static_cast<double>(customer->slips);
@@ -143,6 +155,7 @@ QChart* topCustomersChart(const YearStatistics& year) {
 QChart* weekdaysChart(const YearStatistics& year) {
     auto* series = new QBarSeries;
     auto* set = new QBarSet(QStringLiteral("Film noleggiati"));
+    set->setColor(kYearColour);
     QStringList days;
     for (std::size_t d = 0; d < year.filmsByWeekday.size(); ++d) {
         *set << static_cast<double>(year.filmsByWeekday[d]);
