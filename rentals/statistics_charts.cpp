@@ -19,12 +19,6 @@
 namespace filmeria {
 namespace {
 
-// The printout's colours: this year dark, the year before light; paid green, owed orange.
-const QColor kYearColour(0x1F, 0x4E, 0x79);
-const QColor kBeforeColour(0x9D, 0xC3, 0xE6);
-const QColor kPaidColour(0x70, 0xAD, 0x47);
-const QColor kUnpaidColour(0xED, 0x7D, 0x31);
-
 QLocale italian() {
     return QLocale(QLocale::Italian, QLocale::Italy);
 }
@@ -95,8 +89,8 @@ QChart* takingsChart(const YearStatistics& year, const YearStatistics& before) {
     auto* series = new QBarSeries;
     auto* current = new QBarSet(QString::number(year.year));
     auto* previous = new QBarSet(QString::number(before.year));
-    current->setColor(kYearColour);
-    previous->setColor(kBeforeColour);
+    current->setColor(QColor::fromRgb(kYearColour));
+    previous->setColor(QColor::fromRgb(kBeforeColour));
     for (std::size_t m = 0; m < year.months.size(); ++m) {
         *current << euros(year.months[m].takings);
         *previous << euros(before.months[m].takings);
@@ -111,8 +105,8 @@ QChart* paidChart(const YearStatistics& year) {
     auto* series = new QStackedBarSeries;
     auto* paid = new QBarSet(QStringLiteral("Saldato"));
     auto* unpaid = new QBarSet(QStringLiteral("Da saldare"));
-    paid->setColor(kPaidColour);
-    unpaid->setColor(kUnpaidColour);
+    paid->setColor(QColor::fromRgb(kPaidColour));
+    unpaid->setColor(QColor::fromRgb(kUnpaidColour));
     for (const PeriodFigures& month : year.months) {
         *paid << euros(month.paid);
         *unpaid << euros(month.unpaid);
@@ -125,7 +119,7 @@ QChart* paidChart(const YearStatistics& year) {
 
 QChart* topFilmsChart(const YearStatistics& year) {
     auto* series = new QHorizontalBarSeries;
-    QBarSet* set = labelledSet(QStringLiteral("Noleggi"), series, kYearColour);
+    QBarSet* set = labelledSet(QStringLiteral("Noleggi"), series, QColor::fromRgb(kYearColour));
     QStringList titles;
     // The first at the top: a horizontal chart draws its first category at the bottom.
     for (auto film = year.topFilms.rbegin(); film != year.topFilms.rend(); ++film) {
@@ -140,7 +134,7 @@ QChart* topFilmsChart(const YearStatistics& year) {
 
 QChart* topCustomersChart(const YearStatistics& year) {
     auto* series = new QHorizontalBarSeries;
-    QBarSet* set = labelledSet(QStringLiteral("Schede"), series, kPaidColour);
+    QBarSet* set = labelledSet(QStringLiteral("Schede"), series, QColor::fromRgb(kPaidColour));
     QStringList names;
     for (auto customer = year.topCustomers.rbegin(); customer != year.topCustomers.rend(); ++customer) {
         *set << static_cast<double>(customer->slips);
@@ -155,7 +149,7 @@ QChart* topCustomersChart(const YearStatistics& year) {
 QChart* weekdaysChart(const YearStatistics& year) {
     auto* series = new QBarSeries;
     auto* set = new QBarSet(QStringLiteral("Film noleggiati"));
-    set->setColor(kYearColour);
+    set->setColor(QColor::fromRgb(kYearColour));
     QStringList days;
     for (std::size_t d = 0; d < year.filmsByWeekday.size(); ++d) {
         *set << static_cast<double>(year.filmsByWeekday[d]);

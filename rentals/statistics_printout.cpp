@@ -15,11 +15,6 @@ constexpr int kRight = 1850;
 constexpr int kPageBottom = -2650;
 constexpr int kLabelWidth = 520; // the rankings' names, left of their bars
 
-constexpr std::uint32_t kYearColour = 0x1F4E79;
-constexpr std::uint32_t kBeforeColour = 0x9DC3E6;
-constexpr std::uint32_t kPaidColour = 0x70AD47;
-constexpr std::uint32_t kUnpaidColour = 0xED7D31;
-
 CanvasFont arial(int tenths, bool bold = false) {
     return {"Arial", tenths, CanvasFont::Size::CellHeight, bold};
 }

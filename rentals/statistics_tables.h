@@ -7,6 +7,7 @@
 #include "rentals/rental_statistics.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,13 @@ inline constexpr std::array<const char*, 12> kMonthNames = {"Gennaio",   "Febbra
                                                             "Settembre", "Ottobre",  "Novembre", "Dicembre"};
 inline constexpr std::array<const char*, 7> kWeekdayNames = {"Lunedì",  "Martedì", "Mercoledì", "Giovedì",
                                                              "Venerdì", "Sabato",  "Domenica"};
+
+// The charts' colours, on the screen and on paper: this year dark, the year before light; paid
+// green, still owed orange.
+inline constexpr std::uint32_t kYearColour = 0x1F4E79;
+inline constexpr std::uint32_t kBeforeColour = 0x9DC3E6;
+inline constexpr std::uint32_t kPaidColour = 0x70AD47;
+inline constexpr std::uint32_t kUnpaidColour = 0xED7D31;
 
 struct StatisticsTable {
     std::string name; // the chart's and the sheet's
