@@ -6,6 +6,8 @@
 #include "pdf_words.h"
 #include "platform/office_files.h"
 #include "rentals/rental_file.h"
+#include "rentals/rental_statistics.h"
+#include "rentals/statistics_tables.h"
 #include "temp_folder.h"
 #include "tools/demo_data.h"
 #include "tools/office_export.h"
@@ -13,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <set>
@@ -165,6 +168,67 @@ print(shape.width <= s.page_width - s.left_margin - s.right_margin,
     libreOffice(dir, path, "pdf");
     EXPECT_EQ(testing::outputOf("pdfinfo '" + dir.file("Scheda.pdf") + "' | grep Pages"),
               "Pages:           1\n");
+}
+
+// The statistics' workbook of the demo slips: a sheet a table, amounts and counts as numbers,
+// the months' chart a real chart of the two years' takings, which LibreOffice draws.
+TEST(OfficeDocuments, TheStatisticsWorkbookHoldsNumbersAndAChartOfTheTakings) {
+    testing::TempFolder dir;
+    demo::writeSlips(dir.folder(), 2026, 300, 40, 30);
+    demo::writeSlips(dir.folder(), 2025, 120, 40, 30, 2);
+    const YearStatistics year = yearStatistics(dir.folder(), 2026);
+    const YearStatistics before = yearStatistics(dir.folder(), 2025);
+    writeWorkbook(dir.file("Statistiche.xlsx"), statisticsWorkbook(statisticsTables(year, before)));
+
+    const std::string out = python(dir, R"(
+import sys, zipfile, openpyxl
+wb = openpyxl.load_workbook(sys.argv[1])
+print(wb.sheetnames)
+ws = wb['Incassi per mese']
+print([c.value for c in ws[1]])
+row = [c.value for c in ws[14]]
+print('%s;%d;%d;%.2f;%.2f;%.2f;%.2f' % tuple(row), ''.join(c.data_type for c in ws[14][1:]))
+print(sum(ws.cell(row=r, column=4).value for r in range(2, 14)))
+print(wb['Film più noleggiati']['D2'].data_type, wb['Noleggi per giorno']['A2'].value)
+z = zipfile.ZipFile(sys.argv[1])
+chart = z.read('xl/charts/chart1.xml').decode()
+print("'Incassi per mese'!$D$2:$D$13" in chart, "'Incassi per mese'!$G$2:$G$13" in chart,
+      "'Incassi per mese'!$A$2:$A$13" in chart, 'barChart' in chart)
+)",
+                                   dir.file("Statistiche.xlsx"));
+    std::istringstream lines(out);
+    std::string sheets, headings, total, sum, kinds, chart;
+    std::getline(lines, sheets);
+    std::getline(lines, headings);
+    std::getline(lines, total);
+    std::getline(lines, sum);
+    std::getline(lines, kinds);
+    std::getline(lines, chart);
+    EXPECT_EQ(sheets,
+              "['Incassi per mese', 'Film più noleggiati', 'Clienti più assidui', 'Noleggi per giorno']")
+        << out;
+    EXPECT_EQ(headings, "['Mese', 'Schede', 'Film', 'Incasso', 'Saldato', 'Da saldare', 'Incasso 2025']");
+    // The companion's line of the year, read back as numbers, and the year before's takings.
+    const auto withPoint = [](std::string text) {
+        std::replace(text.begin(), text.end(), ',', '.');
+        return text;
+    };
+    const std::string table = monthlyTable(year);
+    const std::string line = table.substr(table.find("Totale;"));
+    EXPECT_EQ(total, withPoint(line.substr(0, line.find('\n'))) + ";" +
+                         withPoint(amountText(before.total.takings)) + " nnnnnn")
+        << out;
+    EXPECT_NEAR(std::stod(sum), static_cast<double>(year.total.takings) / 100.0, 0.005) << out;
+    EXPECT_EQ(kinds, "n Lunedì") << out;
+    EXPECT_EQ(chart, "True True True True") << out;
+
+    libreOffice(dir, dir.file("Statistiche.xlsx"), "pdf");
+    ASSERT_TRUE(dir.exists("Statistiche.pdf"));
+    std::string words; // on the pages of the first sheet, the chart beside the table
+    for (int page = 1; page <= 4; ++page)
+        for (const testing::Word& w : testing::wordsOf(dir.file("Statistiche.pdf"), page))
+            words += w.text + ' ';
+    EXPECT_NE(words.find("Incasso per mese"), std::string::npos) << words; // the chart's title, drawn
 }
 
 } // namespace
