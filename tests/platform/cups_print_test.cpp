@@ -7,7 +7,10 @@
 #include "platform/printing.h"
 #include "rentals/StampaNoleggio.h"
 #include "rentals/rental_file.h"
+#include "rentals/rental_statistics.h"
 #include "rentals/slip_printout.h"
+#include "rentals/statistics_printout.h"
+#include "rentals/statistics_tables.h"
 #include "screen_fixture.h"
 #include "temp_folder.h"
 #include "tools/slip_reprint.h"
@@ -81,6 +84,28 @@ QStringList pdfsIn(const QString& folder) {
     return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
 }
 
+// The PDF the queue writes into `queueOut` when the job completes (not one of `before`); empty
+// when none came within 90 seconds.
+QString queuedPdf(const QString& queueOut, const QStringList& before) {
+    QString written;
+    qint64 lastSize = -1;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(90);
+    while (std::chrono::steady_clock::now() < deadline) {
+        for (const QString& name : pdfsIn(queueOut)) {
+            if (!before.contains(name))
+                written = queueOut + QLatin1Char('/') + name;
+        }
+        if (!written.isEmpty()) {
+            const qint64 size = QFileInfo(written).size();
+            if (size > 0 && size == lastSize && !testing::wordsOf(written.toStdString()).empty())
+                return written;
+            lastSize = size;
+        }
+        QThread::msleep(300);
+    }
+    return written;
+}
+
 RentalRecord aSlip() {
     RentalRecord slip;
     slip[SlipField::NumScheda] = "12";
@@ -110,23 +135,7 @@ TEST(CupsQueue, ASlipOnTheDefaultPrinterLandsWhereThePdfTargetPutsIt) {
     ASSERT_FALSE(printing.print(QStringLiteral("Scheda noleggio 12"), draw).has_value())
         << "no printer found";
 
-    // The queue writes its PDF when the job completes.
-    QString written;
-    qint64 lastSize = -1;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(90);
-    while (std::chrono::steady_clock::now() < deadline) {
-        for (const QString& name : pdfsIn(queueOut)) {
-            if (!before.contains(name))
-                written = queueOut + QLatin1Char('/') + name;
-        }
-        if (!written.isEmpty()) {
-            const qint64 size = QFileInfo(written).size();
-            if (size > 0 && size == lastSize && !testing::wordsOf(written.toStdString()).empty())
-                break;
-            lastSize = size;
-        }
-        QThread::msleep(300);
-    }
+    const QString written = queuedPdf(queueOut, before);
     ASSERT_FALSE(written.isEmpty()) << "the queue wrote no PDF into " << queueOut.toStdString();
 
     const std::string reference = dir.file("reference.pdf");
@@ -142,6 +151,48 @@ TEST(CupsQueue, ASlipOnTheDefaultPrinterLandsWhereThePdfTargetPutsIt) {
     EXPECT_LT(std::abs(shift.x()) + std::abs(shift.y()), 80) << "the slip is not at the top left of the page";
     EXPECT_GT(inkCovered(expected, printed, shift), 0.97);
     EXPECT_GT(inkCovered(printed, expected, -shift), 0.97);
+    QFile::remove(written);
+}
+
+// The statistics on A4 through the same queue: three upright A4 pages, the first inked as the
+// PDF target inks it, where the texts read back: the charts' titles, the rankings, the tables.
+TEST(CupsQueue, TheStatisticsPrintOnThreeA4Pages) {
+    const QString queueOut = qEnvironmentVariable("FILMERIA_CUPS_PDF_OUT");
+    if (queueOut.isEmpty())
+        GTEST_SKIP() << "no CUPS queue set up: tools/run-tests.sh starts one";
+    testing::TempFolder dir;
+    yearArchive(dir.folder(), "2009").append(aSlip());
+    const YearStatistics year = yearStatistics(dir.folder(), 2009);
+    const YearStatistics before = yearStatistics(dir.folder(), 2008);
+    const std::vector<StatisticsTable> tables = statisticsTables(year, before);
+    const PrintDrawing draw = [&](PrintCanvas& canvas) {
+        printStatistics(canvas, year, before, tables, "28/02/2009 10:00");
+    };
+
+    const QStringList already = pdfsIn(queueOut);
+    testing::FakeClock clock;
+    SystemPrinting printing(QString::fromStdString(dir.folder()), clock);
+    ASSERT_FALSE(printing.print(QStringLiteral("Statistiche 2009"), draw).has_value());
+    const QString written = queuedPdf(queueOut, already);
+    ASSERT_FALSE(written.isEmpty()) << "the queue wrote no PDF into " << queueOut.toStdString();
+    const std::string info = testing::outputOf("pdfinfo '" + written.toStdString() + "'");
+    EXPECT_NE(info.find("Pages:           3"), std::string::npos) << info;
+    EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+
+    const std::string reference = dir.file("reference.pdf");
+    printToPdf(QString::fromStdString(reference), QStringLiteral("Statistiche 2009"), draw);
+    const QImage printed = rendered(written.toStdString(), dir.file("printed"));
+    const QImage expected = rendered(reference, dir.file("expected"));
+    const QPoint shift = inkCorner(printed) - inkCorner(expected);
+    EXPECT_GT(inkCovered(expected, printed, shift), 0.95);
+    EXPECT_GT(inkCovered(printed, expected, -shift), 0.95);
+    std::string words;
+    for (int page = 1; page <= 3; ++page)
+        for (const testing::Word& w : testing::wordsOf(reference, page))
+            words += w.text + ' ';
+    for (const char* text :
+         {"Statistiche 2009", "Saldato e da saldare", "Rossi Mario (T7)", "Marzo", "Totale"})
+        EXPECT_NE(words.find(text), std::string::npos) << text << ": " << words;
     QFile::remove(written);
 }
 
