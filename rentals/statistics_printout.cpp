@@ -29,6 +29,22 @@ struct Series {
     std::vector<double> values;
 };
 
+// The axis' top: the value rounded up to a round step (1, 1.2, 1.5, 2 ... 8) times a power of
+// ten, so the top and its half read as round values.
+double niceCeiling(double value) {
+    if (value <= 0)
+        return 0;
+    double power = 1;
+    while (power * 10 <= value)
+        power *= 10;
+    while (power > value)
+        power /= 10;
+    for (const double step : {1.0, 1.2, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0, 8.0, 10.0})
+        if (step * power >= value)
+            return step * power;
+    return 10 * power;
+}
+
 // The legend: a square of each series' colour and its name, on one line at `y`.
 void legend(PrintCanvas& canvas, int y, const std::vector<Series>& series) {
     canvas.setFont(arial(35));
@@ -59,6 +75,7 @@ int columnChart(PrintCanvas& canvas, int top, const std::string& title,
             bar = stacked ? bar + s.values[c] : std::max(bar, s.values[c]);
         highest = std::max(highest, bar);
     }
+    highest = niceCeiling(highest);
     canvas.setFont(arial(32));
     canvas.setTextAlignment(TextAlignment::Right);
     canvas.textOut(axis - 20, chartTop + 15, valueText(highest));
@@ -121,7 +138,9 @@ int rankingChart(PrintCanvas& canvas, int top, const std::string& title,
 
 // A table in columns as wide as their longest text, on as many pages as it takes.
 int tablePrintout(PrintCanvas& canvas, int top, const StatisticsTable& table) {
-    if (top - 300 < kPageBottom) {
+    // A table that fits a page starts on a new one rather than run over.
+    const int height = 80 + 48 * static_cast<int>(table.rows.size());
+    if (top - 300 < kPageBottom || (top - height < kPageBottom && height < -kPageBottom)) {
         canvas.newPage();
         top = 0;
     }
@@ -178,8 +197,10 @@ void printStatistics(PrintCanvas& canvas, const YearStatistics& year, const Year
                            ", da saldare " + amountText(year.total.unpaid) + ")"));
     if (year.other.slips > 0)
         canvas.textOut(kLeft, -150,
-                       printed("Altro: " + std::to_string(year.other.slips) +
-                               " schede con data o totale non validi (elencate in fondo)"));
+                       printed("Altro: " +
+                               (year.other.slips == 1 ? std::string("1 scheda")
+                                                      : std::to_string(year.other.slips) + " schede") +
+                               " con data o totale non validi (elencate in fondo)"));
 
     std::vector<std::string> months;
     for (const char* month : kMonthNames)
