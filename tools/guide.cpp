@@ -24,6 +24,7 @@
 #include "rentals/Noleggi.h"
 #include "rentals/Rientri.h"
 #include "rentals/StampaNoleggio.h"
+#include "rentals/Statistiche.h"
 #include "rentals/rental_file.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -140,6 +141,10 @@ public:
         if (key == QLatin1String("rientri")) {
             TfrmRientri desk(services_);
             return picture(desk);
+        }
+        if (key == QLatin1String("statistiche")) {
+            TfrmStatistiche statistics(services_);
+            return picture(statistics);
         }
         return {};
     }

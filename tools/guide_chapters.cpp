@@ -14,7 +14,8 @@ const std::vector<GuideChapter>& guideChapters() {
               "in fogli di calcolo e documenti di testo."),
           QString::fromUtf8(
               "Dalla finestra principale si raggiungono i tre ambienti di lavoro (Archivio film, "
-              "Archivio clienti, Gestione noleggi), i film in noleggio e le esportazioni. I pulsanti a "
+              "Archivio clienti, Gestione noleggi), i film in noleggio, le statistiche e le esportazioni. I "
+              "pulsanti a "
               "destra aprono "
               "questa guida, le informazioni sul programma, la presentazione, la posta all'autore "
               "e chiudono il programma."),
@@ -148,6 +149,35 @@ const std::vector<GuideChapter>& guideChapters() {
                 "Scrivere nel campo Cerca una parte del codice o del titolo del film, del nome del "
                 "cliente o della tessera: l'elenco mostra solo le righe che la contengono."),
             QString::fromUtf8("Un doppio clic (o Invio) su una riga apre la sua scheda di noleggio.")}}}},
+        {QStringLiteral("Statistiche"),
+         {QString::fromUtf8(
+              "La schermata \"Statistiche\" riassume un anno di noleggi: per ogni mese le schede, i film "
+              "noleggiati, l'incasso, quanto è saldato e quanto resta da saldare; i dieci film più "
+              "noleggiati, i dieci clienti con più schede e il loro incasso, i film noleggiati in ogni "
+              "giorno della settimana. L'incasso di ogni mese è affiancato a quello dell'anno prima."),
+          QString::fromUtf8(
+              "Si apre dalla finestra principale con il pulsante \"Statistiche\" (Alt+S), sull'anno in "
+              "corso, oppure dalla scheda di noleggio con F9, sull'anno della scheda. Si sceglie "
+              "l'anno nella casella Anno e si preme \"Aggiorna\"."),
+          QString::fromUtf8(
+              "Ogni grafico ha la sua pagina; \"Tabelle\" (Ctrl+T) mostra al posto dei grafici le "
+              "tabelle con le stesse cifre, \"Grafici\" li riporta. Una scheda con una data che non è "
+              "dell'anno o con un totale non valido non entra in nessun mese: è contata nella riga "
+              "\"Altro\" ed elencata nella pagina \"Altro\", perché si possa correggerla."),
+          QString::fromUtf8(
+              "\"Stampa\" stampa i grafici e le tabelle su fogli A4 (senza stampante, un file PDF "
+              "nella cartella Stampe); \"Esporta\" scrive una cartella di lavoro con un foglio per "
+              "tabella, gli importi come numeri e il grafico degli incassi, nella cartella "
+              "Esportazioni.")},
+         {{QStringLiteral("statistiche"), QStringLiteral("Le statistiche dell'anno")}},
+         {{QStringLiteral("Confrontare due anni"),
+           {QString::fromUtf8("Aprire \"Statistiche\" e scrivere l'anno nella casella Anno."),
+            QString::fromUtf8("Premere \"Aggiorna\": nel primo grafico le colonne scure sono l'anno "
+                              "scelto, quelle chiare l'anno prima.")}},
+          {QStringLiteral("Sapere quanto resta da incassare"),
+           {QString::fromUtf8("Nella pagina \"Saldato e da saldare\" la parte arancione di ogni colonna è "
+                              "quanto resta da saldare in quel mese; il totale dell'anno è scritto in "
+                              "alto.")}}}},
         {QStringLiteral("I tasti del banco"),
          {QString::fromUtf8("Al banco si lavora anche senza mouse. Il tasto Tab passa da un campo o da un "
                             "pulsante all'altro, Invio porta al campo successivo o preme il pulsante "
@@ -156,8 +186,8 @@ const std::vector<GuideChapter>& guideChapters() {
          {},
          {{QStringLiteral("Alt+F, Alt+C, Alt+N"),
            QString::fromUtf8("Finestra principale: Archivio film, Archivio clienti, Gestione noleggi")},
-          {QStringLiteral("Alt+R, Alt+E, Alt+G"),
-           QString::fromUtf8("Finestra principale: Film in noleggio, Esporta in Excel, Guida")},
+          {QStringLiteral("Alt+R, Alt+S, Alt+E, Alt+G"),
+           QString::fromUtf8("Finestra principale: Film in noleggio, Statistiche, Esporta in Excel, Guida")},
           {QString::fromUtf8("Frecce, Tab, Invio"),
            QString::fromUtf8("Finestra principale: passare da un pulsante all'altro e aprirlo")},
           {QStringLiteral("Ctrl+N"), QStringLiteral("Scheda di noleggio: Nuovo")},
@@ -172,6 +202,8 @@ const std::vector<GuideChapter>& guideChapters() {
            QString::fromUtf8(
                "In un campo data della scheda e nella data della ricerca schede: il calendario")},
           {QStringLiteral("F8"), QStringLiteral("Scheda di noleggio: Film in noleggio e rientri")},
+          {QStringLiteral("F9"), QStringLiteral("Scheda di noleggio: Statistiche dell'anno della scheda")},
+          {QStringLiteral("Ctrl+T"), QStringLiteral("Statistiche: tabelle al posto dei grafici, e ritorno")},
           {QStringLiteral("Invio"),
            QString::fromUtf8("Negli elenchi di scelta del film e del cliente: prende la riga evidenziata")}}},
         {QStringLiteral("Esportazioni"),
