@@ -21,6 +21,7 @@
 #include <QMovie>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 
@@ -227,6 +228,15 @@ TEST_F(MainWindow, TheKeyboardWorksTheBigButtonsAndTheReturnsDeskOpensTheChosenS
     EXPECT_EQ(child<QLineEdit>(screens().noleggi(), "txtNumScheda")->text(), QStringLiteral("7"));
     EXPECT_EQ(child<QLineEdit>(screens().noleggi(), "txtCodice03")->text(), QStringLiteral("F1"));
     EXPECT_TRUE(child<QLineEdit>(screens().noleggi(), "txtCodice03")->isVisible()); // its panel
+    releaseOn(child<QLabel>(screens().noleggi(), "imgEsci"));
+
+    // Alt+S: the statistics, on the current year.
+    int year = 0;
+    fakes.dialogs.onModal = [&](QDialog& d) { year = child<QSpinBox>(d, "spnAnno")->value(); };
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(fakes.dialogs.modals.last(), QStringLiteral("frmStatistiche"));
+    EXPECT_EQ(year, 2009);
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(MainWindow, ExitPictureAndCloseBoxEndTheProgram) {

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 
@@ -489,6 +490,15 @@ TEST_F(RentalScreen, AReturnedFilmIsCalculatedOnItsSlipWithTheFocusOnSaldato) {
     QTest::keyClick(&rentals(), Qt::Key_F8);
     EXPECT_EQ(fakes.dialogs.modals.last(), QStringLiteral("frmRientri"));
     EXPECT_EQ(box(), QStringLiteral("2"));
+
+    // F9: the statistics of the screen's year.
+    int statisticsYear = 0;
+    fakes.dialogs.onModal = [&](QDialog& d) {
+        statisticsYear = d.findChild<QSpinBox*>(QStringLiteral("spnAnno"))->value();
+    };
+    QTest::keyClick(&rentals(), Qt::Key_F9);
+    EXPECT_EQ(fakes.dialogs.modals.last(), QStringLiteral("frmStatistiche"));
+    EXPECT_EQ(statisticsYear, 2009);
     EXPECT_EQ(field("txtRiconsegna07")->text(), QStringLiteral("28/02/2009"));
     EXPECT_EQ(field("txtTotale")->text(), QStringLiteral("6,50"));
     EXPECT_TRUE(child<QCheckBox>(rentals(), "chkSaldato")->hasFocus());
