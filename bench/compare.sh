@@ -102,6 +102,22 @@ for label, folder in [("2.5k out", store + "/rientri"), ("250k out", store + "/r
     pair(f"in-noleggio, 1M rows, {label} (to a file)",
          ["sh", "-c", f"exec '{build}/filmeria-archivi' in-noleggio '{folder}' --al 10/12/2009 > '{work}/out.txt'"],
          [build + "/bench/floor_probe", "scan"] + year_files(folder) + ["1368"])
+# The statistics of a year of 100,000 slips: the companion beside a block scan of the year file,
+# then the screen, from Aggiorna to its charts drawn (the year and the year before read), beside
+# the companion.
+pair("statistiche, 100k slips (companion, to a file)",
+     ["sh", "-c", f"exec '{build}/filmeria-archivi' statistiche '{store}' 2009 > '{work}/out.txt'"],
+     [build + "/bench/floor_probe", "scan", store + "/2009.nol", "1368"])
+if want("statistics screen"):
+    firsts, tenths, companions, peaks = [], [], [], []
+    for _ in range(rounds):
+        s = searches(run([build + "/bench/search_probe", "statistics", store, "10"])[2])
+        firsts.append(s[0]["ms"]); tenths.append(s[-1]["ms"]); peaks.append(s[0]["peak"])
+        companions.append(run(["sh", "-c", f"exec '{build}/filmeria-archivi' statistiche '{store}' 2009 > '{work}/out.txt'"])[0] * 1000)
+    c = med(companions)
+    row("statistics screen, 100k slips: Aggiorna to charts drawn (floor: the companion)", med(firsts), c,
+        f"process peak {med(peaks):.0f} MiB")
+    row("statistics screen, 100k slips: tenth Aggiorna (floor: the companion)", med(tenths), c)
 pair("check Clienti.pro, 100k", [build + "/filmeria-archivi", "check", store + "/Clienti.pro"],
      [build + "/bench/floor_probe", "scan", store + "/Clienti.pro", "1642"])
 

@@ -5,7 +5,8 @@
 // where the peak and resident figures are the whole process's.
 //   search_probe customers|slips|returns FOLDER [SEARCHES]
 // "returns" times the returns desk from its opening (every year file of the folder read) to
-// its list drawn, each time it opens.
+// its list drawn, each time it opens; "statistics" the statistics screen of the store's year
+// from Aggiorna to its five charts drawn.
 #include "../tests/support/fake_services.h"
 #include "app/application.h"
 #include "customers/Avanzate.h"
@@ -13,10 +14,12 @@
 #include "memory_probe.h"
 #include "rentals/CercaNoleggio.h"
 #include "rentals/Rientri.h"
+#include "rentals/Statistiche.h"
 #include "screenkit/result_list.h"
 #include "store_archives.h"
 
 #include <QApplication>
+#include <QChartView>
 #include <QElapsedTimer>
 #include <QPushButton>
 
@@ -80,11 +83,37 @@ int runReturnsDesk(filmeria::Services& services, int openings) {
         list, openings, [&desk] { desk.hide(); }, [&desk] { desk.show(); });
 }
 
+// The statistics screen: Aggiorna reads the year and the year before again; every chart drawn.
+int runStatistics(filmeria::Services& services, int rounds) {
+    filmeria::TfrmStatistiche screen(services);
+    screen.setYear(filmeria::bench::kStoreYear);
+    screen.show();
+    QApplication::processEvents();
+    auto* aggiorna = screen.findChild<QPushButton*>("cmdAggiorna");
+    const QList<QChartView*> charts = screen.findChildren<QChartView*>();
+    if (!aggiorna || charts.size() != 5)
+        return 2;
+    for (int n = 1; n <= rounds; ++n) {
+        QApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        aggiorna->click();
+        for (QChartView* chart : charts)
+            chart->grab(); // laid out and drawn before the time is read
+        QApplication::processEvents();
+        const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        std::printf("search %d: %.1f ms, listed %ld, list 0.0 MiB, peak %.1f MiB, resident %.1f MiB\n", n, ms,
+                    screen.figures().total.slips, filmeria::bench::peakResidentMiB(), residentMiB());
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "uso: search_probe customers|slips|returns CARTELLA [RICERCHE]\n");
+        std::fprintf(stderr, "uso: search_probe customers|slips|returns|statistics CARTELLA [RICERCHE]\n");
         return 2;
     }
     const std::string kind = argv[1];
@@ -111,6 +140,8 @@ int main(int argc, char** argv) {
     filmeria::testing::FakeServices fakes(folder);
     if (kind == "returns")
         return runReturnsDesk(fakes.services, searches);
+    if (kind == "statistics")
+        return runStatistics(fakes.services, searches);
     if (kind == "customers") {
         filmeria::TfrmAvanzate search(fakes.services);
         return run(search, searches);

@@ -33,11 +33,22 @@ public:
             rehash(slots);
     }
 
+    static std::uint32_t hashOf(std::string_view text) {
+        return static_cast<std::uint32_t>(AsciiFoldedHash{}(text));
+    }
+    // Starts reading the slot where a text of `hash` is looked for, so that a find of it soon
+    // after waits less on memory.
+    void prefetch(std::uint32_t hash) const {
+        if (!slots_.empty())
+            __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+    }
+
     // The entry of `text` (not empty), and whether it was made now, with its value as new.
-    std::pair<Entry*, bool> find(std::string_view text) {
+    std::pair<Entry*, bool> find(std::string_view text) { return find(text, hashOf(text)); }
+    // The same, the text's hash known (hashOf).
+    std::pair<Entry*, bool> find(std::string_view text, std::uint32_t hash) {
         if ((size_ + 1) * 4 > slots_.size() * 3)
             rehash(std::max<std::size_t>(1024, slots_.size() * 2));
-        const auto hash = static_cast<std::uint32_t>(AsciiFoldedHash{}(text));
         const std::size_t mask = slots_.size() - 1;
         for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
             Entry& entry = slots_[slot];

@@ -15,12 +15,6 @@ std::string FieldLayout::label() const {
     return out;
 }
 
-std::string_view storedText(std::span<const char> record, const FieldLayout& field) {
-    const auto length =
-        std::min<std::size_t>(static_cast<unsigned char>(record[field.offset]), field.capacity);
-    return {record.data() + field.offset + 1, length};
-}
-
 std::string readText(std::span<const char> record, const FieldLayout& field) {
     return trimmed(storedText(record, field));
 }

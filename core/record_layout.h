@@ -3,6 +3,7 @@
 // field's capacity N in bytes, of which the first L hold the text (Windows-1252). A record
 // kind is a table of field names and capacities, from which the offsets are computed at
 // compile time; records, their views and their bytes follow from that one table.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <span>
@@ -39,7 +40,11 @@ template <std::size_t N> constexpr std::size_t recordSizeOf(const std::array<Fie
 
 // The significant bytes of a field as stored, untrimmed. A length byte beyond the field's
 // capacity (a damaged record) is read as the capacity, never past the field.
-std::string_view storedText(std::span<const char> record, const FieldLayout& field);
+inline std::string_view storedText(std::span<const char> record, const FieldLayout& field) {
+    const auto length =
+        std::min<std::size_t>(static_cast<unsigned char>(record[field.offset]), field.capacity);
+    return {record.data() + field.offset + 1, length};
+}
 
 // A field's value as shown: the significant bytes, trimmed.
 std::string readText(std::span<const char> record, const FieldLayout& field);

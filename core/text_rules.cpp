@@ -4,16 +4,6 @@
 
 namespace filmeria {
 
-std::string_view trimmedView(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= 32)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 32)
-        --end;
-    return text.substr(begin, end - begin);
-}
-
 std::string trimmed(std::string_view text) {
     return std::string(trimmedView(text));
 }

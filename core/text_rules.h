@@ -6,7 +6,15 @@
 namespace filmeria {
 
 // Removes leading and trailing characters with codes 0 to 32 (blanks and controls).
-std::string_view trimmedView(std::string_view text);
+inline std::string_view trimmedView(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= 32)
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 32)
+        --end;
+    return text.substr(begin, end - begin);
+}
 std::string trimmed(std::string_view text);
 // Appends `text` cut or padded with blanks to `width` bytes: a column of a list line.
 void appendPadded(std::string& line, std::string_view text, std::size_t width);

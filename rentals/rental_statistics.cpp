@@ -35,9 +35,9 @@ struct Counted {
 };
 using CountTable = FoldedTable<Counted>;
 
-void count(CountTable& table, std::string_view key, std::size_t position, std::uint32_t times,
-           std::int64_t takings) {
-    const auto [entry, isNew] = table.find(key);
+void count(CountTable& table, std::string_view key, std::uint32_t hash, std::size_t position,
+           std::uint32_t times, std::int64_t takings) {
+    const auto [entry, isNew] = table.find(key, hash);
     Counted& counted = entry->value;
     if (isNew || position < counted.first)
         counted.first = static_cast<std::uint32_t>(position);
@@ -52,6 +52,28 @@ struct Tally {
     std::array<long, 7> weekdays{};
     CountTable films;
     CountTable cards;
+
+    // The codes and cards of a block of slips, counted once the block is read: their slots are
+    // fetched from memory meanwhile, side by side rather than one after the other.
+    struct Pending {
+        std::string_view key; // in the block
+        std::uint32_t hash;
+        std::uint32_t position;
+        std::int64_t takings;
+        CountTable* table;
+    };
+    std::vector<Pending> pending;
+
+    void countLater(CountTable& table, std::string_view key, std::size_t position, std::int64_t takings) {
+        const std::uint32_t hash = CountTable::hashOf(key);
+        table.prefetch(hash);
+        pending.push_back({key, hash, static_cast<std::uint32_t>(position), takings, &table});
+    }
+    void countPending() {
+        for (const Pending& p : pending)
+            count(*p.table, p.key, p.hash, p.position, 1, p.takings);
+        pending.clear();
+    }
 };
 
 // A slip's total in cents: empty is nothing yet; what the money rule could not have written is
@@ -135,13 +157,14 @@ void takeSlip(const RentalView& slip, std::size_t position, int year, Tally& tal
     PeriodFigures one;
     one.slips = 1;
     for (int row = 1; row <= kSlipRows; ++row) {
+        // A row with a code is a film; without one, its title alone makes it one.
         const std::string_view code = trimmedView(slip.stored(RowField::Codice, row));
-        const std::string_view title = trimmedView(slip.stored(RowField::Titolo, row));
-        if (code.empty() && title.empty())
-            continue;
-        ++one.films;
-        if (!code.empty())
-            count(tally.films, code, position, 1, 0);
+        if (!code.empty()) {
+            ++one.films;
+            tally.countLater(tally.films, code, position, 0);
+        } else if (!trimmedView(slip.stored(RowField::Titolo, row)).empty()) {
+            ++one.films;
+        }
     }
     const std::string_view dateText = trimmedView(slip.stored(SlipField::Data));
     const std::optional<CivilDate> date = parseDate(dateText);
@@ -170,14 +193,15 @@ void takeSlip(const RentalView& slip, std::size_t position, int year, Tally& tal
         warnings.push_back(std::move(why));
     }
     if (const std::string_view card = trimmedView(slip.stored(SlipField::Tessera)); !card.empty()) {
-        count(tally.cards, card, position, 1, total.value_or(0));
+        tally.countLater(tally.cards, card, position, total.value_or(0));
     }
 }
 
 // Adds the counts of `from` to those of `into`.
 void mergeCounts(CountTable& into, const CountTable& from) {
     from.forEach([&into, &from](const CountTable::Entry& entry) {
-        count(into, from.textOf(entry), entry.value.first, entry.value.count, entry.value.takings);
+        count(into, from.textOf(entry), entry.hash, entry.value.first, entry.value.count,
+              entry.value.takings);
     });
 }
 
@@ -220,6 +244,7 @@ YearStatistics yearStatistics(const std::string& folder, int year) {
         // Room for a store's films and for a card a slip: a table grows by copying.
         tally.films.reserve(std::min<std::size_t>(count, 24576));
         tally.cards.reserve(std::min<std::size_t>(count / threads, 49152));
+        tally.pending.reserve(kSlipsPerBlock * (kSlipRows + 1));
     }
     std::vector<std::vector<std::string>> warningsOf(parts);
     std::vector<std::vector<char, LargeBufferAllocator<char>>> blocks(threads);
@@ -233,6 +258,7 @@ YearStatistics yearStatistics(const std::string& folder, int year) {
             for (std::size_t i = 0; i < n; ++i)
                 takeSlip(RentalView({blocks[t].data() + i * kRentalRecordSize, kRentalRecordSize}), first + i,
                          year, tallies[t], warningsOf[p]);
+            tallies[t].countPending(); // while the block still holds the keys
         }
     });
 

@@ -12,12 +12,12 @@
 #include "films/sqlite_access.h"
 #include "rentals/rental_file.h"
 
-#include <QDateTime>
 #include <sqlite3.h>
 #include <zip.h>
 
 #include <cerrno>
 #include <charconv>
+#include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
@@ -37,6 +37,15 @@
 
 namespace filmeria {
 namespace {
+
+// Now, local time, as "2026-12-11 09.30.42".
+std::string localMoment() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    char text[32];
+    return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d %H.%M.%S", &local));
+}
 
 using Entry = ManifestEntry;
 
@@ -359,9 +368,7 @@ int restoreDataFolder(const std::string& zipPath, const std::string& folderGiven
     for (const Entry& e : *entries)
         names.push_back(e.name);
     // A folder of its own for the files this restore replaces, even for two in one second.
-    const std::string stamp =
-        folder + "Sostituiti " +
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")).toStdString();
+    const std::string stamp = folder + "Sostituiti " + localMoment();
     std::string aside = stamp + "/";
     for (int n = 2; ::access(aside.c_str(), F_OK) == 0; ++n)
         aside = stamp + " (" + std::to_string(n) + ")/";
