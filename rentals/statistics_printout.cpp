@@ -3,6 +3,7 @@
 #include "core/windows1252.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace filmeria {
@@ -177,7 +178,7 @@ double euros(std::int64_t cents) {
 }
 
 std::string amountOf(double value) {
-    return amountText(static_cast<std::int64_t>(value * 100.0 + 0.5));
+    return amountText(std::llround(value * 100.0));
 }
 
 } // namespace
@@ -203,6 +204,7 @@ void printStatistics(PrintCanvas& canvas, const YearStatistics& year, const Year
                                " con data o totale non validi (elencate in fondo)"));
 
     std::vector<std::string> months;
+    months.reserve(kMonthNames.size());
     for (const char* month : kMonthNames)
         months.push_back(std::string(month).substr(0, 3));
     Series current{std::to_string(year.year), kYearColour, {}};
@@ -245,7 +247,7 @@ void printStatistics(PrintCanvas& canvas, const YearStatistics& year, const Year
     for (const long films : year.filmsByWeekday)
         weekdays.values.push_back(static_cast<double>(films));
     columnChart(canvas, y, "Film noleggiati per giorno della settimana", days, {weekdays}, false,
-                [](double value) { return std::to_string(static_cast<long>(value + 0.5)); });
+                [](double value) { return std::to_string(std::lround(value)); });
 
     canvas.newPage();
     y = 0;

@@ -63,6 +63,7 @@ protected:
         for (QAbstractSeries* series : child<QChartView>(screen(), chart)->chart()->series())
             for (QBarSet* set : qobject_cast<QAbstractBarSeries*>(series)->barSets()) {
                 std::vector<double> values;
+                values.reserve(static_cast<std::size_t>(set->count()));
                 for (int i = 0; i < set->count(); ++i)
                     values.push_back(set->at(i));
                 sets.emplace_back(set->label(), values);
