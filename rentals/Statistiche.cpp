@@ -191,11 +191,8 @@ void TfrmStatistiche::showFigures() {
         fillGrid(tblAltro, tables_[SlipsApart]);
         if (altro < 0)
             tabGrafici->addTab(tblAltro, QStringLiteral("Altro"));
-        lblAltro->setText(
-            year_.other.slips == 1
-                ? QStringLiteral("Altro: 1 scheda con data o totale non validi (pagina \"Altro\")")
-                : QStringLiteral("Altro: %1 schede con data o totale non validi (pagina \"Altro\")")
-                      .arg(year_.other.slips));
+        lblAltro->setText(QStringLiteral("Altro: %1 con data o totale non validi (pagina \"Altro\")")
+                              .arg(QString::fromStdString(slipCountText(year_.other.slips))));
     }
     const PeriodFigures& t = year_.total;
     lblTotali->setText(QStringLiteral("%1 - schede: %2, film: %3, incasso: %4 (saldato %5, da saldare %6)")

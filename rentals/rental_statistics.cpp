@@ -20,6 +20,15 @@
 #include <sys/stat.h>
 
 namespace filmeria {
+
+void PeriodFigures::add(const PeriodFigures& other) {
+    slips += other.slips;
+    films += other.films;
+    takings += other.takings;
+    paid += other.paid;
+    unpaid += other.unpaid;
+}
+
 namespace {
 
 // Slips read as one part (about 11 MB), each in blocks of about 1 MB.
@@ -138,18 +147,6 @@ void titleFromFilmArchive(const std::string& folder, std::vector<RankedFilm>& fi
         // A film archive that cannot be read leaves the slips' titles.
     }
 }
-
-} // namespace
-
-void PeriodFigures::add(const PeriodFigures& other) {
-    slips += other.slips;
-    films += other.films;
-    takings += other.takings;
-    paid += other.paid;
-    unpaid += other.unpaid;
-}
-
-namespace {
 
 // One slip into the thread's tally; a slip counted in "Altro" adds its warning to the part's.
 void takeSlip(const RentalView& slip, std::size_t position, int year, Tally& tally,

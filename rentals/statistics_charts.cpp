@@ -15,6 +15,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <vector>
 
 namespace filmeria {
 namespace {
@@ -68,19 +69,28 @@ QChart* chartOf(const QString& title, QAbstractBarSeries* series, const QStringL
     return chart;
 }
 
-// A set of bars with a value on each, for the rankings.
-QBarSet* labelledSet(const QString& name, QAbstractBarSeries* series, const QColor& colour) {
-    auto* set = new QBarSet(name);
+// A ranking's label: at most `width` characters, an ellipsis where it was cut.
+QString shortened(const QString& text, int width) {
+    return text.size() <= width ? text : text.left(width - 1) + QChar(0x2026);
+}
+
+// A ranking as horizontal bars, the first at the top (a horizontal chart draws its first
+// category at the bottom), with the value on each bar.
+QChart* rankingChart(const QString& title, const QString& valueName, const QColor& colour,
+                     const QStringList& labels, const std::vector<long>& values) {
+    auto* series = new QHorizontalBarSeries;
+    auto* set = new QBarSet(valueName);
     set->setColor(colour);
     series->setLabelsVisible(true);
     series->setLabelsFormat(QStringLiteral("@value"));
     series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
-    return set;
-}
-
-// A ranking's label: at most `width` characters, an ellipsis where it was cut.
-QString shortened(const QString& text, int width) {
-    return text.size() <= width ? text : text.left(width - 1) + QChar(0x2026);
+    QStringList categories;
+    for (auto i = labels.size(); i-- > 0;) {
+        *set << static_cast<double>(values[static_cast<std::size_t>(i)]);
+        categories << labels[i];
+    }
+    series->append(set);
+    return chartOf(title, series, categories, valueName, true);
 }
 
 } // namespace
@@ -118,32 +128,27 @@ QChart* paidChart(const YearStatistics& year) {
 }
 
 QChart* topFilmsChart(const YearStatistics& year) {
-    auto* series = new QHorizontalBarSeries;
-    QBarSet* set = labelledSet(QStringLiteral("Noleggi"), series, QColor::fromRgb(kYearColour));
     QStringList titles;
-    // The first at the top: a horizontal chart draws its first category at the bottom.
-    for (auto film = year.topFilms.rbegin(); film != year.topFilms.rend(); ++film) {
-        *set << static_cast<double>(film->rentals);
-        titles << shortened(QString::fromUtf8(utf8FromCp1252(film->title.empty() ? film->code : film->title)),
+    std::vector<long> rentals;
+    for (const RankedFilm& film : year.topFilms) {
+        titles << shortened(QString::fromUtf8(utf8FromCp1252(film.title.empty() ? film.code : film.title)),
                             32);
+        rentals.push_back(film.rentals);
     }
-    series->append(set);
-    return chartOf(QStringLiteral("I film più noleggiati del %1").arg(year.year), series, titles,
-                   QStringLiteral("Noleggi"), true);
+    return rankingChart(QStringLiteral("I film più noleggiati del %1").arg(year.year),
+                        QStringLiteral("Noleggi"), QColor::fromRgb(kYearColour), titles, rentals);
 }
 
 QChart* topCustomersChart(const YearStatistics& year) {
-    auto* series = new QHorizontalBarSeries;
-    QBarSet* set = labelledSet(QStringLiteral("Schede"), series, QColor::fromRgb(kPaidColour));
     QStringList names;
-    for (auto customer = year.topCustomers.rbegin(); customer != year.topCustomers.rend(); ++customer) {
-        *set << static_cast<double>(customer->slips);
-        names << shortened(QString::fromUtf8(utf8FromCp1252(customer->name)), 26) +
-                     QStringLiteral(" (%1)").arg(QString::fromUtf8(utf8FromCp1252(customer->card)));
+    std::vector<long> slips;
+    for (const RankedCustomer& customer : year.topCustomers) {
+        names << shortened(QString::fromUtf8(utf8FromCp1252(customer.name)), 26) +
+                     QStringLiteral(" (%1)").arg(QString::fromUtf8(utf8FromCp1252(customer.card)));
+        slips.push_back(customer.slips);
     }
-    series->append(set);
-    return chartOf(QStringLiteral("I clienti più assidui del %1").arg(year.year), series, names,
-                   QStringLiteral("Schede"), true);
+    return rankingChart(QStringLiteral("I clienti più assidui del %1").arg(year.year),
+                        QStringLiteral("Schede"), QColor::fromRgb(kPaidColour), names, slips);
 }
 
 QChart* weekdaysChart(const YearStatistics& year) {

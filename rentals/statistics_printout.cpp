@@ -198,9 +198,7 @@ void printStatistics(PrintCanvas& canvas, const YearStatistics& year, const Year
                            ", da saldare " + amountText(year.total.unpaid) + ")"));
     if (year.other.slips > 0)
         canvas.textOut(kLeft, -150,
-                       printed("Altro: " +
-                               (year.other.slips == 1 ? std::string("1 scheda")
-                                                      : std::to_string(year.other.slips) + " schede") +
+                       printed("Altro: " + slipCountText(year.other.slips) +
                                " con data o totale non validi (elencate in fondo)"));
 
     std::vector<std::string> months;

@@ -59,6 +59,10 @@ std::vector<StatisticsTable> statisticsTables(const YearStatistics& year, const 
     return tables;
 }
 
+std::string slipCountText(long slips) {
+    return slips == 1 ? std::string("1 scheda") : std::to_string(slips) + " schede";
+}
+
 Workbook statisticsWorkbook(const std::vector<StatisticsTable>& tables) {
     Workbook book;
     for (const StatisticsTable& table : tables) {

@@ -38,6 +38,9 @@ enum StatisticsTableId : std::size_t { Months, TopFilms, TopCustomers, Weekdays,
 // the slips apart is the last, and there only when there are any.
 std::vector<StatisticsTable> statisticsTables(const YearStatistics& year, const YearStatistics& before);
 
+// A count of slips in words: "1 scheda", "3 schede".
+std::string slipCountText(long slips);
+
 // The workbook of the tables, a sheet each, the months' with a chart of the takings of both years.
 Workbook statisticsWorkbook(const std::vector<StatisticsTable>& tables);
 

@@ -3,6 +3,7 @@
 #include "films/film_store.h"
 #include "rentals/rental_file.h"
 #include "rentals/rental_statistics.h"
+#include "slip_builder.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -13,44 +14,30 @@
 namespace filmeria {
 namespace {
 
-RentalRecord slip(const std::string& number, const std::string& date, const std::string& total,
-                  const std::string& paid, const std::string& card = "", const std::string& name = "") {
-    RentalRecord s;
-    s[SlipField::NumScheda] = number;
-    s[SlipField::Data] = date;
-    s[SlipField::Totale] = total;
-    s[SlipField::Saldato] = paid;
-    s[SlipField::Tessera] = card;
-    s[SlipField::Cliente] = name;
-    return s;
-}
-
-void film(RentalRecord& s, int row, const std::string& code, const std::string& title = "Titolo") {
-    s.at(RowField::Codice, row) = code;
-    s.at(RowField::Titolo, row) = title;
-}
+using testing::rentFilm;
+using testing::slipOf;
 
 TEST(RentalStatistics, MonthsTotalsRankingsWeekdaysAndTheSlipsApart) {
     testing::TempFolder dir;
     const RentalArchive year = yearArchive(dir.folder(), "2026");
-    RentalRecord a = slip("1", "05/01/2026", "10,50", kPaid, "A15", "Bar Sport"); // a Monday
-    film(a, 1, "F1", "Pane e tulipani (scheda)");
-    film(a, 2, "F2");
+    RentalRecord a = slipOf("1", "05/01/2026", "10,50", kPaid, "A15", "Bar Sport"); // a Monday
+    rentFilm(a, 1, "F1", "Pane e tulipani (scheda)");
+    rentFilm(a, 2, "F2");
     year.append(a);
-    RentalRecord b = slip("2", "06/01/2026", "3,5", kNotPaid, "a15", "Bar Sport"); // typed, not left
-    film(b, 1, "f1");
+    RentalRecord b = slipOf("2", "06/01/2026", "3,5", kNotPaid, "a15", "Bar Sport"); // typed, not left
+    rentFilm(b, 1, "f1");
     year.append(b);
-    RentalRecord c = slip("3", "14/03/2026", "2,00", "", "B7", "Rossi"); // a Saturday; paid unknown
-    film(c, 1, "F2");
-    film(c, 3, "", "Solo titolo"); // a film without a code: counted, not ranked
+    RentalRecord c = slipOf("3", "14/03/2026", "2,00", "", "B7", "Rossi"); // a Saturday; paid unknown
+    rentFilm(c, 1, "F2");
+    rentFilm(c, 3, "", "Solo titolo"); // a film without a code: counted, not ranked
     year.append(c);
-    RentalRecord d = slip("4", "31/02/2026", "4,00", kPaid, "B7", "Rossi"); // no such day
-    film(d, 1, "F3");
+    RentalRecord d = slipOf("4", "31/02/2026", "4,00", kPaid, "B7", "Rossi"); // no such day
+    rentFilm(d, 1, "F3");
     year.append(d);
-    RentalRecord e = slip("5", "02/12/2025", "1,00", kPaid); // last year's date
+    RentalRecord e = slipOf("5", "02/12/2025", "1,00", kPaid); // last year's date
     year.append(e);
-    RentalRecord f = slip("6", "10/12/2026", "3,,50", kPaid, "C1", "Verdi"); // not an amount
-    film(f, 1, "F3");
+    RentalRecord f = slipOf("6", "10/12/2026", "3,,50", kPaid, "C1", "Verdi"); // not an amount
+    rentFilm(f, 1, "F3");
     year.append(f);
     {
         FilmStore store(dir.folder());
@@ -115,9 +102,9 @@ TEST(RentalStatistics, ManySlipsReadInPartsAddUpAndKeepTheFirstSlipsNames) {
         for (int i = 1; i <= kSlips; ++i) {
             const bool late = i > 17000; // the last part alone has card "z9" in capitals
             const std::string card = late ? "Z9" : "c" + std::to_string(i % 7);
-            RentalRecord s = slip(std::to_string(i), i == 9000 ? "1/1/26" : "15/06/2026", "1,25", kPaid, card,
-                                  "Cliente " + std::to_string(i));
-            film(s, 1, i % 3 == 0 ? "X1" : "y" + std::to_string(i % 5), "Titolo " + std::to_string(i));
+            RentalRecord s = slipOf(std::to_string(i), i == 9000 ? "1/1/26" : "15/06/2026", "1,25", kPaid,
+                                    card, "Cliente " + std::to_string(i));
+            rentFilm(s, 1, i % 3 == 0 ? "X1" : "y" + std::to_string(i % 5), "Titolo " + std::to_string(i));
             const std::string bytes = s.encode();
             out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         }

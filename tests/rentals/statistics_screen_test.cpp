@@ -4,6 +4,7 @@
 #include "rentals/rental_file.h"
 #include "screen_fixture.h"
 #include "screenkit/archive_message.h"
+#include "slip_builder.h"
 
 #include <QAbstractBarSeries>
 #include <QBarCategoryAxis>
@@ -39,15 +40,8 @@ protected:
     static RentalRecord slip(const std::string& number, const std::string& date, const std::string& total,
                              const std::string& paid, const std::string& card, const std::string& name,
                              const std::string& code) {
-        RentalRecord s;
-        s[SlipField::NumScheda] = number;
-        s[SlipField::Data] = date;
-        s[SlipField::Totale] = total;
-        s[SlipField::Saldato] = paid;
-        s[SlipField::Tessera] = card;
-        s[SlipField::Cliente] = name;
-        s.at(RowField::Codice, 1) = code;
-        s.at(RowField::Titolo, 1) = "Titolo " + code;
+        RentalRecord s = slipOf(number, date, total, paid, card, name);
+        rentFilm(s, 1, code, "Titolo " + code);
         return s;
     }
     TfrmStatistiche& screen() {

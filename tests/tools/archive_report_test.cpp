@@ -1,5 +1,6 @@
 #include "customers/identity_checks.h"
 #include "films/film_store.h"
+#include "slip_builder.h"
 #include "temp_folder.h"
 #include "tools/archive_report.h"
 #include "tools/demo_data.h"
@@ -118,12 +119,8 @@ TEST(ArchiveCompanion, StatisticsTableOfEveryMonthAndTheSlipsApart) {
     TempFolder dir;
     const auto slip = [](const std::string& number, const std::string& date, const std::string& total,
                          const std::string& paid) {
-        RentalRecord s;
-        s[SlipField::NumScheda] = number;
-        s[SlipField::Data] = date;
-        s[SlipField::Totale] = total;
-        s[SlipField::Saldato] = paid;
-        s.at(RowField::Codice, 1) = "F" + number;
+        RentalRecord s = testing::slipOf(number, date, total, paid);
+        testing::rentFilm(s, 1, "F" + number, "");
         return s;
     };
     const RentalArchive year = yearArchive(dir.folder(), "2026");
