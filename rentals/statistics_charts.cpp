@@ -135,6 +135,15 @@ QChart* topFilmsChart(const YearStatistics& year) {
                             32);
         rentals.push_back(film.rentals);
     }
+    // A category axis draws one bar for a label however often it comes: films of one title are
+    // told apart by their codes.
+    const QStringList asTitled = titles;
+    for (qsizetype i = 0; i < titles.size(); ++i) {
+        const RankedFilm& film = year.topFilms[static_cast<std::size_t>(i)];
+        if (asTitled.count(asTitled[i]) > 1)
+            titles[i] = shortened(QString::fromUtf8(utf8FromCp1252(film.title)), 24) +
+                        QStringLiteral(" (%1)").arg(QString::fromUtf8(utf8FromCp1252(film.code)));
+    }
     return rankingChart(QStringLiteral("I film più noleggiati del %1").arg(year.year),
                         QStringLiteral("Noleggi"), QColor::fromRgb(kYearColour), titles, rentals);
 }

@@ -131,6 +131,21 @@ TEST_F(StatisticsScreen, TheChartsHoldTheYearBesideTheYearBefore) {
     EXPECT_TRUE(child<QLabel>(screen(), "lblAltro")->text().isEmpty());
 }
 
+// Two films of one title are two bars, told apart by their codes; the others keep their title.
+TEST_F(StatisticsScreen, FilmsOfOneTitleAreTwoBars) {
+    const std::string folder = folderOf(dir).toStdString();
+    RentalRecord one = slipOf("1", "04/01/2010", "3,00", kPaid, "A15", "Bar Sport");
+    rentFilm(one, 1, "F7", "Il postino");
+    rentFilm(one, 2, "F8", "Il postino");
+    rentFilm(one, 3, "F9", "Amarcord");
+    yearArchive(folder, "2010").append(one);
+    screen();
+    child<QSpinBox>(screen(), "spnAnno")->setValue(2010);
+    child<QPushButton>(screen(), "cmdAggiorna")->click();
+    EXPECT_EQ(categories("chrFilm"), (QStringList{"Amarcord", "Il postino (F8)", "Il postino (F7)"}));
+    EXPECT_EQ(bars("chrFilm")[0].second, (std::vector<double>{1, 1, 1}));
+}
+
 TEST_F(StatisticsScreen, PrintsAndExportsTheChartsAndTheirTables) {
     fakes.dialogs.answers = {true};
     child<QPushButton>(screen(), "cmdStampa")->click();
